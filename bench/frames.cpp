@@ -1,0 +1,72 @@
+// Frame timing in the real window: the work of one frame (simulation,
+// drawing, swap; pacing excluded), median and 99th percentile, beside the
+// floor of an empty frame measured in the same run.
+// Run from the run-time directory: cd build/data && ../bench/bench_frames
+#include "menu.h"
+#include "typesparties.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+const int nbFrames = 600;
+
+// A one-player match whose frame steps the benchmark calls directly.
+class PartieMesuree : public Normal1j {
+public:
+    PartieMesuree() { initAffichage(); }
+    void dessiner() { redessiner(); }
+    void jouerFrame() {
+        gameHandler();
+        redessiner();
+    }
+};
+
+void mesurer(const char* nom, const std::function<void()>& frame) {
+    std::vector<double> durees;
+    durees.reserve(nbFrames);
+    for (int k = 0; k < nbFrames; ++k) {
+        const auto debut = std::chrono::steady_clock::now();
+        frame();
+        glFinish();
+        const auto fin = std::chrono::steady_clock::now();
+        durees.push_back(std::chrono::duration<double, std::milli>(fin - debut).count());
+    }
+    std::sort(durees.begin(), durees.end());
+    std::printf("%-34s median %7.3f ms   p99 %7.3f ms   (%d frames)\n", nom,
+                durees[durees.size() / 2], durees[durees.size() * 99 / 100], nbFrames);
+}
+
+} // namespace
+
+int main() {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "bench_frames: %s\n", SDL_GetError());
+        return 1;
+    }
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    if (SDL_SetVideoMode(800, 600, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
+        std::fprintf(stderr, "bench_frames: %s\n", SDL_GetError());
+        return 1;
+    }
+    initGL();
+    {
+        PartieMesuree partie;
+        mesurer("empty frame (clear, swap)", [] {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            SDL_GL_SwapBuffers();
+        });
+        mesurer("panel, border and paddle", [&] { partie.dessiner(); });
+        partie.jouerFrame(); // loads level 1 and the held ball
+        mesurer("level 1 with its ball", [&] { partie.jouerFrame(); });
+    }
+    SDL_Quit();
+    return 0;
+}

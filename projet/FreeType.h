@@ -1,0 +1,64 @@
+// Text through a TrueType font: each character of codes 0 to 127 rendered
+// once into a texture and a display list, strings drawn in pixel units.
+#ifndef VORLEN_FREETYPE_H
+#define VORLEN_FREETYPE_H
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <GL/gl.h>
+
+#include <cstdarg>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace freetype {
+
+// A font that could not be built; what() says why, fichier() which file.
+class ErreurPolice : public std::runtime_error {
+public:
+    ErreurPolice(const std::string& raison, const std::string& fichier)
+        : std::runtime_error(raison), nomFichier(fichier) {}
+    const std::string& fichier() const { return nomFichier; }
+
+private:
+    std::string nomFichier;
+};
+
+class font_data {
+public:
+    static constexpr int nbCaracteres = 128;
+
+    float h;
+    GLuint* textures;
+    GLuint list_base;
+
+    font_data() : h(0.0f), textures(nullptr), list_base(0) {}
+    // Releases the font's textures and lists if it still holds them.
+    ~font_data() { clean(); }
+    font_data(const font_data&) = delete;
+    font_data& operator=(const font_data&) = delete;
+
+    // Builds every character at `h` points; throws ErreurPolice on failure.
+    void init(const char* fname, unsigned int h);
+    // Releases the textures and lists; a second call does nothing.
+    void clean();
+};
+
+int next_p2(int a);
+void make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base);
+void pushScreenCoordinateMatrix();
+void pop_projection_matrix();
+// Draws printf-style text with the first line's baseline starting at (x, y).
+void print(const font_data& ft_font, float x, float y, const char* fmt, ...)
+    __attribute__((format(printf, 4, 5)));
+
+// The text print draws: formatted, cut to what its 256-character buffer holds.
+std::string formater(const char* fmt, va_list args);
+// The lines print draws: every line feed ends one; the rest is one more.
+std::vector<std::string> decouperLignes(const std::string& texte);
+
+} // namespace freetype
+
+#endif

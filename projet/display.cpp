@@ -1,0 +1,185 @@
+#include "display.h"
+
+#include "joueur.h"
+#include "niveau.h"
+
+#include <GL/glu.h>
+
+namespace {
+
+const char* const fichierPolice = "AXAXAX.TTF";
+const int largeurFenetre = 800;
+const int hauteurFenetre = 600;
+// Each player's box: its width, and its height going down from the top.
+const int longCadre = 120;
+const int largCadre = -100;
+
+const double champVertical = 60.0;
+const double aspect = 4.0 / 3.0;
+const double planProche = 0.1;
+const double planLointain = 1000.0;
+const double distanceCamera = 70.0;
+
+const float murGauche = -40.0f;
+const float murDroit = 40.0f;
+const float plafond = 35.0f;
+const float basDesMurs = -45.0f;
+
+const GLint brillance = 50;
+const float attenuationQuadratique = 1.1f;
+
+} // namespace
+
+HUD::HUD()
+    : posXHUD(650), posYHUD(0), lX(150),
+      lY(600), posNumNiveau{5, 200}, posJ1{0, 540}, posJ2{0, 400}, font_size(16), J1(nullptr),
+      J2(nullptr), Niv(nullptr) {
+    font.init(fichierPolice, font_size);
+}
+
+void HUD::setJoueur(Joueur* J, int num) {
+    if (num == 1) {
+        J1 = J;
+    } else if (num == 2) {
+        J2 = J;
+    }
+}
+
+void HUD::activerVue() const {
+    glViewport(posXHUD, posYHUD, lX, lY);
+}
+
+void HUD::affichage() {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, lX, 0, lY, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glColor3f(0.8f, 0.8f, 0.0f);
+    int cadreJ1[4] = {posJ1[0], posJ1[0] + longCadre, posJ1[1], posJ1[1] + largCadre};
+    int cadreJ2[4] = {posJ2[0], posJ2[0] + longCadre, posJ2[1], posJ2[1] + largCadre};
+    traceCadres(cadreJ1);
+    traceCadres(cadreJ2);
+
+    // Text is placed in window pixels: shift it into the panel.
+    glViewport(0, 0, largeurFenetre, hauteurFenetre);
+    glTranslatef(posXHUD, posYHUD, 0);
+
+    glColor3f(1.0f, 1.0f, 0.0f);
+    afficherNom("Joueur 1", cadreJ1);
+    afficherNom("Joueur 2", cadreJ2);
+
+    glColor3f(0.8f, 0.8f, 0.0f);
+    afficherVies(*J1, cadreJ1);
+    afficherVies(*J2, cadreJ2);
+    afficherScore(*J1, cadreJ1);
+    afficherScore(*J2, cadreJ2);
+    freetype::print(font, posNumNiveau[0], posNumNiveau[1], "Niveau %2d", Niv->getNumNiveau());
+
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void HUD::afficherNom(const char* nom, const int* cadre) {
+    freetype::print(font, cadre[0] + font_size, cadre[2] - font_size, "%s", nom);
+}
+
+void HUD::afficherVies(const Joueur& J, const int* cadre) {
+    freetype::print(font, cadre[0] + font_size, cadre[2] - 2 * font_size - 7, "Battes: %d",
+                    J.getNbVie());
+}
+
+void HUD::afficherScore(const Joueur& J, const int* cadre) {
+    freetype::print(font, cadre[0] + font_size + 12, cadre[2] - 4 * font_size - 13, "%6d",
+                    J.getScore());
+}
+
+void HUD::traceCadres(int* cadre) {
+    const int fs = font_size;
+    const int gauche = cadre[0];
+    const int droite = cadre[1];
+    const int haut = cadre[2];
+    const int bas = cadre[3];
+    // The name row above a double rule, the lives below it, the score at the bottom.
+    const int regles[] = {haut, haut - fs - 5, haut - fs - 8, haut - 2 * fs - 12, bas};
+    glBegin(GL_LINES);
+    for (const int y : regles) {
+        glVertex2i(gauche, y);
+        glVertex2i(droite, y);
+    }
+    glVertex2i(droite, haut);
+    glVertex2i(droite, bas);
+    glVertex2i(gauche, haut);
+    glVertex2i(gauche, bas);
+    glEnd();
+}
+
+void HUD::printGameOver() {
+    glColor3ub(255, 0, 0);
+    freetype::print(font, 250, 100, "Game Over");
+}
+
+Disposition::Disposition(Partie* partie, int fX, int fY, int tfX, int tfY)
+    : posFenetre{fX, fY}, tailleFenetre{tfX, tfY}, hudDisplay(), partieEnCours(partie) {}
+
+void Disposition::initAffichage() {
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHT1);
+    glMateriali(GL_FRONT, GL_SHININESS, brillance);
+}
+
+void Disposition::initFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    hudDisplay.activerVue();
+    hudDisplay.affichage();
+    glViewport(posFenetre[0], posFenetre[1], tailleFenetre[0], tailleFenetre[1]);
+    placerCamera();
+    dessinerBord();
+    placerLumiere();
+}
+
+void Disposition::placerCamera() {
+    // The camera lives in the projection, so the objects' modelview starts clean.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(champVertical, aspect, planProche, planLointain);
+    gluLookAt(0, 0, distanceCamera, 0, 0, 0, 0, 1, 0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void Disposition::placerLumiere() {
+    const GLfloat blanc[] = {10.0f, 10.0f, 10.0f, 1.0f};
+    const GLfloat position0[] = {0.0f, 0.0f, 20.0f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, blanc);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, blanc);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, blanc);
+    glLightfv(GL_LIGHT0, GL_POSITION, position0);
+    glLightf(GL_LIGHT0, GL_QUADRATIC_ATTENUATION, attenuationQuadratique);
+}
+
+void dessinerBord() {
+    glPushMatrix();
+    glDisable(GL_LIGHTING);
+    glColor3ub(255, 255, 0);
+    glBegin(GL_LINES);
+    glVertex3f(murGauche, plafond, 0);
+    glVertex3f(murDroit, plafond, 0);
+    glVertex3f(murGauche, basDesMurs, 0);
+    glVertex3f(murGauche, plafond, 0);
+    glVertex3f(murDroit, basDesMurs, 0);
+    glVertex3f(murDroit, plafond, 0);
+    glEnd();
+    glEnable(GL_LIGHTING);
+    glPopMatrix();
+}

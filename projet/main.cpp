@@ -1,0 +1,102 @@
+#include "main.h"
+
+#include "menu.h"
+#include "mixer.h"
+#include "settings.h"
+#include "typesparties.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+AudioMixer amixer;
+SDL_Surface* screenSurface = nullptr;
+Settings currentSettings;
+int videoFlags = 0;
+
+namespace {
+
+const int largeurFenetre = 800;
+const int hauteurFenetre = 600;
+const int profondeurCouleurs = 16;
+
+// Video is required, sound is not: without a sound card the game plays silent.
+bool initialiserSDL() {
+    // Only X11 gives SDL an OpenGL window here; left to itself, SDL would fall
+    // back on a text-mode driver that scribbles over the terminal, then fail.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == 0) {
+        return true;
+    }
+    if (SDL_Init(SDL_INIT_VIDEO) == 0) {
+        return true;
+    }
+    std::fprintf(stderr,
+                 "Vorlen: impossible d'initialiser l'affichage (%s); lancez le jeu sur un "
+                 "bureau graphique, ou sans écran avec xvfb-run\n",
+                 SDL_GetError());
+    return false;
+}
+
+bool ouvrirFenetre() {
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_WM_SetCaption("Vorlen", nullptr);
+    screenSurface =
+        SDL_SetVideoMode(largeurFenetre, hauteurFenetre, profondeurCouleurs, videoFlags);
+    if (screenSurface == nullptr) {
+        std::fprintf(stderr,
+                     "Vorlen: impossible d'ouvrir la fenêtre OpenGL %dx%d (%s); lancez le jeu "
+                     "sur un bureau graphique avec OpenGL, ou sans écran avec xvfb-run\n",
+                     largeurFenetre, hauteurFenetre, SDL_GetError());
+        return false;
+    }
+    return true;
+}
+
+// Runs the game until the player leaves it.
+void jouer() {
+    initGL();
+    const std::unique_ptr<Partie> partie(new Normal1j());
+    partie->start();
+}
+
+} // namespace
+
+int SDL_main(int /*argc*/, char** /*argv*/) {
+    videoFlags = SDL_OPENGL | SDL_ANYFORMAT;
+    if (!initialiserSDL()) {
+        return 1;
+    }
+    const SDL_VideoInfo* videoInfo = SDL_GetVideoInfo();
+    if (videoInfo == nullptr) {
+        std::fprintf(stderr, "Video query failed: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    if (!ouvrirFenetre()) {
+        SDL_Quit();
+        return 1;
+    }
+    amixer.initMixer();
+
+    try {
+        jouer();
+    } catch (const freetype::ErreurPolice& e) {
+        std::fprintf(stderr,
+                     "Vorlen: police %s illisible (%s); placez une police TrueType sous ce "
+                     "nom dans le dossier du jeu\n",
+                     e.fichier().c_str(), e.what());
+        SDL_Quit();
+        return 1;
+    }
+
+    if (currentSettings.getPleinEcranState()) {
+        SDL_WM_ToggleFullScreen(screenSurface);
+    }
+    SDL_Quit();
+    return 0;
+}
+
+// SDL 1.2 has no entry wrapper on this platform: this is ours.
+int main(int argc, char** argv) {
+    return SDL_main(argc, argv);
+}

@@ -1,0 +1,51 @@
+// The game's sound effects: opens the audio device, loads the effects from
+// sounds/ and plays them, fire and forget.
+#ifndef VORLEN_MIXER_H
+#define VORLEN_MIXER_H
+
+#include <SDL_mixer.h>
+
+class AudioMixer {
+public:
+    static constexpr int nbVerres = 3;
+
+    AudioMixer();
+    // Frees every effect and closes the device.
+    ~AudioMixer();
+    AudioMixer(const AudioMixer&) = delete;
+    AudioMixer& operator=(const AudioMixer&) = delete;
+
+    // Opens the device and loads every effect; true when the device opened.
+    bool initMixer();
+
+    void SPlay_BrickHit();
+    void SPlay_BrickDestroy();
+    void SPlay_PlayerDestroy();
+    void SPlay_PlayerHit();
+    void SPlay_PlayerFire();
+    void SPlay_Ricochet();
+    void SPlay_LesserHit();
+    void SPlay_BonusPickup();
+    void SPlay_VieSupp();
+    void SPlay_PlusGrand();
+    void SPlay_PlusCourt();
+
+private:
+    void loadWavChunk(Mix_Chunk** chunk, const char* name);
+
+    Mix_Chunk* high;
+    Mix_Chunk* med;
+    Mix_Chunk* low;
+    Mix_Chunk* shoot;
+    Mix_Chunk* ricochet;
+    Mix_Chunk* death;
+    Mix_Chunk* verre[nbVerres];
+    Mix_Chunk* pickup;
+    Mix_Chunk* vie;
+    Mix_Chunk* grand;
+    Mix_Chunk* court;
+};
+
+extern AudioMixer amixer;
+
+#endif

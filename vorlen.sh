@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Vorlen on a fresh Debian 12 machine: installs what is missing, builds in
+# build/, then plays the game or runs every test.
+#   ./vorlen.sh jouer     play
+#   ./vorlen.sh tester    run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PAQUETS=(
+    # the game
+    libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libfreetype-dev
+    libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra
+    # building and testing
+    cmake g++ make libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+)
+
+en_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+installer() {
+    local manquants=()
+    for paquet in "${PAQUETS[@]}"; do
+        dpkg-query -W -f='${Status}' "$paquet" 2>/dev/null | grep -q "install ok installed" ||
+            manquants+=("$paquet")
+    done
+    if [ "${#manquants[@]}" -gt 0 ]; then
+        en_root apt-get update
+        en_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+            "${manquants[@]}"
+    fi
+}
+
+construire() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j "$(nproc)"
+}
+
+case "${1:-}" in
+jouer)
+    installer
+    construire
+    cd build/data
+    exec ../vorlen
+    ;;
+tester)
+    installer
+    construire
+    cd build
+    # One window at a time: the tests read what the screen shows.
+    SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" \
+        ctest --output-on-failure --no-tests=error
+    ;;
+*)
+    echo "usage: $0 jouer|tester" >&2
+    exit 2
+    ;;
+esac
