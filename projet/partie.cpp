@@ -6,6 +6,9 @@
 
 #include <GL/gl.h>
 
+#include <cstdlib>
+#include <iostream>
+
 namespace {
 
 const char* const fichierNiveaux = "niveaux.lvl";
@@ -295,4 +298,236 @@ bool Partie::eventCollision(Bonus& bonus, Batte& batte) {
     const BoiteCollision& t = *batte.getBoiteCol();
     return chevauchent(*bonus.getPosition(), b.lX / 2.0f, b.lY / 2.0f, *batte.getPosition(),
                        t.lX / 2.0f, t.lY / 2.0f);
+}
+
+Partie::FenetreCellules Partie::fenetreCellules(float x, float y, float r) const {
+    const float PX = niveauCourant.getPosBriquesX();
+    const float PY = niveauCourant.getPosBriquesY();
+    // Integer parts of the spacings on purpose: the window errs on the wide side.
+    const int pasX = static_cast<int>(niveauCourant.getEcartX());
+    const int pasY = static_cast<int>(niveauCourant.getEcartY());
+    FenetreCellules f;
+    f.iFirst = static_cast<int>(x - r - (PX + Brique::demieLongX)) / pasX - 1;
+    f.iLast = static_cast<int>(x + r - (PX - Brique::demieLongX)) / pasX + 1;
+    f.jFirst = static_cast<int>(y - r - (PY + Brique::demieLongY)) / pasY - 1;
+    f.jLast = static_cast<int>(y + r - (PY - Brique::demieLongY)) / pasY + 1;
+    // A first index of exactly 16 (or 10) stays: the window is then empty.
+    if (f.iFirst < 0) {
+        f.iFirst = 0;
+    } else if (f.iFirst > Niveau::nbBriquesX) {
+        f.iFirst = Niveau::nbBriquesX - 1;
+    }
+    if (f.iLast < 1) {
+        f.iLast = 1;
+    } else if (f.iLast > Niveau::nbBriquesX) {
+        f.iLast = Niveau::nbBriquesX;
+    }
+    if (f.jFirst < 0) {
+        f.jFirst = 0;
+    } else if (f.jFirst > Niveau::nbBriquesY) {
+        f.jFirst = Niveau::nbBriquesY - 1;
+    }
+    if (f.jLast < 1) {
+        f.jLast = 1;
+    } else if (f.jLast > Niveau::nbBriquesY) {
+        f.jLast = Niveau::nbBriquesY;
+    }
+    return f;
+}
+
+bool Partie::joueurHorsJeu(Joueur& J) {
+    if (!J.isDestroyed()) {
+        return false;
+    }
+    if (J.hasRecovered() && J.getNbVie() > 0) {
+        // The life is counted off now, as the paddle comes back.
+        J.perteVie();
+        J.recover();
+        J.getBatteRef().removeCanon();
+        newBall(&J, true);
+        return false;
+    }
+    return J.getNbVie() <= 0;
+}
+
+void Partie::tirsContreBriques(void (AudioMixer::*sonImpact)()) {
+    for (auto it = listeTirs.begin(); it != listeTirs.end();) {
+        Tir& tir = *it;
+        bool detruire = false;
+        const FenetreCellules f =
+            fenetreCellules(tir.getPosition()->X, tir.getPosition()->Y, tir.getRayon());
+        // A shot stops at the first brick it meets, in window order.
+        for (int i = f.iFirst; i < f.iLast && !detruire; ++i) {
+            for (int j = f.jFirst; j < f.jLast && !detruire; ++j) {
+                Brique* brique = niveauCourant.tabBriques[i][j];
+                if (brique == nullptr || !eventCollision(*brique, tir)) {
+                    continue;
+                }
+                detruire = true;
+                (amixer.*sonImpact)();
+                if (brique->isDestroyable()) {
+                    tir.getProp()->ajouterScore(scoreTir);
+                    if (brique->faireDegats(scoreTir)) {
+                        casserBrique(i, j, true);
+                    }
+                }
+            }
+        }
+        if (tir.getPosition()->Y > plafond) {
+            detruire = true;
+            amixer.SPlay_Ricochet();
+        }
+        it = detruire ? listeTirs.erase(it) : std::next(it);
+    }
+}
+
+void Partie::rebondMurs(Balle& balle, float r) {
+    const Vecteur& p = *balle.getPosition();
+    Vecteur normale;
+    if (p.X < murGauche + r) {
+        normale = Vecteur(1.0f, 0.0f, 0.0f);
+    } else if (p.X + r > murDroit) {
+        normale = Vecteur(-1.0f, 0.0f, 0.0f);
+    } else if (p.Y + r > plafond) {
+        normale = Vecteur(0.0f, -1.0f, 0.0f);
+    } else {
+        return;
+    }
+    // Back to before this frame's move, turned, and moved again.
+    balle.undoDeplacer();
+    balle.collision(normale);
+    amixer.SPlay_LesserHit();
+    balle.deplacer();
+}
+
+void Partie::balleContreBriques(Balle& balle, float r) {
+    const FenetreCellules f = fenetreCellules(balle.getPosition()->X, balle.getPosition()->Y, r);
+    for (int i = f.iFirst; i < f.iLast; ++i) {
+        for (int j = f.jFirst; j < f.jLast; ++j) {
+            Brique* brique = niveauCourant.tabBriques[i][j];
+            if (brique == nullptr || !eventCollision(*brique, balle)) {
+                continue;
+            }
+            if (!balle.isTraversante()) {
+                rebondSurBrique(balle, *brique);
+            }
+            if (brique->isDestroyable()) {
+                balle.getProp()->ajouterScore(balle.getIRayon());
+            }
+            if (brique->faireDegats(balle.getIRayon())) {
+                casserBrique(i, j, false);
+            }
+        }
+    }
+}
+
+// Replays the frame's move one axis at a time to find which side was hit.
+void Partie::rebondSurBrique(Balle& balle, Brique& brique) {
+    balle.undoDeplacer();
+    balle.avanceX();
+    const bool heurteEnX = eventCollision(brique, balle);
+    balle.reculeX();
+    balle.avanceY();
+    const bool heurteEnY = eventCollision(brique, balle);
+    if (heurteEnX) {
+        if (heurteEnY) {
+            balle.reculeY();
+            balle.rebondY();
+        }
+        balle.rebondX();
+    } else if (heurteEnY) {
+        balle.reculeY();
+        balle.rebondY();
+    } else {
+        // A corner: neither move alone hits.
+        balle.reculeY();
+        balle.rebondX();
+        balle.rebondY();
+    }
+    amixer.SPlay_BrickHit();
+}
+
+// A brick has just broken: its capsule, its debris, its cell, its sound.
+void Partie::casserBrique(int i, int j, bool bonusAssure) {
+    const Vecteur p = *niveauCourant.tabBriques[i][j]->getPosition();
+    if (bonusAssure || rand() % 10 <= 2) {
+        newBonus(p.X, p.Y, -1);
+    }
+    const int nbDebris = rand() % 10 + 5;
+    for (int k = 0; k < nbDebris; ++k) {
+        listeDebris.emplace_back(p, 0, 0, 0);
+    }
+    detruireBrique(i, j);
+    amixer.SPlay_BrickDestroy();
+}
+
+void Partie::renvoyerSurBatte(Balle& balle, Joueur& J) {
+    Batte& batte = J.getBatteRef();
+    if (J.isDestroyed() || !balle.isGoingDown() || !eventCollision(balle, batte)) {
+        return;
+    }
+    // The further from the centre, the wider the angle: 45 degrees at the ends.
+    const float angle =
+        (balle.getPosition()->X - batte.getPosition()->X) * angleRebond / batte.getLongueur();
+    balle.undoDeplacer();
+    balle.rebondBatte(angle);
+    amixer.SPlay_PlayerHit();
+}
+
+void Partie::destroyJoueur(Joueur& J) {
+    J.destroy();
+    amixer.SPlay_PlayerDestroy();
+    const Batte& batte = J.getBatteRef();
+    const float L = batte.getLongueur();
+    Vecteur S = *batte.getPosition();
+    S.X += L / 2.0f;
+    const float pas = L / nombreDebris;
+    for (int k = 0; k < nombreDebris; ++k) {
+        if (J.getNum() == 1) {
+            listeDebris.emplace_back(S, 0, 255, 0);
+        } else if (J.getNum() == 2) {
+            listeDebris.emplace_back(S, 255, 0, 0);
+        }
+        S.X -= pas;
+    }
+}
+
+void Partie::applyBonus(Joueur& J, std::list<Bonus>::iterator& itBonus) {
+    switch (itBonus->getType()) {
+    case BONUS_LIFE:
+        J.ajouterVie();
+        amixer.SPlay_VieSupp();
+        break;
+    case BONUS_ABATTE:
+        J.getBatteRef().agrandir();
+        amixer.SPlay_PlusGrand();
+        break;
+    case BONUS_RBATTE:
+        J.getBatteRef().reduire();
+        amixer.SPlay_PlusCourt();
+        break;
+    case BONUS_MULTIBALL:
+        newBall(&J, false);
+        amixer.SPlay_BonusPickup();
+        break;
+    case BONUS_BTRAVERSANTE:
+        for (Balle& balle : listeBalles) {
+            balle.setTraversante();
+        }
+        amixer.SPlay_BonusPickup();
+        break;
+    case BONUS_ABALLE:
+        for (Balle& balle : listeBalles) {
+            balle.agrandir();
+        }
+        amixer.SPlay_BonusPickup();
+        break;
+    case BONUS_ARME:
+        J.getBatteRef().putCanon();
+        amixer.SPlay_BonusPickup();
+        break;
+    default:
+        std::cout << " bonus en bois" << std::endl;
+        break;
+    }
 }

@@ -8,6 +8,7 @@
 #include "debris.h"
 #include "display.h"
 #include "joueur.h"
+#include "mixer.h"
 #include "niveau.h"
 #include "tir.h"
 
@@ -53,6 +54,36 @@ protected:
     bool eventCollision(Brique& brique, Tir& balle);
     bool eventCollision(Bonus& bonus, Batte& batte);
 
+    // Rule pieces the game modes share, in the order of their rules pass.
+    static constexpr float murGauche = -40.0f;
+    static constexpr float murDroit = 40.0f;
+    static constexpr float plafond = 35.0f;
+    static constexpr float ligneDePerte = -40.0f;
+    static constexpr float angleRebond = 1.57f;
+    static constexpr int nombreDebris = 25;
+    static constexpr int scoreBonus = 5;
+    static constexpr int scoreTir = 1;
+
+    // The grid cells near an object: columns [iFirst, iLast), rows [jFirst, jLast).
+    struct FenetreCellules {
+        int iFirst;
+        int iLast;
+        int jFirst;
+        int jLast;
+    };
+    FenetreCellules fenetreCellules(float x, float y, float r) const;
+    // Brings a destroyed player back when its time is up and lives remain;
+    // true when it is destroyed for good.
+    bool joueurHorsJeu(Joueur& J);
+    // Every shot against the bricks; `sonImpact` is the mode's hit sound.
+    void tirsContreBriques(void (AudioMixer::*sonImpact)());
+    void rebondMurs(Balle& balle, float r);
+    void balleContreBriques(Balle& balle, float r);
+    void renvoyerSurBatte(Balle& balle, Joueur& J);
+    // The paddle bursts into debris in the player's colour; back in 3 s.
+    void destroyJoueur(Joueur& J);
+    void applyBonus(Joueur& J, std::list<Bonus>::iterator& itBonus);
+
     Joueur joueur1;
     Joueur joueur2;
     bool gameover;
@@ -71,6 +102,8 @@ private:
     bool commandeJoueur(Joueur& J, int nJoueur, int touche);
     void relacherCommande(Joueur& J, int nJoueur, int touche);
     void tirer(Joueur& J);
+    void rebondSurBrique(Balle& balle, Brique& brique);
+    void casserBrique(int i, int j, bool bonusAssure);
     void niveauSuivant();
     void attendreFinDeFrame(Uint32 start_time) const;
 };

@@ -17,6 +17,11 @@ public:
     Normal1j();
     ~Normal1j() override {}
     void newBonus(float X, float Y, int sens) override;
+
+private:
+    void reglesBalles();
+    void perdreBalle(Joueur& J);
+    void attraperBonus();
 };
 
 #endif

@@ -1,26 +1,10 @@
+#include "banc.h"
 #include "fenetre.h"
-#include "typesparties.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
-
-// A one-player match that a test plays frame by frame.
-class PartieTest : public Normal1j {
-public:
-    PartieTest() { initAffichage(); }
-
-    // One frame of the match loop, without the pacing.
-    bool frame() {
-        const bool continuer = traiterEvenements();
-        gameHandler();
-        redessiner();
-        return continuer;
-    }
-    const Joueur& premier() const { return joueur1; }
-    const std::list<Balle>& balles() const { return listeBalles; }
-};
 
 void envoyerTouche(Uint8 type, SDLKey touche) {
     SDL_Event event = {};
@@ -58,7 +42,7 @@ protected:
                 ".ppm");
         }
     }
-    PartieTest partie;
+    Banc<Normal1j> partie;
     Capture capture = (partie.frame(), Capture());
 };
 
@@ -111,7 +95,7 @@ TEST_F(PremiereFrame, HoldingTheRightArrowTakesThePaddleToX35AndNoFurther) {
     for (int k = 0; k < 60; ++k) {
         ASSERT_TRUE(partie.frame());
     }
-    EXPECT_FLOAT_EQ(partie.premier().getBatteRef().getPosition()->X, 35.0f);
+    EXPECT_FLOAT_EQ(partie.j1().getBatteRef().getPosition()->X, 35.0f);
     EXPECT_FLOAT_EQ(partie.balles().front().getPosition()->X, 35.0f) << "the held ball follows";
     envoyerTouche(SDL_KEYUP, SDLK_RIGHT);
     partie.frame();
@@ -123,4 +107,41 @@ TEST_F(PremiereFrame, HoldingTheRightArrowTakesThePaddleToX35AndNoFurther) {
 TEST_F(PremiereFrame, EscapeEndsTheMatch) {
     envoyerTouche(SDL_KEYDOWN, SDLK_ESCAPE);
     EXPECT_FALSE(partie.frame());
+}
+
+TEST_F(PremiereFrame, BuiltInBricksShowInTheirColumnPairsHues) {
+    partie.niveau().initBriques("absent.lvl", 1);
+    partie.frame();
+    capture = Capture();
+    // Brighter green against red from one column pair to the next, as the
+    // hit points rise; lighting scales the three channels alike.
+    double rapportPrecedent = 0.0;
+    for (int paire = 0; paire < 8; ++paire) {
+        const int points = paire + 1;
+        const Vecteur centre = partie.centre(2 * paire, 5);
+        const Pixel p = capture.at(colonneDe(centre.X), ligneDe(centre.Y));
+        const double attendu = (50.0 + 20 * points) / (240.0 - 15 * points);
+        ASSERT_GT(p.r, 10) << "column pair " << paire;
+        const double rapport = static_cast<double>(p.v) / p.r;
+        EXPECT_NEAR(rapport, attendu, 0.2 * attendu) << "column pair " << paire;
+        EXPECT_GT(rapport, rapportPrecedent) << "column pair " << paire;
+        rapportPrecedent = rapport;
+        EXPECT_LT(p.r, 120) << "lit as the scene lights it, not flat";
+    }
+    // The gaps between bricks stay dark.
+    const Vecteur gauche = partie.centre(0, 5);
+    const Pixel trou = capture.at(colonneDe(gauche.X + 2.3f), ligneDe(gauche.Y));
+    EXPECT_LT(trou.r + trou.v + trou.b, 30);
+}
+
+TEST_F(PremiereFrame, TheActionKeyLaunchesTheHeldBall) {
+    envoyerTouche(SDL_KEYDOWN, SDLK_SPACE);
+    envoyerTouche(SDL_KEYUP, SDLK_SPACE);
+    for (int k = 0; k < 10; ++k) {
+        partie.frame();
+    }
+    const Balle& balle = partie.balles().front();
+    EXPECT_FALSE(balle.isHooked());
+    EXPECT_GT(balle.getPosition()->Y, -34.0f + 3.0f);
+    EXPECT_TRUE(partie.tirs().empty()) << "no cannon, no shot";
 }

@@ -1,0 +1,113 @@
+// A match opened up for tests: its lists, players and rule steps in reach,
+// and a level laid out cell by cell.
+#ifndef VORLEN_TESTS_BANC_H
+#define VORLEN_TESTS_BANC_H
+
+#include "horloge.h"
+#include "typesparties.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+
+// One cell of a test level: column, row, hit points.
+struct Cellule {
+    int i;
+    int j;
+    int points;
+};
+
+template <typename Mode> class Banc : public Mode {
+public:
+    using Mode::eventCollision;
+
+    Banc() { this->initAffichage(); }
+
+    // One frame of the match loop, without the pacing.
+    bool frame() {
+        const bool continuer = this->traiterEvenements();
+        this->gameHandler();
+        this->redessiner();
+        return continuer;
+    }
+    // One frame's input and rules, without drawing.
+    bool jouerSansDessiner() {
+        const bool continuer = this->traiterEvenements();
+        this->gameHandler();
+        return continuer;
+    }
+    void deplacer() { this->deplacements(); }
+    void verifier() { this->verifPositions(); }
+    void gerer() { this->gameHandler(); }
+
+    Joueur& j1() { return this->joueur1; }
+    Joueur& j2() { return this->joueur2; }
+    Niveau& niveau() { return this->niveauCourant; }
+    bool perdu() const { return this->gameover; }
+    std::list<Balle>& balles() { return this->listeBalles; }
+    std::list<Bonus>& bonus() { return this->listeBonus; }
+    std::list<Debris>& debris() { return this->listeDebris; }
+    std::list<Tir>& tirs() { return this->listeTirs; }
+    typename Mode::FenetreCellules fenetre(float x, float y, float r) const {
+        return this->fenetreCellules(x, y, r);
+    }
+
+    // Replaces the level with these cells only, as level 1 of a level file.
+    void poserNiveau(std::initializer_list<Cellule> cellules) {
+        int grille[Niveau::nbBriquesX][Niveau::nbBriquesY] = {};
+        for (const Cellule& c : cellules) {
+            grille[c.i][c.j] = c.points;
+        }
+        const std::string nom =
+            "banc-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".lvl";
+        {
+            std::ofstream f(nom);
+            f << "[1]\n";
+            for (int j = Niveau::nbBriquesY - 1; j >= 0; --j) {
+                for (int i = 0; i < Niveau::nbBriquesX; ++i) {
+                    f << grille[i][j] << ' ';
+                }
+                f << '\n';
+            }
+        }
+        niveau().initBriques(nom.c_str(), 1);
+        std::remove(nom.c_str());
+    }
+    // Where the brick of cell (i, j) stands.
+    Vecteur centre(int i, int j) {
+        return Vecteur(niveau().getPosBriquesX() + i * niveau().getEcartX(),
+                       niveau().getPosBriquesY() + j * niveau().getEcartY(), 0.0f);
+    }
+    // A free ball of `J` at (x, y), leaving at `angle` from the vertical.
+    Balle& poserBalle(Joueur& J, float x, float y, float angle) {
+        this->newBall(&J, false);
+        Balle& balle = this->listeBalles.back();
+        *balle.getPosition() = Vecteur(x, y, 0.0f);
+        balle.rebondBatte(angle);
+        return balle;
+    }
+};
+
+// Drives the game's clock while alive.
+class HorlogeDeTest {
+public:
+    HorlogeDeTest() {
+        temps() = 1000;
+        horloge::remplacerSource([] { return temps(); });
+    }
+    ~HorlogeDeTest() { horloge::remplacerSource(nullptr); }
+    void regler(Uint32 ms) { temps() = ms; }
+    void avancer(Uint32 ms) { temps() += ms; }
+
+private:
+    static Uint32& temps() {
+        static Uint32 t = 0;
+        return t;
+    }
+};
+
+#endif
