@@ -3,7 +3,7 @@
 // floor of an empty frame measured in the same run.
 // Run from the run-time directory: cd build/data && ../bench/bench_frames
 #include "menu.h"
-#include "typesparties.h"
+#include "scene.h"
 
 #include <GL/gl.h>
 #include <SDL.h>
@@ -17,17 +17,6 @@
 namespace {
 
 const int nbFrames = 600;
-
-// A one-player match whose frame steps the benchmark calls directly.
-class PartieMesuree : public Normal1j {
-public:
-    PartieMesuree() { initAffichage(); }
-    void dessiner() { redessiner(); }
-    void jouerFrame() {
-        gameHandler();
-        redessiner();
-    }
-};
 
 void mesurer(const char* nom, const std::function<void()>& frame) {
     std::vector<double> durees;
@@ -57,15 +46,25 @@ int main() {
         return 1;
     }
     initGL();
+    HorlogeDeTest horloge;
     {
-        PartieMesuree partie;
+        Banc<Normal1j> partie;
         mesurer("empty frame (clear, swap)", [] {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             SDL_GL_SwapBuffers();
         });
-        mesurer("panel, border and paddle", [&] { partie.dessiner(); });
-        partie.jouerFrame(); // loads level 1 and the held ball
-        mesurer("level 1 with its ball", [&] { partie.jouerFrame(); });
+        mesurer("panel, border and paddle", [&] { partie.frame(); });
+        partie.gerer(); // loads level 1 and the held ball
+        mesurer("level 1 with its ball", [&] { partie.frame(); });
+    }
+    {
+        Banc<Normal1j> partie;
+        remplirSceneLourde(partie);
+        // The scene keeps its weight: debris live far longer than the run.
+        mesurer("heavy scene (rules and drawing)", [&] {
+            horloge.avancer(Partie::dureeFrame);
+            partie.frame();
+        });
     }
     SDL_Quit();
     return 0;

@@ -3,7 +3,6 @@
 #include "menu.h"
 #include "mixer.h"
 #include "settings.h"
-#include "typesparties.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,13 +52,6 @@ bool ouvrirFenetre() {
     return true;
 }
 
-// Runs the game until the player leaves it.
-void jouer() {
-    initGL();
-    const std::unique_ptr<Partie> partie(new Normal1j());
-    partie->start();
-}
-
 } // namespace
 
 int SDL_main(int /*argc*/, char** /*argv*/) {
@@ -78,8 +70,10 @@ int SDL_main(int /*argc*/, char** /*argv*/) {
     }
     amixer.initMixer();
 
+    std::unique_ptr<Menu> startMenu;
     try {
-        jouer();
+        // The menu runs the game from its constructor until the player quits.
+        startMenu.reset(new Menu(0.0f, 0.0f, 20.0f, -20.0f));
     } catch (const freetype::ErreurPolice& e) {
         std::fprintf(stderr,
                      "Vorlen: police %s illisible (%s); placez une police TrueType sous ce "
@@ -92,6 +86,7 @@ int SDL_main(int /*argc*/, char** /*argv*/) {
     if (currentSettings.getPleinEcranState()) {
         SDL_WM_ToggleFullScreen(screenSurface);
     }
+    startMenu.reset();
     SDL_Quit();
     return 0;
 }

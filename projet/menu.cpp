@@ -1,6 +1,71 @@
 #include "menu.h"
 
-#include <GL/gl.h>
+#include "settings.h"
+#include "typesparties.h"
+
+#include <GL/glu.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+const char* const fichierPolice = "AXAXAX.TTF";
+const int largeurFenetre = 800;
+const int hauteurFenetre = 600;
+const Uint32 dureePassage = 50;
+const int toucheRetour = 13;
+const int toucheEchap = 27;
+const int toucheHaut = 273;
+const int toucheBas = 274;
+const int delaiRepetition = 1000;
+const int repetitionApres1j = 50;
+const int repetitionApres2j = 250;
+
+// Sleeps by steps of `pas` ms until more than 49 ms have passed since `debut`.
+void finirPassage(Uint32 debut, Uint32 pas) {
+    while (SDL_GetTicks() - debut < dureePassage) {
+        SDL_Delay(pas);
+    }
+}
+
+// One textured quad: texture coordinates then corners, in the given order.
+void quadTexture(const float (*coins)[4]) {
+    glBegin(GL_QUADS);
+    for (int k = 0; k < 4; ++k) {
+        glTexCoord2f(coins[k][0], coins[k][1]);
+        glVertex2f(coins[k][2], coins[k][3]);
+    }
+    glEnd();
+}
+
+// The SDL badge, with a tint at each corner.
+void quadSDL(float gauche, float bas, float droite, float haut) {
+    glBegin(GL_QUADS);
+    glColor3ub(255, 255, 200);
+    glTexCoord2f(0, 1);
+    glVertex2f(gauche, haut);
+    glColor3ub(220, 220, 220);
+    glTexCoord2f(0, 0);
+    glVertex2f(gauche, bas);
+    glColor3ub(200, 200, 255);
+    glTexCoord2f(1, 0);
+    glVertex2f(droite, bas);
+    glColor3ub(220, 220, 220);
+    glTexCoord2f(1, 1);
+    glVertex2f(droite, haut);
+    glEnd();
+}
+
+struct FinSurface {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using Surface = std::unique_ptr<SDL_Surface, FinSurface>;
+
+} // namespace
 
 bool initGL() {
     glShadeModel(GL_SMOOTH);
@@ -11,4 +76,377 @@ bool initGL() {
     glDepthFunc(GL_LEQUAL);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     return true;
+}
+
+GLuint loadTexture(const char* filename, bool useMipMap) {
+    const Surface image(IMG_Load(filename));
+    if (!image) {
+        return 0;
+    }
+    SDL_PixelFormat format = *image->format;
+    format.BitsPerPixel = 32;
+    format.BytesPerPixel = 4;
+    format.Rmask = 0x000000FF;
+    format.Gmask = 0x0000FF00;
+    format.Bmask = 0x00FF0000;
+    format.Amask = 0xFF000000;
+    const Surface convertie(SDL_ConvertSurface(image.get(), &format, SDL_SWSURFACE));
+    if (!convertie) {
+        return 0;
+    }
+    const Surface retournee(flipSurface(convertie.get()));
+    if (!retournee) {
+        return 0;
+    }
+
+    GLuint texture;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    if (useMipMap) {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, 4, retournee->w, retournee->h, GL_RGBA, GL_UNSIGNED_BYTE,
+                          retournee->pixels);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    } else {
+        glTexImage2D(GL_TEXTURE_2D, 0, 4, retournee->w, retournee->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     retournee->pixels);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    return texture;
+}
+
+SDL_Surface* flipSurface(SDL_Surface* surface) {
+    const SDL_PixelFormat& f = *surface->format;
+    SDL_Surface* retournee = SDL_CreateRGBSurface(0, surface->w, surface->h, f.BitsPerPixel,
+                                                  f.Rmask, f.Gmask, f.Bmask, f.Amask);
+    if (retournee == nullptr) {
+        return nullptr;
+    }
+    SDL_LockSurface(surface);
+    SDL_LockSurface(retournee);
+    const Uint8* source = static_cast<const Uint8*>(surface->pixels);
+    Uint8* destination = static_cast<Uint8*>(retournee->pixels);
+    for (int current_line = 0; current_line < surface->h; ++current_line) {
+        std::copy_n(source + (surface->h - 1 - current_line) * surface->pitch, surface->pitch,
+                    destination + current_line * retournee->pitch);
+    }
+    SDL_UnlockSurface(retournee);
+    SDL_UnlockSurface(surface);
+    return retournee;
+}
+
+Menu::Menu(float XHG, float YHG, float XBD, float YBD)
+    : posXHGMenu(XHG), posYHGMenu(YHG), posXBDMenu(XBD), posYBDMenu(YBD), idMenu(MENU_PRINCIPAL),
+      continuer(true), currentChoice(0), currentControlesChoice(false) {
+    initGL();
+    imageTitre.reset(loadTexture("vorlen.jpg", true));
+    logoSDL.reset(loadTexture("SDL.jpg", false));
+    logoGL.reset(loadTexture("OpenGL_logo.jpg", true));
+    reinitMainMenu();
+    our_font.init(fichierPolice, hauteurlettres);
+    small_font.init(fichierPolice, petitesLettres);
+    initDisplay();
+    display();
+    boucle();
+}
+
+// The application's main loop: at most one pass every 50 ms.
+void Menu::boucle() {
+    while (continuer) {
+        const Uint32 start_time = SDL_GetTicks();
+        traiterEvenements();
+        display();
+        finirPassage(start_time, 10);
+    }
+}
+
+void Menu::traiterEvenements() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) {
+            continuer = false;
+        } else if (event.type == SDL_KEYDOWN) {
+            switch (event.key.keysym.sym) {
+            case toucheRetour:
+                activateChoice();
+                break;
+            case toucheHaut:
+                precChoice();
+                break;
+            case toucheBas:
+                nextChoice();
+                break;
+            default:
+                break;
+            }
+        }
+    }
+}
+
+void Menu::initMenu(std::string ititle, std::vector<std::string> listChoices, int id) {
+    idMenu = id;
+    title = std::move(ititle);
+    labels = std::move(listChoices);
+}
+
+void Menu::reinit(std::string ititle, std::vector<std::string> listChoices, int id, int choice) {
+    currentChoice = choice;
+    initMenu(std::move(ititle), std::move(listChoices), id);
+}
+
+// Arrives on the item of the same index as the one chosen in the menu left.
+void Menu::reinitMainMenu() {
+    initMenu("Menu Principal", {"Nouvelle Partie", "Options", "Credits", "Quitter"},
+             MENU_PRINCIPAL);
+}
+
+void Menu::reinitPartieType() {
+    reinit("Type de Partie", {"1 joueur", "2 joueurs cooperatif", "retour"}, MENU_TYPE_PARTIE, 0);
+}
+
+void Menu::reinitOptionsMenu() {
+    reinit("Options", {"Controles", "Retour"}, MENU_OPTIONS, 0);
+}
+
+// Keeps the highlighted item, so a rebound key's item stays highlighted.
+void Menu::reinitControlesMenu() {
+    const char* const prefixes[] = {"J1 gauche <", "J1 droite <", "J1 action <",
+                                    "J2 gauche <", "J2 droite <", "J2 action <"};
+    std::vector<std::string> items;
+    for (int k = 0; k < 6; ++k) {
+        const int touche = currentSettings.getAssignedKey(k / 3 + 1, k % 3);
+        items.push_back(prefixes[k] + Settings::getKeyByCode(touche) + ">");
+    }
+    items.push_back("retour");
+    reinit("Controles", std::move(items), MENU_CONTROLES, currentChoice);
+}
+
+void Menu::nextChoice() {
+    if (currentChoice < static_cast<int>(labels.size()) - 1) {
+        currentChoice += 1;
+    }
+}
+
+void Menu::precChoice() {
+    if (currentChoice > 0) {
+        currentChoice -= 1;
+    }
+}
+
+void Menu::activateChoice() {
+    switch (idMenu) {
+    case MENU_PRINCIPAL:
+        activerMenuPrincipal();
+        break;
+    case MENU_TYPE_PARTIE:
+        activerTypePartie();
+        break;
+    case MENU_OPTIONS:
+        activerOptions();
+        break;
+    case MENU_CONTROLES:
+        activerControles();
+        break;
+    default:
+        std::cerr << "menu not yet implemented: " << idMenu << std::endl;
+        std::exit(1);
+    }
+}
+
+void Menu::activerMenuPrincipal() {
+    switch (currentChoice) {
+    case 0:
+        reinitPartieType();
+        break;
+    case 1:
+        reinitOptionsMenu();
+        break;
+    case 2:
+        showcredits();
+        break;
+    case 3:
+        continuer = false;
+        break;
+    default:
+        positionIncorrecte();
+    }
+}
+
+void Menu::activerTypePartie() {
+    switch (currentChoice) {
+    case 0:
+        jouerPartie(new Normal1j(), repetitionApres1j);
+        break;
+    case 1:
+        jouerPartie(new Coop2j(), repetitionApres2j);
+        break;
+    case 2:
+        reinitMainMenu();
+        break;
+    default:
+        positionIncorrecte();
+    }
+}
+
+void Menu::activerOptions() {
+    switch (currentChoice) {
+    case 0:
+        reinitControlesMenu();
+        break;
+    case 1:
+        reinitMainMenu();
+        break;
+    default:
+        positionIncorrecte();
+    }
+}
+
+void Menu::activerControles() {
+    if (currentChoice >= 0 && currentChoice < 6) {
+        activSaisieCommande(currentChoice / 3 + 1, currentChoice % 3);
+        reinitControlesMenu();
+    } else if (currentChoice == 6) {
+        reinitOptionsMenu();
+    } else {
+        positionIncorrecte();
+    }
+}
+
+void Menu::positionIncorrecte() const {
+    std::cerr << "Incorrect position: " << currentChoice << " in menu nr" << idMenu << std::endl;
+    std::exit(1);
+}
+
+void Menu::jouerPartie(Partie* partie, int intervalleRepetition) {
+    std::unique_ptr<Partie>(partie)->start();
+    initGL();
+    initDisplay();
+    // From the first match on, a held key repeats, in the menus too.
+    SDL_EnableKeyRepeat(delaiRepetition, intervalleRepetition);
+    reinitMainMenu();
+}
+
+void Menu::activSaisieCommande(int nJoueur, int commande) {
+    currentControlesChoice = true;
+    bool saisieEnCours = true;
+    while (saisieEnCours) {
+        const Uint32 start_time = SDL_GetTicks();
+        SDL_Event event;
+        // Every event already queued is handled, a second key included.
+        while (SDL_PollEvent(&event)) {
+            if (event.type == SDL_QUIT) {
+                saisieEnCours = false;
+            } else if (event.type == SDL_KEYDOWN) {
+                if (event.key.keysym.sym != toucheEchap) {
+                    currentSettings.assignKey(event.key.keysym.sym, nJoueur, commande);
+                }
+                saisieEnCours = false;
+            }
+        }
+        display();
+        finirPassage(start_time, 1);
+    }
+    currentControlesChoice = false;
+    display();
+}
+
+void Menu::initDisplay() {
+    glViewport(0, 0, largeurFenetre, hauteurFenetre);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void Menu::display() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+
+    glBindTexture(GL_TEXTURE_2D, imageTitre.nom());
+    glColor3ub(255, 255, 255);
+    const float titre[4][4] = {
+        {0, 1, -0.7f, 0.9f}, {0, 0, -0.7f, -0.1f}, {1, 0, 0.7f, -0.1f}, {1, 1, 0.7f, 0.9f}};
+    quadTexture(titre);
+
+    glBindTexture(GL_TEXTURE_2D, logoGL.nom());
+    const float gl[4][4] = {
+        {0, 1, -0.8f, -0.84f}, {0, 0, -0.8f, -0.97f}, {1, 0, -0.6f, -0.97f}, {1, 1, -0.6f, -0.84f}};
+    quadTexture(gl);
+
+    glBindTexture(GL_TEXTURE_2D, logoSDL.nom());
+    quadSDL(-1.0f, -1.0f, -0.8f, -0.8f);
+    glDisable(GL_TEXTURE_2D);
+
+    glColor3ub(255, 7, 7);
+    freetype::print(our_font, 300, 270, "%s", title.c_str());
+
+    glPushMatrix();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (static_cast<int>(i) != currentChoice) {
+            glColor3ub(0, 0, 255);
+        } else if (currentControlesChoice) {
+            glColor3ub(0, 255, 0);
+        } else {
+            glColor3ub(255, 255, 255);
+        }
+        // The steps add up: item i stands 31 pixels lower than the one before.
+        glTranslatef(0, -margin, 0);
+        freetype::print(our_font, 310, 240, "%s", labels[i].c_str());
+    }
+    glPopMatrix();
+
+    glColor3ub(255, 255, 230);
+    freetype::print(small_font, 750, 3, "v1.0");
+    SDL_GL_SwapBuffers();
+}
+
+void Menu::showcredits() {
+    bool afficher = true;
+    while (afficher) {
+        const Uint32 start_time = SDL_GetTicks();
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) {
+            if (event.type == SDL_KEYDOWN) {
+                afficher = false;
+            } else if (event.type == SDL_QUIT) {
+                continuer = false;
+                afficher = false;
+            }
+        }
+        displayCredits();
+        finirPassage(start_time, 5);
+    }
+}
+
+void Menu::displayCredits() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+
+    glBindTexture(GL_TEXTURE_2D, imageTitre.nom());
+    glColor3ub(200, 200, 200);
+    const float fond[4][4] = {
+        {0, 1, -1.0f, 0.8f}, {0, 0, -1.0f, -0.8f}, {1, 0, 1.0f, -0.8f}, {1, 1, 1.0f, 0.8f}};
+    quadTexture(fond);
+
+    glBindTexture(GL_TEXTURE_2D, logoGL.nom());
+    const float gl[4][4] = {
+        {0, 1, 0.1f, -0.75f}, {0, 0, 0.1f, -0.95f}, {1, 0, 0.4f, -0.95f}, {1, 1, 0.4f, -0.75f}};
+    quadTexture(gl);
+
+    glBindTexture(GL_TEXTURE_2D, logoSDL.nom());
+    quadSDL(-0.4f, -1.0f, -0.1f, -0.7f);
+    glDisable(GL_TEXTURE_2D);
+
+    glColor3ub(200, 255, 255);
+    freetype::print(our_font, 270, 510, "Sons et bruitages:");
+    freetype::print(our_font, 140, 300, "Documentation et bibliotheques:");
+
+    glColor3ub(230, 230, 230);
+    freetype::print(our_font, 150, 470, "Effets sonores de Vorlen,");
+    freetype::print(our_font, 150, 440, "synthetises avec SoX");
+    freetype::print(our_font, 100, 270, "SDL, SDL_image, SDL_mixer:");
+    freetype::print(our_font, 130, 240, "Sam Lantinga et libsdl.org");
+    freetype::print(our_font, 100, 180, "FreeType, OpenGL (Mesa), police");
+    freetype::print(our_font, 130, 150, "DejaVu (Bitstream, DejaVu)");
+    SDL_GL_SwapBuffers();
 }

@@ -381,6 +381,63 @@ void Partie::tirsContreBriques(void (AudioMixer::*sonImpact)()) {
     }
 }
 
+void Partie::reglesBalles(std::initializer_list<Joueur*> battes) {
+    for (auto it = listeBalles.begin(); it != listeBalles.end();) {
+        Balle& balle = *it;
+        const float r = balle.getRayon();
+        rebondMurs(balle, r);
+        balleContreBriques(balle, r);
+        for (Joueur* J : battes) {
+            renvoyerSurBatte(balle, *J);
+        }
+        const auto suivante = std::next(it);
+        if (balle.getPosition()->Y < ligneDePerte) {
+            const int numJoueur = balle.getProp()->getNum();
+            listeBalles.erase(it);
+            perdreBalle(numJoueur);
+        }
+        it = suivante;
+    }
+}
+
+// A ball of player `numJoueur` has left the field; the last one costs the paddle.
+void Partie::perdreBalle(int numJoueur) {
+    Joueur* J = numJoueur == 1 ? &joueur1 : numJoueur == 2 ? &joueur2 : nullptr;
+    if (J == nullptr) {
+        std::cerr << "tentative de suppression de balle au joueur " << numJoueur << " (Coop2j)"
+                  << std::endl;
+        return;
+    }
+    J->rmBalle();
+    if (J->getnBalles() == 0) {
+        destroyJoueur(*J);
+    }
+}
+
+// While player 1 is away, capsules are neither caught nor dropped.
+void Partie::attraperBonus(std::initializer_list<Joueur*> attrapeurs) {
+    if (joueur1.isDestroyed()) {
+        return;
+    }
+    for (auto it = listeBonus.begin(); it != listeBonus.end();) {
+        auto courant = it++;
+        Joueur* attrapeur = nullptr;
+        for (Joueur* J : attrapeurs) {
+            if (eventCollision(*courant, J->getBatteRef())) {
+                attrapeur = J;
+                break;
+            }
+        }
+        if (attrapeur != nullptr) {
+            applyBonus(*attrapeur, courant);
+            listeBonus.erase(courant);
+            attrapeur->ajouterScore(scoreBonus);
+        } else if (courant->getPosition()->Y < ligneDePerte) {
+            listeBonus.erase(courant);
+        }
+    }
+}
+
 void Partie::rebondMurs(Balle& balle, float r) {
     const Vecteur& p = *balle.getPosition();
     Vecteur normale;

@@ -14,6 +14,7 @@
 
 #include <SDL.h>
 
+#include <initializer_list>
 #include <list>
 
 class Partie {
@@ -77,6 +78,11 @@ protected:
     bool joueurHorsJeu(Joueur& J);
     // Every shot against the bricks; `sonImpact` is the mode's hit sound.
     void tirsContreBriques(void (AudioMixer::*sonImpact)());
+    // Every ball against the walls, the bricks and these paddles, in turn;
+    // a ball that leaves the field is its owner's loss.
+    void reglesBalles(std::initializer_list<Joueur*> battes);
+    // Capsules caught by the first of these paddles they touch, or lost.
+    void attraperBonus(std::initializer_list<Joueur*> attrapeurs);
     void rebondMurs(Balle& balle, float r);
     void balleContreBriques(Balle& balle, float r);
     void renvoyerSurBatte(Balle& balle, Joueur& J);
@@ -103,6 +109,7 @@ private:
     void relacherCommande(Joueur& J, int nJoueur, int touche);
     void tirer(Joueur& J);
     void rebondSurBrique(Balle& balle, Brique& brique);
+    void perdreBalle(int numJoueur);
     void casserBrique(int i, int j, bool bonusAssure);
     void niveauSuivant();
     void attendreFinDeFrame(Uint32 start_time) const;

@@ -21,4 +21,23 @@ inline Quadrique nouvelleQuadrique() {
     return q;
 }
 
+// A GL texture name, deleted with its owner; 0 holds nothing.
+class Texture {
+public:
+    explicit Texture(GLuint nom = 0) : nomTexture(nom) {}
+    ~Texture() { glDeleteTextures(1, &nomTexture); }
+    Texture(const Texture&) = delete;
+    Texture& operator=(const Texture&) = delete;
+
+    GLuint nom() const { return nomTexture; }
+    // Takes `nom` in place of the texture held so far.
+    void reset(GLuint nom) {
+        glDeleteTextures(1, &nomTexture);
+        nomTexture = nom;
+    }
+
+private:
+    GLuint nomTexture;
+};
+
 #endif

@@ -2,9 +2,12 @@
 
 #include <cstdlib>
 
+#include <iostream>
+
 namespace {
 const float hauteurBriques1j = 3.0f;
-}
+const float hauteurBriques2j = 0.0f;
+} // namespace
 
 TYPEBONUS tirerTypeBonus() {
     const int BONUS_LIFE_PROP = 2;
@@ -43,51 +46,29 @@ void Normal1j::verifPositions() {
         gameover = true;
     }
     tirsContreBriques(&AudioMixer::SPlay_Ricochet);
-    reglesBalles();
-    attraperBonus();
-}
-
-void Normal1j::reglesBalles() {
-    for (auto it = listeBalles.begin(); it != listeBalles.end();) {
-        Balle& balle = *it;
-        const float r = balle.getRayon();
-        rebondMurs(balle, r);
-        balleContreBriques(balle, r);
-        renvoyerSurBatte(balle, joueur1);
-        const auto suivante = std::next(it);
-        if (balle.getPosition()->Y < ligneDePerte) {
-            listeBalles.erase(it);
-            perdreBalle(joueur1);
-        }
-        it = suivante;
-    }
-}
-
-// A ball of `J` has left the field; its last one costs the paddle.
-void Normal1j::perdreBalle(Joueur& J) {
-    J.rmBalle();
-    if (J.getnBalles() == 0) {
-        destroyJoueur(J);
-    }
-}
-
-// While the player is away, capsules are neither caught nor dropped.
-void Normal1j::attraperBonus() {
-    if (joueur1.isDestroyed()) {
-        return;
-    }
-    for (auto it = listeBonus.begin(); it != listeBonus.end();) {
-        auto courant = it++;
-        if (eventCollision(*courant, joueur1.getBatteRef())) {
-            applyBonus(joueur1, courant);
-            listeBonus.erase(courant);
-            joueur1.ajouterScore(scoreBonus);
-        } else if (courant->getPosition()->Y < ligneDePerte) {
-            listeBonus.erase(courant);
-        }
-    }
+    reglesBalles({&joueur1});
+    attraperBonus({&joueur1});
 }
 
 void Normal1j::newBonus(float X, float Y, int sens) {
+    listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
+}
+
+Coop2j::Coop2j() : Partie(2, hauteurBriques2j, COTE_BAS, COTE_BAS) {}
+
+void Coop2j::verifPositions() {
+    gameover = checkPlayerState();
+    tirsContreBriques(&AudioMixer::SPlay_BrickHit);
+    reglesBalles({&joueur1, &joueur2});
+    attraperBonus({&joueur1, &joueur2});
+}
+
+bool Coop2j::checkPlayerState() {
+    const bool J1mort = joueurHorsJeu(joueur1);
+    const bool J2mort = joueurHorsJeu(joueur2);
+    return J1mort && J2mort;
+}
+
+void Coop2j::newBonus(float X, float Y, int sens) {
     listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
 }

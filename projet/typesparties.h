@@ -17,11 +17,21 @@ public:
     Normal1j();
     ~Normal1j() override {}
     void newBonus(float X, float Y, int sens) override;
+};
 
-private:
-    void reglesBalles();
-    void perdreBalle(Joueur& J);
-    void attraperBonus();
+// Two players side by side on the bottom edge, against the same bricks; the
+// match goes on while either of them can still play.
+class Coop2j : public Partie {
+protected:
+    void verifPositions() override;
+
+public:
+    Coop2j();
+    ~Coop2j() override {}
+    void newBonus(float X, float Y, int sens) override;
+
+    // Brings back the players whose time is up; true once both are out.
+    bool checkPlayerState();
 };
 
 #endif

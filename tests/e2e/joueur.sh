@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Plays the real game as a player would: start it, look at the screen, move
-# the paddle, leave with Escape; then start it with no display and with no
-# font. Usage: joueur.sh VORLEN_BINARY RUNTIME_DIR
+# Plays the real game as a player would, in one run: the menu, a key
+# rebinding, a one-player match, a co-operative match, the credits, then
+# "Quitter". Then listens to a match through SDL's disk audio driver, and
+# starts the game with no display and with no font.
+# Usage: joueur.sh VORLEN_BINARY RUNTIME_DIR
 set -u
 jeu=$1
 donnees=$2
@@ -23,66 +25,179 @@ echouer() {
     [ -f "$travail/ecran.png" ] && cp "$travail/ecran.png" "$artefacts/echec-$echecs.png"
 }
 
-# r,g,b of the screen pixel at column $1, row $2 of the last screenshot.
-pixel() {
-    convert "$travail/ecran.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+# Takes a screenshot of the window, kept as `$1`.png among the artefacts.
+ecran() {
+    import -window "$fenetre" "$travail/ecran.png"
+    cp "$travail/ecran.png" "$artefacts/$1.png"
 }
 
-ecran() { import -window root "$travail/ecran.png"; }
-
-# True when the pixel at ($1, $2) is green: the green clearly above red and blue.
-vert() {
-    IFS=, read -r r g b <<<"$(pixel "$1" "$2")"
-    [ "$g" -gt 30 ] && [ "$g" -gt $((4 * r)) ] && [ "$g" -gt $((4 * b)) ]
+# True when some pixel of the rectangle columns $1..$2, rows $3..$4 of the
+# last screenshot passes the fx test $5 (r, g, b from 0 to 1).
+present() {
+    local trouve
+    trouve=$(convert "$travail/ecran.png" -crop "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" +repage \
+        -fx "$5" -format '%[fx:maxima]' info:)
+    [ "$trouve" != "0" ]
 }
 
-cp -r "$donnees" "$travail/jeu"
-cd "$travail/jeu" || exit 1
+blanc='r>0.9&&g>0.9&&b>0.9'
+bleu='b>0.9&&r<0.1&&g<0.1'
+vert='g>0.12&&g>4*r&&g>4*b'
+rouge='r>0.12&&r>4*g&&r>4*b'
 
-# --- A match, as a player sees it.
-"$jeu" >"$travail/sortie.txt" 2>"$travail/erreurs.txt" &
-pid=$!
-fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
-if [ -z "$fenetre" ]; then
-    echouer "no window titled Vorlen within 10 s"
-    cat "$travail/erreurs.txt"
-    exit 1
-fi
-[ "$(xdotool getwindowname "$fenetre")" = "Vorlen" ] || echouer "window title is not Vorlen"
-sleep 1
-ecran
-cp "$travail/ecran.png" "$artefacts/partie.png"
-[ "$(pixel 700 60)" = "204,204,0" ] && [ "$(pixel 700 160)" = "204,204,0" ] ||
-    echouer "the panel's frames are missing: $(pixel 700 60) $(pixel 700 160)"
-IFS=, read -r r g b <<<"$(pixel 325 40)"
-[ "$r" -gt 200 ] && [ "$g" -gt 200 ] && [ "$b" -lt 80 ] || echouer "no yellow top border at row 40"
-vert 325 560 || echouer "player 1's paddle is not at the centre of row 560: $(pixel 325 560)"
+# Presses each key in turn, as a player would, leaving the menu time to follow.
+touches() {
+    for touche in "$@"; do
+        xdotool key --window "$fenetre" "$touche"
+        sleep 0.3
+    done
+}
 
-xdotool windowfocus --sync "$fenetre"
-xdotool keydown --window "$fenetre" Right
-sleep 0.6
-xdotool keyup --window "$fenetre" Right
-sleep 0.2
-ecran
-vert 325 560 && echouer "the right arrow did not move the paddle"
-vert 536 560 || echouer "the paddle did not reach the right wall: $(pixel 536 560)"
+# Starts the game in the background, with the environment variables given as
+# arguments; sets pid and fenetre.
+demarrer() {
+    env "$@" "$jeu" >"$travail/sortie.txt" 2>"$travail/erreurs.txt" &
+    pid=$!
+    fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
+    if [ -z "$fenetre" ]; then
+        echouer "no window titled Vorlen within 10 s"
+        cat "$travail/erreurs.txt"
+        exit 1
+    fi
+    sleep 1
+    xdotool windowfocus --sync "$fenetre"
+}
 
-debut=$(date +%s%N)
-xdotool key --window "$fenetre" Escape
-for _ in $(seq 1 40); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.05
-done
-if kill -0 "$pid" 2>/dev/null; then
-    echouer "Escape did not end the program within 2 s"
-else
+# Waits for the game to end after the last key; checks it left with status 0
+# within a second.
+attendreFin() {
+    local debut=$1 statut ms
+    for _ in $(seq 1 40); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echouer "the program did not end within 2 s"
+        return
+    fi
     wait "$pid"
     statut=$?
     pid=
     ms=$((($(date +%s%N) - debut) / 1000000))
-    [ "$statut" -eq 0 ] || echouer "Escape ended the program with status $statut"
-    [ "$ms" -le 1000 ] || echouer "Escape took $ms ms to end the program"
-fi
+    [ "$statut" -eq 0 ] || echouer "the program ended with status $statut"
+    [ "$ms" -le 1000 ] || echouer "the program took $ms ms to end"
+}
+
+# Rows of menu item $1 (0 first): its letters stand on the line 31 pixels
+# below the one before, starting 209 pixels above the window's bottom.
+ligneHaut() { echo $((365 + 31 * $1)); }
+ligneBas() { echo $((391 + 31 * $1)); }
+
+cp -r "$donnees" "$travail/jeu"
+cd "$travail/jeu" || exit 1
+
+# --- The menu.
+demarrer
+[ "$(xdotool getwindowname "$fenetre")" = "Vorlen" ] || echouer "window title is not Vorlen"
+ecran menu
+present 120 680 30 330 'r>0.6&&g<0.4' && present 120 680 30 330 'g>0.6&&r<0.5' ||
+    echouer "the title image is missing"
+present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc" || echouer "Nouvelle Partie is not highlighted"
+present 310 600 "$(ligneHaut 1)" "$(ligneBas 1)" "$bleu" || echouer "Options is not shown in blue"
+present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$bleu" || echouer "Quitter is not shown"
+
+# --- Options, Controles: player 1's action goes to D.
+touches Down Return Return Down Down
+ecran controles
+present 560 760 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" || echouer "J1 action <ESPACE> is not shown"
+touches Return
+ecran saisie
+present 310 560 "$(ligneHaut 2)" "$(ligneBas 2)" "$vert" || echouer "the waiting item is not green"
+touches d
+ecran controles-d
+present 310 520 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" || echouer "J1 action is no longer highlighted"
+present 560 760 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" && echouer "the label does not show <d>"
+
+# --- Back to the main menu, then a one-player match.
+touches Down Down Down Down Return Down Return Up Return Return
+ecran partie
+[ "$(convert "$travail/ecran.png" -format '%[pixel:p{700,60}]' info:)" = "srgb(204,204,0)" ] ||
+    echouer "the panel's frames are missing"
+present 320 330 39 41 'r>0.8&&g>0.8&&b<0.3' || echouer "no yellow top border at row 40"
+present 325 325 560 560 "$vert" || echouer "player 1's paddle is not at the centre of row 560"
+present 320 330 545 555 'r>0.5&&g>0.5&&b<0.3' || echouer "no ball held on the paddle"
+touches d
+sleep 0.5
+ecran balle-lancee
+present 320 330 545 555 'r>0.5&&g>0.5&&b<0.3' && echouer "D did not launch the ball"
+xdotool keydown --window "$fenetre" Right
+sleep 0.8
+xdotool keyup --window "$fenetre" Right
+sleep 0.2
+ecran batte-a-droite
+present 325 325 560 560 "$vert" && echouer "the right arrow did not move the paddle"
+present 536 536 560 560 "$vert" || echouer "the paddle did not reach the right wall"
+
+# --- Escape: back to the menu, then a co-operative match.
+touches Escape
+ecran retour-menu
+present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc" || echouer "back in the menu, Nouvelle Partie is not highlighted"
+touches Return Down Return
+sleep 0.5
+ecran cooperatif
+present 325 325 560 560 "$vert" || echouer "no green paddle centred on row 560"
+present 325 325 545 545 "$rouge" || echouer "no red paddle centred on row 545"
+present 325 325 540 549 "$vert" && echouer "the red paddle is not above the green one"
+touches Escape
+ecran menu-apres-cooperatif
+present 310 600 "$(ligneHaut 1)" "$(ligneBas 1)" "$blanc" ||
+    echouer "after a co-operative match, Options is not highlighted"
+
+# --- The credits, any key back, then Quitter.
+touches Down Return
+ecran credits
+present 270 620 70 95 'g>0.9&&b>0.9&&r>0.6&&r<0.9' || echouer "the credits' heading is missing"
+touches space
+ecran menu-apres-credits
+present 310 600 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" || echouer "back from the credits, Credits is not highlighted"
+touches Down
+debut=$(date +%s%N)
+xdotool key --window "$fenetre" Return
+attendreFin "$debut"
+
+# --- What a player hears, through SDL's disk audio driver, with one sound missing.
+mv sounds/court.wav "$travail/court.wav"
+demarrer SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$travail/son.raw"
+rapport=$(sed -n '/===== Fichiers son =====/,/===== Fin des fichiers son =====/p' "$travail/sortie.txt")
+attendu="===== Fichiers son =====
+sounds/high.wav loaded
+sounds/medium.wav loaded
+sounds/low.wav loaded
+sounds/gunshot2.wav loaded
+sounds/Ricochet4.wav loaded
+sounds/die.wav loaded
+sounds/verre1.ogg loaded
+sounds/verre2.ogg loaded
+sounds/verre3.ogg loaded
+sounds/pickup.wav loaded
+sounds/viesupp.wav loaded
+sounds/grand.ogg loaded
+(WW)sounds/court.wav not found
+===== Fin des fichiers son ====="
+[ "$rapport" = "$attendu" ] || echouer "sound report: $rapport"
+# Silence is all zero bytes.
+sonore() { [ "$(tr -d '\000' <"$travail/son.raw" | wc -c)" -gt 0 ]; }
+touches Return Return
+sleep 1
+sonore && echouer "sound before the ball was launched"
+touches space
+sleep 4
+sonore || echouer "no sound after the ball's first bounces"
+touches Escape Down Down Down
+debut=$(date +%s%N)
+xdotool key --window "$fenetre" Return
+attendreFin "$debut"
+mv "$travail/court.wav" sounds/court.wav
 
 # --- One clear line and status 1 when the game cannot run.
 # $1: what is expected in the line; the rest: the command.
@@ -93,7 +208,7 @@ une_ligne_et_1() {
     local statut=$?
     [ "$statut" -eq 1 ] || echouer "$* ended with status $statut, not 1"
     [ "$(wc -l <"$travail/erreur.txt")" -eq 1 ] ||
-        echouer "$* wrote $(wc -l <"$travail/erreur.txt") lines on standard error"
+        echouer "$* wrote $(wc -l <"$travail/erreur.txt") lines on standard error: $(head -c 600 "$travail/erreur.txt")"
     grep -q -- "$attendu" "$travail/erreur.txt" ||
         echouer "$*: '$attendu' not in: $(cat "$travail/erreur.txt")"
 }

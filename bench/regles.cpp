@@ -1,0 +1,52 @@
+// One rules step (every object moved, then the one-player rules pass) on the
+// heavy scene, with Google Benchmark. Run from the run-time directory under
+// a display: cd build/data && ../bench/bench_regles
+#include "menu.h"
+#include "scene.h"
+
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Steps played on one scene before it is built again, so that every run
+// measures a scene as heavy as the first.
+const int etapesParScene = 200;
+
+void BM_EtapeDeRegles(benchmark::State& state) {
+    HorlogeDeTest horloge;
+    std::unique_ptr<Banc<Normal1j>> partie;
+    int etapes = 0;
+    for (auto _ : state) {
+        if (etapes++ % etapesParScene == 0) {
+            state.PauseTiming();
+            partie.reset();
+            partie = std::make_unique<Banc<Normal1j>>();
+            remplirSceneLourde(*partie);
+            state.ResumeTiming();
+        }
+        horloge.avancer(Partie::dureeFrame);
+        partie->deplacer();
+        partie->verifier();
+    }
+}
+BENCHMARK(BM_EtapeDeRegles)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A match builds its panel font, which needs a GL context.
+    if (SDL_Init(SDL_INIT_VIDEO) != 0 ||
+        SDL_SetVideoMode(800, 600, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
+        std::fprintf(stderr, "bench_regles: %s\n", SDL_GetError());
+        return 1;
+    }
+    initGL();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    SDL_Quit();
+    return 0;
+}
