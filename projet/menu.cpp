@@ -42,7 +42,7 @@ void quadTexture(const float (*coins)[4]) {
     glEnd();
 }
 
-// The SDL badge, with a tint at each corner.
+// The SDL badge between (gauche, bas) and (droite, haut), a tint at each corner.
 void quadSDL(float gauche, float bas, float droite, float haut) {
     glBegin(GL_QUADS);
     glColor3ub(255, 255, 200);
@@ -358,24 +358,27 @@ void Menu::initDisplay() {
     glLoadIdentity();
 }
 
-void Menu::display() {
+void Menu::dessinerImages(GLubyte teinte, const float (*titre)[4], const float (*gl)[4],
+                          const float* sdl) const {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
-
     glBindTexture(GL_TEXTURE_2D, imageTitre.nom());
-    glColor3ub(255, 255, 255);
+    glColor3ub(teinte, teinte, teinte);
+    quadTexture(titre);
+    glBindTexture(GL_TEXTURE_2D, logoGL.nom());
+    quadTexture(gl);
+    glBindTexture(GL_TEXTURE_2D, logoSDL.nom());
+    quadSDL(sdl[0], sdl[1], sdl[2], sdl[3]);
+    glDisable(GL_TEXTURE_2D);
+}
+
+void Menu::display() {
     const float titre[4][4] = {
         {0, 1, -0.7f, 0.9f}, {0, 0, -0.7f, -0.1f}, {1, 0, 0.7f, -0.1f}, {1, 1, 0.7f, 0.9f}};
-    quadTexture(titre);
-
-    glBindTexture(GL_TEXTURE_2D, logoGL.nom());
     const float gl[4][4] = {
         {0, 1, -0.8f, -0.84f}, {0, 0, -0.8f, -0.97f}, {1, 0, -0.6f, -0.97f}, {1, 1, -0.6f, -0.84f}};
-    quadTexture(gl);
-
-    glBindTexture(GL_TEXTURE_2D, logoSDL.nom());
-    quadSDL(-1.0f, -1.0f, -0.8f, -0.8f);
-    glDisable(GL_TEXTURE_2D);
+    const float sdl[4] = {-1.0f, -1.0f, -0.8f, -0.8f};
+    dessinerImages(255, titre, gl, sdl);
 
     glColor3ub(255, 7, 7);
     freetype::print(our_font, 300, 270, "%s", title.c_str());
@@ -419,23 +422,13 @@ void Menu::showcredits() {
 }
 
 void Menu::displayCredits() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
-
-    glBindTexture(GL_TEXTURE_2D, imageTitre.nom());
-    glColor3ub(200, 200, 200);
+    // The title image, dimmed, across the whole width behind the text.
     const float fond[4][4] = {
         {0, 1, -1.0f, 0.8f}, {0, 0, -1.0f, -0.8f}, {1, 0, 1.0f, -0.8f}, {1, 1, 1.0f, 0.8f}};
-    quadTexture(fond);
-
-    glBindTexture(GL_TEXTURE_2D, logoGL.nom());
     const float gl[4][4] = {
         {0, 1, 0.1f, -0.75f}, {0, 0, 0.1f, -0.95f}, {1, 0, 0.4f, -0.95f}, {1, 1, 0.4f, -0.75f}};
-    quadTexture(gl);
-
-    glBindTexture(GL_TEXTURE_2D, logoSDL.nom());
-    quadSDL(-0.4f, -1.0f, -0.1f, -0.7f);
-    glDisable(GL_TEXTURE_2D);
+    const float sdl[4] = {-0.4f, -1.0f, -0.1f, -0.7f};
+    dessinerImages(200, fond, gl, sdl);
 
     glColor3ub(200, 255, 255);
     freetype::print(our_font, 270, 510, "Sons et bruitages:");

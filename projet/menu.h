@@ -67,6 +67,10 @@ private:
     void activerOptions();
     void activerControles();
     [[noreturn]] void positionIncorrecte() const;
+    // Clears the screen and draws the title image tinted grey `teinte` and the
+    // two badges, each quad given as texture coordinates then corners.
+    void dessinerImages(GLubyte teinte, const float (*titre)[4], const float (*gl)[4],
+                        const float* sdl) const;
 
     Texture imageTitre;
     Texture logoSDL;
