@@ -22,13 +22,13 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 mkdir -p "$SORTIE"
 
-# Synthesises one layer NAME from a synth spec ("LENGTH WAVE [FREQUENCY]") and sox effects,
+# Synthesises one layer NAME from a synth description ("LENGTH WAVE [FREQUENCY]") and sox effects,
 # normalised to -6 dBFS so that layers mix by weight. Full-scale synthesis leaves filters no
 # headroom, hence the cut before them; a layer cut short ends in a ramp, not a click.
 couche() {
     local nom=$1 forme=$2
     shift 2
-    # shellcheck disable=SC2086 # the spec is meant to split into synth's words
+    # shellcheck disable=SC2086 # the description is meant to split into synth's words
     sox -D -R -n -r "$TAUX" -c 1 "$tmp/$nom.sox" synth $forme gain -12 "$@" \
         fade q 0 -0 "$FIN_COUCHE" gain -n -6
 }

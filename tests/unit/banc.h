@@ -1,24 +1,19 @@
-// A match opened up for tests: its lists, players and rule steps in reach,
-// and a level laid out cell by cell.
+// A match opened up for tests and benchmarks: its lists, players and rule
+// steps in reach, a level laid out cell by cell, and a clock they drive.
 #ifndef VORLEN_TESTS_BANC_H
 #define VORLEN_TESTS_BANC_H
 
 #include "horloge.h"
 #include "typesparties.h"
 
-#include <SDL.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
-#include <initializer_list>
 #include <string>
 
 // One cell of a test level: column, row, hit points.
 struct Cellule {
-    int i;
-    int j;
-    int points;
+    int i, j, points;
 };
 
 template <typename Mode> class Banc : public Mode {
@@ -27,17 +22,16 @@ public:
 
     Banc() { this->initAffichage(); }
 
-    // One frame of the match loop, without the pacing.
-    bool frame() {
-        const bool continuer = this->traiterEvenements();
-        this->gameHandler();
-        this->redessiner();
-        return continuer;
-    }
-    // One frame's input and rules, without drawing.
+    // One frame's input and rules, without drawing; false once the match is to end.
     bool jouerSansDessiner() {
         const bool continuer = this->traiterEvenements();
         this->gameHandler();
+        return continuer;
+    }
+    // One frame of the match loop, without the pacing.
+    bool frame() {
+        const bool continuer = jouerSansDessiner();
+        this->redessiner();
         return continuer;
     }
     void deplacer() { this->deplacements(); }
@@ -56,7 +50,7 @@ public:
         return this->fenetreCellules(x, y, r);
     }
 
-    // Replaces the level with these cells only, as level 1 of a level file.
+    // Replaces the level with these cells only, through a level file of its own.
     void poserNiveau(std::initializer_list<Cellule> cellules) {
         int grille[Niveau::nbBriquesX][Niveau::nbBriquesY] = {};
         for (const Cellule& c : cellules) {
@@ -92,22 +86,19 @@ public:
     }
 };
 
-// Drives the game's clock while alive.
+// Drives the game's clock while alive, from 1000 ms.
 class HorlogeDeTest {
 public:
     HorlogeDeTest() {
-        temps() = 1000;
-        horloge::remplacerSource([] { return temps(); });
+        temps = 1000;
+        horloge::remplacerSource([] { return temps; });
     }
     ~HorlogeDeTest() { horloge::remplacerSource(nullptr); }
-    void regler(Uint32 ms) { temps() = ms; }
-    void avancer(Uint32 ms) { temps() += ms; }
+    void regler(Uint32 ms) { temps = ms; }
+    void avancer(Uint32 ms) { temps += ms; }
 
 private:
-    static Uint32& temps() {
-        static Uint32 t = 0;
-        return t;
-    }
+    static inline Uint32 temps = 0;
 };
 
 #endif

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -19,7 +21,6 @@ bool ouvrirFenetre() {
         return false;
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_WM_SetCaption("Vorlen", nullptr);
     if (SDL_SetVideoMode(Capture::largeur, Capture::hauteur, 16, SDL_OPENGL | SDL_ANYFORMAT) ==
         nullptr) {
         SDL_Quit();
@@ -44,16 +45,16 @@ Pixel Capture::at(int colonne, int ligne) const {
     return {p[0], p[1], p[2]};
 }
 
-void Capture::sauver(const std::string& nom) const {
-    FILE* f = std::fopen(nom.c_str(), "wb");
-    if (f == nullptr) {
+void Capture::garderSiEchec() const {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (test == nullptr || !test->result()->Failed()) {
         return;
     }
-    std::fprintf(f, "P6\n%d %d\n255\n", largeur, hauteur);
+    std::ofstream f(std::string(test->name()) + ".ppm", std::ios::binary);
+    f << "P6\n" << largeur << ' ' << hauteur << "\n255\n";
     for (int l = hauteur - 1; l >= 0; --l) {
-        std::fwrite(&rgb[l * largeur * 3], 1, largeur * 3, f);
+        f.write(reinterpret_cast<const char*>(&rgb[l * largeur * 3]), largeur * 3);
     }
-    std::fclose(f);
 }
 
 int main(int argc, char** argv) {
@@ -70,8 +71,6 @@ int main(int argc, char** argv) {
     // shared X server is sometimes still busy with the last test's window.
     bool ouverte = ouvrirFenetre();
     for (int essai = 1; !ouverte && essai < 5; ++essai) {
-        std::fprintf(stderr, "vorlen_tests_fenetre: window refused (%s), trying again\n",
-                     SDL_GetError());
         SDL_Delay(500);
         ouverte = ouvrirFenetre();
     }

@@ -1,18 +1,16 @@
-// A real OpenGL window for the tests that draw, opened once per test run.
+// A real OpenGL window for the tests that draw, opened once per test run,
+// and what it shows read back pixel by pixel.
 #ifndef VORLEN_TESTS_FENETRE_H
 #define VORLEN_TESTS_FENETRE_H
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 struct Pixel {
-    int r;
-    int v;
-    int b;
+    int r, v, b;
 };
 
-// The rectangle of lit pixels found in a capture; empty when none is lit.
+// The rectangle of pixels found in a capture; empty when none is found.
 struct Cadre {
     int col0 = 1 << 30;
     int col1 = -1;
@@ -30,18 +28,8 @@ public:
     Capture();
     // The pixel at `colonne`, `ligne` counted from the window's top.
     Pixel at(int colonne, int ligne) const;
-    // Whether some pixel of the rectangle (inclusive, rows from the top) passes `teste`.
-    template <typename Test> bool unPixelDans(int c0, int c1, int l0, int l1, Test teste) const {
-        for (int l = l0; l <= l1; ++l) {
-            for (int c = c0; c <= c1; ++c) {
-                if (teste(at(c, l))) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-    // The extent, within the rectangle, of the pixels that pass `teste`.
+    // The extent, within the rectangle (inclusive, rows from the top), of the
+    // pixels that pass `teste`.
     template <typename Test> Cadre cadreDans(int c0, int c1, int l0, int l1, Test teste) const {
         Cadre cadre;
         for (int l = l0; l <= l1; ++l) {
@@ -54,8 +42,12 @@ public:
         }
         return cadre;
     }
-    // Saves the capture as a PPM picture, for a failing test to leave behind.
-    void sauver(const std::string& nom) const;
+    // Whether some pixel of the rectangle passes `teste`.
+    template <typename Test> bool unPixelDans(int c0, int c1, int l0, int l1, Test teste) const {
+        return !cadreDans(c0, c1, l0, l1, teste).vide();
+    }
+    // Leaves the capture behind as <test name>.ppm when the running test has failed.
+    void garderSiEchec() const;
 
 private:
     std::vector<unsigned char> rgb;

@@ -4,61 +4,38 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-namespace {
-
-void envoyerTouche(Uint8 type, SDLKey touche) {
-    SDL_Event event = {};
-    event.type = type;
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+static void envoyerTouche(Uint8 type, SDLKey touche) {
+    SDL_Event event = {type};
     event.key.keysym.sym = touche;
     SDL_PushEvent(&event);
 }
 
-bool jaunePanneau(const Pixel& p) {
-    return p.r == 204 && p.v == 204 && p.b == 0;
-}
-bool jauneVif(const Pixel& p) {
-    return p.r > 200 && p.v > 200 && p.b < 80;
-}
-bool vert(const Pixel& p) {
-    return p.v > 30 && p.v > 4 * p.r && p.v > 4 * p.b;
-}
+const auto jaunePanneau = [](const Pixel& p) { return p.r == 204 && p.v == 204 && p.b == 0; };
+const auto jauneVif = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b < 80; };
+const auto vert = [](const Pixel& p) { return p.v > 30 && p.v > 4 * p.r && p.v > 4 * p.b; };
 
 // Where a field point (x, y, 0) lands in the window, as the camera sees it.
-int colonneDe(float x) {
-    return static_cast<int>(325.0 * (1.0 + 0.0185577 * x) + 0.5);
-}
-int ligneDe(float y) {
-    return static_cast<int>(300.0 * (1.0 - 0.0247436 * y) + 0.5);
-}
+const auto colonneDe = [](float x) { return static_cast<int>(325.0 * (1 + 0.0185577 * x) + 0.5); };
+const auto ligneDe = [](float y) { return static_cast<int>(300.0 * (1 - 0.0247436 * y) + 0.5); };
 
+// The first frame of a one-player match, as the window shows it.
 class PremiereFrame : public ::testing::Test {
 protected:
-    void TearDown() override {
-        if (HasFailure()) {
-            capture.sauver(
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                ".ppm");
-        }
-    }
+    void TearDown() override { capture.garderSiEchec(); }
+
     Banc<Normal1j> partie;
     Capture capture = (partie.frame(), Capture());
 };
 
-} // namespace
-
-TEST_F(PremiereFrame, PanelShowsBothPlayersFramesAndNames) {
+TEST_F(PremiereFrame, PanelShowsBothPlayersFramesAndNamesAndTheFieldBorderWhereTheCameraPutsIt) {
     // Panel pixels (x, y from the bottom) of each box's rules and edges.
     for (const int haut : {540, 400}) {
-        const int bas = haut - 100;
-        for (const int y : {haut, haut - 21, haut - 24, haut - 44, bas}) {
+        for (const int y : {haut, haut - 21, haut - 24, haut - 44, haut - 100}) {
             EXPECT_TRUE(capture.unPixelDans(700, 700, 599 - y, 600 - y, jaunePanneau))
                 << "rule at panel y = " << y;
         }
         for (const int x : {0, 120}) {
-            EXPECT_TRUE(capture.unPixelDans(649 + x, 651 + x, 600 - haut + 50, 600 - haut + 50,
-                                            jaunePanneau))
+            EXPECT_TRUE(capture.unPixelDans(649 + x, 651 + x, 650 - haut, 650 - haut, jaunePanneau))
                 << "edge at panel x = " << x << " of the box topped at " << haut;
         }
         // The name sits on the baseline 16 pixels in and 16 below the top.
@@ -68,29 +45,19 @@ TEST_F(PremiereFrame, PanelShowsBothPlayersFramesAndNames) {
         EXPECT_FALSE(capture.unPixelDans(775, 799, ligneBase - 12, ligneBase, jauneVif))
             << "the name stays inside its box";
     }
-}
-
-TEST_F(PremiereFrame, FieldBorderStandsWhereTheCameraPutsIt) {
-    EXPECT_EQ(ligneDe(35.0f), 40);
-    EXPECT_TRUE(capture.unPixelDans(325, 325, 39, 41, jauneVif)) << "top edge";
+    EXPECT_TRUE(capture.unPixelDans(325, 325, 39, 41, jauneVif)) << "field's top edge";
     EXPECT_TRUE(capture.unPixelDans(82, 84, 300, 300, jauneVif)) << "left edge";
     EXPECT_TRUE(capture.unPixelDans(565, 567, 300, 300, jauneVif)) << "right edge";
     EXPECT_FALSE(capture.unPixelDans(325, 325, 20, 36, jauneVif)) << "nothing above the field";
     EXPECT_FALSE(capture.unPixelDans(60, 78, 300, 300, jauneVif)) << "nothing left of it";
 }
 
-TEST_F(PremiereFrame, PlayerOnesGreenPaddleLiesAtRow560Centred) {
-    EXPECT_TRUE(vert(capture.at(325, 560)));
+TEST_F(PremiereFrame, PlayerOnesGreenPaddleLiesAtRow560CentredAndGoesRightToX35NoFurther) {
     const Cadre batte = capture.cadreDans(200, 450, 540, 580, vert);
     ASSERT_FALSE(batte.vide());
     EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
     EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
     EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
-    ASSERT_EQ(partie.balles().size(), 1u);
-    EXPECT_TRUE(partie.balles().front().isHooked());
-}
-
-TEST_F(PremiereFrame, HoldingTheRightArrowTakesThePaddleToX35AndNoFurther) {
     envoyerTouche(SDL_KEYDOWN, SDLK_RIGHT);
     for (int k = 0; k < 60; ++k) {
         ASSERT_TRUE(partie.frame());
@@ -104,11 +71,6 @@ TEST_F(PremiereFrame, HoldingTheRightArrowTakesThePaddleToX35AndNoFurther) {
     EXPECT_FALSE(vert(capture.at(325, 560)));
 }
 
-TEST_F(PremiereFrame, EscapeEndsTheMatch) {
-    envoyerTouche(SDL_KEYDOWN, SDLK_ESCAPE);
-    EXPECT_FALSE(partie.frame());
-}
-
 TEST_F(PremiereFrame, BuiltInBricksShowInTheirColumnPairsHues) {
     partie.niveau().initBriques("absent.lvl", 1);
     partie.frame();
@@ -120,28 +82,28 @@ TEST_F(PremiereFrame, BuiltInBricksShowInTheirColumnPairsHues) {
         const int points = paire + 1;
         const Vecteur centre = partie.centre(2 * paire, 5);
         const Pixel p = capture.at(colonneDe(centre.X), ligneDe(centre.Y));
+        ASSERT_TRUE(p.r > 10 && p.r < 120) << "lit as the scene lights it, not flat: " << p.r;
         const double attendu = (50.0 + 20 * points) / (240.0 - 15 * points);
-        ASSERT_GT(p.r, 10) << "column pair " << paire;
         const double rapport = static_cast<double>(p.v) / p.r;
         EXPECT_NEAR(rapport, attendu, 0.2 * attendu) << "column pair " << paire;
         EXPECT_GT(rapport, rapportPrecedent) << "column pair " << paire;
         rapportPrecedent = rapport;
-        EXPECT_LT(p.r, 120) << "lit as the scene lights it, not flat";
     }
-    // The gaps between bricks stay dark.
     const Vecteur gauche = partie.centre(0, 5);
     const Pixel trou = capture.at(colonneDe(gauche.X + 2.3f), ligneDe(gauche.Y));
-    EXPECT_LT(trou.r + trou.v + trou.b, 30);
+    EXPECT_LT(trou.r + trou.v + trou.b, 30) << "the gaps between bricks stay dark";
 }
 
-TEST_F(PremiereFrame, TheActionKeyLaunchesTheHeldBall) {
+TEST_F(PremiereFrame, TheActionKeyLaunchesTheHeldBallAndEscapeEndsTheMatch) {
+    ASSERT_EQ(partie.balles().size(), 1u);
+    EXPECT_TRUE(partie.balles().front().isHooked());
     envoyerTouche(SDL_KEYDOWN, SDLK_SPACE);
-    envoyerTouche(SDL_KEYUP, SDLK_SPACE);
     for (int k = 0; k < 10; ++k) {
-        partie.frame();
+        ASSERT_TRUE(partie.frame());
     }
-    const Balle& balle = partie.balles().front();
-    EXPECT_FALSE(balle.isHooked());
-    EXPECT_GT(balle.getPosition()->Y, -34.0f + 3.0f);
+    EXPECT_FALSE(partie.balles().front().isHooked());
+    EXPECT_GT(partie.balles().front().getPosition()->Y, -34.0f + 3.0f);
     EXPECT_TRUE(partie.tirs().empty()) << "no cannon, no shot";
+    envoyerTouche(SDL_KEYDOWN, SDLK_ESCAPE);
+    EXPECT_FALSE(partie.frame());
 }

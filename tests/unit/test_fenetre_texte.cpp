@@ -2,21 +2,14 @@
 #include "fenetre.h"
 #include "typesparties.h"
 
-#include <GL/gl.h>
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-namespace {
+const auto allume = [](const Pixel& p) { return p.r > 128 && p.v > 128 && p.b > 128; };
 
-bool allume(const Pixel& p) {
-    return p.r > 128 && p.v > 128 && p.b > 128;
-}
-
-// Draws `texte` in white at (x, y) on a cleared 800x600 screen and shows it.
-Capture afficherTexte(const freetype::font_data& police, float x, float y, const char* texte) {
+// Draws `texte` in white at (x, y) on a cleared screen and shows it.
+static Capture afficher(const freetype::font_data& police, float x, float y, const char* texte) {
     glViewport(0, 0, Capture::largeur, Capture::hauteur);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -26,36 +19,20 @@ Capture afficherTexte(const freetype::font_data& police, float x, float y, const
     return Capture();
 }
 
-// Names a new display list or texture would get now.
-GLuint prochaineListe() {
-    const GLuint base = glGenLists(1);
-    glDeleteLists(base, 1);
-    return base;
-}
-
-GLuint prochaineTexture() {
-    GLuint texture;
-    glGenTextures(1, &texture);
-    glDeleteTextures(1, &texture);
-    return texture;
-}
-
 // How many of the names in [debut, fin) still hold a list or a texture.
-int nomsVivants(GLuint debut, GLuint fin, GLboolean (*existe)(GLuint)) {
+static int nomsVivants(GLuint debut, GLuint fin, GLboolean (*existe)(GLuint)) {
     int vivants = 0;
     for (GLuint nom = debut; nom < fin; ++nom) {
-        vivants += existe(nom) ? 1 : 0;
+        vivants += existe(nom);
     }
     return vivants;
 }
-
-} // namespace
 
 TEST(Police, AMissingFileThrowsNamingTheFile) {
     freetype::font_data police;
     try {
         police.init("absente.ttf", 16);
-        FAIL() << "no exception";
+        ADD_FAILURE() << "no exception";
     } catch (const freetype::ErreurPolice& e) {
         EXPECT_STREQ(e.what(),
                      "FT_New_Face failed (there is probably a problem with your font file)");
@@ -64,52 +41,38 @@ TEST(Police, AMissingFileThrowsNamingTheFile) {
     EXPECT_EQ(police.textures, nullptr) << "a failed font holds nothing";
 }
 
-TEST(Police, TheSecondLineStandsOneLineHeightBelowTheFirst) {
+TEST(Police, TheSecondLineStandsOneLineHeightBelowTheFirstAndALongTextIsCutNotOverflowed) {
     freetype::font_data police;
     police.init("AXAXAX.TTF", 16);
-    const Capture une = afficherTexte(police, 100, 300, "H");
-    const Capture deux = afficherTexte(police, 100, 300, "\nH");
-    const Cadre premier = une.cadreDans(90, 140, 250, 330, allume);
-    const Cadre second = deux.cadreDans(90, 140, 250, 330, allume);
-    ASSERT_FALSE(premier.vide());
-    ASSERT_FALSE(second.vide());
+    const Cadre premier = afficher(police, 100, 300, "H").cadreDans(90, 140, 250, 330, allume);
+    const Cadre second = afficher(police, 100, 300, "\nH").cadreDans(90, 140, 250, 330, allume);
+    ASSERT_FALSE(premier.vide() || second.vide());
     EXPECT_EQ(second.col0, premier.col0);
     EXPECT_NEAR(second.lig0 - premier.lig0, 16 / 0.63, 1.0);
     EXPECT_NEAR(premier.lig1, 600 - 300, 1) << "the baseline is at y = 300";
+    const Capture tresLong = afficher(police, 0, 300, std::string(1000, 'W').c_str());
+    EXPECT_TRUE(tresLong.unPixelDans(0, 799, 285, 300, allume));
 }
 
-TEST(Police, ALongTextIsCutNotOverflowed) {
-    freetype::font_data police;
-    police.init("AXAXAX.TTF", 14);
-    const std::string tresLong(1000, 'W');
-    const Capture capture = afficherTexte(police, 0, 300, tresLong.c_str());
-    EXPECT_TRUE(capture.unPixelDans(0, 799, 285, 300, allume));
-}
-
-TEST(Police, AFontReleasesItsListsAndTexturesOnce) {
-    GLuint base;
+TEST(Police, AFontAndEachMatchsPanelFontReleaseTheirListsAndTexturesOnce) {
+    GLuint premiereListe;
     GLuint premiereTexture;
     {
         freetype::font_data police;
         police.init("AXAXAX.TTF", 16);
-        base = police.list_base;
+        premiereListe = police.list_base;
         premiereTexture = police.textures[0];
-        EXPECT_TRUE(glIsList(base + 'A'));
+        EXPECT_TRUE(glIsList(premiereListe + 'A'));
         police.clean();
-        EXPECT_FALSE(glIsList(base + 'A'));
+        EXPECT_FALSE(glIsList(premiereListe + 'A'));
         EXPECT_EQ(police.textures, nullptr);
         police.init("AXAXAX.TTF", 16);
     }
-    EXPECT_EQ(nomsVivants(base, prochaineListe(), glIsList), 0);
-    EXPECT_EQ(nomsVivants(premiereTexture, prochaineTexture(), glIsTexture), 0);
-}
-
-TEST(Police, MatchesReleaseTheirPanelFont) {
-    const GLuint premiereListe = prochaineListe();
-    const GLuint premiereTexture = prochaineTexture();
     for (int k = 0; k < 3; ++k) {
         Normal1j partie;
     }
-    EXPECT_EQ(nomsVivants(premiereListe, prochaineListe(), glIsList), 0);
-    EXPECT_EQ(nomsVivants(premiereTexture, premiereTexture + 3 * 128 + 1, glIsTexture), 0);
+    // Every name the five fonts could have taken is free again.
+    const GLuint noms = 5 * freetype::font_data::nbCaracteres;
+    EXPECT_EQ(nomsVivants(premiereListe, premiereListe + noms, glIsList), 0);
+    EXPECT_EQ(nomsVivants(premiereTexture, premiereTexture + noms, glIsTexture), 0);
 }

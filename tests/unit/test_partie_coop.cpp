@@ -2,97 +2,76 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
-#include <sstream>
-
-namespace {
-
-class Coop : public ::testing::Test {
-protected:
-    // Loses the last ball of `J` below the field.
-    void perdreLaBalle(Joueur& J) {
+struct Coop : ::testing::Test {
+    // Takes every ball of `J` away, then loses one below the field: its last.
+    void perdreLaDerniereBalle(Joueur& J) {
+        partie.balles().remove_if([&J](const Balle& balle) { return balle.getProp() == &J; });
+        J.setnBalles(0);
         partie.poserBalle(J, 0.0f, -41.0f, 3.0f);
         partie.verifier();
     }
 
     HorlogeDeTest horloge;
     Banc<Coop2j> partie;
+    Joueur& j1 = partie.j1();
+    Joueur& j2 = partie.j2();
 };
 
-} // namespace
-
-TEST_F(Coop, PaddlesRunOneAboveTheOtherUnderALowerGrid) {
-    EXPECT_FLOAT_EQ(partie.j1().getBatteRef().getPosition()->Y, -35.0f);
-    EXPECT_FLOAT_EQ(partie.j2().getBatteRef().getPosition()->Y, -33.0f);
+TEST_F(Coop, PaddlesRunOneAboveTheOtherUnderALowerGridEachBallScoringForItsOwner) {
+    EXPECT_FLOAT_EQ(j1.getBatteRef().getPosition()->Y, -35.0f);
+    EXPECT_FLOAT_EQ(j2.getBatteRef().getPosition()->Y, -33.0f);
     EXPECT_FLOAT_EQ(partie.niveau().getPosBriquesY(), 0.0f);
     partie.gerer();
-    EXPECT_EQ(partie.j1().getnBalles(), 1);
-    EXPECT_EQ(partie.j2().getnBalles(), 1);
+    EXPECT_EQ(j1.getnBalles(), 1);
+    EXPECT_EQ(j2.getnBalles(), 1);
+    partie.poserNiveau({{7, 4, 5}});
+    const Vecteur brique = partie.centre(7, 4);
+    partie.poserBalle(j2, brique.X, brique.Y - 1.5f, 0.0f);
+    Balle& renvoyee = partie.poserBalle(j1, 0.0f, -32.0f, 3.14159265f);
+    partie.verifier();
+    EXPECT_EQ(j2.getScore(), 1);
+    EXPECT_EQ(j1.getScore(), 0);
+    EXPECT_GT(renvoyee.getVitesse().Y, 0.0f) << "player 2's paddle sends player 1's ball back";
 }
 
 TEST_F(Coop, TheMatchEndsOnlyWhenBothPlayersAreOut) {
-    perdreLaBalle(partie.j1());
-    perdreLaBalle(partie.j2());
-    EXPECT_EQ(partie.debris().size(), 50u);
-    EXPECT_EQ(partie.debris().front().getCouleur().v, 255) << "player 1 bursts green";
+    perdreLaDerniereBalle(j1);
+    perdreLaDerniereBalle(j2);
+    ASSERT_EQ(partie.debris().size(), 50u);
     EXPECT_EQ(partie.debris().back().getCouleur().r, 255) << "player 2 bursts red";
     EXPECT_EQ(partie.debris().back().getCouleur().v, 0);
     horloge.avancer(3001);
     partie.verifier();
-    EXPECT_FALSE(partie.j1().isDestroyed());
-    EXPECT_FALSE(partie.j2().isDestroyed());
-    EXPECT_EQ(partie.j2().getNbVie(), 2);
-
-    partie.j1().perteVie();
-    partie.j1().perteVie();
-    partie.balles().clear();
-    partie.j1().setnBalles(0);
-    partie.j2().setnBalles(0);
-    perdreLaBalle(partie.j1());
+    EXPECT_FALSE(j1.isDestroyed() || j2.isDestroyed()) << "both come back";
+    EXPECT_EQ(j2.getNbVie(), 2);
+    j1.perteVie();
+    j1.perteVie();
+    perdreLaDerniereBalle(j1);
     partie.verifier();
     EXPECT_FALSE(partie.perdu()) << "player 2 plays on";
-    perdreLaBalle(partie.j2());
+    perdreLaDerniereBalle(j2);
     horloge.avancer(3001);
     partie.verifier();
     EXPECT_FALSE(partie.perdu()) << "player 2 comes back with its last life";
-    EXPECT_TRUE(partie.j1().isDestroyed()) << "player 1 stays out";
-    partie.j2().perteVie();
-    partie.balles().clear();
-    partie.j2().setnBalles(0);
-    perdreLaBalle(partie.j2());
+    EXPECT_TRUE(j1.isDestroyed()) << "player 1 stays out";
+    j2.perteVie();
+    perdreLaDerniereBalle(j2);
     partie.verifier();
     EXPECT_TRUE(partie.perdu());
-}
-
-TEST_F(Coop, EachBallScoresForItsOwnerWhicheverPaddleSentIt) {
-    partie.poserNiveau({{7, 4, 5}});
-    const Vecteur brique = partie.centre(7, 4);
-    Balle& balle = partie.poserBalle(partie.j2(), brique.X, brique.Y - 2.0f, 0.0f);
-    balle.deplacer();
-    partie.verifier();
-    EXPECT_EQ(partie.j2().getScore(), 1);
-    EXPECT_EQ(partie.j1().getScore(), 0);
-
-    Balle& renvoyee = partie.poserBalle(partie.j1(), 0.0f, -32.0f, 3.14159265f);
-    partie.verifier();
-    EXPECT_GT(renvoyee.getVitesse().Y, 0.0f) << "player 2's paddle sends player 1's ball back";
 }
 
 TEST_F(Coop, CapsulesGoToPlayerOneFirstAndWaitWhileItIsAway) {
     partie.bonus().emplace_back(0.0f, -34.0f, BONUS_LIFE, -1); // touches both paddles
     partie.verifier();
-    EXPECT_EQ(partie.j1().getNbVie(), 4);
-    EXPECT_EQ(partie.j1().getScore(), 5);
-    EXPECT_EQ(partie.j2().getScore(), 0);
-
+    EXPECT_EQ(j1.getNbVie(), 4);
+    EXPECT_EQ(j1.getScore(), 5);
+    EXPECT_EQ(j2.getScore(), 0);
     partie.bonus().emplace_back(0.0f, -32.0f, BONUS_MULTIBALL, -1); // player 2's paddle only
     partie.verifier();
     ASSERT_EQ(partie.balles().size(), 1u);
-    EXPECT_EQ(partie.balles().front().getProp(), &partie.j2());
-    EXPECT_EQ(partie.j2().getnBalles(), 1);
-    EXPECT_EQ(partie.j2().getScore(), 5);
-
-    partie.j1().destroy();
+    EXPECT_EQ(partie.balles().front().getProp(), &j2);
+    EXPECT_EQ(j2.getScore(), 5);
+    j1.destroy();
     partie.bonus().emplace_back(0.0f, -32.0f, BONUS_LIFE, -1);
     partie.bonus().emplace_back(0.0f, -45.0f, BONUS_LIFE, -1);
     partie.verifier();
@@ -102,12 +81,10 @@ TEST_F(Coop, CapsulesGoToPlayerOneFirstAndWaitWhileItIsAway) {
 TEST_F(Coop, ALostBallOfAnUnknownPlayerIsReported) {
     Joueur inconnu(3);
     partie.poserBalle(inconnu, 0.0f, -41.0f, 3.0f);
-    std::ostringstream erreur;
-    std::streambuf* ancienne = std::cerr.rdbuf(erreur.rdbuf());
+    ::testing::internal::CaptureStderr();
     partie.verifier();
-    std::cerr.rdbuf(ancienne);
-    EXPECT_EQ(erreur.str(), "tentative de suppression de balle au joueur 3 (Coop2j)\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "tentative de suppression de balle au joueur 3 (Coop2j)\n");
     EXPECT_TRUE(partie.balles().empty());
-    EXPECT_FALSE(partie.j1().isDestroyed());
-    EXPECT_FALSE(partie.j2().isDestroyed());
+    EXPECT_FALSE(j1.isDestroyed() || j2.isDestroyed());
 }
