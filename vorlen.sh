@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 PAQUETS=(
     # the game
     libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libfreetype-dev
-    libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra
+    libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev
     # building and testing
     cmake g++ make libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
     # checking the committed sound effects
