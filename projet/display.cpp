@@ -2,6 +2,7 @@
 
 #include "joueur.h"
 #include "niveau.h"
+#include "settings.h"
 
 #include <GL/glu.h>
 
@@ -159,13 +160,42 @@ void Disposition::placerCamera() {
 }
 
 void Disposition::placerLumiere() {
+    if (currentSettings.getEclairageVif()) {
+        placerLumiereVive();
+    } else {
+        placerLumiereClassique();
+    }
+}
+
+// A point light just in front of the field, so strongly attenuated that the
+// objects show mostly the scene's ambient: about a fifth of their colour.
+void Disposition::placerLumiereClassique() {
     const GLfloat blanc[] = {10.0f, 10.0f, 10.0f, 1.0f};
     const GLfloat position0[] = {0.0f, 0.0f, 20.0f, 1.0f};
+    const GLfloat sansReflet[] = {0.0f, 0.0f, 0.0f, 1.0f};
     glLightfv(GL_LIGHT0, GL_AMBIENT, blanc);
     glLightfv(GL_LIGHT0, GL_DIFFUSE, blanc);
     glLightfv(GL_LIGHT0, GL_SPECULAR, blanc);
     glLightfv(GL_LIGHT0, GL_POSITION, position0);
     glLightf(GL_LIGHT0, GL_QUADRATIC_ATTENUATION, attenuationQuadratique);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, sansReflet);
+}
+
+// A distant light from the upper left, behind the camera: faces turned to
+// the player show close to their full colour, bevels and spheres turned
+// away from the light darker, and a small glint where they catch it.
+void Disposition::placerLumiereVive() {
+    const GLfloat ambiante[] = {0.1f, 0.1f, 0.1f, 1.0f};
+    const GLfloat diffuse[] = {0.75f, 0.75f, 0.75f, 1.0f};
+    const GLfloat speculaire[] = {0.5f, 0.5f, 0.5f, 1.0f};
+    const GLfloat direction0[] = {-0.3f, 0.4f, 1.0f, 0.0f};
+    const GLfloat reflet[] = {0.4f, 0.4f, 0.4f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambiante);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, speculaire);
+    glLightfv(GL_LIGHT0, GL_POSITION, direction0);
+    glLightf(GL_LIGHT0, GL_QUADRATIC_ATTENUATION, 0.0f);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, reflet);
 }
 
 void dessinerBord() {

@@ -60,6 +60,8 @@ public:
 private:
     void placerCamera();
     void placerLumiere();
+    void placerLumiereClassique();
+    void placerLumiereVive();
 
     int posFenetre[2];
     int tailleFenetre[2];

@@ -29,6 +29,7 @@ void Settings::initSettings() {
     controlj2[2] = toucheW;
     pleinEcran = false;
     volume = volumeInit;
+    eclairageVif = false;
 }
 
 int Settings::getAssignedKey(int nJoueur, int nCommande) const {

@@ -1,4 +1,5 @@
-// The user's choices for this run: the six game keys, full screen, volume.
+// The user's choices for this run: the six game keys, full screen, volume,
+// lighting.
 // Nothing is saved: every run starts from the defaults.
 #ifndef VORLEN_SETTINGS_H
 #define VORLEN_SETTINGS_H
@@ -18,6 +19,10 @@ public:
     bool assignKey(int keynum, int nJoueur, int nCommande);
     bool getPleinEcranState() const { return pleinEcran; }
     void switchStatePleinEcran() { pleinEcran = !pleinEcran; }
+    // "vif" lights the field so objects show close to their full colour;
+    // "classique", the default, keeps its dim look.
+    bool getEclairageVif() const { return eclairageVif; }
+    void setEclairageVif(bool vif) { eclairageVif = vif; }
     // The name the controls menu shows for a key code.
     static std::string getKeyByCode(int keynum);
 
@@ -26,6 +31,7 @@ private:
     int controlj2[nbCommandes];
     bool pleinEcran;
     int volume;
+    bool eclairageVif;
 };
 
 extern Settings currentSettings;
