@@ -1,5 +1,6 @@
 #include "menu.h"
 
+#include "ecranscores.h"
 #include "settings.h"
 #include "typesparties.h"
 
@@ -143,6 +144,7 @@ Menu::Menu(float XHG, float YHG, float XBD, float YBD)
     logoSDL.reset(loadTexture("SDL.jpg", false));
     logoGL.reset(loadTexture("OpenGL_logo.jpg", true));
     reinitMainMenu();
+    meilleursScores.charger(MeilleursScores::fichierDuJoueur());
     our_font.init(fichierPolice, hauteurlettres);
     small_font.init(fichierPolice, petitesLettres);
     initDisplay();
@@ -196,7 +198,8 @@ void Menu::reinit(std::string ititle, std::vector<std::string> listChoices, int 
 
 // Arrives on the item of the same index as the one chosen in the menu left.
 void Menu::reinitMainMenu() {
-    initMenu("Menu Principal", {"Nouvelle Partie", "Options", "Credits", "Quitter"},
+    initMenu("Menu Principal",
+             {"Nouvelle Partie", "Options", "Meilleurs scores", "Credits", "Quitter"},
              MENU_PRINCIPAL);
 }
 
@@ -205,7 +208,7 @@ void Menu::reinitPartieType() {
 }
 
 void Menu::reinitOptionsMenu() {
-    reinit("Options", {"Controles", "Retour"}, MENU_OPTIONS, 0);
+    reinit("Options", {"Controles", libelleEclairage(), "Retour"}, MENU_OPTIONS, 0);
 }
 
 // Keeps the highlighted item, so a rebound key's item stays highlighted.
@@ -219,6 +222,10 @@ void Menu::reinitControlesMenu() {
     }
     items.push_back("retour");
     reinit("Controles", std::move(items), MENU_CONTROLES, currentChoice);
+}
+
+std::string Menu::libelleEclairage() {
+    return currentSettings.getEclairageVif() ? "Eclairage: vif" : "Eclairage: classique";
 }
 
 void Menu::nextChoice() {
@@ -255,16 +262,19 @@ void Menu::activateChoice() {
 
 void Menu::activerMenuPrincipal() {
     switch (currentChoice) {
-    case 0:
+    case CHOIX_NOUVELLE_PARTIE:
         reinitPartieType();
         break;
-    case 1:
+    case CHOIX_OPTIONS:
         reinitOptionsMenu();
         break;
-    case 2:
+    case CHOIX_MEILLEURS_SCORES:
+        showMeilleursScores();
+        break;
+    case CHOIX_CREDITS:
         showcredits();
         break;
-    case 3:
+    case CHOIX_QUITTER:
         continuer = false;
         break;
     default:
@@ -281,6 +291,8 @@ void Menu::activerTypePartie() {
         jouerPartie(new Coop2j(), repetitionApres2j);
         break;
     case 2:
+        // Leaving the game types has always led to "Credits".
+        currentChoice = CHOIX_CREDITS;
         reinitMainMenu();
         break;
     default:
@@ -294,6 +306,11 @@ void Menu::activerOptions() {
         reinitControlesMenu();
         break;
     case 1:
+        currentSettings.setEclairageVif(!currentSettings.getEclairageVif());
+        labels[currentChoice] = libelleEclairage();
+        break;
+    case 2:
+        currentChoice = CHOIX_OPTIONS;
         reinitMainMenu();
         break;
     default:
@@ -318,12 +335,33 @@ void Menu::positionIncorrecte() const {
 }
 
 void Menu::jouerPartie(Partie* partie, int intervalleRepetition) {
-    std::unique_ptr<Partie>(partie)->start();
+    const std::unique_ptr<Partie> enCours(partie);
+    enCours->start();
     initGL();
     initDisplay();
     // From the first match on, a held key repeats, in the menus too.
     SDL_EnableKeyRepeat(delaiRepetition, intervalleRepetition);
+    if (enCours->isGameOver()) {
+        inscrireScore(*enCours);
+    }
     reinitMainMenu();
+}
+
+void Menu::inscrireScore(const Partie& partie) {
+    const auto mode =
+        partie.getNbJoueur() == 1 ? MeilleursScores::MODE_1J : MeilleursScores::MODE_COOP;
+    const LigneScore ligne{partie.getScoreTotal(), partie.getNumNiveau(), dateDuJour(), {}};
+    EcranScores ecran(our_font);
+    if (!ecran.inscrire(meilleursScores, mode, ligne)) {
+        continuer = false;
+    }
+}
+
+void Menu::showMeilleursScores() {
+    EcranScores ecran(our_font);
+    if (!ecran.montrer(meilleursScores)) {
+        continuer = false;
+    }
 }
 
 void Menu::activSaisieCommande(int nJoueur, int commande) {

@@ -5,6 +5,7 @@
 
 #include "FreeType.h"
 #include "ressourcesgl.h"
+#include "scores.h"
 
 #include <SDL.h>
 
@@ -27,6 +28,14 @@ public:
     static const int petitesLettres = 14; // the version label
 
     enum { MENU_PRINCIPAL = 1, MENU_TYPE_PARTIE = 2, MENU_OPTIONS = 3, MENU_CONTROLES = 4 };
+    // The main menu's items, in display order.
+    enum {
+        CHOIX_NOUVELLE_PARTIE,
+        CHOIX_OPTIONS,
+        CHOIX_MEILLEURS_SCORES,
+        CHOIX_CREDITS,
+        CHOIX_QUITTER
+    };
 
     // Builds the menu and runs the main loop until the player quits.
     Menu(float XHG, float YHG, float XBD, float YBD);
@@ -50,6 +59,8 @@ public:
     void display();
     void showcredits();
     void displayCredits();
+    // Both high-score tables, until a key.
+    void showMeilleursScores();
 
     int getIdMenu() const { return idMenu; }
     int getCurrentChoice() const { return currentChoice; }
@@ -62,6 +73,9 @@ private:
     void traiterEvenements();
     // Runs one match of the mode, then puts the menu back on screen.
     void jouerPartie(Partie* partie, int intervalleRepetition);
+    // After a lost match, the players enter its score if it is among the best.
+    void inscrireScore(const Partie& partie);
+    static std::string libelleEclairage();
     void activerMenuPrincipal();
     void activerTypePartie();
     void activerOptions();
@@ -87,6 +101,7 @@ private:
     bool currentControlesChoice;
     freetype::font_data our_font;
     freetype::font_data small_font;
+    MeilleursScores meilleursScores;
 };
 
 #endif

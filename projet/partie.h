@@ -38,6 +38,15 @@ public:
     void start();
     void initAffichage();
 
+    // How the match stands when it ends, for the high scores.
+    bool isGameOver() const { return gameover; }
+    int getNbJoueur() const { return nbJoueur; }
+    // The players' scores added up: the team's score in the co-operative game.
+    int getScoreTotal() const {
+        return joueur1.getScore() + (nbJoueur == 2 ? joueur2.getScore() : 0);
+    }
+    int getNumNiveau() const { return niveauCourant.getNumNiveau(); }
+
     void newBall(Joueur* owner, bool accrochee);
     void newTir(Joueur* owner);
     void lancerBalles(Joueur& J);

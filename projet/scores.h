@@ -1,0 +1,91 @@
+// The ten best scores of each game mode, kept between runs in a text file a
+// player can read and mend by hand, and the name a player types to enter one.
+#ifndef VORLEN_SCORES_H
+#define VORLEN_SCORES_H
+
+#include <string>
+#include <vector>
+
+// One score of a table: what the match reached and who played it.
+struct LigneScore {
+    int score;
+    int niveau;
+    std::string date;              // YYYY-MM-DD, the day the match ended
+    std::vector<std::string> noms; // one per player, in player order
+};
+
+// The best scores of one mode, best first; equal scores keep their age order.
+class TableScores {
+public:
+    static constexpr int taille = 10;
+
+    // The rank (0 for the best) a new score would take, or -1 when too low
+    // or not above 0.
+    int rangPour(int score) const;
+    // Inserts the line below the scores at least as good; returns its rank,
+    // or -1 when it does not enter. The line pushed past the tenth is dropped.
+    int ajouter(const LigneScore& ligne);
+    const std::vector<LigneScore>& getLignes() const { return lignes; }
+
+private:
+    std::vector<LigneScore> lignes;
+};
+
+// Both tables and the file that keeps them.
+class MeilleursScores {
+public:
+    enum Mode { MODE_1J, MODE_COOP, nbModes };
+    // The section names in the file, which are also the tables' headings.
+    static const char* const nomsModes[nbModes];
+
+    // The player's table file: dossierDonneesJoueur()/scores.txt, or empty
+    // when the player has no data folder (the scores then last one run).
+    static std::string fichierDuJoueur();
+
+    // Reads the tables from `chemin`. A missing file gives empty tables; a
+    // file that cannot be read is kept aside under a new name, with one line
+    // on standard error, and the tables start empty.
+    void charger(const std::string& chemin);
+    // Enters the line in its mode's table and saves the file when it entered;
+    // returns its rank or -1. A failed save is told in one line on standard
+    // error; the tables stay as they are in memory.
+    int inscrire(Mode mode, const LigneScore& ligne);
+
+    const TableScores& table(Mode mode) const { return tables[mode]; }
+    // The file's text; lire() accepts it back.
+    std::string texte() const;
+    // Replaces the tables with those of `texte`; false, with the line number
+    // and the reason in `erreur`, when it is not a table file.
+    bool lire(const std::string& texte, std::string& erreur);
+
+private:
+    std::string chemin;
+    TableScores tables[nbModes];
+};
+
+// A name as a player types it: letters, digits and spaces, 12 at most.
+class SaisieNom {
+public:
+    static constexpr std::size_t longueurMax = 12;
+
+    // Starts from `propose`, cut to what a name may hold.
+    explicit SaisieNom(const std::string& propose);
+    // A typed character (its code): kept if a name may hold it and room is left.
+    void taper(unsigned int caractere);
+    // Removes the last character, if any.
+    void effacer();
+    const std::string& getTexte() const { return texte; }
+    // The name to keep: the text without its outer spaces, or `parDefaut`
+    // when nothing else is left.
+    std::string nom(const std::string& parDefaut) const;
+
+private:
+    std::string texte;
+};
+
+// The login name, as far as a name may hold it; empty when unknown.
+std::string nomDeConnexion();
+// Today's local date, YYYY-MM-DD.
+std::string dateDuJour();
+
+#endif
