@@ -8,6 +8,8 @@ set -u
 jeu=$1
 donnees=$2
 travail=$(mktemp -d)
+# The player's own files stay out of the real home.
+export XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/reglages"
 artefacts=${ARTEFACTS:-$(dirname "$jeu")/e2e-artefacts}
 mkdir -p "$artefacts"
 echecs=0
@@ -104,7 +106,7 @@ present 120 680 30 330 'r>0.6&&g<0.4' && present 120 680 30 330 'g>0.6&&r<0.5' |
     echouer "the title image is missing"
 present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc" || echouer "Nouvelle Partie is not highlighted"
 present 310 600 "$(ligneHaut 1)" "$(ligneBas 1)" "$bleu" || echouer "Options is not shown in blue"
-present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$bleu" || echouer "Quitter is not shown"
+present 310 600 "$(ligneHaut 4)" "$(ligneBas 4)" "$bleu" || echouer "Quitter is not shown"
 
 # --- Options, Controles: player 1's action goes to D.
 touches Down Return Return Down Down
@@ -119,7 +121,7 @@ present 310 520 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" || echouer "J1 action 
 present 560 760 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" && echouer "the label does not show <d>"
 
 # --- Back to the main menu, then a one-player match.
-touches Down Down Down Down Return Down Return Up Return Return
+touches Down Down Down Down Return Down Down Return Up Return Return
 ecran partie
 [ "$(convert "$travail/ecran.png" -format '%[pixel:p{700,60}]' info:)" = "srgb(204,204,0)" ] ||
     echouer "the panel's frames are missing"
@@ -154,12 +156,12 @@ present 310 600 "$(ligneHaut 1)" "$(ligneBas 1)" "$blanc" ||
     echouer "after a co-operative match, Options is not highlighted"
 
 # --- The credits, any key back, then Quitter.
-touches Down Return
+touches Down Down Return
 ecran credits
 present 270 620 70 95 'g>0.9&&b>0.9&&r>0.6&&r<0.9' || echouer "the credits' heading is missing"
 touches space
 ecran menu-apres-credits
-present 310 600 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" || echouer "back from the credits, Credits is not highlighted"
+present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$blanc" || echouer "back from the credits, Credits is not highlighted"
 touches Down
 debut=$(date +%s%N)
 xdotool key --window "$fenetre" Return
@@ -193,7 +195,7 @@ sonore && echouer "sound before the ball was launched"
 touches space
 sleep 4
 sonore || echouer "no sound after the ball's first bounces"
-touches Escape Down Down Down
+touches Escape Down Down Down Down
 debut=$(date +%s%N)
 xdotool key --window "$fenetre" Return
 attendreFin "$debut"

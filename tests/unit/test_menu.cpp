@@ -59,12 +59,13 @@ TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
     for (int k = 0; k < 6; ++k) {
         menu->nextChoice();
     }
-    EXPECT_EQ(menu->getCurrentChoice(), 3);
-    // Steps, then the menu reached and its item: back in the main one, the index just left.
-    const std::tuple<int, const char*, int> etapes[] = {{-3, "Type de Partie", 0},
-                                                        {2, "Menu Principal", 2},
-                                                        {-1, "Options", 0},
-                                                        {1, "Menu Principal", 1}};
+    EXPECT_EQ(menu->getCurrentChoice(), 4);
+    // Steps, then the menu reached and its item: back in the main one, the item left
+    // from (the game types have always led back to "Credits").
+    const std::tuple<int, const char*, int> etapes[] = {{-4, "Type de Partie", 0},
+                                                        {2, "Menu Principal", 3},
+                                                        {-2, "Options", 0},
+                                                        {2, "Menu Principal", 1}};
     for (const auto& [pas, titre, choix] : etapes) {
         choisir(pas);
         ASSERT_EQ(menu->getTitle(), titre);
@@ -123,7 +124,7 @@ TEST(MenuEnMarche, ClosingTheWindowEndsOnlyWhatIsRunning) {
                                    touche(SDLK_RETURN), fermeture, touche(SDLK_DOWN), fermeture});
     EXPECT_EQ(capture->getLabels()[0], "J1 gauche <GAUCHE>") << "the capture took nothing";
     EXPECT_EQ(capture->getCurrentChoice(), 1) << "the menu went on after the capture";
-    const auto credits =
-        menuJoue({touche(SDLK_DOWN), touche(SDLK_DOWN), touche(SDLK_RETURN), fermeture});
-    EXPECT_EQ(credits->getCurrentChoice(), 2) << "closed from the credits";
+    const auto credits = menuJoue(
+        {touche(SDLK_DOWN), touche(SDLK_DOWN), touche(SDLK_DOWN), touche(SDLK_RETURN), fermeture});
+    EXPECT_EQ(credits->getCurrentChoice(), 3) << "closed from the credits";
 }
