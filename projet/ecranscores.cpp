@@ -18,9 +18,9 @@ const float hautTable[MeilleursScores::nbModes] = {515.0f, 275.0f};
 const float pasLigne = 19.0f;
 const float colRang = 40.0f;
 const float colNom = 90.0f;
-const float colScore = 430.0f;
-const float colNiveau = 540.0f;
-const float colDate = 650.0f;
+const float colScore = 410.0f;
+const float colNiveau = 510.0f;
+const float colDate = 610.0f;
 
 // Window pixels of the name entry.
 const float gaucheSaisie = 230.0f;
@@ -185,7 +185,7 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
         const float y = entetes - pasLigne * (k + 1);
         if (static_cast<int>(k) == rangSurligne) {
             glColor3ub(0, 0, 150);
-            rectangle(colRang - 10, y - 5, colDate + 120, y + pasLigne - 5, GL_QUADS);
+            rectangle(colRang - 10, y - 5, colDate + 150, y + pasLigne - 5, GL_QUADS);
             glColor3ub(255, 255, 255);
         } else {
             glColor3ub(220, 220, 220);

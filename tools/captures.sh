@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Takes the README's pictures of the two lightings and of the high-score
+# table, playing the real game under Xvfb with a sample table.
+# Usage: xvfb-run -a -s "-screen 0 1024x768x24" tools/captures.sh build/vorlen build/data docs
+set -eu
+jeu=$(realpath "$1")
+donnees=$2
+sortie=$(realpath "$3")
+travail=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null; rm -rf "$travail"' EXIT
+mkdir -p "$travail/donnees/vorlen"
+cat >"$travail/donnees/vorlen/scores.txt" <<'FIN'
+[1 joueur]
+1520 4 2026-11-28 Alice
+980 3 2026-12-02 Bob Martin
+610 2 2026-12-05 Zoe
+240 1 2026-12-06 Yann
+[2 joueurs cooperatif]
+2040 5 2026-12-01 Alice / Bob Martin
+1310 3 2026-12-04 Zoe / Yann
+FIN
+cp -r "$donnees" "$travail/jeu"
+cd "$travail/jeu"
+XDG_DATA_HOME="$travail/donnees" SDL_AUDIODRIVER=dummy "$jeu" >/dev/null 2>&1 &
+pid=$!
+fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
+sleep 1
+xdotool windowfocus --sync "$fenetre"
+touches() {
+    for touche in "$@"; do
+        xdotool key --window "$fenetre" "$touche"
+        sleep 0.3
+    done
+}
+gameOver() {
+    import -window "$fenetre" "$travail/ecran.png"
+    [ "$(convert "$travail/ecran.png" -crop 150x30+240+480 +repage -fx 'r>0.8&&g<0.2' \
+        -format '%[fx:maxima]' info:)" != 0 ]
+}
+
+# A ball in flight in each lighting.
+touches Return Return space
+sleep 1.2
+import -window "$fenetre" "$sortie/eclairage-classique.png"
+touches Escape Down Return Down Return Down Return Up Return Return space
+sleep 1.2
+import -window "$fenetre" "$sortie/eclairage-vif.png"
+# Miss every ball until the match is lost, then enter the table.
+for _ in $(seq 1 20); do
+    gameOver && break
+    touches space
+    xdotool keydown --window "$fenetre" Left
+    sleep 1.4
+    xdotool keyup --window "$fenetre" Left
+    sleep 4
+done
+touches x
+for _ in $(seq 1 12); do touches BackSpace; done
+xdotool type --window "$fenetre" --delay 150 "Camille"
+touches Return
+sleep 0.5
+import -window "$fenetre" "$sortie/meilleurs-scores.png"
+touches Return Down Down Down Down Return
