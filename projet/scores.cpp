@@ -93,7 +93,7 @@ bool lireLigne(const std::string& ligne, std::size_t nbNoms, LigneScore& lue, st
     }
     if (lue.noms.size() != nbNoms || !std::all_of(lue.noms.begin(), lue.noms.end(), nomValide)) {
         raison = nbNoms == 1 ? "un nom attendu (lettres, chiffres, espaces, 12 au plus)"
-                             : "deux noms separes par / attendus";
+                             : "deux noms séparés par / attendus";
         return false;
     }
     return true;
@@ -169,12 +169,12 @@ void MeilleursScores::charger(const std::string& fichier) {
     if (aCote.empty()) {
         std::fprintf(stderr,
                      "Vorlen: meilleurs scores illisibles dans %s (%s), impossible de le "
-                     "renommer: les scores de cette session ne seront pas enregistres\n",
+                     "renommer: les scores de cette session ne seront pas enregistrés\n",
                      chemin.c_str(), raison.c_str());
         chemin.clear();
     } else {
         std::fprintf(stderr,
-                     "Vorlen: meilleurs scores illisibles dans %s (%s), gardes sous %s; "
+                     "Vorlen: meilleurs scores illisibles dans %s (%s), gardés sous %s; "
                      "le jeu repart de tableaux vides\n",
                      chemin.c_str(), raison.c_str(), aCote.c_str());
     }
@@ -185,7 +185,7 @@ int MeilleursScores::inscrire(Mode mode, const LigneScore& ligne) {
     std::string erreur;
     if (rang >= 0 && !chemin.empty() && !fichiers::ecrireAtomiquement(chemin, texte(), erreur)) {
         std::fprintf(stderr,
-                     "Vorlen: meilleurs scores non enregistres (%s); verifiez ce dossier et "
+                     "Vorlen: meilleurs scores non enregistrés (%s); vérifiez ce dossier et "
                      "ses droits\n",
                      erreur.c_str());
     }
@@ -194,7 +194,7 @@ int MeilleursScores::inscrire(Mode mode, const LigneScore& ligne) {
 
 std::string MeilleursScores::texte() const {
     std::ostringstream s;
-    s << "# Vorlen, meilleurs scores: score, niveau atteint, date, nom (noms separes par /)\n";
+    s << "# Vorlen, meilleurs scores: score, niveau atteint, date, nom (noms séparés par /)\n";
     for (int m = 0; m < nbModes; ++m) {
         s << "[" << nomsModes[m] << "]\n";
         for (const LigneScore& l : tables[m].getLignes()) {
