@@ -196,7 +196,7 @@ void Menu::reinit(std::string ititle, std::vector<std::string> listChoices, int 
     initMenu(std::move(ititle), std::move(listChoices), id);
 }
 
-// Arrives on the item of the same index as the one chosen in the menu left.
+// Keeps the highlighted index: the menu left chooses the item to come back to.
 void Menu::reinitMainMenu() {
     initMenu("Menu Principal",
              {"Nouvelle Partie", "Options", "Meilleurs scores", "Credits", "Quitter"},
@@ -310,6 +310,7 @@ void Menu::activerOptions() {
         labels[currentChoice] = libelleEclairage();
         break;
     case 2:
+        // Back on "Options", where the player came from.
         currentChoice = CHOIX_OPTIONS;
         reinitMainMenu();
         break;
