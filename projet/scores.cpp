@@ -63,8 +63,10 @@ bool dateValide(const std::string& date) {
     return true;
 }
 
-// The next word of `ligne` from `pos`, up to a space; `pos` moves past it.
+// The next word of `ligne` from `pos`, after any spaces and up to the next
+// one; `pos` moves past it.
 std::string motSuivant(const std::string& ligne, std::size_t& pos) {
+    pos = std::min(ligne.find_first_not_of(' ', pos), ligne.size());
     const std::size_t fin = std::min(ligne.find(' ', pos), ligne.size());
     std::string mot = ligne.substr(pos, fin - pos);
     pos = std::min(fin + 1, ligne.size());
