@@ -5,19 +5,23 @@
 #include <cstdlib>
 #include <filesystem>
 
+#ifndef VORLEN_DONNEES_RELATIVES
+#define VORLEN_DONNEES_RELATIVES "../share/vorlen"
+#endif
+
 const char* const fichierTemoinDonnees = "AXAXAX.TTF";
 
 namespace {
 
-// share/vorlen of the prefix the program is installed in, found from the
-// program's own path, so that a prefix moved as a whole still works.
+// The data directory of the prefix the program is installed in, found from
+// the program's own path, so that a prefix moved as a whole still works.
 std::string dossierInstalle() {
     std::error_code erreur;
     const std::filesystem::path programme = std::filesystem::read_symlink("/proc/self/exe", erreur);
     if (erreur) {
         return {};
     }
-    return (programme.parent_path().parent_path() / "share" / "vorlen").string();
+    return (programme.parent_path() / VORLEN_DONNEES_RELATIVES).lexically_normal().string();
 }
 
 bool contientTemoin(const std::string& dossier) {
