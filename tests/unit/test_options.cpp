@@ -3,67 +3,47 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
-#include <vector>
 
 namespace {
 
-// Arguments; then action, --donnees, --niveaux, --verifier, screen, ignored, error.
-struct Cas {
-    std::vector<const char*> arguments;
-    Options::Action action;
-    std::string donnees, niveaux, aVerifier;
-    Options::Ecran ecran;
-    std::vector<std::string> ignores;
-    std::string erreur;
-};
+// What was read, on one line: action, --donnees, --niveaux, --verifier, screen, ignored, error.
+std::string lire(std::string ligne) {
+    std::istringstream mots(ligne);
+    std::vector<std::string> arguments = {"vorlen"};
+    for (std::string mot; mots >> mot;) {
+        arguments.push_back(mot == "''" ? "" : mot);
+    }
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
+    const Options o = lireOptions(int(argv.size()), argv.data(), "/depart");
+    std::string ignores;
+    for (const std::string& argument : o.ignores) {
+        ignores += argument + ",";
+    }
+    return std::to_string(o.action) + " " + o.donnees + "|" + o.niveaux + "|" + o.aVerifier + " " +
+           std::to_string(o.ecran) + " " + ignores + " " + o.erreur;
+}
 
 TEST(Options, LigneDeCommandeLueCommeLeJoueurLaTape) {
-    const auto J = Options::ACTION_JOUER, V = Options::ACTION_VERIFIER;
-    const auto N = Options::ECRAN_NON_PRECISE;
-    const std::string manque = "vorlen: l'option --niveaux attend une valeur; voyez vorlen --help";
-    const std::vector<Cas> cas = {
-        {{}, J, "", "", "", N, {}, ""},
-        {{"--donnees", "/d", "--niveaux", "a.lvl", "--fenetre"},
-         J,
-         "/d",
-         "/depart/a.lvl",
-         "",
-         Options::ECRAN_FENETRE,
-         {},
-         ""},
-        {{"--niveaux=/x.lvl", "--plein-ecran", "-psn_0", "--donnees=d"},
-         J,
-         "d",
-         "/x.lvl",
-         "",
-         Options::ECRAN_PLEIN,
-         {"-psn_0"},
-         ""},
-        {{"--verifier", "n.lvl", "--donnees"},
-         Options::ACTION_ERREUR,
-         "",
-         "",
-         "n.lvl",
-         N,
-         {},
-         "vorlen: l'option --donnees attend une valeur; voyez vorlen --help"},
-        {{"--niveaux="}, Options::ACTION_ERREUR, "", "", "", N, {}, manque},
-        {{"--verifier", "n.lvl", "x"}, V, "", "", "n.lvl", N, {"x"}, ""},
-        {{"--verifier", "n.lvl", "--help"}, Options::ACTION_AIDE, "", "", "n.lvl", N, {}, ""},
-        {{"--version", "--donneesX"}, Options::ACTION_VERSION, "", "", "", N, {"--donneesX"}, ""},
+    const auto manque = [](const std::string& option) {
+        return "vorlen: l'option --" + option + " attend une valeur; voyez vorlen --help";
     };
-    for (const Cas& c : cas) {
-        std::vector<const char*> argv = {"vorlen"};
-        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
-        const Options o = lireOptions(int(argv.size()), argv.data(), "/depart");
-        SCOPED_TRACE(testing::PrintToString(c.arguments));
-        EXPECT_EQ(o.action, c.action);
-        EXPECT_EQ(o.donnees + "|" + o.niveaux + "|" + o.aVerifier,
-                  c.donnees + "|" + c.niveaux + "|" + c.aVerifier);
-        EXPECT_EQ(o.ecran, c.ecran);
-        EXPECT_EQ(o.ignores, c.ignores);
-        EXPECT_EQ(o.erreur, c.erreur);
+    const std::pair<const char*, std::string> cas[] = {
+        {"", "0 || 0  "},
+        {"--donnees /d --niveaux a.lvl --fenetre", "0 /d|/depart/a.lvl| 2  "},
+        {"--niveaux=/x.lvl --plein-ecran -psn_0 --donnees=d", "0 d|/x.lvl| 1 -psn_0, "},
+        {"--verifier n.lvl --donnees", "4 ||n.lvl 0  " + manque("donnees")},
+        {"--niveaux ''", "4 || 0  " + manque("niveaux")},
+        {"--verifier n.lvl x", "3 ||n.lvl 0 x, "},
+        {"--verifier n.lvl --help", "1 ||n.lvl 0  "},
+        {"--version --donneesX", "2 || 0 --donneesX, "},
+    };
+    for (const auto& [ligne, attendu] : cas) {
+        EXPECT_EQ(lire(ligne), attendu) << ligne;
     }
 }
 
