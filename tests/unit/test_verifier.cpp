@@ -1,6 +1,7 @@
-// Level files as a designer writes them, checked with --verifier's report and
-// loaded by the game: what each says, and what the player then gets.
+// The command line as a player types it, and level files as a designer writes
+// them, checked with --verifier and loaded by the game.
 #include "niveau.h"
+#include "options.h"
 #include "verification.h"
 
 #include <gtest/gtest.h>
@@ -8,18 +9,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 const std::string chemin =
     (std::filesystem::temp_directory_path() / "vorlen_verifier.lvl").string();
-
-void ecrire(const std::string& contenu) {
-    std::ofstream(chemin, std::ios::binary) << contenu;
-}
 
 // An entry whose 160 values are `valeur`, save the first ones given.
 std::string entree(int numero, int valeur, std::vector<int> debut = {}, const char* fin = "\n") {
@@ -31,16 +30,11 @@ std::string entree(int numero, int valeur, std::vector<int> debut = {}, const ch
     return texte;
 }
 
-struct CasRapport {
-    std::string contenu;
-    int statut;
-    std::vector<std::string> lignes; // each must be in the report, after the file's name
-};
-
 TEST(Verifier, RapportEtStatutDeChaqueFichier) {
     std::vector<int> mur(17, 0); // a 5 in the top-left corner behind grey bricks, a 2 reachable
     mur[0] = 5, mur[1] = -1, mur[16] = -1;
-    const std::vector<CasRapport> cas = {
+    // File; status; lines each in the report, after the file's name.
+    const std::tuple<std::string, int, std::vector<std::string>> cas[] = {
         {entree(2, 1) + entree(1, 0, {-1, 3}),
          0,
          {"niveau 2: 160 briques cassables, 0 incassables",
@@ -57,13 +51,12 @@ TEST(Verifier, RapportEtStatutDeChaqueFichier) {
          {"niveau 1: \"x\" n'est pas un nombre, ignore",
           "niveau 1: coupe par la fin du fichier, 2 valeurs sur 160", "2 probleme(s)"}},
         {entree(3, 1), 1, {"pas de niveau 1: le jeu joue son niveau par defaut"}},
-        {"\n", 1, {"aucun niveau"}},
     };
-    for (const CasRapport& c : cas) {
-        ecrire(c.contenu);
+    for (const auto& [contenu, statut, lignes] : cas) {
+        std::ofstream(chemin, std::ios::binary) << contenu;
         std::ostringstream rapport;
-        EXPECT_EQ(verifierNiveaux(chemin.c_str(), rapport), c.statut) << rapport.str();
-        for (const std::string& ligne : c.lignes) {
+        EXPECT_EQ(verifierNiveaux(chemin.c_str(), rapport), statut) << rapport.str();
+        for (const std::string& ligne : lignes) {
             EXPECT_NE(rapport.str().find(chemin + ": " + ligne + "\n"), std::string::npos)
                 << ligne << " missing from\n"
                 << rapport.str();
@@ -74,53 +67,77 @@ TEST(Verifier, RapportEtStatutDeChaqueFichier) {
     EXPECT_EQ(rapport.str(), "le fichier /absent/n.lvl est introuvable\n");
 }
 
-// Loads entry `n` as the match does; gives what was said on the error stream.
-std::string charger(Niveau& niveau, int n, std::string* trace = nullptr) {
-    std::ostringstream sortie, erreurs;
-    std::streambuf* avant[] = {std::cout.rdbuf(sortie.rdbuf()), std::cerr.rdbuf(erreurs.rdbuf())};
-    niveau.initBriques(chemin.c_str(), n);
-    std::cout.rdbuf(avant[0]), std::cerr.rdbuf(avant[1]);
-    if (trace) {
-        *trace = sortie.str();
-    }
-    return erreurs.str();
-}
-
-TEST(NiveauFichier, UnTourDeNiveauxSansBriqueCassableJoueLeNiveauParDefaut) {
+TEST(NiveauFichier, FichiersQuiBloquaientLaPartieOuInondaientLaTrace) {
     const std::string aucun = "le fichier " + chemin +
                               " n'a aucun niveau a finir (aucune brique cassable)\n"
                               "on bascule sur un niveau par defaut\n";
-    // File, entry asked for; what is said, the level number, the bricks to break.
-    const std::vector<std::tuple<std::string, int, std::string, int, int>> cas = {
-        {entree(1, 0) + entree(3, 2), 1, aucun, 0, 160}, // 3 is never reached from 1
-        {entree(1, -1) + entree(2, 2), 1, "", 1, 0},     // skipped, as the next one plays
-        {entree(1, 0, {-1}), 4, aucun, 0, 160},
-        {"\xEF\xBB\xBF" + entree(2, 5) + entree(1, 3), 7, "", 1, 160}, // round to 1, past the mark
-    };
-    for (const auto& [contenu, demande, erreurs, numero, briques] : cas) {
-        ecrire(contenu);
-        Niveau niveau(3.0f);
-        EXPECT_EQ(charger(niveau, demande), erreurs) << contenu.substr(0, 8);
-        EXPECT_EQ(niveau.getNumNiveau(), numero);
-        EXPECT_EQ(niveau.nbBriquesRestantes(), briques);
-    }
-}
-
-TEST(NiveauFichier, TraceBorneeParChargementAvecLeNombreDeLignesOmises) {
-    std::string enTetes;
+    std::string enTetes; // 2998 bare entries passed over, each traced in 164 lines
+    std::string coupees; // and reported, up to the bound
     for (int n = 2; n < 3000; ++n) {
         enTetes += "[" + std::to_string(n) + "]\n";
+        coupees += n < 12 ? chemin + ": niveau " + std::to_string(n) + ": coupe par l'en-tete [" +
+                                std::to_string(n + 1) + "]\n"
+                          : "";
     }
-    ecrire(enTetes + entree(1, 1));
-    Niveau niveau(3.0f);
-    std::string trace;
-    charger(niveau, 1, &trace);
-    EXPECT_EQ(niveau.nbBriquesRestantes(), 160);
-    EXPECT_EQ(std::count(trace.begin(), trace.end(), '\n'), 401);
-    // Each of the 2998 entries passed traces 4 lines and its 160 missing values.
-    EXPECT_NE(trace.find("\ntrace: " + std::to_string(1 + 2998 * 164 - 400) + " lignes omises\n"),
-              std::string::npos);
+    coupees += chemin + ": trop d'erreurs, les suivantes ne sont pas signalees\n";
+    // File, entry asked for; what is said, the level number, the bricks to break, trace's end.
+    const std::tuple<std::string, int, std::string, int, int, std::string> cas[] = {
+        {entree(1, 0) + entree(3, 2), 1, aucun, 0, 160, ""}, // 3 is never reached from 1
+        {entree(1, -1) + entree(2, 2), 1, "", 1, 0, ""},     // skipped, as the next one plays
+        {"\xEF\xBB\xBF" + entree(2, 5) + entree(1, 3), 7, "", 1, 160, ""}, // round, past the mark
+        {enTetes + entree(1, 1), 1, coupees, 1, 160, "\ntrace: 491273 lignes omises\n"}, // 400 kept
+    };
+    for (const auto& [contenu, demande, erreurs, numero, briques, finTrace] : cas) {
+        std::ofstream(chemin, std::ios::binary) << contenu;
+        std::ostringstream sortie, sortieErreurs;
+        std::streambuf* avant[] = {std::cout.rdbuf(sortie.rdbuf()),
+                                   std::cerr.rdbuf(sortieErreurs.rdbuf())};
+        Niveau niveau(3.0f);
+        niveau.initBriques(chemin.c_str(), demande);
+        std::cout.rdbuf(avant[0]), std::cerr.rdbuf(avant[1]);
+        EXPECT_EQ(sortieErreurs.str(), erreurs) << contenu.substr(0, 8);
+        EXPECT_EQ(niveau.getNumNiveau(), numero);
+        EXPECT_EQ(niveau.nbBriquesRestantes(), briques);
+        EXPECT_EQ(sortie.str().substr(sortie.str().size() - finTrace.size()), finTrace);
+    }
     std::filesystem::remove(chemin);
+}
+
+// What was read, on one line: action, --donnees, --niveaux, --verifier, screen, ignored, error.
+std::string lire(const std::string& ligne) {
+    std::istringstream mots(ligne);
+    std::vector<std::string> arguments{"vorlen"};
+    arguments.insert(arguments.end(), std::istream_iterator<std::string>(mots), {});
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument == "''" ? "" : argument.c_str());
+    }
+    const Options o = lireOptions(int(argv.size()), argv.data(), "/depart");
+    std::string texte = std::to_string(o.action) + " " + o.donnees + "|" + o.niveaux + "|" +
+                        o.aVerifier + " " + std::to_string(o.ecran) + " ";
+    for (const std::string& argument : o.ignores) {
+        texte += argument + ",";
+    }
+    return texte + " " + o.erreur;
+}
+
+TEST(Options, LigneDeCommandeLueCommeLeJoueurLaTape) {
+    const auto manque = [](const std::string& option) {
+        return "vorlen: l'option --" + option + " attend une valeur; voyez vorlen --help";
+    };
+    const std::pair<const char*, std::string> cas[] = {
+        {"", "0 || 0  "},
+        {"--donnees /d --niveaux a.lvl --fenetre", "0 /d|/depart/a.lvl| 2  "},
+        {"--niveaux=/x.lvl --plein-ecran -psn_0 --donnees=d", "0 d|/x.lvl| 1 -psn_0, "},
+        {"--verifier n.lvl --donnees", "4 ||n.lvl 0  " + manque("donnees")},
+        {"--niveaux ''", "4 || 0  " + manque("niveaux")},
+        {"--verifier n.lvl x", "3 ||n.lvl 0 x, "},
+        {"--verifier n.lvl --help", "1 ||n.lvl 0  "},
+        {"--version --donneesX", "2 || 0 --donneesX, "},
+    };
+    for (const auto& [ligne, attendu] : cas) {
+        EXPECT_EQ(lire(ligne), attendu) << ligne;
+    }
 }
 
 } // namespace
