@@ -7,10 +7,9 @@
 #include "partie.h"
 #include "settings.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 AudioMixer amixer;
@@ -57,9 +56,11 @@ bool ouvrirFenetre() {
     return true;
 }
 
+// Where the player started the game, before it moves to its data.
 std::string dossierCourant() {
-    char chemin[4096];
-    return getcwd(chemin, sizeof chemin) ? chemin : "";
+    std::error_code erreur;
+    const std::filesystem::path dossier = std::filesystem::current_path(erreur);
+    return erreur ? std::string() : dossier.string();
 }
 
 } // namespace
