@@ -89,8 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     verifierGrille(niveau);
     niveau.initBriques(cheminFichier.c_str(), niveau.getNumNiveau() + 1);
     verifierGrille(niveau);
-    // The checker reads the same file, which is there and plain: it is never unreadable.
-    std::ostringstream rapport;
+    std::ostringstream rapport; // of a file that is there and plain: never unreadable
     if (verifierNiveaux(cheminFichier.c_str(), rapport) == VERIF_ILLISIBLE) {
         __builtin_trap();
     }
