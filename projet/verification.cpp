@@ -101,15 +101,20 @@ void signalerOrdre(Rapport& rapport, const std::vector<EntreeNiveaux>& entrees) 
 } // namespace
 
 std::vector<std::pair<int, int>> briquesEmmurees(const Niveau::Grille& points) {
-    bool atteint[nbX + 2][nbY + 2] = {}; // with a margin all round
+    // The margin all round is the open field: the ball goes round the grid by its sides.
+    bool atteint[nbX + 2][nbY + 2];
+    for (int i = 0; i < nbX + 2; ++i) {
+        for (int j = 0; j < nbY + 2; ++j) {
+            atteint[i][j] = i == 0 || j == 0 || i == nbX + 1 || j == nbY + 1;
+        }
+    }
     // Each pass reaches at least one more cell, or none will ever be.
     for (int passe = 0; passe < nbX * nbY; ++passe) {
         for (int i = 1; i <= nbX; ++i) {
             for (int j = 1; j <= nbY; ++j) {
-                atteint[i][j] =
-                    atteint[i][j] || (points[i - 1][j - 1] >= 0 &&
-                                      (j == 1 || atteint[i - 1][j] || atteint[i + 1][j] ||
-                                       atteint[i][j - 1] || atteint[i][j + 1]));
+                atteint[i][j] = atteint[i][j] || (points[i - 1][j - 1] >= 0 &&
+                                                  (atteint[i - 1][j] || atteint[i + 1][j] ||
+                                                   atteint[i][j - 1] || atteint[i][j + 1]));
             }
         }
     }

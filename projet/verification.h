@@ -13,8 +13,8 @@
 enum StatutVerification { VERIF_FINISSABLE = 0, VERIF_PROBLEMES = 1, VERIF_ILLISIBLE = 2 };
 
 // The breakable bricks no ball can reach, as (column, row) cells: a ball
-// comes from below the grid, cannot slip between unbreakable bricks, and a
-// breakable brick opens the way once broken.
+// reaches the grid from below, by its sides or over its top, cannot slip
+// between unbreakable bricks, and a breakable brick opens the way once broken.
 std::vector<std::pair<int, int>> briquesEmmurees(const Niveau::Grille& points);
 
 // Reads the level file `fichier` and writes its report on `rapport`.

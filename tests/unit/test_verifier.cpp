@@ -30,18 +30,18 @@ std::string entree(int numero, int valeur, std::vector<int> debut = {}, const ch
 }
 
 TEST(Verifier, RapportEtStatutDeChaqueFichier) {
-    std::vector<int> mur(17, 0); // a 5 in the top-left corner behind grey bricks, a 2 reachable
-    mur[0] = 5, mur[1] = -1, mur[16] = -1;
+    std::vector<int> mur(34, 0); // a 5 walled in by four grey bricks
+    mur[17] = 5, mur[1] = mur[16] = mur[18] = mur[33] = -1;
     // File; status; lines each in the report, after the file's name.
     const std::tuple<std::string, int, std::vector<std::string>> cas[] = {
-        {entree(2, 1) + entree(1, 0, {-1, 3}),
+        {entree(2, 1) + entree(1, -1, std::vector<int>(144, 1)), // the sides are open
          0,
          {"niveau 2: 160 briques cassables, 0 incassables",
-          "niveau 1: 1 briques cassables, 1 incassables", "2 niveaux, tous peuvent etre finis"}},
+          "niveau 1: 144 briques cassables, 16 incassables", "2 niveaux, tous peuvent etre finis"}},
         {"\xEF\xBB\xBF" + entree(1, 4, {}, "\r\n"), 0, {"1 niveaux, tous peuvent etre finis"}},
         {entree(1, 0, mur) + entree(2, -1) + entree(4, 1) + entree(2, 1),
          1,
-         {"niveau 1: brique cassable emmuree, rangee 1, colonne 1",
+         {"niveau 1: brique cassable emmuree, rangee 2, colonne 2",
           "niveau 2: aucune brique cassable, le jeu passe au suivant",
           "niveau 4 jamais joue: le jeu va du niveau 1 au niveau 2 puis revient au 1",
           "niveau 2 en double: seul le premier est joue", "4 probleme(s)"}},
