@@ -274,6 +274,13 @@ private:
     int signalements = 0;
 };
 
+// Discards what is written to it: trace past its bound, reports of a pass the player
+// has seen already.
+std::ostream& fluxMuet() {
+    static std::ostream muet(nullptr);
+    return muet;
+}
+
 // The developer's trace of one load on the output stream, bounded like the
 // reports: a file of bare headers would otherwise print millions of lines.
 class Trace {
@@ -294,21 +301,14 @@ public:
             return flux;
         }
         ++omises;
-        return muet;
+        return fluxMuet();
     }
 
 private:
     std::ostream& flux;
     int ecrites = 0;
     long omises = 0;
-    std::ostream muet{nullptr};
 };
-
-// Discards what is written to it: the reports of a pass the player has seen already.
-std::ostream& fluxMuet() {
-    static std::ostream muet(nullptr);
-    return muet;
-}
 
 const char* const etatVide = "est vide";
 
