@@ -12,6 +12,8 @@ PAQUETS=(
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev
     # building and testing
     cmake g++ make libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+    # checking what is installed: desktop entry, AppStream metadata, manual page
+    desktop-file-utils appstream man-db
     # checking the committed sound effects
     sox libsox-fmt-all
 )

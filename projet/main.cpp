@@ -1,11 +1,15 @@
 #include "main.h"
 
+#include "donnees.h"
 #include "menu.h"
 #include "mixer.h"
+#include "options.h"
+#include "partie.h"
 #include "settings.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 AudioMixer amixer;
@@ -52,9 +56,26 @@ bool ouvrirFenetre() {
     return true;
 }
 
+// Where the player started the game, before it moves to its data.
+std::string dossierCourant() {
+    std::error_code erreur;
+    const std::filesystem::path dossier = std::filesystem::current_path(erreur);
+    return erreur ? std::string() : dossier.string();
+}
+
 } // namespace
 
-int SDL_main(int /*argc*/, char** /*argv*/) {
+int SDL_main(int argc, char** argv) {
+    const Options options = lireOptions(argc, argv, dossierCourant());
+    if (const int statut = repondreSansFenetre(options); statut >= 0) {
+        return statut;
+    }
+    const std::vector<std::string> dossiers = dossiersCandidats(options.donnees);
+    const bool donneesTrouvees = allerAuxDonnees(dossiers);
+    if (!options.niveaux.empty()) {
+        Partie::fichierNiveaux = options.niveaux;
+    }
+
     videoFlags = SDL_OPENGL | SDL_ANYFORMAT;
     if (!initialiserSDL()) {
         return 1;
@@ -77,8 +98,10 @@ int SDL_main(int /*argc*/, char** /*argv*/) {
     } catch (const freetype::ErreurPolice& e) {
         std::fprintf(stderr,
                      "Vorlen: police %s illisible (%s); placez une police TrueType sous ce "
-                     "nom dans le dossier du jeu\n",
-                     e.fichier().c_str(), e.what());
+                     "nom dans le dossier du jeu%s%s\n",
+                     e.fichier().c_str(), e.what(),
+                     donneesTrouvees ? "" : ", ou donnez-le avec --donnees; dossiers essayes: ",
+                     donneesTrouvees ? "" : listeDossiers(dossiers).c_str());
         SDL_Quit();
         return 1;
     }

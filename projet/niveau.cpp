@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstdio>
 #include <iostream>
+#include <map>
+#include <set>
 #include <memory>
 #include <string>
 
@@ -129,7 +131,10 @@ public:
     // Beyond this many reports a broken file would flood the terminal.
     static constexpr int maxSignalements = 10;
 
-    LecteurNiveaux(std::FILE* f, const char* nom) : fichier(f), nomFichier(nom) {}
+    LecteurNiveaux(std::FILE* f, const char* nom, std::ostream& r)
+        : fichier(f), nomFichier(nom), rapport(r) {
+        sauterMarqueOrdre();
+    }
 
     // Reads up to the next header, skipping and reporting other words; false
     // at the end of the file, `numero` then unchanged.
@@ -175,6 +180,7 @@ public:
     void rembobiner() {
         std::rewind(fichier);
         attente = false;
+        sauterMarqueOrdre();
     }
 
     // What a cell missing from the entry is filled with: the last value read,
@@ -192,19 +198,34 @@ public:
     bool aDuContenu() const { return motsLus > 0; }
     bool erreurLecture() const { return std::ferror(fichier) != 0; }
     int entree() const { return entreeEnCours; }
+    // Whether the current entry was cut short by the next header.
+    bool enteteEnAttente() const { return attente; }
 
     // One line on the error stream naming the file, up to the report limit.
     void signaler(const std::string& texte) {
         ++signalements;
         if (signalements <= maxSignalements) {
-            std::cerr << nomFichier << ": " << texte << std::endl;
+            rapport << nomFichier << ": " << texte << std::endl;
         } else if (signalements == maxSignalements + 1) {
-            std::cerr << nomFichier << ": trop d'erreurs, les suivantes ne sont pas signalees"
-                      << std::endl;
+            rapport << nomFichier << ": trop d'erreurs, les suivantes ne sont pas signalees"
+                    << std::endl;
         }
     }
 
 private:
+    // Several editors open a UTF-8 file with a byte-order mark: it is no word.
+    void sauterMarqueOrdre() {
+        static const unsigned char marque[] = {0xEF, 0xBB, 0xBF};
+        const long debut = std::ftell(fichier);
+        for (unsigned char attendu : marque) {
+            if (std::getc(fichier) != attendu) {
+                std::clearerr(fichier);
+                std::fseek(fichier, debut, SEEK_SET);
+                return;
+            }
+        }
+    }
+
     // Reads the next whitespace-separated word; false at the end of the file
     // (a read error counts as the end).
     bool lireMot(Mot& mot) {
@@ -240,6 +261,7 @@ private:
 
     std::FILE* fichier;
     const char* nomFichier;
+    std::ostream& rapport;
     Mot motEnAttente;
     bool attente = false;
     int entreeEnCours = 0;
@@ -250,6 +272,42 @@ private:
     bool videSignale = false;
     long motsLus = 0;
     int signalements = 0;
+};
+
+// Discards what is written to it: trace past its bound, reports of a pass the player
+// has seen already.
+std::ostream& fluxMuet() {
+    static std::ostream muet(nullptr);
+    return muet;
+}
+
+// The developer's trace of one load on the output stream, bounded like the
+// reports: a file of bare headers would otherwise print millions of lines.
+class Trace {
+public:
+    static constexpr int maxLignes = 400;
+
+    explicit Trace(std::ostream& f) : flux(f) {}
+    ~Trace() {
+        if (omises > 0) {
+            flux << "trace: " << omises << " lignes omises" << std::endl;
+        }
+    }
+
+    // The stream for the next line, or a mute one past the bound.
+    std::ostream& ligne() {
+        if (ecrites < maxLignes) {
+            ++ecrites;
+            return flux;
+        }
+        ++omises;
+        return fluxMuet();
+    }
+
+private:
+    std::ostream& flux;
+    int ecrites = 0;
+    long omises = 0;
 };
 
 const char* const etatVide = "est vide";
@@ -289,34 +347,35 @@ void signalerFichier(const char* fichier, const char* etat) {
 }
 
 // Start of the trace line for a value missing from entry `entree`.
-std::ostream& finAnormale(int entree) {
-    return std::cout << "Abnormal termination for the level " << entree << " file";
+std::ostream& finAnormale(Trace& trace, int entree) {
+    return trace.ligne() << "Abnormal termination for the level " << entree << " file";
 }
 
 constexpr int nbCellules = Niveau::nbBriquesX * Niveau::nbBriquesY;
 
 // Reads past the values of an entry that is not the one wanted.
-void passerEntree(LecteurNiveaux& lecteur) {
+void passerEntree(LecteurNiveaux& lecteur, Trace& trace) {
     Mot mot;
     for (int k = 0; k < nbCellules; ++k) {
         if (!lecteur.lireValeur(mot)) {
-            finAnormale(lecteur.entree()) << " :: " << k << std::endl;
+            finAnormale(trace, lecteur.entree()) << " :: " << k << std::endl;
         }
     }
 }
 
 // Moves past entries until the header of `nNiveau`, going round to entry 1
 // at the end of the file; false when entry 1 is not there either.
-bool chercherEntree(LecteurNiveaux& lecteur, int& nNiveau, int& fNiveau) {
+bool chercherEntree(LecteurNiveaux& lecteur, Trace& trace, int& nNiveau, int& fNiveau) {
     while (fNiveau != nNiveau) {
-        std::cout << "premier test: 1" << std::endl;
-        std::cout << "parcours des donnees " << std::endl;
-        passerEntree(lecteur);
+        trace.ligne() << "premier test: 1" << std::endl;
+        trace.ligne() << "parcours des donnees " << std::endl;
+        passerEntree(lecteur, trace);
         const bool lu = lecteur.lireEntete(fNiveau);
-        std::cout << "nouvelle entree: nNiveau=" << nNiveau << " fNiveau=" << fNiveau << std::endl;
-        std::cout << "2e test: " << (lu ? 1 : -1) << std::endl;
+        trace.ligne() << "nouvelle entree: nNiveau=" << nNiveau << " fNiveau=" << fNiveau
+                      << std::endl;
+        trace.ligne() << "2e test: " << (lu ? 1 : -1) << std::endl;
         if (!lu) {
-            std::cout << "pouet2" << std::endl;
+            trace.ligne() << "pouet2" << std::endl;
             // A search for 1 began at the top already: going round again
             // would never end.
             if (nNiveau == 1) {
@@ -332,31 +391,108 @@ bool chercherEntree(LecteurNiveaux& lecteur, int& nNiveau, int& fNiveau) {
     return true;
 }
 
-// The hit points of the entry's next cell: values above the strongest brick
-// are capped, and any negative value is an unbreakable brick.
-int soliditeCellule(LecteurNiveaux& lecteur) {
+// Reads the hit points of the entry's next cell: values above the strongest
+// brick are capped, any negative value is an unbreakable brick. False when
+// the entry has ended, `solidite` then what a missing cell is filled with.
+bool lireCellule(LecteurNiveaux& lecteur, int& solidite) {
     Mot mot;
-    int valeur = 0;
-    if (lecteur.lireValeur(mot)) {
-        valeur = mot.valeurBornee();
+    const bool lue = lecteur.lireValeur(mot);
+    if (lue) {
+        solidite = mot.valeurBornee();
         const std::string niveau = "niveau " + std::to_string(lecteur.entree()) + ": ";
         if (mot.horsLimites) {
             lecteur.signaler(niveau + mot.apercu + " est hors limites, lu comme " +
-                             (valeur > 0 ? "10" : "-1"));
-        } else if (valeur < -1) {
+                             (solidite > 0 ? "10" : "-1"));
+        } else if (solidite < -1) {
             lecteur.signaler(niveau + mot.apercu + " lu comme -1 (incassable)");
         }
     } else {
-        finAnormale(lecteur.entree()) << std::endl;
-        valeur = lecteur.valeurManquante();
+        solidite = lecteur.valeurManquante();
     }
-    if (valeur > Brique::soliditeMax) {
-        return Brique::soliditeMax;
+    if (solidite > Brique::soliditeMax) {
+        solidite = Brique::soliditeMax;
+    } else if (solidite < -1) {
+        solidite = -1;
     }
-    return valeur < -1 ? -1 : valeur;
+    return lue;
+}
+
+// Reads the current entry's 160 cells, the top row first, each row from the
+// left; gives how many were in the file, each missing one traced.
+int lireGrille(LecteurNiveaux& lecteur, Trace& trace, Niveau::Grille& points) {
+    int lues = 0;
+    for (int k = 0; k < nbCellules; ++k) {
+        int& cellule =
+            points[k % Niveau::nbBriquesX][Niveau::nbBriquesY - 1 - k / Niveau::nbBriquesX];
+        if (lireCellule(lecteur, cellule)) {
+            ++lues;
+        } else {
+            finAnormale(trace, lecteur.entree()) << std::endl;
+        }
+    }
+    return lues;
+}
+
+int compterCassables(const Niveau::Grille& points) {
+    int cassables = 0;
+    for (const auto& colonne : points) {
+        for (int solidite : colonne) {
+            cassables += solidite > 0;
+        }
+    }
+    return cassables;
+}
+
+// Whether the match, having just loaded entry `numero` with nothing to
+// break, would load entries with nothing to break for ever: from entry n it
+// asks for n + 1, or goes back to 1 when there is none.
+bool tourneAVide(const char* fichier, int numero) {
+    std::map<int, int> cassables; // the first entry of each number is the one played
+    for (const EntreeNiveaux& entree : lireNiveaux(fichier, fluxMuet()).entrees) {
+        cassables.emplace(entree.numero, compterCassables(entree.points));
+    }
+    std::set<int> vus;
+    while (vus.insert(numero).second) {
+        const auto suivant =
+            cassables.count(numero + 1) ? cassables.find(numero + 1) : cassables.find(1);
+        if (suivant == cassables.end()) {
+            return false; // no entry 1: the next load falls back on the built-in level
+        }
+        if (suivant->second > 0) {
+            return false;
+        }
+        numero = suivant->first;
+    }
+    return true;
 }
 
 } // namespace
+
+LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport) {
+    LectureNiveaux lecture;
+    Fichier f;
+    lecture.echec = ouvrir(fichier, f);
+    if (lecture.echec) {
+        return lecture;
+    }
+    LecteurNiveaux lecteur(f.get(), fichier, rapport);
+    Trace muette(fluxMuet()); // no search to trace here
+    for (int numero = 0; lecteur.lireEntete(numero);) {
+        EntreeNiveaux entree;
+        entree.numero = numero;
+        entree.valeursLues = lireGrille(lecteur, muette, entree.points);
+        if (entree.valeursLues < nbCellules && !lecteur.enteteEnAttente()) {
+            lecteur.signaler("niveau " + std::to_string(numero) +
+                             ": coupe par la fin du fichier, " +
+                             std::to_string(entree.valeursLues) + " valeurs sur 160");
+        }
+        lecture.entrees.push_back(entree);
+    }
+    if (lecteur.erreurLecture()) {
+        lecture.echec = "est illisible";
+    }
+    return lecture;
+}
 
 Niveau::Niveau(float briquesY)
     : tabBriques(), posBriquesX(posBriquesXDepart), posBriquesY(briquesY), numNiveau(0),
@@ -381,6 +517,24 @@ void Niveau::poserBrique(int i, int j, int solidite) {
     if (solidite != -1) {
         ++qBriques;
     }
+}
+
+void Niveau::poserGrille(const Grille& points) {
+    for (int j = 0; j < nbBriquesY; ++j) {
+        for (int i = 0; i < nbBriquesX; ++i) {
+            poserBrique(i, j, points[i][j]);
+        }
+    }
+}
+
+Niveau::Grille Niveau::grille() const {
+    Grille points{};
+    for (int i = 0; i < nbBriquesX; ++i) {
+        for (int j = 0; j < nbBriquesY; ++j) {
+            points[i][j] = tabBriques[i][j] ? tabBriques[i][j]->getPtsVie() : 0;
+        }
+    }
+    return points;
 }
 
 void Niveau::defaultLevel() {
@@ -410,22 +564,27 @@ void Niveau::initBriques(const char* fichier, int nNiveau) {
         defaultLevel();
         return;
     }
-    LecteurNiveaux lecteur(f.get(), fichier);
+    LecteurNiveaux lecteur(f.get(), fichier, std::cerr);
+    Trace trace(std::cout);
     int fNiveau = 0;
     if (!lecteur.lireEntete(fNiveau)) {
         signalerFichier(fichier, etatSansEntete(lecteur));
         defaultLevel();
         return;
     }
-    std::cout << "passage: nNiveau=" << nNiveau << " fNiveau=" << fNiveau << std::endl;
-    if (!chercherEntree(lecteur, nNiveau, fNiveau)) {
+    trace.ligne() << "passage: nNiveau=" << nNiveau << " fNiveau=" << fNiveau << std::endl;
+    if (!chercherEntree(lecteur, trace, nNiveau, fNiveau)) {
         signalerFichier(fichier, "n'a pas de niveau 1");
         defaultLevel();
         return;
     }
-    // The file lists the top row first, each row from the left.
-    for (int k = 0; k < nbCellules; ++k) {
-        poserBrique(k % nbBriquesX, nbBriquesY - 1 - k / nbBriquesX, soliditeCellule(lecteur));
+    Grille points{};
+    lireGrille(lecteur, trace, points);
+    if (compterCassables(points) == 0 && tourneAVide(fichier, nNiveau)) {
+        signalerFichier(fichier, "n'a aucun niveau a finir (aucune brique cassable)");
+        defaultLevel();
+        return;
     }
+    poserGrille(points);
     numNiveau = nNiveau;
 }

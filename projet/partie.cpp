@@ -9,9 +9,10 @@
 #include <cstdlib>
 #include <iostream>
 
+std::string Partie::fichierNiveaux = Niveau::fichierParDefaut;
+
 namespace {
 
-const char* const fichierNiveaux = "niveaux.lvl";
 const int commandeGauche = 0;
 const int commandeDroite = 1;
 const int commandeAction = 2;
@@ -171,7 +172,7 @@ void Partie::niveauSuivant() {
         joueur2.setnBalles(0);
         newBall(&joueur2, true);
     }
-    niveauCourant.initBriques(fichierNiveaux, niveauCourant.getNumNiveau() + 1);
+    niveauCourant.initBriques(fichierNiveaux.c_str(), niveauCourant.getNumNiveau() + 1);
 }
 
 void Partie::deplacements() {

@@ -16,6 +16,7 @@
 
 #include <initializer_list>
 #include <list>
+#include <string>
 
 class Partie {
 protected:
@@ -25,6 +26,8 @@ protected:
 public:
     static constexpr Uint32 dureeFrame = 16;
     static constexpr int toucheEchap = 27;
+    // The level file every match reads; the player may choose another at start.
+    static std::string fichierNiveaux;
 
     Partie(int nbJ, float hBriques, SIDE coteJ1, SIDE coteJ2);
     virtual ~Partie() {}

@@ -310,3 +310,46 @@ logo_opengl() {
 image_titre
 logo_sdl
 logo_opengl
+
+# The desktop icons, square, cut from the title art: its brick V, the yellow ball and the paddle,
+# each faded at its edges onto the art's own night-blue, in a rounded tile.
+readonly ICONES=installation/icones
+readonly ICONE_COTE=256
+readonly ICONE_TAILLES=(48 128 256)
+readonly ICONE_V="196x204+52+80"      # the V in the title art, and where it goes on the tile
+readonly ICONE_V_TAILLE="168x175+44+10"
+readonly ICONE_BALLE="64x64+516+382"
+readonly ICONE_BALLE_TAILLE="48x48+150+166"
+readonly ICONE_BATTE="236x44+450+449"
+readonly ICONE_BATTE_TAILLE="150x28+53+214"
+
+# Cuts the piece GEOMETRY of the title art, scales it to SIZE (WxH) and fades its edges over
+# RADIUS pixels, into OUTPUT.
+piece_titre() {
+    local geometrie=$1 taille=$2 rayon=$3 sortie=$4
+    convert "$SORTIE/vorlen.jpg" -crop "$geometrie" +repage -filter Lanczos -resize "$taille!" \
+        -alpha set -virtual-pixel transparent -channel A -blur "0x$rayon" -level 50%,100% \
+        +channel "$sortie"
+}
+
+icones() {
+    local c=$ICONE_COTE taille
+    piece_titre "$ICONE_V" "${ICONE_V_TAILLE%%+*}" 10 "$tmp/icone_v.png"
+    piece_titre "$ICONE_BALLE" "${ICONE_BALLE_TAILLE%%+*}" 8 "$tmp/icone_balle.png"
+    piece_titre "$ICONE_BATTE" "${ICONE_BATTE_TAILLE%%+*}" 2 "$tmp/icone_batte.png"
+    convert -size "${c}x${c}" 'gradient:rgb(0,2,14)-rgb(11,21,90)' \
+        \( -size "${c}x${c}" xc:black -fill white \
+        -draw "roundrectangle 0,0 $((c - 1)),$((c - 1)) 40,40" \) \
+        -alpha off -compose CopyOpacity -composite -compose Over \
+        "$tmp/icone_v.png" -geometry "+${ICONE_V_TAILLE#*+}" -composite \
+        "$tmp/icone_balle.png" -geometry "+${ICONE_BALLE_TAILLE#*+}" -composite \
+        "$tmp/icone_batte.png" -geometry "+${ICONE_BATTE_TAILLE#*+}" -composite \
+        "$tmp/icone.png"
+    mkdir -p "$ICONES"
+    for taille in "${ICONE_TAILLES[@]}"; do
+        convert "$tmp/icone.png" -filter Lanczos -resize "${taille}x${taille}" -strip \
+            -define png:exclude-chunks=date,time "$ICONES/vorlen-$taille.png"
+    done
+}
+
+icones

@@ -1,6 +1,7 @@
 // Feeds the level loader arbitrary files: it must neither crash, leak nor
 // hang, and must leave a grid whose count matches its breakable bricks.
 #include "niveau.h"
+#include "verification.h"
 
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <streambuf>
 #include <string>
 
@@ -87,5 +89,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     verifierGrille(niveau);
     niveau.initBriques(cheminFichier.c_str(), niveau.getNumNiveau() + 1);
     verifierGrille(niveau);
+    std::ostringstream rapport; // of a file that is there and plain: never unreadable
+    if (verifierNiveaux(cheminFichier.c_str(), rapport) == VERIF_ILLISIBLE) {
+        __builtin_trap();
+    }
     return 0;
 }

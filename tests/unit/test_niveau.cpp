@@ -1,4 +1,5 @@
 #include "niveau.h"
+#include "verification.h"
 
 #include <gtest/gtest.h>
 
@@ -157,8 +158,11 @@ TEST(NiveauFichier, FichierAbimeSignaleEnQuelquesLignesSansBloquerLaPartie) {
          "@: niveau 1: \"abc\" n'est pas un nombre, ignore\n"
          "@: apres le niveau 1: \"42\" n'est pas un en-tete, ignore\n",
          2, 160, "5 5 5 5 5"},
-        {d.ecrire("rien.lvl", "[1]\n"), 1, "@: niveau 1: aucune valeur lue, cases vides\n", 1, 0,
-         "0 0 0 0 0"},
+        {d.ecrire("rien.lvl", "[1]\n"), 1,
+         "@: niveau 1: aucune valeur lue, cases vides\nle fichier @ n'a aucun niveau a finir "
+         "(aucune brique cassable)\n" +
+             bascule,
+         0, 160, parDefaut},
         {d.ecrire("gris.lvl", entree(1, [](int k) { return k == 10 ? 1 : -7; })), 1,
          dixGris + "@: trop d'erreurs, les suivantes ne sont pas signalees\n", 1, 1,
          "-1 -1 -1 1 -1"},
@@ -181,27 +185,6 @@ TEST(NiveauFichier, FichierAbimeSignaleEnQuelquesLignesSansBloquerLaPartie) {
     });
 }
 
-// How many breakable bricks a ball cannot reach from below: it cannot slip
-// between grey bricks, and a breakable brick opens the way once broken.
-int emmurees(const Niveau& niveau) {
-    bool atteint[18][12] = {}; // with a margin all round
-    int restantes = niveau.nbBriquesRestantes();
-    // Each pass reaches at least one more cell, or none will ever be.
-    for (int passe = 0; passe < nbCellules; ++passe) {
-        for (int k = 0; k < nbCellules; ++k) {
-            const int i = k % 16 + 1, j = k / 16 + 1;
-            const Brique* brique = niveau.tabBriques[i - 1][j - 1];
-            if (!atteint[i][j] && (!brique || brique->getPtsVie() > 0) &&
-                (j == 1 || atteint[i - 1][j] || atteint[i + 1][j] || atteint[i][j - 1] ||
-                 atteint[i][j + 1])) {
-                atteint[i][j] = true;
-                restantes -= brique != nullptr;
-            }
-        }
-    }
-    return restantes;
-}
-
 TEST(NiveauFichier, NiveauxDuJeuConsecutifsBienFormesEtFinissables) {
     // Strictly: "[n]" from 1 on, each followed by 10 lines of 16 values from -1 to 10.
     const std::string chemin = "../../data/niveaux.lvl";
@@ -218,7 +201,7 @@ TEST(NiveauFichier, NiveauxDuJeuConsecutifsBienFormesEtFinissables) {
             Niveau niveau(3.0f);
             EXPECT_EQ(charger(niveau, chemin, nbEntrees).first, "") << ligne;
             EXPECT_GE(niveau.nbBriquesRestantes(), 1) << ligne;
-            EXPECT_EQ(emmurees(niveau), 0) << "walled-in bricks in " << ligne;
+            EXPECT_TRUE(briquesEmmurees(niveau.grille()).empty()) << "walled-in bricks in " << ligne;
         }
     }
     EXPECT_EQ(aLire, 0) << "last entry cut short";

@@ -1,0 +1,25 @@
+// Finding the run-time directory (levels, font, images, sounds) wherever
+// the game is started from, installed or in its build tree.
+#ifndef VORLEN_DONNEES_H
+#define VORLEN_DONNEES_H
+
+#include <string>
+#include <vector>
+
+// The file whose presence marks a run-time directory: without the font the
+// game cannot draw a word.
+extern const char* const fichierTemoinDonnees;
+
+// The directories to look in, in order: `choisi` (from --donnees) and the
+// environment's VORLEN_DONNEES when set, share/vorlen beside the program's
+// own folder, then the current directory.
+std::vector<std::string> dossiersCandidats(const std::string& choisi);
+
+// Makes the first candidate that holds the font the working directory;
+// false when none does, the game then staying where it was started.
+bool allerAuxDonnees(const std::vector<std::string>& candidats);
+
+// The candidates as one list for a message: "a, b, c".
+std::string listeDossiers(const std::vector<std::string>& candidats);
+
+#endif

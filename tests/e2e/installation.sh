@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, moves the prefix as a whole, runs the packagers'
+# validators on what was installed, then plays from another folder, as a player who installed
+# the game would. Usage: installation.sh BUILD_DIR
+set -u
+construction=$1
+t=$(mktemp -d)
+artefacts=$construction/e2e-artefacts
+mkdir -p "$artefacts" "$t/partout"
+echecs=0
+pid=
+trap '[ -n "$pid" ] && { kill -9 "$pid"; wait "$pid"; } 2>/dev/null; rm -rf "$t"' EXIT
+echouer() { echo "ECHEC: $*"; echecs=$((echecs + 1)); }
+
+cmake --install "$construction" --prefix "$t/avant" >/dev/null || echouer "cmake --install failed"
+mv "$t/avant" "$t/prefixe" && p=$t/prefixe && cd "$t/partout"
+
+desktop-file-validate "$p/share/applications/vorlen.desktop" || echouer "desktop entry"
+appstreamcli validate --no-net "$p/share/metainfo/vorlen.metainfo.xml" >"$t/as.txt"
+grep '^E:' "$t/as.txt" && echouer "AppStream metadata"
+LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/man6/vorlen.6" 2>&1 >/dev/null |
+    grep . && echouer "manual page warnings"
+[ "$(identify -format '%wx%h ' "$p"/share/icons/hicolor/{48x48,128x128,256x256}/apps/vorlen.png)" = \
+    "48x48 128x128 256x256 " ] || echouer "icons"
+"$p/bin/vorlen" --verifier "$p/share/vorlen/niveaux.lvl" >/dev/null || echouer "shipped levels"
+
+# Grey bricks everywhere but one: the level file given on the command line is the one played.
+{ echo "[1]"; for k in $(seq 1 159); do echo -n "-1 "; done; echo 1; } >gris.lvl
+"$p/bin/vorlen" --niveaux gris.lvl >"$t/sortie.txt" 2>&1 &
+pid=$!
+fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
+[ -n "$fenetre" ] || { echouer "no window: $(cat "$t/sortie.txt")"; exit 1; }
+sleep 1 && xdotool windowfocus --sync "$fenetre" key Return && sleep 0.3
+xdotool key Return && sleep 1.5
+import -window root "$artefacts/installe.png"
+# The cell of column 8, row 5: a neutral grey brick, lit.
+gris=$(convert "$artefacts/installe.png" -format '%[fx:abs(p{363,196}.r-p{363,196}.b)<0.03 &&
+    p{363,196}.g>0.08]' info:)
+[ "$gris" = 1 ] || echouer "the level of gris.lvl is not on screen"
+
+# No font anywhere: one line naming every folder tried, status 1.
+mkdir -p "$t/seul/bin" && cp "$p/bin/vorlen" "$t/seul/bin/"
+VORLEN_DONNEES=$t/env timeout 10 "$t/seul/bin/vorlen" --donnees "$t/opt" >/dev/null 2>"$t/err.txt"
+[ $? -eq 1 ] || echouer "status without a font"
+grep -qF "dossiers essayes: $t/opt, $t/env, $t/seul/share/vorlen, $t/partout" "$t/err.txt" &&
+    [ "$(wc -l <"$t/err.txt")" = 1 ] || echouer "font line: $(cat "$t/err.txt")"
+
+echo "$echecs failed"
+[ "$echecs" -eq 0 ]
