@@ -2,6 +2,8 @@
 
 #include "menu.h"
 #include "mixer.h"
+#include "pleinecran.h"
+#include "preferences.h"
 #include "settings.h"
 
 #include <cstdio>
@@ -56,6 +58,7 @@ bool ouvrirFenetre() {
 
 int SDL_main(int /*argc*/, char** /*argv*/) {
     videoFlags = SDL_OPENGL | SDL_ANYFORMAT;
+    preferences::charger(currentSettings);
     if (!initialiserSDL()) {
         return 1;
     }
@@ -68,7 +71,9 @@ int SDL_main(int /*argc*/, char** /*argv*/) {
         SDL_Quit();
         return 1;
     }
+    pleinecran::appliquerAuDemarrage();
     amixer.initMixer();
+    amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
 
     std::unique_ptr<Menu> startMenu;
     try {

@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ public:
     static const int petitesLettres = 14; // the version label
 
     enum { MENU_PRINCIPAL = 1, MENU_TYPE_PARTIE = 2, MENU_OPTIONS = 3, MENU_CONTROLES = 4 };
+    enum { OPTION_CONTROLES, OPTION_PLEIN_ECRAN, OPTION_VOLUME, OPTION_RETOUR };
 
     // Builds the menu and runs the main loop until the player quits.
     Menu(float XHG, float YHG, float XBD, float YBD);
@@ -66,6 +68,12 @@ private:
     void activerTypePartie();
     void activerOptions();
     void activerControles();
+    std::vector<std::string> libellesOptions() const;
+    void rafraichirOptions();
+    void basculerPleinEcran();
+    void changerVolume(bool plusFort);
+    // Waits for a key and offers it to `assigner`; saves when it was taken.
+    void saisirTouche(const std::function<bool(int)>& assigner);
     [[noreturn]] void positionIncorrecte() const;
     // Clears the screen and draws the title image tinted grey `teinte` and the
     // two badges, each quad given as texture coordinates then corners.
