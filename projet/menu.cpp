@@ -26,8 +26,8 @@ const int toucheHaut = 273;
 const int toucheBas = 274;
 const int toucheDroite = 275;
 const int toucheGauche = 276;
-// The items' baselines: the first step goes down from here, and the last
-// stays high enough for its letters' tails to show.
+// The items' baselines: the steps go down from here, and the last stays
+// high enough for its letters' tails to show.
 const int premiereLigne = 240;
 const int derniereLigneMin = 12;
 const int delaiRepetition = 1000;
@@ -456,8 +456,9 @@ void Menu::display() {
     glColor3ub(255, 7, 7);
     freetype::print(our_font, 300, 270, "%s", title.c_str());
 
-    // Items step down 31 pixels, closer where the last would leave the window.
-    const int pas = std::min<int>(margin, (premiereLigne - derniereLigneMin) / labels.size());
+    // A list too long for the window starts higher, so its last item shows.
+    const int depart =
+        std::max<int>(premiereLigne, derniereLigneMin + margin * static_cast<int>(labels.size()));
     glPushMatrix();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         if (static_cast<int>(i) != currentChoice) {
@@ -467,9 +468,9 @@ void Menu::display() {
         } else {
             glColor3ub(255, 255, 255);
         }
-        // The steps add up: each item stands one step lower than the one before.
-        glTranslatef(0, -pas, 0);
-        freetype::print(our_font, 310, premiereLigne, "%s", labels[i].c_str());
+        // The steps add up: item i stands 31 pixels lower than the one before.
+        glTranslatef(0, -margin, 0);
+        freetype::print(our_font, 310, depart, "%s", labels[i].c_str());
     }
     glPopMatrix();
 

@@ -7,8 +7,9 @@ namespace {
 const char* const fichierPolice = "AXAXAX.TTF";
 const int tailleTitre = 48;
 const int tailleTexte = 18;
-// The band behind the words, across the field, in its pixels.
-const int largeurChamp = 650;
+// The band behind the words, between the field's side borders, in its pixels.
+const int gaucheBande = 85;
+const int droiteBande = 565;
 const int basBande = 230;
 const int hautBande = 370;
 const float opaciteBande = 0.6f;
@@ -26,7 +27,7 @@ void assombrirBande() {
     glPushMatrix();
     glLoadIdentity();
     glColor4f(0.0f, 0.0f, 0.0f, opaciteBande);
-    glRecti(0, basBande, largeurChamp, hautBande);
+    glRecti(gaucheBande, basBande, droiteBande, hautBande);
     glPopMatrix();
     freetype::pop_projection_matrix();
     glPopAttrib();
@@ -62,8 +63,8 @@ void Pause::basculer() {
 void Pause::afficher(const char* nomTouche) {
     assombrirBande();
     glColor3ub(255, 255, 255);
-    freetype::print(titre, 255, 310, "Pause");
+    freetype::print(titre, 222, 310, "Pause");
     glColor3ub(230, 230, 230);
-    freetype::print(texte, 200, 270, "%s : reprendre", nomTouche);
-    freetype::print(texte, 200, 245, "Echap : quitter la partie");
+    freetype::print(texte, 172, 270, "%s : reprendre", nomTouche);
+    freetype::print(texte, 172, 245, "Echap : quitter la partie");
 }
