@@ -64,9 +64,7 @@ void Partie::start() {
     while (continuer) {
         const Uint32 start_time = horloge::tempsReel();
         continuer = traiterEvenements();
-        if (!pause.isActive()) {
-            gameHandler();
-        }
+        gameHandler();
         redessiner();
         attendreFinDeFrame(start_time);
     }
@@ -170,6 +168,9 @@ void Partie::relacherCommande(Joueur& J, int nJoueur, int touche) {
 }
 
 void Partie::gameHandler() {
+    if (pause.isActive()) {
+        return;
+    }
     if (niveauCourant.nbBriquesRestantes() != 0) {
         deplacements();
         verifPositions();
