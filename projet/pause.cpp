@@ -35,10 +35,7 @@ void assombrirBande() {
 
 } // namespace
 
-Pause::Pause() : active(false) {
-    titre.init(fichierPolice, tailleTitre);
-    texte.init(fichierPolice, tailleTexte);
-}
+Pause::Pause() : active(false) {}
 
 Pause::~Pause() {
     if (active) {
@@ -61,6 +58,11 @@ void Pause::basculer() {
 }
 
 void Pause::afficher(const char* nomTouche) {
+    // Built at the first pause only, so that a match starts no slower.
+    if (titre.textures == nullptr) {
+        titre.init(fichierPolice, tailleTitre);
+        texte.init(fichierPolice, tailleTexte);
+    }
     assombrirBande();
     glColor3ub(255, 255, 255);
     freetype::print(titre, 222, 310, "Pause");
