@@ -85,11 +85,10 @@ TEST_F(MenuArrete, AfterAMatchTheMainMenuShowsTheGameTypeIndex) {
 TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
     menu->reinitOptionsMenu();
     choisir(0);
-    EXPECT_EQ(
-        menu->getLabels(),
-        (std::vector<std::string>{"J1 gauche <GAUCHE>", "J1 droite <DROITE>", "J1 action <ESPACE>",
-                                  "J2 gauche <a>", "J2 droite <z>", "J2 action <w>", "Pause <p>",
-                                  "retour"}));
+    EXPECT_EQ(menu->getLabels(),
+              (std::vector<std::string>{"J1 gauche <GAUCHE>", "J1 droite <DROITE>",
+                                        "J1 action <ESPACE>", "J2 gauche <a>", "J2 droite <z>",
+                                        "J2 action <w>", "Pause <p>", "retour"}));
     ASSERT_EQ(menu->getCurrentChoice(), 0);
     // Player 2's action: Escape keeps its key, space is player 1's, D is free.
     const std::tuple<int, SDLKey, const char*> saisies[] = {

@@ -1,146 +1,88 @@
-#include "banc.h"
 #include "preferences.h"
 #include "settings.h"
 
+#include <SDL_keysym.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace fs = std::filesystem;
 
-namespace {
+// Whether `f` says one line on standard error, starting with `debut`.
+template <typename F>::testing::AssertionResult uneLigne(const std::string& debut, F f) {
+    ::testing::internal::CaptureStderr();
+    f();
+    const std::string e = ::testing::internal::GetCapturedStderr();
+    if (e.rfind(debut, 0) == 0 && std::count(e.begin(), e.end(), '\n') == 1) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "not one line starting with " << debut << ": " << e;
+}
 
-// A settings folder of its own for each test, dropped with the environment.
-class FichierReglages : public ::testing::Test {
-protected:
-    void SetUp() override {
-        setenv("XDG_CONFIG_HOME", racine.c_str(), 1);
-        fs::create_directories(racine / "vorlen");
-    }
-    void TearDown() override {
-        unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(racine);
-    }
-    void ecrire(const std::string& texte) { std::ofstream(chemin) << texte; }
-    std::string lire() const {
-        std::ostringstream s;
-        s << std::ifstream(chemin).rdbuf();
-        return s.str();
-    }
-    // What loading says on standard error, into `reglages`.
-    std::string charger(Settings& reglages) {
-        ::testing::internal::CaptureStderr();
-        preferences::charger(reglages);
-        return ::testing::internal::GetCapturedStderr();
-    }
-
-    const fs::path racine =
-        fs::temp_directory_path() / ("vorlen-prefs-" + std::to_string(getpid()));
+// A settings folder of its own.
+struct FichierReglages : ::testing::Test {
+    const fs::path racine = fs::temp_directory_path() / ("vorlen-ini-" + std::to_string(getpid()));
     const fs::path chemin = racine / "vorlen" / "vorlen.ini";
+    void SetUp() override { setenv("XDG_CONFIG_HOME", racine.c_str(), 1); }
+    void TearDown() override { fs::remove_all(racine); }
+    std::string lire() const {
+        return (std::ostringstream() << std::ifstream(chemin).rdbuf()).str();
+    }
 };
 
-} // namespace
-
-TEST_F(FichierReglages, EveryChoiceSurvivesARestartUnknownKeysByTheirCode) {
-    Settings avant;
-    ASSERT_TRUE(avant.assignKey(SDLK_d, 2, 2));
-    ASSERT_TRUE(avant.assignKey(SDLK_F1, 1, 0));
-    ASSERT_TRUE(avant.assignTouchePause(SDLK_RETURN));
+TEST_F(FichierReglages, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
+    Settings avant, apres;
+    ASSERT_TRUE(avant.assignKey(SDLK_F1, 1, 0) && avant.assignTouchePause(SDLK_RETURN));
     avant.switchStatePleinEcran();
     avant.setVolume(3);
     preferences::enregistrer(avant);
-    EXPECT_NE(lire().find("j1_gauche = touche 282\n"), std::string::npos) << lire();
-    EXPECT_NE(lire().find("j2_action = d\n"), std::string::npos);
-
-    Settings apres;
-    EXPECT_EQ(charger(apres), "");
+    EXPECT_NE(lire().find("\nj1_gauche = touche 282\n"), std::string::npos) << lire();
+    preferences::charger(apres);
     EXPECT_EQ(apres.getTouches(), avant.getTouches());
-    EXPECT_TRUE(apres.getPleinEcranState());
-    EXPECT_EQ(apres.getVolume(), 3);
-    // A run forced into a window still saves the remembered choice.
-    apres.imposerPleinEcran(false);
-    apres.volumeDown();
+    EXPECT_TRUE(apres.getPleinEcranState() && apres.getVolume() == 3);
+    apres.imposerPleinEcran(false); // a run the command line keeps in a window
     preferences::enregistrer(apres);
-    EXPECT_NE(lire().find("plein_ecran = oui\n"), std::string::npos);
+    EXPECT_NE(lire().find("\nplein_ecran = oui\n"), std::string::npos) << "not saved";
 }
 
-TEST_F(FichierReglages, EachFaultIsOneLineTheDefaultsStandInAndTheFileStays) {
-    const Settings defauts;
+TEST_F(FichierReglages, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheFileStays) {
     const struct {
-        const char* texte;
-        const char* ligne;
-        int j1Gauche;
-        int volume;
+        const char *texte, *ligne;
+        int gauche, volume;
     } cas[] = {
-        {"[touches]\nj1_gauche = q\nj2_action = FLECHE\n", "FLECHE: ce n'est pas une touche",
-         SDLK_q, 10},
-        {"[touches]\nj1_gauche = touche 27\n", "touche 27: ce n'est pas une touche", SDLK_LEFT, 10},
-        {"[touches]\nj1_gauche = q\nj2_gauche = Q\n", "une même touche sert deux fois", SDLK_LEFT,
-         10},
+        {"[touches]\nj1_gauche = q\nj2_action = FLECHE\n", "j2_action = FLECHE: ce n", SDLK_q, 10},
+        {"[touches]\nj1_gauche = q\nj2_gauche = Q\n", "une même touche", SDLK_LEFT, 10},
         {"[touches]\nj1_gauche = p\n", "une même touche sert deux fois", SDLK_LEFT, 10},
-        {"[options]\nvolume = 11\n[touches]\nj1_gauche = q\n", "volume = 11: attendu un nombre",
-         SDLK_q, 10},
-        {"[options]\nvolume = 4\ncouleur = bleu\n", "[options] couleur: réglage inconnu", SDLK_LEFT,
-         4},
-        {"[touches]\nj1_gauche = q\n\x01\x02 binaire\n", "ligne 3 ni [section]", SDLK_q, 10},
+        {"[options]\nvolume = 11\n[touches]\nj1_gauche = q\n", "volume = 11: attendu", SDLK_q, 10},
+        {"[options]\nvolume = 4\ncouleur = bleu\n", "[options] couleur: réglage", SDLK_LEFT, 4},
+        {"[touches]\nj1_gauche = q\n\x01\x02\n", "ligne 3 ni [section]", SDLK_q, 10},
     };
+    fs::create_directories(chemin.parent_path());
     for (const auto& c : cas) {
-        ecrire(c.texte);
+        std::ofstream(chemin) << c.texte;
         Settings s;
-        const std::string erreurs = charger(s);
-        EXPECT_EQ(erreurs.rfind("Vorlen: " + chemin.string() + ": ", 0), 0u) << erreurs;
-        EXPECT_NE(erreurs.find(c.ligne), std::string::npos) << erreurs;
-        EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
-        EXPECT_EQ(s.getAssignedKey(1, 0), c.j1Gauche) << c.texte;
-        EXPECT_EQ(s.getVolume(), c.volume) << c.texte;
-        EXPECT_EQ(s.getTouchePause(), defauts.getTouchePause());
+        const std::string debut = "Vorlen: " + chemin.string() + ": " + c.ligne;
+        EXPECT_TRUE(uneLigne(debut, [&] { preferences::charger(s); }));
+        EXPECT_TRUE(s.getAssignedKey(1, 0) == c.gauche && s.getVolume() == c.volume) << c.texte;
         EXPECT_EQ(lire(), c.texte) << "left as it was";
     }
-    fs::remove(chemin);
-    fs::create_directory(chemin);
-    Settings s;
-    EXPECT_NE(charger(s).find("c'est un dossier"), std::string::npos);
-    EXPECT_NE(charger(s).find("c'est un dossier"), std::string::npos);
 }
 
-TEST_F(FichierReglages, NoPlaceMeansMemoryOnlyAndAFailedSaveIsOneLine) {
+TEST_F(FichierReglages, NoFileIsSilentNoPlaceIsMemoryOnlyAFailedSaveIsOneLine) {
     Settings s;
-    fs::remove_all(racine / "vorlen");
-    EXPECT_EQ(charger(s), "") << "no file: the defaults, silently";
-    std::ofstream(racine / "vorlen") << "a file where the folder should be";
     ::testing::internal::CaptureStderr();
-    preferences::enregistrer(s);
-    const std::string echec = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(echec.rfind("Vorlen: réglages non enregistrés (", 0), 0u) << echec;
-    EXPECT_EQ(std::count(echec.begin(), echec.end(), '\n'), 1);
-
-    const char* home = std::getenv("HOME");
-    const std::string homeGarde = home ? home : "";
+    preferences::charger(s);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "no file: the defaults, silently";
+    std::ofstream(racine) << "a file where the folder should be";
+    const std::string echec = "Vorlen: réglages non enregistrés (";
+    EXPECT_TRUE(uneLigne(echec, [&] { preferences::enregistrer(s); }));
+    const std::string home = getenv("HOME"), memoire = "Vorlen: ni XDG_CONFIG_HOME ni HOME";
     unsetenv("XDG_CONFIG_HOME");
     unsetenv("HOME");
-    EXPECT_NE(charger(s).find("ne dureront que cette partie"), std::string::npos);
-    setenv("HOME", homeGarde.c_str(), 1);
-}
-
-TEST(Horloge, PausedTimeCountsForNeitherTheReturnNorTheReload) {
-    HorlogeDeTest horloge;
-    Joueur J(1);
-    J.destroy();
-    J.reload();
-    horloge::suspendre();
-    horloge.avancer(10000);
-    EXPECT_FALSE(J.hasRecovered());
-    EXPECT_TRUE(J.isReloading());
-    horloge::reprendre();
-    horloge.avancer(500);
-    EXPECT_TRUE(J.isReloading()) << "500 ms of play since the shot";
-    horloge.avancer(1);
-    EXPECT_FALSE(J.isReloading());
-    horloge.avancer(2499);
-    EXPECT_FALSE(J.hasRecovered()) << "3000 ms of play";
-    horloge.avancer(1);
-    EXPECT_TRUE(J.hasRecovered());
+    EXPECT_TRUE(uneLigne(memoire, [&] { preferences::charger(s); }));
+    setenv("HOME", home.c_str(), 1);
 }
