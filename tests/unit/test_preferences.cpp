@@ -55,6 +55,7 @@ TEST_F(FichierReglages, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheFile
         int gauche, volume;
     } cas[] = {
         {"[touches]\nj1_gauche = q\nj2_action = FLECHE\n", "j2_action = FLECHE: ce n", SDLK_q, 10},
+        {"[touches]\nj1_gauche = touche 27\n", "j1_gauche = touche 27: ce n", SDLK_LEFT, 10},
         {"[touches]\nj1_gauche = q\nj2_gauche = Q\n", "une même touche", SDLK_LEFT, 10},
         {"[touches]\nj1_gauche = p\n", "une même touche sert deux fois", SDLK_LEFT, 10},
         {"[options]\nvolume = 11\n[touches]\nj1_gauche = q\n", "volume = 11: attendu", SDLK_q, 10},

@@ -30,9 +30,11 @@ TEST(Reglages, ThePauseKeyOrALostFocusFreezesTheMatchAndItsTimersEscapeStillLeav
         pousser(arret, SDLK_p);
         EXPECT_TRUE(partie.frame());
         const float y = balle.getPosition()->Y;
+        const Uint32 temps = horloge::maintenant();
         horloge.avancer(1500);
         EXPECT_TRUE(partie.frame());
         EXPECT_EQ(balle.getPosition()->Y, y);
+        EXPECT_EQ(horloge::maintenant(), temps) << "play time stands still";
         const Capture pause;
         EXPECT_TRUE(pause.unPixelDans(230, 420, 240, 290, blanc)) << "\"Pause\" over the field";
         pause.garderSiEchec();
