@@ -1,5 +1,7 @@
 // The game's one millisecond clock. Every timer reads it through here so a
 // test can drive time frame by frame; the game itself runs on SDL_GetTicks.
+// Play time stands still while the match is paused; frame pacing follows the
+// real clock.
 #ifndef VORLEN_HORLOGE_H
 #define VORLEN_HORLOGE_H
 
@@ -9,10 +11,18 @@ namespace horloge {
 
 using Source = Uint32 (*)();
 
-// Milliseconds since SDL started, or whatever the installed source says.
+// Play time: milliseconds since SDL started, less the time spent paused.
 Uint32 maintenant();
 
-// Installs another source of time; nullptr goes back to SDL_GetTicks.
+// The source's milliseconds, pauses included: what frame pacing waits on.
+Uint32 tempsReel();
+
+// Stops and restarts play time; a second call of either does nothing.
+void suspendre();
+void reprendre();
+
+// Installs another source of time, with no pause counted; nullptr goes back
+// to SDL_GetTicks.
 void remplacerSource(Source source);
 
 } // namespace horloge

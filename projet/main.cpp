@@ -5,6 +5,8 @@
 #include "mixer.h"
 #include "options.h"
 #include "partie.h"
+#include "pleinecran.h"
+#include "preferences.h"
 #include "settings.h"
 
 #include <cstdio>
@@ -77,6 +79,12 @@ int SDL_main(int argc, char** argv) {
     }
 
     videoFlags = SDL_OPENGL | SDL_ANYFORMAT;
+    preferences::charger(currentSettings);
+    // The command line chooses the screen for this run only; the file keeps
+    // the player's own choice.
+    if (options.ecran != Options::ECRAN_NON_PRECISE) {
+        currentSettings.imposerPleinEcran(options.ecran == Options::ECRAN_PLEIN);
+    }
     if (!initialiserSDL()) {
         return 1;
     }
@@ -89,7 +97,9 @@ int SDL_main(int argc, char** argv) {
         SDL_Quit();
         return 1;
     }
+    pleinecran::appliquerAuDemarrage();
     amixer.initMixer();
+    amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
 
     std::unique_ptr<Menu> startMenu;
     try {

@@ -1,6 +1,9 @@
 #include "menu.h"
 
 #include "ecranscores.h"
+#include "mixer.h"
+#include "pleinecran.h"
+#include "preferences.h"
 #include "settings.h"
 #include "typesparties.h"
 
@@ -22,6 +25,12 @@ const int toucheRetour = 13;
 const int toucheEchap = 27;
 const int toucheHaut = 273;
 const int toucheBas = 274;
+const int toucheDroite = 275;
+const int toucheGauche = 276;
+// The items' baselines: the steps go down from here, and the last stays
+// high enough for its letters' tails to show.
+const int premiereLigne = 240;
+const int derniereLigneMin = 12;
 const int delaiRepetition = 1000;
 const int repetitionApres1j = 50;
 const int repetitionApres2j = 250;
@@ -178,6 +187,13 @@ void Menu::traiterEvenements() {
             case toucheBas:
                 nextChoice();
                 break;
+            case toucheDroite:
+            case toucheGauche:
+                changerVolume(event.key.keysym.sym == toucheDroite);
+                break;
+            case SDLK_F11:
+                basculerPleinEcran();
+                break;
             default:
                 break;
             }
@@ -208,7 +224,40 @@ void Menu::reinitPartieType() {
 }
 
 void Menu::reinitOptionsMenu() {
-    reinit("Options", {"Controles", libelleEclairage(), "Retour"}, MENU_OPTIONS, 0);
+    reinit("Options", libellesOptions(), MENU_OPTIONS, 0);
+}
+
+std::vector<std::string> Menu::libellesOptions() const {
+    const std::string pleinEcran = currentSettings.getPleinEcranState() ? "oui" : "non";
+    return {"Controles", "Plein ecran: " + pleinEcran,
+            "Volume: " + std::to_string(currentSettings.getVolume()),
+            currentSettings.getEclairageVif() ? "Eclairage: vif" : "Eclairage: classique",
+            "Retour"};
+}
+
+// The options' words follow the choices; the highlight stays.
+void Menu::rafraichirOptions() {
+    if (idMenu == MENU_OPTIONS) {
+        initMenu("Options", libellesOptions(), MENU_OPTIONS);
+    }
+}
+
+void Menu::basculerPleinEcran() {
+    pleinecran::basculer();
+    rafraichirOptions();
+}
+
+// Left and right arrows on the volume item; each step is heard at once.
+void Menu::changerVolume(bool plusFort) {
+    if (idMenu != MENU_OPTIONS || currentChoice != OPTION_VOLUME) {
+        return;
+    }
+    if (plusFort ? currentSettings.volumeUp() : currentSettings.volumeDown()) {
+        amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
+        amixer.SPlay_PlayerHit();
+        preferences::enregistrer(currentSettings);
+        rafraichirOptions();
+    }
 }
 
 // Keeps the highlighted item, so a rebound key's item stays highlighted.
@@ -220,12 +269,9 @@ void Menu::reinitControlesMenu() {
         const int touche = currentSettings.getAssignedKey(k / 3 + 1, k % 3);
         items.push_back(prefixes[k] + Settings::getKeyByCode(touche) + ">");
     }
+    items.push_back("Pause <" + Settings::getKeyByCode(currentSettings.getTouchePause()) + ">");
     items.push_back("retour");
     reinit("Controles", std::move(items), MENU_CONTROLES, currentChoice);
-}
-
-std::string Menu::libelleEclairage() {
-    return currentSettings.getEclairageVif() ? "Eclairage: vif" : "Eclairage: classique";
 }
 
 void Menu::nextChoice() {
@@ -302,15 +348,21 @@ void Menu::activerTypePartie() {
 
 void Menu::activerOptions() {
     switch (currentChoice) {
-    case 0:
+    case OPTION_CONTROLES:
         reinitControlesMenu();
         break;
-    case 1:
-        currentSettings.setEclairageVif(!currentSettings.getEclairageVif());
-        labels[currentChoice] = libelleEclairage();
+    case OPTION_PLEIN_ECRAN:
+        basculerPleinEcran();
         break;
-    case 2:
-        // Back on "Options", where the player came from.
+    case OPTION_VOLUME:
+        break;
+    case OPTION_ECLAIRAGE:
+        currentSettings.setEclairageVif(!currentSettings.getEclairageVif());
+        preferences::enregistrer(currentSettings);
+        rafraichirOptions();
+        break;
+    case OPTION_RETOUR:
+        // Back on "Options", whatever the index of the item left.
         currentChoice = CHOIX_OPTIONS;
         reinitMainMenu();
         break;
@@ -324,6 +376,9 @@ void Menu::activerControles() {
         activSaisieCommande(currentChoice / 3 + 1, currentChoice % 3);
         reinitControlesMenu();
     } else if (currentChoice == 6) {
+        saisirTouche([](int touche) { return currentSettings.assignTouchePause(touche); });
+        reinitControlesMenu();
+    } else if (currentChoice == 7) {
         reinitOptionsMenu();
     } else {
         positionIncorrecte();
@@ -366,8 +421,15 @@ void Menu::showMeilleursScores() {
 }
 
 void Menu::activSaisieCommande(int nJoueur, int commande) {
+    saisirTouche([nJoueur, commande](int touche) {
+        return currentSettings.assignKey(touche, nJoueur, commande);
+    });
+}
+
+void Menu::saisirTouche(const std::function<bool(int)>& assigner) {
     currentControlesChoice = true;
     bool saisieEnCours = true;
+    bool change = false;
     while (saisieEnCours) {
         const Uint32 start_time = SDL_GetTicks();
         SDL_Event event;
@@ -375,9 +437,12 @@ void Menu::activSaisieCommande(int nJoueur, int commande) {
         while (SDL_PollEvent(&event)) {
             if (event.type == SDL_QUIT) {
                 saisieEnCours = false;
+            } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F11) {
+                // The screen switches here too, and the capture goes on.
+                pleinecran::basculer();
             } else if (event.type == SDL_KEYDOWN) {
                 if (event.key.keysym.sym != toucheEchap) {
-                    currentSettings.assignKey(event.key.keysym.sym, nJoueur, commande);
+                    change = assigner(event.key.keysym.sym) || change;
                 }
                 saisieEnCours = false;
             }
@@ -386,6 +451,9 @@ void Menu::activSaisieCommande(int nJoueur, int commande) {
         finirPassage(start_time, 1);
     }
     currentControlesChoice = false;
+    if (change) {
+        preferences::enregistrer(currentSettings);
+    }
     display();
 }
 
@@ -422,6 +490,9 @@ void Menu::display() {
     glColor3ub(255, 7, 7);
     freetype::print(our_font, 300, 270, "%s", title.c_str());
 
+    // A list too long for the window starts higher, so its last item shows.
+    const int depart =
+        std::max<int>(premiereLigne, derniereLigneMin + margin * static_cast<int>(labels.size()));
     glPushMatrix();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         if (static_cast<int>(i) != currentChoice) {
@@ -433,7 +504,7 @@ void Menu::display() {
         }
         // The steps add up: item i stands 31 pixels lower than the one before.
         glTranslatef(0, -margin, 0);
-        freetype::print(our_font, 310, 240, "%s", labels[i].c_str());
+        freetype::print(our_font, 310, depart, "%s", labels[i].c_str());
     }
     glPopMatrix();
 

@@ -9,6 +9,7 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
         CHOIX_CREDITS,
         CHOIX_QUITTER
     };
+    // The options' items, in display order.
+    enum { OPTION_CONTROLES, OPTION_PLEIN_ECRAN, OPTION_VOLUME, OPTION_ECLAIRAGE, OPTION_RETOUR };
 
     // Builds the menu and runs the main loop until the player quits.
     Menu(float XHG, float YHG, float XBD, float YBD);
@@ -75,11 +78,16 @@ private:
     void jouerPartie(Partie* partie, int intervalleRepetition);
     // After a lost match, the players enter its score if it is among the best.
     void inscrireScore(const Partie& partie);
-    static std::string libelleEclairage();
     void activerMenuPrincipal();
     void activerTypePartie();
     void activerOptions();
     void activerControles();
+    std::vector<std::string> libellesOptions() const;
+    void rafraichirOptions();
+    void basculerPleinEcran();
+    void changerVolume(bool plusFort);
+    // Waits for a key and offers it to `assigner`; saves when it was taken.
+    void saisirTouche(const std::function<bool(int)>& assigner);
     [[noreturn]] void positionIncorrecte() const;
     // Clears the screen and draws the title image tinted grey `teinte` and the
     // two badges, each quad given as texture coordinates then corners.

@@ -58,6 +58,15 @@ bool AudioMixer::initMixer() {
     return init;
 }
 
+void AudioMixer::setVolume(int niveau, int niveauMax) {
+    int frequenceOuverte;
+    Uint16 formatOuvert;
+    int canauxOuverts;
+    if (Mix_QuerySpec(&frequenceOuverte, &formatOuvert, &canauxOuverts) != 0) {
+        Mix_Volume(-1, MIX_MAX_VOLUME * niveau / niveauMax);
+    }
+}
+
 void AudioMixer::loadWavChunk(Mix_Chunk** chunk, const char* name) {
     *chunk = Mix_LoadWAV(name);
     if (*chunk == nullptr) {

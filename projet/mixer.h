@@ -17,6 +17,9 @@ public:
 
     // Opens the device and loads every effect; true when the device opened.
     bool initMixer();
+    // Every effect's volume, `niveau` out of `niveauMax`; 0 is silence. Only
+    // an open device has channels to set.
+    void setVolume(int niveau, int niveauMax);
 
     void SPlay_BrickHit();
     void SPlay_BrickDestroy();

@@ -2,6 +2,7 @@
 
 #include "horloge.h"
 #include "mixer.h"
+#include "pleinecran.h"
 #include "settings.h"
 
 #include <GL/gl.h>
@@ -62,7 +63,7 @@ void Partie::start() {
     initAffichage();
     bool continuer = true;
     while (continuer) {
-        const Uint32 start_time = horloge::maintenant();
+        const Uint32 start_time = horloge::tempsReel();
         continuer = traiterEvenements();
         gameHandler();
         redessiner();
@@ -87,12 +88,21 @@ bool Partie::traiterEvenements() {
                 // Once the match is lost, any key leaves it.
                 continuer = false;
                 toucheRelachee(event.key.keysym.sym);
-            } else if (!toucheEnfoncee(event.key.keysym.sym)) {
+            } else if (event.key.keysym.sym == SDLK_F11) {
+                pleinecran::basculer();
+            } else if (event.key.keysym.sym == currentSettings.getTouchePause()) {
+                pause.basculer();
+            } else if (pause.isActive() ? event.key.keysym.sym == toucheEchap
+                                        : !toucheEnfoncee(event.key.keysym.sym)) {
+                // While paused, only Escape does something: it leaves.
                 continuer = false;
             }
             break;
         case SDL_KEYUP:
             toucheRelachee(event.key.keysym.sym);
+            break;
+        case SDL_ACTIVEEVENT:
+            fenetreQuittee(event.active);
             break;
         default:
             break;
@@ -101,13 +111,19 @@ bool Partie::traiterEvenements() {
     return continuer;
 }
 
-// Returns false when the key asks to leave the match.
 bool Partie::toucheEnfoncee(int touche) {
     commandeJoueur(joueur1, 1, touche);
     if (commandeJoueur(joueur2, 2, touche)) {
         return true;
     }
     return touche != toucheEchap;
+}
+
+void Partie::fenetreQuittee(const SDL_ActiveEvent& active) {
+    const bool clavierPerdu = (active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+    if (!active.gain && clavierPerdu && !gameover) {
+        pause.activer();
+    }
 }
 
 bool Partie::commandeJoueur(Joueur& J, int nJoueur, int touche) {
@@ -153,6 +169,9 @@ void Partie::relacherCommande(Joueur& J, int nJoueur, int touche) {
 }
 
 void Partie::gameHandler() {
+    if (pause.isActive()) {
+        return;
+    }
     if (niveauCourant.nbBriquesRestantes() != 0) {
         deplacements();
         verifPositions();
@@ -237,6 +256,9 @@ void Partie::redessiner() {
     if (gameover) {
         disposition.printGameOver();
     }
+    if (pause.isActive()) {
+        pause.afficher(Settings::getKeyByCode(currentSettings.getTouchePause()).c_str());
+    }
     glFlush();
     SDL_GL_SwapBuffers();
 }
@@ -244,10 +266,10 @@ void Partie::redessiner() {
 // Sleeps out the frame in halves, so the loop wakes close to its 16 ms mark;
 // a late frame is not made up for.
 void Partie::attendreFinDeFrame(Uint32 start_time) const {
-    int wait = static_cast<int>(dureeFrame - (horloge::maintenant() - start_time));
+    int wait = static_cast<int>(dureeFrame - (horloge::tempsReel() - start_time));
     while (wait > 0) {
         SDL_Delay(wait / 2);
-        wait = static_cast<int>(dureeFrame - (horloge::maintenant() - start_time));
+        wait = static_cast<int>(dureeFrame - (horloge::tempsReel() - start_time));
     }
 }
 

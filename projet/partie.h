@@ -10,6 +10,7 @@
 #include "joueur.h"
 #include "mixer.h"
 #include "niveau.h"
+#include "pause.h"
 #include "tir.h"
 
 #include <SDL.h>
@@ -112,9 +113,14 @@ protected:
     std::list<Debris> listeDebris;
     std::list<Tir> listeTirs;
     int nbJoueur;
+    // Held still by the pause key or when the window loses the keyboard.
+    Pause pause;
 
 private:
+    // Returns false when the key asks to leave the match.
     bool toucheEnfoncee(int touche);
+    // A lost keyboard focus or a minimised window pauses the match.
+    void fenetreQuittee(const SDL_ActiveEvent& active);
     void toucheRelachee(int touche);
     // A player's reaction to a pressed key; true when it is one of its keys.
     bool commandeJoueur(Joueur& J, int nJoueur, int touche);

@@ -1,36 +1,74 @@
-// The user's choices for this run: the six game keys, full screen, volume,
-// lighting.
-// Nothing is saved: every run starts from the defaults.
+// The user's choices: the six game keys and the pause key, full screen,
+// volume, lighting. They are read from the player's settings file at start and saved
+// there at each change (see preferences.h).
 #ifndef VORLEN_SETTINGS_H
 #define VORLEN_SETTINGS_H
 
+#include <array>
 #include <string>
 
 class Settings {
 public:
     static constexpr int nbCommandes = 3;
+    // Player 1's three keys, player 2's three, then the pause key.
+    static constexpr int nbTouches = 2 * nbCommandes + 1;
+    static constexpr int volumeMax = 10;
+    using Touches = std::array<int, nbTouches>;
 
     Settings();
 
     void initSettings();
     // Player 1 or 2, command 0 left, 1 right, 2 action.
     int getAssignedKey(int nJoueur, int nCommande) const;
-    // Refuses a key already bound to any command of either player.
+    // Refuses a key already bound to any command of either player or to the
+    // pause, and a key the game keeps for itself.
     bool assignKey(int keynum, int nJoueur, int nCommande);
+    int getTouchePause() const { return touchePause; }
+    // The same rules as assignKey, for the key both players pause with.
+    bool assignTouchePause(int keynum);
+    // Every key in the order of Touches, and all at once, as the file keeps them.
+    Touches getTouches() const;
+    void setTouches(const Touches& touches);
+    // No key in two places, none the game keeps for itself.
+    static bool touchesValides(const Touches& touches);
+    // Escape leaves and F11 switches the screen, wherever the player is.
+    static bool toucheAssignable(int keynum);
+
+    // Whether the window is in full screen in this run.
     bool getPleinEcranState() const { return pleinEcran; }
-    void switchStatePleinEcran() { pleinEcran = !pleinEcran; }
+    // The player's switch: the window changes and the choice is remembered.
+    void switchStatePleinEcran();
+    // This run only, as the command line asks or the display allows; the
+    // remembered choice stays.
+    void imposerPleinEcran(bool oui) { pleinEcran = oui; }
+    // What the settings file keeps, and the choice it sets for this run too.
+    bool getPleinEcranRetenu() const { return pleinEcranRetenu; }
+    void setPleinEcran(bool oui);
+
+    // 0 (silence) to volumeMax (full volume).
+    int getVolume() const { return volume; }
+    void setVolume(int v);
+    // One step; false at the end of the range, where nothing changes.
+    bool volumeUp();
+    bool volumeDown();
+
     // "vif" lights the field so objects show close to their full colour;
     // "classique", the default, keeps its dim look.
     bool getEclairageVif() const { return eclairageVif; }
     void setEclairageVif(bool vif) { eclairageVif = vif; }
+
     // The name the controls menu shows for a key code.
     static std::string getKeyByCode(int keynum);
 
 private:
+    bool toucheLibre(int keynum) const;
+
     int controlj1[nbCommandes];
     int controlj2[nbCommandes];
     bool pleinEcran;
     int volume;
+    int touchePause;
+    bool pleinEcranRetenu;
     bool eclairageVif;
 };
 

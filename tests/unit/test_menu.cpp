@@ -65,7 +65,7 @@ TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
     const std::tuple<int, const char*, int> etapes[] = {{-4, "Type de Partie", 0},
                                                         {2, "Menu Principal", 3},
                                                         {-2, "Options", 0},
-                                                        {2, "Menu Principal", 1}};
+                                                        {4, "Menu Principal", 1}};
     for (const auto& [pas, titre, choix] : etapes) {
         choisir(pas);
         ASSERT_EQ(menu->getTitle(), titre);
@@ -86,10 +86,10 @@ TEST_F(MenuArrete, AfterAMatchTheMainMenuShowsTheGameTypeIndex) {
 TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
     menu->reinitOptionsMenu();
     choisir(0);
-    EXPECT_EQ(
-        menu->getLabels(),
-        (std::vector<std::string>{"J1 gauche <GAUCHE>", "J1 droite <DROITE>", "J1 action <ESPACE>",
-                                  "J2 gauche <a>", "J2 droite <z>", "J2 action <w>", "retour"}));
+    EXPECT_EQ(menu->getLabels(),
+              (std::vector<std::string>{"J1 gauche <GAUCHE>", "J1 droite <DROITE>",
+                                        "J1 action <ESPACE>", "J2 gauche <a>", "J2 droite <z>",
+                                        "J2 action <w>", "Pause <p>", "retour"}));
     ASSERT_EQ(menu->getCurrentChoice(), 0);
     // Player 2's action: Escape keeps its key, space is player 1's, D is free.
     const std::tuple<int, SDLKey, const char*> saisies[] = {
@@ -101,7 +101,7 @@ TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
         EXPECT_EQ(menu->getCurrentChoice(), 5);
     }
     EXPECT_EQ(currentSettings.getAssignedKey(2, 2), 100);
-    choisir(1);
+    choisir(2);
     EXPECT_EQ(menu->getTitle(), "Options");
 }
 

@@ -1,0 +1,28 @@
+// A match held still: play time stopped, and "Pause" over the field with the
+// keys that resume or leave.
+#ifndef VORLEN_PAUSE_H
+#define VORLEN_PAUSE_H
+
+#include "FreeType.h"
+
+class Pause {
+public:
+    Pause();
+    // Play time goes on again if the match ends while paused.
+    ~Pause();
+    Pause(const Pause&) = delete;
+    Pause& operator=(const Pause&) = delete;
+
+    void activer();
+    void basculer();
+    bool isActive() const { return active; }
+    // Draws over the field's viewport, with the pause key's name.
+    void afficher(const char* nomTouche);
+
+private:
+    bool active;
+    freetype::font_data titre;
+    freetype::font_data texte;
+};
+
+#endif
