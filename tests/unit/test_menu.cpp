@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <thread>
@@ -104,14 +105,23 @@ TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
     EXPECT_EQ(menu->getTitle(), "Options");
 }
 
-TEST_F(MenuArrete, GuardsEndTheProgramWithTheirMessage) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    menu->initMenu("?", {"?"}, 7);
-    EXPECT_EXIT(menu->activateChoice(), ::testing::ExitedWithCode(1),
-                "menu not yet implemented: 7");
-    menu->reinit("Menu Principal", {"Nouvelle Partie"}, Menu::MENU_PRINCIPAL, 5);
-    EXPECT_EXIT(menu->activateChoice(), ::testing::ExitedWithCode(1),
-                "Incorrect position: 5 in menu nr1");
+TEST(Textures, AnyImageReachesOpenGlWithPowerOfTwoSidesAndItsColours) {
+    SDL_Surface* image = SDL_CreateRGBSurface(0, 5, 3, 32, 0xFF, 0xFF00, 0xFF0000, 0);
+    SDL_FillRect(image, nullptr, SDL_MapRGB(image->format, 0, 200, 0));
+    SDL_SaveBMP(image, "impaire.bmp");
+    SDL_FreeSurface(image);
+    for (const bool mipmaps : {false, true}) {
+        const Texture texture(loadTexture("impaire.bmp", mipmaps));
+        GLint cotes[2] = {};
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &cotes[0]);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &cotes[1]);
+        EXPECT_EQ(std::vector<GLint>(cotes, cotes + 2), (std::vector<GLint>{4, 2})) << mipmaps;
+        std::vector<GLubyte> rvba(4 * 2 * 4);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rvba.data());
+        EXPECT_EQ(std::vector<GLubyte>(rvba.end() - 4, rvba.end()),
+                  (std::vector<GLubyte>{0, 200, 0, 255}));
+    }
+    std::remove("impaire.bmp");
 }
 
 // Closing the window ends the program from the menu or the credits, else only what runs.

@@ -71,11 +71,33 @@ TEST_F(Coop, CapsulesGoToPlayerOneFirstAndWaitWhileItIsAway) {
     ASSERT_EQ(partie.balles().size(), 1u);
     EXPECT_EQ(partie.balles().front().getProp(), &j2);
     EXPECT_EQ(j2.getScore(), 5);
-    j1.destroy();
+    j2.destroy();
     partie.bonus().emplace_back(0.0f, -32.0f, BONUS_LIFE, -1);
+    partie.verifier();
+    EXPECT_EQ(j2.getNbVie(), 3) << "a destroyed paddle catches nothing";
+    j1.destroy();
     partie.bonus().emplace_back(0.0f, -45.0f, BONUS_LIFE, -1);
     partie.verifier();
     EXPECT_EQ(partie.bonus().size(), 2u) << "nothing caught or dropped while player 1 is away";
+}
+
+TEST_F(Coop, ADestroyedPlayerLaunchesNothingAndGetsItsBallWhenItComesBackNotAtALevelChange) {
+    perdreLaDerniereBalle(j2);
+    partie.gerer(); // the first level
+    ASSERT_EQ(partie.balles().size(), 1u);
+    EXPECT_EQ(partie.balles().front().getProp(), &j1);
+    partie.newBall(&j2, true);
+    SDL_Event action = {SDL_KEYDOWN};
+    action.key.keysym.sym = SDLK_w;
+    SDL_PushEvent(&action);
+    partie.jouerSansDessiner();
+    EXPECT_TRUE(partie.balles().back().isHooked());
+    partie.balles().pop_back();
+    j2.setnBalles(0);
+    horloge.avancer(3001);
+    partie.verifier();
+    EXPECT_EQ(j2.getnBalles(), 1);
+    EXPECT_TRUE(partie.balles().back().isHooked() && partie.balles().back().getProp() == &j2);
 }
 
 TEST_F(Coop, ALostBallOfAnUnknownPlayerIsReported) {

@@ -2,95 +2,65 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <tuple>
 
-class Evenements : public ::testing::Test {
-protected:
+struct Evenements : ::testing::Test {
     HorlogeDeTest horloge;
     Banc<Normal1j> partie;
+    Joueur& j1 = partie.j1();
 };
 
-} // namespace
-
-TEST_F(Evenements, BallAndPaddleTouchAtTheEdgeAndAtTheSquaresCorner) {
-    Batte& batte = partie.j1().getBatteRef(); // centre (0, -35), 10 by 1
-    Balle& balle = partie.poserBalle(partie.j1(), 6.0f, -35.0f, 0.0f);
-    balle.agrandir();
-    ASSERT_EQ(balle.getRayon(), 1.0f) << "a radius the tests can place exactly";
-    EXPECT_TRUE(partie.eventCollision(balle, batte)) << "edges touching";
-    *balle.getPosition() = Vecteur(6.01f, -35.0f, 0.0f);
-    EXPECT_FALSE(partie.eventCollision(balle, batte));
-    *balle.getPosition() = Vecteur(-6.0f, -35.0f, 0.0f);
-    EXPECT_TRUE(partie.eventCollision(balle, batte));
-    *balle.getPosition() = Vecteur(0.0f, -33.49f, 0.0f);
-    EXPECT_FALSE(partie.eventCollision(balle, batte)) << "air above";
-    *balle.getPosition() = Vecteur(0.0f, -36.5f, 0.0f);
-    EXPECT_TRUE(partie.eventCollision(balle, batte)) << "touching below";
-    *balle.getPosition() = Vecteur(5.9f, -33.6f, 0.0f);
-    EXPECT_TRUE(partie.eventCollision(balle, batte)) << "the square's corner";
-}
-
-TEST_F(Evenements, BricksTouchBallsAndShotsAtTheirEdges) {
+TEST_F(Evenements, BoxesTouchUpToTheirEdgesAndTheBallsSquareCorner) {
     partie.poserNiveau({{7, 0, 1}});
-    Brique& brique = *partie.niveau().tabBriques[7][0];
-    const Vecteur c = *brique.getPosition(); // row 0 stands at y = 3
-    Balle& balle = partie.poserBalle(partie.j1(), c.X, 1.0f, 0.0f);
-    balle.agrandir();
-    EXPECT_TRUE(partie.eventCollision(brique, balle)) << "edges touching";
-    *balle.getPosition() = Vecteur(c.X, 0.99f, 0.0f);
-    EXPECT_FALSE(partie.eventCollision(brique, balle));
-    *balle.getPosition() = Vecteur(c.X + 3.0f, 3.0f, 0.0f);
-    EXPECT_TRUE(partie.eventCollision(brique, balle));
-    *balle.getPosition() = Vecteur(c.X + 3.01f, 3.0f, 0.0f);
-    EXPECT_FALSE(partie.eventCollision(brique, balle));
-
-    partie.tirs().emplace_back(&partie.j1(), c.X - 2.3f, c.Y + 1.3f, false);
+    Brique& brique = *partie.niveau().tabBriques[7][0]; // 4 by 2, at y = 3
+    const float bx = brique.getPosition()->X;
+    Batte& batte = j1.getBatteRef(); // 10 by 1, at (0, -35)
+    Balle& balle = partie.poserBalle(j1, 0.0f, 0.0f, 0.0f);
+    balle.agrandir(); // a radius of 1, placed exactly
+    // Ball centre, then whether it touches the paddle, or the brick from bx.
+    const std::tuple<float, float, bool> contreBatte[] = {
+        {6.0f, -35.0f, true},   {6.01f, -35.0f, false}, {-6.0f, -35.0f, true},
+        {0.0f, -33.49f, false}, {0.0f, -36.5f, true},   {5.9f, -33.6f, true}};
+    for (const auto& [x, y, touche] : contreBatte) {
+        *balle.getPosition() = Vecteur(x, y, 0.0f);
+        EXPECT_EQ(partie.eventCollision(balle, batte), touche) << x << ", " << y;
+    }
+    const std::tuple<float, float, bool> contreBrique[] = {
+        {0.0f, 1.0f, true}, {0.0f, 0.99f, false}, {3.0f, 3.0f, true}, {3.01f, 3.0f, false}};
+    for (const auto& [dx, y, touche] : contreBrique) {
+        *balle.getPosition() = Vecteur(bx + dx, y, 0.0f);
+        EXPECT_EQ(partie.eventCollision(brique, balle), touche) << dx << ", " << y;
+    }
+    partie.tirs().emplace_back(&j1, bx - 2.3f, 4.3f, false);
     EXPECT_TRUE(partie.eventCollision(brique, partie.tirs().back()));
-    partie.tirs().emplace_back(&partie.j1(), c.X, c.Y + 1.41f, false);
+    partie.tirs().emplace_back(&j1, bx, 4.41f, false);
     EXPECT_FALSE(partie.eventCollision(brique, partie.tirs().back()));
-}
-
-TEST_F(Evenements, CapsulesAreCaughtUpToThePaddlesEnd) {
-    Batte& batte = partie.j1().getBatteRef();
     partie.bonus().emplace_back(6.0f, -35.0f, BONUS_LIFE, -1);
     EXPECT_TRUE(partie.eventCollision(partie.bonus().back(), batte));
     partie.bonus().emplace_back(6.5f, -35.0f, BONUS_LIFE, -1);
     EXPECT_FALSE(partie.eventCollision(partie.bonus().back(), batte));
 }
 
-TEST_F(Evenements, BallsAndShotsStartAtTheirPlayersPaddle) {
-    Joueur& j1 = partie.j1();
+TEST_F(Evenements, BallsAndShotsStartAtThePaddleAndLaunchingTouchesOnlyThePlayersHeldBalls) {
     j1.commandeDroite(true);
     for (int k = 0; k < 7; ++k) {
         j1.deplacer();
     }
     partie.newBall(&j1, true);
-    const Balle& balle = partie.balles().back();
-    EXPECT_FLOAT_EQ(balle.getPosition()->X, 7.0f);
-    EXPECT_FLOAT_EQ(balle.getPosition()->Y, -34.0f);
-    EXPECT_TRUE(balle.isHooked());
-    EXPECT_EQ(j1.getnBalles(), 1);
-
     partie.newTir(&j1);
-    ASSERT_EQ(partie.tirs().size(), 1u);
-    Tir& tir = partie.tirs().back();
-    EXPECT_FLOAT_EQ(tir.getPosition()->X, 7.0f);
-    EXPECT_FLOAT_EQ(tir.getPosition()->Y, -35.0f);
-    tir.deplacer();
-    EXPECT_GT(tir.getPosition()->Y, -35.0f) << "shots go up";
-}
-
-TEST_F(Evenements, LaunchingTouchesOnlyThePlayersHeldBalls) {
-    partie.newBall(&partie.j1(), true);
+    EXPECT_FLOAT_EQ(partie.balles().back().getPosition()->X, 7.0f);
+    EXPECT_FLOAT_EQ(partie.balles().back().getPosition()->Y, -34.0f);
+    EXPECT_EQ(j1.getnBalles(), 1);
+    EXPECT_FLOAT_EQ(partie.tirs().back().getPosition()->X, 7.0f);
+    EXPECT_FLOAT_EQ(partie.tirs().back().getPosition()->Y, -35.0f);
     partie.newBall(&partie.j2(), true);
-    Balle& libre = partie.poserBalle(partie.j1(), 3.0f, 3.0f, 0.2f);
+    Balle& libre = partie.poserBalle(j1, 3.0f, 3.0f, 0.2f);
     const Vecteur v = libre.getVitesse();
-    partie.lancerBalles(partie.j2());
     partie.lancerBalles(partie.j2());
     auto it = partie.balles().begin();
     EXPECT_TRUE(it->isHooked()) << "player 1's ball stays";
     EXPECT_FALSE((++it)->isHooked()) << "player 2's ball goes";
-    partie.lancerBalles(partie.j1());
+    partie.lancerBalles(j1);
     EXPECT_FALSE(partie.balles().front().isHooked());
     EXPECT_FLOAT_EQ(libre.getVitesse().X, v.X) << "a free ball is left alone";
 }

@@ -12,31 +12,33 @@ struct Regles : ::testing::Test {
     Joueur& j1 = partie.j1();
 };
 
-TEST(ReglesBriques, BounceOutcomeForEachAxisThatHits) {
-    // Offsets from the brick's centre of a ball going up and right at 45 degrees,
-    // then the steps it ends up the Y axis and its speed's signs.
+TEST(ReglesBriques, BounceOutcomeForEachAxisThatHitsAndABallInsideOnlyLeaves) {
+    // Offsets from the brick's centre of a ball leaving at `angle`, then the steps
+    // it ends up along each axis from there, its speed's signs and the score.
     const struct {
         const char* cas;
-        float dx, dy, pasY, signeVx, signeVy;
+        float dx, dy, angle, pasX, pasY, signeVx, signeVy;
+        int score;
     } cas[] = {
-        {"X alone hits, Y alone clear", -3.0f, 0.0f, 1.0f, -1.0f, 1.0f},
-        {"both hit (already touching)", 0.0f, -1.5f, 0.0f, -1.0f, -1.0f},
-        {"X alone clear, Y alone hits", 0.0f, -2.0f, 0.0f, 1.0f, -1.0f},
-        {"corner: neither alone hits", -2.9f, -1.9f, 0.0f, -1.0f, -1.0f},
+        {"X alone hits, Y alone clear", -3.0f, 0.0f, 0.7854f, 0, 1, -1, 1, 1},
+        {"X alone clear, Y alone hits", 0.0f, -2.0f, 0.7854f, 0, 0, 1, -1, 1},
+        {"corner: neither alone hits", -2.9f, -1.9f, 0.7854f, 0, 0, -1, -1, 1},
+        {"grown into its side, moving in: turned there", -2.6f, 0.0f, 0.7854f, -1, 1, -1, 1, 1},
+        {"grown into its bottom, moving out: let go", 0.0f, -1.5f, 2.356f, 1, 1, 1, 1, 0},
     };
     for (const auto& c : cas) {
         Banc<Normal1j> partie;
         partie.poserNiveau({{7, 4, 5}});
         const Vecteur b = partie.centre(7, 4);
-        Balle& balle = partie.poserBalle(partie.j1(), b.X + c.dx, b.Y + c.dy, 0.7854f);
+        Balle& balle = partie.poserBalle(partie.j1(), b.X + c.dx, b.Y + c.dy, c.angle);
         const Vecteur v = balle.getVitesse();
         balle.deplacer();
         partie.verifier();
-        EXPECT_FLOAT_EQ(balle.getPosition()->X, b.X + c.dx) << c.cas;
+        EXPECT_FLOAT_EQ(balle.getPosition()->X, b.X + c.dx + c.pasX * v.X) << c.cas;
         EXPECT_FLOAT_EQ(balle.getPosition()->Y, b.Y + c.dy + c.pasY * v.Y) << c.cas;
         EXPECT_FLOAT_EQ(balle.getVitesse().X, c.signeVx * v.X) << c.cas;
         EXPECT_FLOAT_EQ(balle.getVitesse().Y, c.signeVy * v.Y) << c.cas;
-        EXPECT_EQ(partie.j1().getScore(), 1) << c.cas;
+        EXPECT_EQ(partie.j1().getScore(), c.score) << c.cas;
     }
 }
 
@@ -52,6 +54,16 @@ TEST_F(Regles, WallsTurnTheBallSideBeforeCeilingThePaddleByWhereItMeetsIt) {
     EXPECT_FLOAT_EQ(haut.getVitesse().Y, -v.Y);
     EXPECT_FLOAT_EQ(haut.getPosition()->Y, 34.5f - 2 * v.Y) << "moved back, turned, moved";
     EXPECT_FLOAT_EQ(montante.getVitesse().X, vx) << "a rising ball passes through the paddle";
+    // Grown within reach of the left wall while leaving it, a ball still meets the ceiling.
+    partie.balles().clear();
+    Balle& grandie = partie.poserBalle(j1, -39.15f, 0.0f, 0.1f);
+    grandie.agrandir();
+    for (int k = 0; k < 150; ++k) {
+        partie.deplacer();
+        partie.verifier();
+    }
+    EXPECT_GT(grandie.getVitesse().X, 0.0f);
+    EXPECT_LT(grandie.getVitesse().Y, 0.0f);
     // A falling ball leaves straight up from its centre, at 45 degrees from either end.
     for (const float x : {0.0f, 5.0f, -5.0f}) {
         partie.balles().clear();
