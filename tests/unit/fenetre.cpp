@@ -12,10 +12,8 @@
 #include <fstream>
 #include <string>
 
-namespace {
-
 // Opens the one window of the run; false with SDL's reason when it cannot.
-bool ouvrirFenetre() {
+static bool ouvrirFenetre() {
     setenv("SDL_VIDEODRIVER", "x11", 0);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         return false;
@@ -26,11 +24,8 @@ bool ouvrirFenetre() {
         SDL_Quit();
         return false;
     }
-    initGL();
-    return true;
+    return initGL();
 }
-
-} // namespace
 
 // Mesa's software renderer keeps the last frame in the back buffer after the
 // swap, and its front buffer cannot be read back under Xvfb.

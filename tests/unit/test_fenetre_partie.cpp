@@ -4,12 +4,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-static void envoyerTouche(Uint8 type, SDLKey touche) {
-    SDL_Event event = {type};
-    event.key.keysym.sym = touche;
-    SDL_PushEvent(&event);
-}
-
 const auto jaunePanneau = [](const Pixel& p) { return p.r == 204 && p.v == 204 && p.b == 0; };
 const auto jauneVif = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b < 80; };
 const auto vert = [](const Pixel& p) { return p.v > 30 && p.v > 4 * p.r && p.v > 4 * p.b; };
@@ -58,13 +52,13 @@ TEST_F(PremiereFrame, PlayerOnesGreenPaddleLiesAtRow560CentredAndGoesRightToX35N
     EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
     EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
     EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
-    envoyerTouche(SDL_KEYDOWN, SDLK_RIGHT);
+    presser(SDLK_RIGHT);
     for (int k = 0; k < 60; ++k) {
         ASSERT_TRUE(partie.frame());
     }
     EXPECT_FLOAT_EQ(partie.j1().getBatteRef().getPosition()->X, 35.0f);
     EXPECT_FLOAT_EQ(partie.balles().front().getPosition()->X, 35.0f) << "the held ball follows";
-    envoyerTouche(SDL_KEYUP, SDLK_RIGHT);
+    presser(SDLK_RIGHT, false);
     partie.frame();
     capture = Capture();
     EXPECT_TRUE(vert(capture.at(colonneDe(35.0f), 560)));
@@ -97,13 +91,13 @@ TEST_F(PremiereFrame, BuiltInBricksShowInTheirColumnPairsHues) {
 TEST_F(PremiereFrame, TheActionKeyLaunchesTheHeldBallAndEscapeEndsTheMatch) {
     ASSERT_EQ(partie.balles().size(), 1u);
     EXPECT_TRUE(partie.balles().front().isHooked());
-    envoyerTouche(SDL_KEYDOWN, SDLK_SPACE);
+    presser(SDLK_SPACE);
     for (int k = 0; k < 10; ++k) {
         ASSERT_TRUE(partie.frame());
     }
     EXPECT_FALSE(partie.balles().front().isHooked());
     EXPECT_GT(partie.balles().front().getPosition()->Y, -34.0f + 3.0f);
     EXPECT_TRUE(partie.tirs().empty()) << "no cannon, no shot";
-    envoyerTouche(SDL_KEYDOWN, SDLK_ESCAPE);
+    presser(SDLK_ESCAPE);
     EXPECT_FALSE(partie.frame());
 }

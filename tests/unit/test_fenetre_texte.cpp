@@ -28,19 +28,6 @@ static int nomsVivants(GLuint debut, GLuint fin, GLboolean (*existe)(GLuint)) {
     return vivants;
 }
 
-TEST(Police, AMissingFileThrowsNamingTheFile) {
-    freetype::font_data police;
-    try {
-        police.init("absente.ttf", 16);
-        ADD_FAILURE() << "no exception";
-    } catch (const freetype::ErreurPolice& e) {
-        EXPECT_STREQ(e.what(),
-                     "FT_New_Face failed (there is probably a problem with your font file)");
-        EXPECT_EQ(e.fichier(), "absente.ttf");
-    }
-    EXPECT_EQ(police.textures, nullptr) << "a failed font holds nothing";
-}
-
 TEST(Police, TheSecondLineStandsOneLineHeightBelowTheFirstAndALongTextIsCutNotOverflowed) {
     freetype::font_data police;
     police.init("AXAXAX.TTF", 16);

@@ -61,25 +61,20 @@ TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
         menu->nextChoice();
     }
     EXPECT_EQ(menu->getCurrentChoice(), 3);
-    // Steps, then the menu reached and its item: back in the main one, the index just left.
-    const std::tuple<int, const char*, int> etapes[] = {{-3, "Type de Partie", 0},
-                                                        {2, "Menu Principal", 2},
-                                                        {-1, "Options", 0},
-                                                        {1, "Menu Principal", 1}};
-    for (const auto& [pas, titre, choix] : etapes) {
+    // Steps, whether a match started there is left at once, then the menu reached and its
+    // item: back in the main one, the index just left (after a match, the game type's).
+    const std::tuple<int, bool, const char*, int> etapes[] = {
+        {-3, false, "Type de Partie", 0}, {1, true, "Menu Principal", 1},
+        {-1, false, "Type de Partie", 0}, {0, true, "Menu Principal", 0},
+        {0, false, "Type de Partie", 0},  {2, false, "Menu Principal", 2},
+        {-1, false, "Options", 0},        {1, false, "Menu Principal", 1}};
+    for (const auto& [pas, partie, titre, choix] : etapes) {
+        if (partie) {
+            pousser(touche(SDLK_ESCAPE));
+        }
         choisir(pas);
         ASSERT_EQ(menu->getTitle(), titre);
         ASSERT_EQ(menu->getCurrentChoice(), choix) << titre;
-    }
-}
-
-TEST_F(MenuArrete, AfterAMatchTheMainMenuShowsTheGameTypeIndex) {
-    for (const int type : {0, 1}) {
-        menu->reinitPartieType();
-        pousser(touche(SDLK_ESCAPE));
-        choisir(type);
-        EXPECT_EQ(menu->getIdMenu(), Menu::MENU_PRINCIPAL);
-        EXPECT_EQ(menu->getCurrentChoice(), type);
     }
 }
 

@@ -87,9 +87,7 @@ TEST_F(Coop, ADestroyedPlayerLaunchesNothingAndGetsItsBallWhenItComesBackNotAtAL
     ASSERT_EQ(partie.balles().size(), 1u);
     EXPECT_EQ(partie.balles().front().getProp(), &j1);
     partie.newBall(&j2, true);
-    SDL_Event action = {SDL_KEYDOWN};
-    action.key.keysym.sym = SDLK_w;
-    SDL_PushEvent(&action);
+    presser(SDLK_w);
     partie.jouerSansDessiner();
     EXPECT_TRUE(partie.balles().back().isHooked());
     partie.balles().pop_back();
