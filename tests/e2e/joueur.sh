@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real game as a player would: the menu, a key rebinding, both kinds
 # of match, the credits, "Quitter"; then listens to a match through SDL's disk
-# audio driver, and starts the game with no display and with no font.
+# audio driver, ends the game by signals from each screen, and starts it with
+# no display and with no font.
 # Usage: joueur.sh VORLEN_BINARY RUNTIME_DIR
 set -u
 jeu=$1
@@ -29,10 +30,8 @@ ecran() {
 # True when some pixel of the rectangle columns $1..$2, rows $3..$4 of the
 # last screenshot passes the fx test $5 (r, g, b from 0 to 1).
 present() {
-    local trouve
-    trouve=$(convert "$travail/ecran.png" -crop "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" +repage \
-        -fx "$5" -format '%[fx:maxima]' info:)
-    [ "$trouve" != "0" ]
+    [ "$(convert "$travail/ecran.png" -crop "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" +repage \
+        -fx "$5" -format '%[fx:maxima]' info:)" != "0" ]
 }
 
 blanc='r>0.9&&g>0.9&&b>0.9'
@@ -54,30 +53,29 @@ demarrer() {
     env "$@" "$jeu" >"$travail/sortie.txt" 2>"$travail/erreurs.txt" &
     pid=$!
     fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
-    if [ -z "$fenetre" ]; then
-        echouer "no window titled Vorlen within 10 s"
-        cat "$travail/erreurs.txt"
-        exit 1
-    fi
+    [ -n "$fenetre" ] || { echouer "no window titled Vorlen within 10 s"; cat "$travail/erreurs.txt"; exit 1; }
     sleep 1
     xdotool windowfocus --sync "$fenetre"
 }
 
-# Presses Return on "Quitter"; the game must end with status 0 within a second.
+# After the command "$2"... (a key on "Quitter", a signal) the game, on screen $1, must end
+# with status 0 within a second.
 quitter() {
-    local debut statut
+    local lieu=$1 debut statut
+    shift
     debut=$(date +%s%N)
-    xdotool key --window "$fenetre" Return
+    "$@"
     for _ in $(seq 1 40); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.05
     done
-    kill -0 "$pid" 2>/dev/null && { echouer "the program did not end within 2 s"; return; }
+    kill -0 "$pid" 2>/dev/null && echouer "$lieu: $1 did not end the program within 2 s" &&
+        kill -9 "$pid"
     wait "$pid"
     statut=$?
     pid=
-    [ "$statut" -eq 0 ] || echouer "the program ended with status $statut"
-    [ $((($(date +%s%N) - debut) / 1000000)) -le 1000 ] || echouer "the program took over 1 s to end"
+    [ "$statut" -eq 0 ] || echouer "$lieu: after $1 the program ended with status $statut"
+    [ $((($(date +%s%N) - debut) / 1000000)) -le 1000 ] || echouer "$lieu: $1 took over 1 s to end it"
 }
 
 # Rows of menu item $1 (0 first): its letters stand on the line 31 pixels
@@ -142,7 +140,7 @@ touches space
 ecran menu-apres-credits
 present 310 600 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" || echouer "back from the credits, Credits is not highlighted"
 touches Down
-quitter
+quitter menu xdotool key --window "$fenetre" Return
 
 # --- What a player hears, through SDL's disk audio driver, with one sound missing.
 mv sounds/court.wav "$travail/court.wav"
@@ -164,8 +162,17 @@ touches space
 sleep 4
 sonore || echouer "no sound after the ball's first bounces"
 touches Escape Down Down Down
-quitter
+quitter menu xdotool key --window "$fenetre" Return
 mv "$travail/court.wav" sounds/court.wav
+
+# --- SIGTERM and SIGINT end the game from every screen.
+for cas in "menu::TERM" "match:Return Return:TERM" "capture:Down Return Return Return:INT" \
+    "credits:Down Down Return:TERM"; do
+    IFS=: read -r lieu suite signal <<<"$cas"
+    demarrer
+    touches $suite
+    quitter "$lieu" kill -"$signal" "$pid"
+done
 
 # --- One clear line and status 1 when the game cannot run.
 # $1: what is expected in the line; the rest: the command.

@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
-#include <fstream>
-#include <string>
 
 // Opens the one window of the run; false with SDL's reason when it cannot.
 static bool ouvrirFenetre() {
@@ -40,18 +38,6 @@ Pixel Capture::at(int colonne, int ligne) const {
     return {p[0], p[1], p[2]};
 }
 
-void Capture::garderSiEchec() const {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    if (test == nullptr || !test->result()->Failed()) {
-        return;
-    }
-    std::ofstream f(std::string(test->name()) + ".ppm", std::ios::binary);
-    f << "P6\n" << largeur << ' ' << hauteur << "\n255\n";
-    for (int l = hauteur - 1; l >= 0; --l) {
-        f.write(reinterpret_cast<const char*>(&rgb[l * largeur * 3]), largeur * 3);
-    }
-}
-
 int main(int argc, char** argv) {
 #ifdef __SANITIZE_ADDRESS__
     // Mesa's software driver is unloaded at exit before LeakSanitizer looks, so
@@ -64,12 +50,11 @@ int main(int argc, char** argv) {
     }
     // Without its window no test here means anything: fail, never skip. The
     // shared X server is sometimes still busy with the last test's window.
-    bool ouverte = ouvrirFenetre();
-    for (int essai = 1; !ouverte && essai < 5; ++essai) {
+    int essais = 0;
+    while (!ouvrirFenetre() && ++essais < 5) {
         SDL_Delay(500);
-        ouverte = ouvrirFenetre();
     }
-    if (!ouverte) {
+    if (essais == 5) {
         std::fprintf(stderr, "vorlen_tests_fenetre: no OpenGL window: %s\n", SDL_GetError());
         return 1;
     }

@@ -42,8 +42,6 @@ public:
     template <typename Test> bool unPixelDans(int c0, int c1, int l0, int l1, Test teste) const {
         return !cadreDans(c0, c1, l0, l1, teste).vide();
     }
-    // Leaves the capture behind as <test name>.ppm when the running test has failed.
-    void garderSiEchec() const;
 
 private:
     std::vector<unsigned char> rgb;

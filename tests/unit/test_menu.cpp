@@ -1,3 +1,4 @@
+#include "banc.h"
 #include "menu.h"
 #include "settings.h"
 
@@ -12,23 +13,21 @@
 #include <tuple>
 #include <vector>
 
-const SDL_Event fermeture = {SDL_QUIT};
+// Stands for the window's close button among the keys a test presses.
+const SDLKey fermeture = SDLK_UNKNOWN;
 
-static SDL_Event touche(SDLKey sym) {
-    SDL_Event event = {SDL_KEYDOWN};
-    event.key.keysym.sym = sym;
-    return event;
+static void fermer() {
+    SDL_Event event = {SDL_QUIT};
+    SDL_PushEvent(&event);
 }
 
-const auto pousser = [](SDL_Event event) { SDL_PushEvent(&event); };
-
 // Runs the menu until it ends while a player at the keyboard, from another
-// thread, sends each event a while after the one before.
-static std::unique_ptr<Menu> menuJoue(const std::vector<SDL_Event>& evenements) {
-    std::thread clavier([evenements] {
-        for (const SDL_Event& event : evenements) {
+// thread, presses each key a while after the one before.
+static std::unique_ptr<Menu> menuJoue(const std::vector<SDLKey>& touches) {
+    std::thread clavier([touches] {
+        for (const SDLKey touche : touches) {
             std::this_thread::sleep_for(std::chrono::milliseconds(250));
-            pousser(event);
+            touche == fermeture ? fermer() : presser(touche);
         }
     });
     auto menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
@@ -50,8 +49,7 @@ struct MenuArrete : ::testing::Test {
     }
     void TearDown() override { currentSettings.initSettings(); }
 
-    std::unique_ptr<Menu> menu =
-        (pousser(fermeture), std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f));
+    std::unique_ptr<Menu> menu = (fermer(), std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f));
 };
 
 TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
@@ -70,7 +68,7 @@ TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
         {-1, false, "Options", 0},        {1, false, "Menu Principal", 1}};
     for (const auto& [pas, partie, titre, choix] : etapes) {
         if (partie) {
-            pousser(touche(SDLK_ESCAPE));
+            presser(SDLK_ESCAPE);
         }
         choisir(pas);
         ASSERT_EQ(menu->getTitle(), titre);
@@ -90,7 +88,7 @@ TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
     const std::tuple<int, SDLKey, const char*> saisies[] = {
         {5, SDLK_ESCAPE, "w"}, {0, SDLK_SPACE, "w"}, {0, SDLK_d, "d"}};
     for (const auto& [pas, sym, nom] : saisies) {
-        pousser(touche(sym));
+        presser(sym);
         choisir(pas);
         EXPECT_EQ(menu->getLabels()[5], "J2 action <" + std::string(nom) + ">");
         EXPECT_EQ(menu->getCurrentChoice(), 5);
@@ -107,28 +105,25 @@ TEST(Textures, AnyImageReachesOpenGlWithPowerOfTwoSidesAndItsColours) {
     SDL_FreeSurface(image);
     for (const bool mipmaps : {false, true}) {
         const Texture texture(loadTexture("impaire.bmp", mipmaps));
-        GLint cotes[2] = {};
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &cotes[0]);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &cotes[1]);
-        EXPECT_EQ(std::vector<GLint>(cotes, cotes + 2), (std::vector<GLint>{4, 2})) << mipmaps;
-        std::vector<GLubyte> rvba(4 * 2 * 4);
+        GLint l = 0, h = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &l);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+        std::vector<GLubyte> rvba(64 * 64 * 4);
         glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rvba.data());
-        EXPECT_EQ(std::vector<GLubyte>(rvba.end() - 4, rvba.end()),
-                  (std::vector<GLubyte>{0, 200, 0, 255}));
+        EXPECT_EQ(std::tuple(l, h, +rvba[28], +rvba[29], +rvba[30]), std::tuple(4, 2, 0, 200, 0))
+            << "with mipmaps: " << mipmaps;
     }
     std::remove("impaire.bmp");
 }
 
 // Closing the window ends the program from the menu or the credits, else only what runs.
 TEST(MenuEnMarche, ClosingTheWindowEndsOnlyWhatIsRunning) {
-    const auto partie = menuJoue(
-        {touche(SDLK_RETURN), touche(SDLK_RETURN), fermeture, touche(SDLK_DOWN), fermeture});
+    const auto partie = menuJoue({SDLK_RETURN, SDLK_RETURN, fermeture, SDLK_DOWN, fermeture});
     EXPECT_EQ(partie->getCurrentChoice(), 1) << "the menu went on after the match";
-    const auto capture = menuJoue({touche(SDLK_DOWN), touche(SDLK_RETURN), touche(SDLK_RETURN),
-                                   touche(SDLK_RETURN), fermeture, touche(SDLK_DOWN), fermeture});
+    const auto capture = menuJoue(
+        {SDLK_DOWN, SDLK_RETURN, SDLK_RETURN, SDLK_RETURN, fermeture, SDLK_DOWN, fermeture});
     EXPECT_EQ(capture->getLabels()[0], "J1 gauche <GAUCHE>") << "the capture took nothing";
     EXPECT_EQ(capture->getCurrentChoice(), 1) << "the menu went on after the capture";
-    const auto credits =
-        menuJoue({touche(SDLK_DOWN), touche(SDLK_DOWN), touche(SDLK_RETURN), fermeture});
+    const auto credits = menuJoue({SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, fermeture});
     EXPECT_EQ(credits->getCurrentChoice(), 2) << "closed from the credits";
 }

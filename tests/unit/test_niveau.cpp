@@ -134,10 +134,6 @@ TEST(NiveauFichier, EntreesEnToutOrdreRetourAu1EntreeCoupeeEtFichierAbimeSignale
         {d.ecrire("coupe.lvl", "[1] 1 2 3\n" + entree(2, 4)), 1,
          "@: niveau 1: coupe par l'en-tete [2]\n", 1, 160, "1 2 3 3 3"},
         {d.chemin + "/coupe.lvl", 2, "@: niveau 1: coupe par l'en-tete [2]\n", 2, 160, "4 4 4 4 4"},
-        {d.ecrire("binaire.lvl", std::string("\0\xff\x01", 3)), 1,
-         "@: \"???\" n'est pas un en-tete, ignore\nle fichier @ ne contient aucun niveau\n" +
-             bascule,
-         0, 160, parDefaut},
         {d.chemin, 1, "le fichier @ est un dossier\n" + bascule, 0, 160, parDefaut},
         {d.chemin + "/t.lvl", 1, "le fichier @ est illisible\n" + bascule, 0, 160, parDefaut},
     });
