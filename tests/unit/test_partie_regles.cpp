@@ -55,16 +55,20 @@ TEST_F(Regles, WallsTurnTheBallSideBeforeCeilingThePaddleByWhereItMeetsIt) {
     EXPECT_FLOAT_EQ(haut.getVitesse().Y, -v.Y);
     EXPECT_FLOAT_EQ(haut.getPosition()->Y, 34.5f - 2 * v.Y) << "moved back, turned, moved";
     EXPECT_FLOAT_EQ(montante.getVitesse().X, vx) << "a rising ball passes through the paddle";
-    // Grown within reach of the left wall while leaving it, a ball still meets the ceiling.
+    // Grown within reach of a wall while leaving it, a ball goes on: from the left wall it
+    // still meets the ceiling, from the ceiling it comes down.
     partie.balles().clear();
     Balle& grandie = partie.poserBalle(j1, -39.15f, 0.0f, 0.1f);
+    Balle& sousPlafond = partie.poserBalle(j1, -20.0f, 34.1f, 2.0f);
     grandie.agrandir();
+    sousPlafond.agrandir();
+    sousPlafond.agrandir();
     for (int k = 0; k < 150; ++k) {
         partie.deplacer();
         partie.verifier();
     }
-    EXPECT_GT(grandie.getVitesse().X, 0.0f);
-    EXPECT_LT(grandie.getVitesse().Y, 0.0f);
+    EXPECT_TRUE(grandie.getVitesse().X > 0.0f && grandie.getVitesse().Y < 0.0f);
+    EXPECT_LT(sousPlafond.getPosition()->Y, 10.0f);
     // A falling ball leaves straight up from its centre, at 45 degrees from either end.
     for (const float x : {0.0f, 5.0f, -5.0f}) {
         partie.balles().clear();
