@@ -50,11 +50,12 @@ int main(int argc, char** argv) {
     }
     // Without its window no test here means anything: fail, never skip. The
     // shared X server is sometimes still busy with the last test's window.
+    const int essaisMax = 10;
     int essais = 0;
-    while (!ouvrirFenetre() && ++essais < 5) {
+    while (!ouvrirFenetre() && ++essais < essaisMax) {
         SDL_Delay(500);
     }
-    if (essais == 5) {
+    if (essais == essaisMax) {
         std::fprintf(stderr, "vorlen_tests_fenetre: no OpenGL window: %s\n", SDL_GetError());
         return 1;
     }
