@@ -1,5 +1,7 @@
 #include "ecranscores.h"
 
+#include "signaux.h"
+
 #include <SDL.h>
 
 #include <string>
@@ -75,7 +77,7 @@ EcranScores::EcranScores(const freetype::font_data& titres) : grande(titres) {
 }
 
 bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode mode, int rang) {
-    for (;;) {
+    while (!signaux::finDemandee()) {
         const Uint32 debut = SDL_GetTicks();
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
@@ -89,6 +91,7 @@ bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode m
         dessinerTables(scores, mode, rang);
         finirPassage(debut);
     }
+    return false;
 }
 
 bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, LigneScore ligne) {
@@ -116,7 +119,7 @@ bool EcranScores::saisir(const std::string& invite, const LigneScore& ligne,
                          MeilleursScores::Mode mode, SaisieNom& saisie) {
     const TraductionTouches traduction;
     bool fermee = false;
-    for (;;) {
+    while (!signaux::finDemandee()) {
         const Uint32 debut = SDL_GetTicks();
         if (!saisirEvenements(saisie, fermee)) {
             return !fermee;
@@ -124,6 +127,7 @@ bool EcranScores::saisir(const std::string& invite, const LigneScore& ligne,
         dessinerSaisie(invite, ligne, mode, saisie);
         finirPassage(debut);
     }
+    return false;
 }
 
 bool EcranScores::saisirEvenements(SaisieNom& saisie, bool& fermee) {

@@ -8,6 +8,7 @@
 #include "pleinecran.h"
 #include "preferences.h"
 #include "settings.h"
+#include "signaux.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -88,6 +89,7 @@ int SDL_main(int argc, char** argv) {
     if (!initialiserSDL()) {
         return 1;
     }
+    signaux::installer();
     const SDL_VideoInfo* videoInfo = SDL_GetVideoInfo();
     if (videoInfo == nullptr) {
         std::fprintf(stderr, "Video query failed: %s\n", SDL_GetError());

@@ -5,6 +5,7 @@
 #include "pleinecran.h"
 #include "preferences.h"
 #include "settings.h"
+#include "signaux.h"
 #include "typesparties.h"
 
 #include <GL/glu.h>
@@ -70,6 +71,47 @@ void quadSDL(float gauche, float bas, float droite, float haut) {
     glEnd();
 }
 
+// The largest power of two not above `n`, at least 1.
+int puissanceDeDeuxSous(int n) {
+    int p = 1;
+    while (p * 2 <= n) {
+        p *= 2;
+    }
+    return p;
+}
+
+// The 32-bit pixels of `image` resampled, bilinearly, to `largeur` x `hauteur`:
+// a buffer of exactly the size OpenGL is told, whatever the image's sides.
+std::vector<Uint8> reechantillonner(const SDL_Surface& image, int largeur, int hauteur) {
+    const Uint8* source = static_cast<const Uint8*>(image.pixels);
+    // Source coordinate and weight of output pixel k of n along a side of m.
+    const auto echantillon = [](int k, int n, int m, int& a, int& b) {
+        const float s = std::max(0.0f, (k + 0.5f) * m / n - 0.5f);
+        a = std::min(static_cast<int>(s), m - 1);
+        b = std::min(a + 1, m - 1);
+        return s - a;
+    };
+    std::vector<Uint8> pixels(static_cast<std::size_t>(largeur) * hauteur * 4);
+    for (int y = 0; y < hauteur; ++y) {
+        int y0, y1;
+        const float fy = echantillon(y, hauteur, image.h, y0, y1);
+        for (int x = 0; x < largeur; ++x) {
+            int x0, x1;
+            const float fx = echantillon(x, largeur, image.w, x0, x1);
+            for (int c = 0; c < 4; ++c) {
+                const auto lu = [&](int px, int py) {
+                    return static_cast<float>(source[py * image.pitch + px * 4 + c]);
+                };
+                const float haut = lu(x0, y0) + (lu(x1, y0) - lu(x0, y0)) * fx;
+                const float bas = lu(x0, y1) + (lu(x1, y1) - lu(x0, y1)) * fx;
+                pixels[(static_cast<std::size_t>(y) * largeur + x) * 4 + c] =
+                    static_cast<Uint8>(haut + (bas - haut) * fy + 0.5f);
+            }
+        }
+    }
+    return pixels;
+}
+
 struct FinSurface {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
 };
@@ -108,17 +150,22 @@ GLuint loadTexture(const char* filename, bool useMipMap) {
     if (!retournee) {
         return 0;
     }
+    // OpenGL 1.x wants sides in powers of two, and GLU's own rescaling of any
+    // other size reads past the end of the image it is given.
+    const int largeur = puissanceDeDeuxSous(retournee->w);
+    const int hauteur = puissanceDeDeuxSous(retournee->h);
+    const std::vector<Uint8> pixels = reechantillonner(*retournee, largeur, hauteur);
 
     GLuint texture;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
     if (useMipMap) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, 4, retournee->w, retournee->h, GL_RGBA, GL_UNSIGNED_BYTE,
-                          retournee->pixels);
+        gluBuild2DMipmaps(GL_TEXTURE_2D, 4, largeur, hauteur, GL_RGBA, GL_UNSIGNED_BYTE,
+                          pixels.data());
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     } else {
-        glTexImage2D(GL_TEXTURE_2D, 0, 4, retournee->w, retournee->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     retournee->pixels);
+        glTexImage2D(GL_TEXTURE_2D, 0, 4, largeur, hauteur, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     pixels.data());
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -163,7 +210,7 @@ Menu::Menu(float XHG, float YHG, float XBD, float YBD)
 
 // The application's main loop: at most one pass every 50 ms.
 void Menu::boucle() {
-    while (continuer) {
+    while (continuer && !signaux::finDemandee()) {
         const Uint32 start_time = SDL_GetTicks();
         traiterEvenements();
         display();
@@ -430,7 +477,7 @@ void Menu::saisirTouche(const std::function<bool(int)>& assigner) {
     currentControlesChoice = true;
     bool saisieEnCours = true;
     bool change = false;
-    while (saisieEnCours) {
+    while (saisieEnCours && !signaux::finDemandee()) {
         const Uint32 start_time = SDL_GetTicks();
         SDL_Event event;
         // Every event already queued is handled, a second key included.
@@ -515,7 +562,7 @@ void Menu::display() {
 
 void Menu::showcredits() {
     bool afficher = true;
-    while (afficher) {
+    while (afficher && !signaux::finDemandee()) {
         const Uint32 start_time = SDL_GetTicks();
         SDL_Event event;
         while (SDL_PollEvent(&event)) {

@@ -4,9 +4,11 @@
 #include "mixer.h"
 #include "pleinecran.h"
 #include "settings.h"
+#include "signaux.h"
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 
@@ -62,7 +64,7 @@ Partie::Partie(int nbJ, float hBriques, SIDE coteJ1, SIDE coteJ2)
 void Partie::start() {
     initAffichage();
     bool continuer = true;
-    while (continuer) {
+    while (continuer && !signaux::finDemandee()) {
         const Uint32 start_time = horloge::tempsReel();
         continuer = traiterEvenements();
         gameHandler();
@@ -140,9 +142,12 @@ bool Partie::commandeJoueur(Joueur& J, int nJoueur, int touche) {
         return true;
     }
     if (touche == currentSettings.getAssignedKey(nJoueur, commandeAction)) {
-        lancerBalles(J);
-        if (J.canShoot() && !J.isReloading() && !J.isDestroyed()) {
-            tirer(J);
+        // A destroyed paddle is gone: it launches and fires nothing.
+        if (!J.isDestroyed()) {
+            lancerBalles(J);
+            if (J.canShoot() && !J.isReloading()) {
+                tirer(J);
+            }
         }
         return true;
     }
@@ -181,15 +186,16 @@ void Partie::gameHandler() {
 }
 
 // The level is cleared (or none is loaded yet): fresh balls, the next level.
+// A destroyed player gets its ball when it comes back.
 void Partie::niveauSuivant() {
     listeBalles.clear();
     listeTirs.clear();
     listeBonus.clear();
-    joueur1.setnBalles(0);
-    newBall(&joueur1, true);
-    if (nbJoueur == 2) {
-        joueur2.setnBalles(0);
-        newBall(&joueur2, true);
+    for (Joueur* J : {&joueur1, &joueur2}) {
+        J->setnBalles(0);
+        if (J->getNum() <= nbJoueur && !J->isDestroyed()) {
+            newBall(J, true);
+        }
     }
     niveauCourant.initBriques(fichierNiveaux.c_str(), niveauCourant.getNumNiveau() + 1);
 }
@@ -437,7 +443,8 @@ void Partie::perdreBalle(int numJoueur) {
     }
 }
 
-// While player 1 is away, capsules are neither caught nor dropped.
+// While player 1 is away, capsules are neither caught nor dropped; a
+// destroyed paddle catches nothing.
 void Partie::attraperBonus(std::initializer_list<Joueur*> attrapeurs) {
     if (joueur1.isDestroyed()) {
         return;
@@ -446,7 +453,7 @@ void Partie::attraperBonus(std::initializer_list<Joueur*> attrapeurs) {
         auto courant = it++;
         Joueur* attrapeur = nullptr;
         for (Joueur* J : attrapeurs) {
-            if (eventCollision(*courant, J->getBatteRef())) {
+            if (!J->isDestroyed() && eventCollision(*courant, J->getBatteRef())) {
                 attrapeur = J;
                 break;
             }
@@ -463,12 +470,15 @@ void Partie::attraperBonus(std::initializer_list<Joueur*> attrapeurs) {
 
 void Partie::rebondMurs(Balle& balle, float r) {
     const Vecteur& p = *balle.getPosition();
+    const Vecteur& v = balle.getVitesse();
+    // A wall turns only a ball moving into it: one grown within reach of a
+    // wall and already leaving it is left alone, and the next test still runs.
     Vecteur normale;
-    if (p.X < murGauche + r) {
+    if (p.X < murGauche + r && v.X < 0.0f) {
         normale = Vecteur(1.0f, 0.0f, 0.0f);
-    } else if (p.X + r > murDroit) {
+    } else if (p.X + r > murDroit && v.X > 0.0f) {
         normale = Vecteur(-1.0f, 0.0f, 0.0f);
-    } else if (p.Y + r > plafond) {
+    } else if (p.Y + r > plafond && v.Y > 0.0f) {
         normale = Vecteur(0.0f, -1.0f, 0.0f);
     } else {
         return;
@@ -488,8 +498,8 @@ void Partie::balleContreBriques(Balle& balle, float r) {
             if (brique == nullptr || !eventCollision(*brique, balle)) {
                 continue;
             }
-            if (!balle.isTraversante()) {
-                rebondSurBrique(balle, *brique);
+            if (!balle.isTraversante() && !rebondSurBrique(balle, *brique)) {
+                continue;
             }
             if (brique->isDestroyable()) {
                 balle.getProp()->ajouterScore(balle.getIRayon());
@@ -501,19 +511,20 @@ void Partie::balleContreBriques(Balle& balle, float r) {
     }
 }
 
-// Replays the frame's move one axis at a time to find which side was hit.
-void Partie::rebondSurBrique(Balle& balle, Brique& brique) {
+// Replays the frame's move one axis at a time to find which side was hit;
+// false when the ball was already inside the brick and is on its way out.
+bool Partie::rebondSurBrique(Balle& balle, Brique& brique) {
     balle.undoDeplacer();
+    if (eventCollision(brique, balle)) {
+        return sortirDeBrique(balle, brique);
+    }
     balle.avanceX();
     const bool heurteEnX = eventCollision(brique, balle);
     balle.reculeX();
     balle.avanceY();
     const bool heurteEnY = eventCollision(brique, balle);
+    // From outside the brick, the two single-axis moves cannot both hit.
     if (heurteEnX) {
-        if (heurteEnY) {
-            balle.reculeY();
-            balle.rebondY();
-        }
         balle.rebondX();
     } else if (heurteEnY) {
         balle.reculeY();
@@ -525,6 +536,27 @@ void Partie::rebondSurBrique(Balle& balle, Brique& brique) {
         balle.rebondY();
     }
     amixer.SPlay_BrickHit();
+    return true;
+}
+
+// A ball grown against a brick starts its move inside it. Only the side it
+// sits in the least counts: moving into that side, it is turned there (one
+// hit); moving out, it goes on its way untouched, so it always leaves.
+bool Partie::sortirDeBrique(Balle& balle, const Brique& brique) {
+    const Vecteur& p = *balle.getPosition();
+    const Vecteur& b = *brique.getPosition();
+    const Vecteur& v = balle.getVitesse();
+    const float r = balle.getRayon();
+    const float dansX = Brique::demieLongX + r - std::fabs(p.X - b.X);
+    const float dansY = Brique::demieLongY + r - std::fabs(p.Y - b.Y);
+    const bool parLeCote = dansX < dansY;
+    const bool entre = parLeCote ? v.X * (b.X - p.X) > 0.0f : v.Y * (b.Y - p.Y) > 0.0f;
+    if (entre) {
+        parLeCote ? balle.rebondX() : balle.rebondY();
+        amixer.SPlay_BrickHit();
+    }
+    balle.deplacer();
+    return entre;
 }
 
 // A brick has just broken: its capsule, its debris, its cell, its sound.

@@ -126,7 +126,8 @@ private:
     bool commandeJoueur(Joueur& J, int nJoueur, int touche);
     void relacherCommande(Joueur& J, int nJoueur, int touche);
     void tirer(Joueur& J);
-    void rebondSurBrique(Balle& balle, Brique& brique);
+    bool rebondSurBrique(Balle& balle, Brique& brique);
+    bool sortirDeBrique(Balle& balle, const Brique& brique);
     void perdreBalle(int numJoueur);
     void casserBrique(int i, int j, bool bonusAssure);
     void niveauSuivant();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the game's three images into data/: the title art vorlen.jpg and the two badges SDL.jpg
-# and OpenGL_logo.jpg.
+# and OpenGL_logo.jpg. Each is drawn at the shape the menu shows it, then squeezed to sides that
+# are powers of two, which OpenGL 1.x and GLU's mipmap builder take without rescaling.
 # Needs: imagemagick (convert) and fonts-dejavu-core, whose DejaVu Sans Bold is the only font used.
 #
 # Every run writes the same bytes: nothing random is drawn, -strip drops the dates and profiles
@@ -26,6 +27,7 @@ readonly VERT_BATTE="rgb(0,255,10)"
 # Title art
 readonly LARGEUR=1024
 readonly HAUTEUR=548
+readonly HAUTEUR_TEXTURE=512
 readonly TAILLE_TITRE=250
 readonly PROFONDEUR=16 # depth of the title's extrusion, px
 readonly BRIQUE_L=60   # bricks of the band under the title
@@ -252,7 +254,7 @@ image_titre() {
         -compose Over -composite \
         "$tmp/balle_violette.png" -geometry "+$((BALLE_VIOLETTE_X - r))+$((BALLE_VIOLETTE_Y - r))" \
         -compose Over -composite \
-        "$tmp/vorlen.png"
+        -filter Lanczos -resize "${LARGEUR}x${HAUTEUR_TEXTURE}!" "$tmp/vorlen.png"
     ecrire_jpeg "$tmp/vorlen.png" vorlen.jpg
 }
 
@@ -279,8 +281,7 @@ inscrire() {
         "${police[@]}" -fill "$couleur" -annotate "$decalage" "$mots" "$image"
 }
 
-# Badge for SDL: a warm amber plate with the name and its long form. The game shows it at 4:3
-# but uploads it without mipmaps, so it is drawn at 4:3 and squeezed to a power-of-two size.
+# Badge for SDL: a warm amber plate with the name and its long form, shown at 4:3.
 logo_sdl() {
     local image=$tmp/sdl.png
     plaque 'rgb(250,170,50)' 'rgb(170,60,10)' 480 360 40 22 "$image"

@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# Checks the three images the menu loads: readable, JPEG, and SDL.jpg sized in powers of two
-# since it is uploaded without mipmaps. One line per fault; exit status 1 if there is any.
+# Checks the three images the menu loads: readable, JPEG, and sized in powers of two, which
+# OpenGL 1.x and GLU's mipmap builder take as they are. One line per fault; exit status 1 if there is any.
 # Usage: verifier_images.sh [DIRECTORY]   (default: data beside this script's parent)
 # Needs: imagemagick (identify).
 set -uo pipefail
 
 readonly REPERTOIRE=${1:-"$(dirname "$0")/../data"}
 readonly FICHIERS=(vorlen.jpg SDL.jpg OpenGL_logo.jpg)
-readonly SANS_MIPMAP=SDL.jpg
 
 defauts=0
 
@@ -36,10 +35,8 @@ verifier() {
     fi
     read -r format largeur hauteur <<<"$infos"
     [[ $format == JPEG ]] || defaut "$nom" "format $format, JPEG attendu"
-    if [[ $nom == "$SANS_MIPMAP" ]]; then
-        puissance_de_deux "$largeur" || defaut "$nom" "largeur $largeur, pas une puissance de deux"
-        puissance_de_deux "$hauteur" || defaut "$nom" "hauteur $hauteur, pas une puissance de deux"
-    fi
+    puissance_de_deux "$largeur" || defaut "$nom" "largeur $largeur, pas une puissance de deux"
+    puissance_de_deux "$hauteur" || defaut "$nom" "hauteur $hauteur, pas une puissance de deux"
 }
 
 for nom in "${FICHIERS[@]}"; do

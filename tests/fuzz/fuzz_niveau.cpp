@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <streambuf>
@@ -15,37 +15,7 @@
 
 namespace {
 
-// Swallows the loader's trace and reports so the run is not flooded.
-class FluxMuet : public std::streambuf {
-protected:
-    int overflow(int c) override { return traits_type::not_eof(c); }
-    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-
-FluxMuet muet;
 std::string cheminFichier;
-
-// The one scratch file every input is written to, removed at exit.
-void creerFichier() {
-    char modele[] = "/tmp/fuzz_niveau_XXXXXX";
-    const int fd = mkstemp(modele);
-    if (fd < 0) {
-        std::perror("mkstemp");
-        std::abort();
-    }
-    close(fd);
-    cheminFichier = modele;
-    std::atexit([] { unlink(cheminFichier.c_str()); });
-}
-
-bool ecrireFichier(const std::uint8_t* donnees, std::size_t taille) {
-    std::FILE* f = std::fopen(cheminFichier.c_str(), "wb");
-    if (f == nullptr) {
-        return false;
-    }
-    const bool ecrit = std::fwrite(donnees, 1, taille, f) == taille;
-    return std::fclose(f) == 0 && ecrit;
-}
 
 // Every brick holds 1 to 10 points or is grey, and the count is the
 // number of breakable ones.
@@ -53,11 +23,8 @@ void verifierGrille(const Niveau& niveau) {
     int cassables = 0;
     for (const auto& colonne : niveau.tabBriques) {
         for (const Brique* brique : colonne) {
-            if (brique == nullptr) {
-                continue;
-            }
-            const int points = brique->getPtsVie();
-            if (points != -1 && (points < 1 || points > Brique::soliditeMax)) {
+            const int points = brique ? brique->getPtsVie() : 0;
+            if (brique && points != -1 && (points < 1 || points > Brique::soliditeMax)) {
                 __builtin_trap();
             }
             cassables += points > 0;
@@ -71,14 +38,20 @@ void verifierGrille(const Niveau& niveau) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::cout.rdbuf(&muet);
-    std::cerr.rdbuf(&muet);
-    creerFichier();
+    // The loader's trace and reports would flood the run: failed streams write nothing.
+    std::cout.setstate(std::ios::badbit);
+    std::cerr.setstate(std::ios::badbit);
+    // The one scratch file every input is written to, removed at exit.
+    char modele[] = "/tmp/fuzz_niveau_XXXXXX";
+    close(mkstemp(modele));
+    cheminFichier = modele;
+    std::atexit([] { unlink(cheminFichier.c_str()); });
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    if (!ecrireFichier(donnees, taille)) {
+    if (!std::ofstream(cheminFichier, std::ios::binary)
+             .write(reinterpret_cast<const char*>(donnees), static_cast<std::streamsize>(taille))) {
         std::abort();
     }
     // The wanted number comes from the input too, so that searches, wraps

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -20,7 +21,11 @@ template <typename Mode> class Banc : public Mode {
 public:
     using Mode::eventCollision;
 
-    Banc() { this->initAffichage(); }
+    // Every match in a test draws the same numbers, whatever ran before it.
+    Banc() {
+        std::srand(1);
+        this->initAffichage();
+    }
 
     // One frame's input and rules, without drawing; false once the match is to end.
     bool jouerSansDessiner() {
@@ -52,20 +57,19 @@ public:
 
     // Replaces the level with these cells only, through a level file of its own.
     void poserNiveau(std::initializer_list<Cellule> cellules) {
-        int grille[Niveau::nbBriquesX][Niveau::nbBriquesY] = {};
+        int grille[Niveau::nbBriquesY][Niveau::nbBriquesX] = {};
         for (const Cellule& c : cellules) {
-            grille[c.i][c.j] = c.points;
+            grille[Niveau::nbBriquesY - 1 - c.j][c.i] = c.points;
         }
         const std::string nom =
             "banc-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".lvl";
         {
             std::ofstream f(nom);
             f << "[1]\n";
-            for (int j = Niveau::nbBriquesY - 1; j >= 0; --j) {
-                for (int i = 0; i < Niveau::nbBriquesX; ++i) {
-                    f << grille[i][j] << ' ';
+            for (const auto& rangee : grille) {
+                for (const int points : rangee) {
+                    f << points << ' ';
                 }
-                f << '\n';
             }
         }
         niveau().initBriques(nom.c_str(), 1);
@@ -85,6 +89,13 @@ public:
         return balle;
     }
 };
+
+// Puts a key press (or release) in SDL's queue, as the keyboard would.
+inline void presser(SDLKey touche, bool enfoncee = true) {
+    SDL_Event event = {static_cast<Uint8>(enfoncee ? SDL_KEYDOWN : SDL_KEYUP)};
+    event.key.keysym.sym = touche;
+    SDL_PushEvent(&event);
+}
 
 // Drives the game's clock while alive, from 1000 ms.
 class HorlogeDeTest {

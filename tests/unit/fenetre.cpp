@@ -9,13 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
-#include <fstream>
-#include <string>
-
-namespace {
 
 // Opens the one window of the run; false with SDL's reason when it cannot.
-bool ouvrirFenetre() {
+static bool ouvrirFenetre() {
     setenv("SDL_VIDEODRIVER", "x11", 0);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         return false;
@@ -26,11 +22,8 @@ bool ouvrirFenetre() {
         SDL_Quit();
         return false;
     }
-    initGL();
-    return true;
+    return initGL();
 }
-
-} // namespace
 
 // Mesa's software renderer keeps the last frame in the back buffer after the
 // swap, and its front buffer cannot be read back under Xvfb.
@@ -45,18 +38,6 @@ Pixel Capture::at(int colonne, int ligne) const {
     return {p[0], p[1], p[2]};
 }
 
-void Capture::garderSiEchec() const {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    if (test == nullptr || !test->result()->Failed()) {
-        return;
-    }
-    std::ofstream f(std::string(test->name()) + ".ppm", std::ios::binary);
-    f << "P6\n" << largeur << ' ' << hauteur << "\n255\n";
-    for (int l = hauteur - 1; l >= 0; --l) {
-        f.write(reinterpret_cast<const char*>(&rgb[l * largeur * 3]), largeur * 3);
-    }
-}
-
 int main(int argc, char** argv) {
 #ifdef __SANITIZE_ADDRESS__
     // Mesa's software driver is unloaded at exit before LeakSanitizer looks, so
@@ -69,12 +50,12 @@ int main(int argc, char** argv) {
     }
     // Without its window no test here means anything: fail, never skip. The
     // shared X server is sometimes still busy with the last test's window.
-    bool ouverte = ouvrirFenetre();
-    for (int essai = 1; !ouverte && essai < 5; ++essai) {
+    const int essaisMax = 10;
+    int essais = 0;
+    while (!ouvrirFenetre() && ++essais < essaisMax) {
         SDL_Delay(500);
-        ouverte = ouvrirFenetre();
     }
-    if (!ouverte) {
+    if (essais == essaisMax) {
         std::fprintf(stderr, "vorlen_tests_fenetre: no OpenGL window: %s\n", SDL_GetError());
         return 1;
     }

@@ -12,10 +12,7 @@ struct Pixel {
 
 // The rectangle of pixels found in a capture; empty when none is found.
 struct Cadre {
-    int col0 = 1 << 30;
-    int col1 = -1;
-    int lig0 = 1 << 30;
-    int lig1 = -1;
+    int col0 = 1 << 30, col1 = -1, lig0 = 1 << 30, lig1 = -1;
     bool vide() const { return col1 < 0; }
 };
 
@@ -31,23 +28,20 @@ public:
     // The extent, within the rectangle (inclusive, rows from the top), of the
     // pixels that pass `teste`.
     template <typename Test> Cadre cadreDans(int c0, int c1, int l0, int l1, Test teste) const {
-        Cadre cadre;
+        Cadre k;
         for (int l = l0; l <= l1; ++l) {
             for (int c = c0; c <= c1; ++c) {
                 if (teste(at(c, l))) {
-                    cadre = {std::min(cadre.col0, c), std::max(cadre.col1, c),
-                             std::min(cadre.lig0, l), std::max(cadre.lig1, l)};
+                    k = {std::min(k.col0, c), std::max(k.col1, c), std::min(k.lig0, l),
+                         std::max(k.lig1, l)};
                 }
             }
         }
-        return cadre;
+        return k;
     }
-    // Whether some pixel of the rectangle passes `teste`.
     template <typename Test> bool unPixelDans(int c0, int c1, int l0, int l1, Test teste) const {
         return !cadreDans(c0, c1, l0, l1, teste).vide();
     }
-    // Leaves the capture behind as <test name>.ppm when the running test has failed.
-    void garderSiEchec() const;
 
 private:
     std::vector<unsigned char> rgb;

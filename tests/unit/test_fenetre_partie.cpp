@@ -1,14 +1,9 @@
+#include "FreeType.h"
 #include "banc.h"
 #include "fenetre.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-
-static void envoyerTouche(Uint8 type, SDLKey touche) {
-    SDL_Event event = {type};
-    event.key.keysym.sym = touche;
-    SDL_PushEvent(&event);
-}
 
 const auto jaunePanneau = [](const Pixel& p) { return p.r == 204 && p.v == 204 && p.b == 0; };
 const auto jauneVif = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b < 80; };
@@ -21,8 +16,6 @@ const auto ligneDe = [](float y) { return static_cast<int>(300.0 * (1 - 0.024743
 // The first frame of a one-player match, as the window shows it.
 class PremiereFrame : public ::testing::Test {
 protected:
-    void TearDown() override { capture.garderSiEchec(); }
-
     Banc<Normal1j> partie;
     Capture capture = (partie.frame(), Capture());
 };
@@ -58,13 +51,13 @@ TEST_F(PremiereFrame, PlayerOnesGreenPaddleLiesAtRow560CentredAndGoesRightToX35N
     EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
     EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
     EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
-    envoyerTouche(SDL_KEYDOWN, SDLK_RIGHT);
+    presser(SDLK_RIGHT);
     for (int k = 0; k < 60; ++k) {
         ASSERT_TRUE(partie.frame());
     }
     EXPECT_FLOAT_EQ(partie.j1().getBatteRef().getPosition()->X, 35.0f);
     EXPECT_FLOAT_EQ(partie.balles().front().getPosition()->X, 35.0f) << "the held ball follows";
-    envoyerTouche(SDL_KEYUP, SDLK_RIGHT);
+    presser(SDLK_RIGHT, false);
     partie.frame();
     capture = Capture();
     EXPECT_TRUE(vert(capture.at(colonneDe(35.0f), 560)));
@@ -97,13 +90,72 @@ TEST_F(PremiereFrame, BuiltInBricksShowInTheirColumnPairsHues) {
 TEST_F(PremiereFrame, TheActionKeyLaunchesTheHeldBallAndEscapeEndsTheMatch) {
     ASSERT_EQ(partie.balles().size(), 1u);
     EXPECT_TRUE(partie.balles().front().isHooked());
-    envoyerTouche(SDL_KEYDOWN, SDLK_SPACE);
+    presser(SDLK_SPACE);
     for (int k = 0; k < 10; ++k) {
         ASSERT_TRUE(partie.frame());
     }
     EXPECT_FALSE(partie.balles().front().isHooked());
     EXPECT_GT(partie.balles().front().getPosition()->Y, -34.0f + 3.0f);
     EXPECT_TRUE(partie.tirs().empty()) << "no cannon, no shot";
-    envoyerTouche(SDL_KEYDOWN, SDLK_ESCAPE);
+    presser(SDLK_ESCAPE);
     EXPECT_FALSE(partie.frame());
+}
+
+const auto allume = [](const Pixel& p) { return p.r > 128 && p.v > 128 && p.b > 128; };
+
+// Draws `texte` in white at (x, y) on a cleared screen and shows it.
+static Capture afficher(const freetype::font_data& police, float x, float y, const char* texte) {
+    glViewport(0, 0, Capture::largeur, Capture::hauteur);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3ub(255, 255, 255);
+    freetype::print(police, x, y, "%s", texte);
+    SDL_GL_SwapBuffers();
+    return Capture();
+}
+
+// How many of the names in [debut, fin) still hold a list or a texture.
+static int nomsVivants(GLuint debut, GLuint fin, GLboolean (*existe)(GLuint)) {
+    int vivants = 0;
+    for (GLuint nom = debut; nom < fin; ++nom) {
+        vivants += existe(nom);
+    }
+    return vivants;
+}
+
+TEST(Police, TheSecondLineStandsOneLineHeightBelowTheFirstAndALongTextIsCutNotOverflowed) {
+    freetype::font_data police;
+    police.init("AXAXAX.TTF", 16);
+    const Cadre premier = afficher(police, 100, 300, "H").cadreDans(90, 140, 250, 330, allume);
+    const Cadre second = afficher(police, 100, 300, "\nH").cadreDans(90, 140, 250, 330, allume);
+    ASSERT_FALSE(premier.vide() || second.vide());
+    EXPECT_EQ(second.col0, premier.col0);
+    EXPECT_NEAR(second.lig0 - premier.lig0, 16 / 0.63, 1.0);
+    EXPECT_NEAR(premier.lig1, 600 - 300, 1) << "the baseline is at y = 300";
+    EXPECT_TRUE(afficher(police, 0, 300, std::string(1000, 'W').c_str())
+                    .unPixelDans(0, 799, 285, 300, allume));
+}
+
+TEST(Police, AFontAndEachMatchsPanelFontReleaseTheirListsAndTexturesOnce) {
+    GLuint premiereListe;
+    GLuint premiereTexture;
+    {
+        freetype::font_data police;
+        police.init("AXAXAX.TTF", 16);
+        premiereListe = police.list_base;
+        premiereTexture = police.textures[0];
+        EXPECT_TRUE(glIsList(premiereListe + 'A'));
+        police.clean();
+        EXPECT_FALSE(glIsList(premiereListe + 'A'));
+        EXPECT_EQ(police.textures, nullptr);
+        police.init("AXAXAX.TTF", 16);
+    }
+    for (int k = 0; k < 3; ++k) {
+        Normal1j partie;
+    }
+    // Every name the five fonts could have taken is free again.
+    const GLuint noms = 5 * freetype::font_data::nbCaracteres;
+    EXPECT_EQ(nomsVivants(premiereListe, premiereListe + noms, glIsList), 0);
+    EXPECT_EQ(nomsVivants(premiereTexture, premiereTexture + noms, glIsTexture), 0);
 }

@@ -1,10 +1,4 @@
-#include "balle.h"
-#include "bonus.h"
-#include "brique.h"
-#include "debris.h"
-#include "horloge.h"
-#include "joueur.h"
-#include "tir.h"
+#include "banc.h"
 
 #include <gtest/gtest.h>
 
@@ -16,21 +10,8 @@
 
 namespace {
 
-// The next `nombre` draws of rand() after srand(graine), reseeded for the code under test.
-std::vector<int> tiragesApres(unsigned graine, int nombre) {
-    std::srand(graine);
-    std::vector<int> tirages(nombre);
-    std::generate(tirages.begin(), tirages.end(), std::rand);
-    std::srand(graine);
-    return tirages;
-}
-
 float scalaire(const Vecteur& a, const Vecteur& b) {
     return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
-}
-
-Vecteur vectoriel(const Vecteur& a, const Vecteur& b) {
-    return Vecteur(a.Y * b.Z - a.Z * b.Y, a.Z * b.X - a.X * b.Z, a.X * b.Y - a.Y * b.X);
 }
 
 testing::AssertionResult procheXY(const Vecteur& v, float x, float y) {
@@ -38,23 +19,24 @@ testing::AssertionResult procheXY(const Vecteur& v, float x, float y) {
     return testing::AssertionResult(proche) << v.X << ", " << v.Y;
 }
 
-std::tuple<int, int, int> rvb(Couleur c) {
-    return {c.r, c.v, c.b};
+// Holds one steering key until the paddle stops; returns where it stopped.
+float tenirJusquABlocage(Joueur& J, bool droite) {
+    J.commandeDroite(droite);
+    J.commandeGauche(!droite);
+    for (int pas = 0; pas < 200; ++pas) {
+        J.deplacer();
+    }
+    return J.getBatteRef().getPosition()->X;
 }
-
-// Drives the game's clock for one test and gives it back whatever happens.
-struct HorlogeDeTest {
-    static inline Uint32 instant = 0;
-    HorlogeDeTest() { horloge::remplacerSource(lire); }
-    ~HorlogeDeTest() { horloge::remplacerSource(nullptr); }
-    static Uint32 lire() { return instant; }
-};
 
 } // namespace
 
-TEST(Tirages, LaunchAngleNeverVerticalAndBlackDebrisColourComeFromTheDraws) {
+TEST(Balle, LaunchAngleComesFromOneDrawAndIsNeverVertical) {
     Joueur J(1);
-    const std::vector<int> tirages = tiragesApres(77, 101);
+    std::srand(77);
+    std::vector<int> tirages(101);
+    std::generate(tirages.begin(), tirages.end(), std::rand);
+    std::srand(77);
     for (int i = 0; i < 100; ++i) {
         const Vecteur v = Balle(&J, 0.0f, -34.0f, true).getVitesse();
         EXPECT_NEAR(std::atan2(v.X, v.Y), (tirages[i] % 15 - 7.5) / 10.0, 1e-6) << tirages[i];
@@ -62,57 +44,26 @@ TEST(Tirages, LaunchAngleNeverVerticalAndBlackDebrisColourComeFromTheDraws) {
         EXPECT_EQ(v.norme, 0.5f);
     }
     EXPECT_EQ(std::rand(), tirages[100]) << "one draw per ball";
-    // Speed and size come first; a colour given draws nothing.
-    const std::vector<int> t = tiragesApres(99, 9);
-    const std::tuple noir(t[5] % 256, t[6] % 256, t[7] % 256);
-    EXPECT_EQ(rvb(Debris(Vecteur(), 0, 0, 0).getCouleur()), noir);
-    std::srand(99);
-    EXPECT_EQ(rvb(Debris(Vecteur(), 0, 0, 1).getCouleur()), std::tuple(0, 0, 1));
-    EXPECT_EQ(std::rand(), t[8]);
 }
 
-TEST(Balle, FollowsThePaddleBouncesAtItsSpeedUndoesAMoveAndGrowsTwice) {
+TEST(Batte, ResizingKeepsLengthAndBoxTogetherWithinBoundsTravelStopsOneStepPastTheLimitForEach) {
+    // Each length from the shortest up, and where its centre stops either way.
+    const std::pair<float, float> cas[] = {{5.0f, 37.0f},  {7.5f, 36.0f},  {10.0f, 35.0f},
+                                           {12.5f, 33.0f}, {15.0f, 32.0f}, {15.0f, 32.0f}};
     Joueur J(1);
-    Balle balle(&J, 0.0f, -20.0f, true);
-    const Vecteur lancement = balle.getVitesse();
-    for (int sens : {1, -1, -5, 0}) {
-        balle.suivreBatte(sens);
+    Batte& batte = J.getBatteRef();
+    for (int k = 0; k < 3; ++k) {
+        batte.reduire();
     }
-    EXPECT_EQ(balle.getPosition()->X, -1.0f) << "one step per call, none for 0";
-    balle.lancer();
-    EXPECT_FALSE(balle.isHooked());
-    EXPECT_TRUE(procheXY(balle.getVitesse(), lancement.X, lancement.Y));
-    const std::tuple<float, float, float> rebonds[] = {
-        {0.785f, 0.35341f, 0.35369f}, {-0.785f, -0.35341f, 0.35369f}, {0.0f, 0.0f, 0.5f}};
-    for (const auto& [angle, x, y] : rebonds) {
-        balle.rebondBatte(angle);
-        EXPECT_TRUE(procheXY(balle.getVitesse(), x, y)) << "angle " << angle;
-        balle.deplacer();
-        EXPECT_TRUE(procheXY(*balle.getPosition(), -1.0f + x, -20.0f + y));
-        balle.undoDeplacer();
-        EXPECT_TRUE(procheXY(*balle.getPosition(), -1.0f, -20.0f));
+    for (const auto& [longueur, butee] : cas) {
+        EXPECT_FLOAT_EQ(batte.getLongueur(), longueur);
+        EXPECT_FLOAT_EQ(batte.getBoiteCol()->lX, longueur);
+        EXPECT_FLOAT_EQ(tenirJusquABlocage(J, true), butee) << "length " << longueur;
+        EXPECT_FLOAT_EQ(tenirJusquABlocage(J, false), -butee) << "length " << longueur;
+        batte.agrandir();
     }
-    for (const auto& [indice, rayon] : {std::pair{1, 0.8f}, {2, 1.0f}, {3, 1.2f}, {3, 1.2f}}) {
-        EXPECT_EQ(balle.getIRayon(), indice);
-        EXPECT_FLOAT_EQ(balle.getRayon(), rayon);
-        balle.agrandir();
-    }
-}
-
-TEST(Brique, DamageReportsOnlyTheBreakingHitAndColourShowsThePoints) {
-    // Points, damage, whether it breaks, points left.
-    const std::tuple<int, int, bool, int> coups[] = {
-        {1, 1, true, 0}, {5, 3, false, 2}, {2, 3, true, -1}, {0, 1, false, 0}, {-1, 1, false, -1}};
-    for (const auto& [points, degats, casse, reste] : coups) {
-        Brique brique(points, 0.0f, 0.0f);
-        EXPECT_EQ(brique.faireDegats(degats), casse) << points << " points, hit " << degats;
-        EXPECT_EQ(brique.getPtsVie(), reste) << points << " points, hit " << degats;
-    }
-    const std::tuple<int, int, int, int> couleurs[] = {
-        {1, 225, 70, 148}, {2, 210, 90, 146}, {10, 90, 250, 130}, {-1, 200, 200, 200}};
-    for (const auto& [points, r, v, b] : couleurs) {
-        EXPECT_EQ(rvb(Brique::couleurPourPoints(points)), std::tuple(r, v, b)) << points;
-    }
+    J.commandeDroite(true);
+    EXPECT_EQ(J.deplacer(), 0) << "both keys held, the paddle stays";
 }
 
 TEST(Faces, BrickAndCapsuleFacesWindCounterClockwiseSeenFromOutside) {
@@ -127,74 +78,39 @@ TEST(Faces, BrickAndCapsuleFacesWindCounterClockwiseSeenFromOutside) {
         };
         // Every corner turns about the normal, which points outwards.
         for (int i = 0; i < face.nbSommets; ++i) {
-            const Vecteur virage = vectoriel(coin(i + 1) - coin(i), coin(i + 2) - coin(i + 1));
+            const Vecteur a = coin(i + 1) - coin(i), b = coin(i + 2) - coin(i + 1);
+            const Vecteur virage(a.Y * b.Z - a.Z * b.Y, a.Z * b.X - a.X * b.Z,
+                                 a.X * b.Y - a.Y * b.X);
             EXPECT_GT(scalaire(virage, normale), 0.0f) << "face " << f << ", corner " << i;
             EXPECT_GT(scalaire(coin(i), normale), 0.0f) << "face " << f << ", corner " << i;
         }
     }
 }
 
-TEST(Mouvement, ShotCapsuleAndDebrisStepEachFrameDebrisBounceAndExpireAfter100000Ms) {
+TEST(Temps, ShotsAndCapsulesStepEachFrameTimersHoldToTheirEdgeEvenAcrossTheClockWrap) {
     Joueur J(1);
-    Tir montant(&J, 3.0f, -35.0f, false), descendant(&J, -3.0f, 0.0f, true);
-    Bonus chute(4.0f, 10.0f, BONUS_ARME, -1), montee(4.0f, 10.0f, BONUS_LIFE, 0);
+    Tir montant(&J, 3.0f, -35.0f, false);
+    Bonus chute(4.0f, 10.0f, BONUS_ARME, -1);
     montant.deplacer();
-    descendant.deplacer();
     chute.deplacer();
-    montee.deplacer();
     EXPECT_TRUE(procheXY(*montant.getPosition(), 3.0f, -34.1f));
-    EXPECT_TRUE(procheXY(*descendant.getPosition(), -3.0f, -0.9f));
     EXPECT_TRUE(procheXY(*chute.getPosition(), 4.0f, 9.8f));
-    EXPECT_TRUE(procheXY(*montee.getPosition(), 4.0f, 10.2f));
-    // Start, speed, X and speed one frame later: debris fall, and bounce off a wall past
-    // it or on it (either side), not short of it nor when born past it but heading back in.
-    const std::tuple<float, float, float, float> murs[] = {{39.8f, 0.5f, 40.3f, -0.5f},
-                                                           {39.5f, 0.5f, 40.0f, -0.5f},
-                                                           {-39.5f, -0.5f, -40.0f, 0.5f},
-                                                           {39.0f, 0.5f, 39.5f, 0.5f},
-                                                           {41.0f, -0.5f, 40.5f, -0.5f}};
-    for (const auto& [depart, vitesse, x, vitesseApres] : murs) {
-        Debris eclat(Vecteur(depart, 0.0f, 0.0f), 255, 0, 0);
-        eclat.setVitesse(Vecteur(vitesse, 0.0f, 0.0f));
-        eclat.deplacer();
-        EXPECT_NEAR(eclat.getPosition()->X, x, 1e-5f) << "from " << depart;
-        EXPECT_TRUE(procheXY(eclat.getVitesse(), vitesseApres, -0.02f)) << "from " << depart;
-        EXPECT_NEAR(eclat.getPosition()->Y, -0.02f, 1e-6f) << "from " << depart;
-    }
-    const HorlogeDeTest horlogeDeTest;
-    for (const Uint32 naissance : {Uint32(5000), Uint32(0xFFFFFF00)}) {
-        HorlogeDeTest::instant = naissance;
+    HorlogeDeTest horloge;
+    for (const Uint32 debut : {10000u, 0xFFFFFF00u}) {
+        horloge.regler(debut);
         const Debris debris(Vecteur(0, 0, 0), 1, 1, 1);
-        HorlogeDeTest::instant = naissance + 100000;
-        EXPECT_FALSE(debris.isTooOld()) << "born at " << naissance;
-        HorlogeDeTest::instant = naissance + 100001;
-        EXPECT_TRUE(debris.isTooOld()) << "born at " << naissance;
-    }
-}
-
-TEST(Spin, AZeroAngleNeverTurnsOthersStayARotationAfter100000Frames) {
-    // Seeds rand() for an angle draw (capsule's 3rd, coloured debris' 8th) of 0, or not.
-    const auto semer = [](int rang, bool nul) {
-        for (unsigned g = 1; (tiragesApres(g, rang + 1)[rang] % 30 == 0) != nul; ++g) {
-        }
-    };
-    for (bool nul : {true, false}) {
-        semer(2, nul);
-        Bonus bonus(0.0f, 0.0f, BONUS_LIFE, -1);
-        semer(7, nul);
-        Debris debris(Vecteur(0, 0, 0), 0, 0, 1);
-        for (int frame = 0; frame < 100000; ++frame) {
-            bonus.deplacer();
-            debris.deplacer();
-        }
-        for (const Matrice* m : {&bonus.getOrientation(), &debris.getOrientation()}) {
-            const Vecteur x(m->m[0], m->m[1], m->m[2]), y(m->m[4], m->m[5], m->m[6]);
-            EXPECT_EQ(std::equal(m->m, m->m + 16, Matrice::identite().m), nul) << "unturned";
-            EXPECT_NEAR(scalaire(x, x), 1.0f, 1e-4f);
-            EXPECT_NEAR(scalaire(y, y), 1.0f, 1e-4f);
-            EXPECT_NEAR(scalaire(x, y), 0.0f, 1e-4f);
-            EXPECT_NEAR(scalaire(vectoriel(x, y), Vecteur(m->m[8], m->m[9], m->m[10])), 1.0f,
-                        1e-4f);
+        J.reload();
+        J.destroy();
+        // Time since, then reloading, recovered, debris gone.
+        const std::tuple<Uint32, bool, bool, bool> instants[] = {
+            {1, true, false, false},     {500, true, false, false},  {501, false, false, false},
+            {3000, false, false, false}, {3001, false, true, false}, {100000, false, true, false},
+            {100001, false, true, true}};
+        for (const auto& [ms, recharge, revenu, perime] : instants) {
+            horloge.regler(debut + ms);
+            EXPECT_EQ(std::tuple(J.isReloading(), J.hasRecovered(), debris.isTooOld()),
+                      std::tuple(recharge, revenu, perime))
+                << debut << " + " << ms;
         }
     }
 }

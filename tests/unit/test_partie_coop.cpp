@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 struct Coop : ::testing::Test {
     // Takes every ball of `J` away, then loses one below the field: its last.
     void perdreLaDerniereBalle(Joueur& J) {
@@ -38,12 +40,13 @@ TEST_F(Coop, TheMatchEndsOnlyWhenBothPlayersAreOut) {
     perdreLaDerniereBalle(j1);
     perdreLaDerniereBalle(j2);
     ASSERT_EQ(partie.debris().size(), 50u);
-    EXPECT_EQ(partie.debris().back().getCouleur().r, 255) << "player 2 bursts red";
-    EXPECT_EQ(partie.debris().back().getCouleur().v, 0);
+    const Couleur rouge = partie.debris().back().getCouleur();
+    EXPECT_EQ(std::tuple(rouge.r, rouge.v), std::tuple(255, 0)) << "player 2 bursts red";
     horloge.avancer(3001);
     partie.verifier();
-    EXPECT_FALSE(j1.isDestroyed() || j2.isDestroyed()) << "both come back";
-    EXPECT_EQ(j2.getNbVie(), 2);
+    EXPECT_EQ(std::tuple(j1.isDestroyed(), j2.isDestroyed(), j2.getNbVie()),
+              std::tuple(false, false, 2))
+        << "both come back";
     j1.perteVie();
     j1.perteVie();
     perdreLaDerniereBalle(j1);
@@ -52,8 +55,8 @@ TEST_F(Coop, TheMatchEndsOnlyWhenBothPlayersAreOut) {
     perdreLaDerniereBalle(j2);
     horloge.avancer(3001);
     partie.verifier();
-    EXPECT_FALSE(partie.perdu()) << "player 2 comes back with its last life";
-    EXPECT_TRUE(j1.isDestroyed()) << "player 1 stays out";
+    EXPECT_EQ(std::tuple(partie.perdu(), j1.isDestroyed()), std::tuple(false, true))
+        << "player 2 comes back with its last life, player 1 stays out";
     j2.perteVie();
     perdreLaDerniereBalle(j2);
     partie.verifier();
@@ -63,28 +66,35 @@ TEST_F(Coop, TheMatchEndsOnlyWhenBothPlayersAreOut) {
 TEST_F(Coop, CapsulesGoToPlayerOneFirstAndWaitWhileItIsAway) {
     partie.bonus().emplace_back(0.0f, -34.0f, BONUS_LIFE, -1); // touches both paddles
     partie.verifier();
-    EXPECT_EQ(j1.getNbVie(), 4);
-    EXPECT_EQ(j1.getScore(), 5);
-    EXPECT_EQ(j2.getScore(), 0);
+    EXPECT_EQ(std::tuple(j1.getNbVie(), j1.getScore(), j2.getScore()), std::tuple(4, 5, 0));
     partie.bonus().emplace_back(0.0f, -32.0f, BONUS_MULTIBALL, -1); // player 2's paddle only
     partie.verifier();
     ASSERT_EQ(partie.balles().size(), 1u);
-    EXPECT_EQ(partie.balles().front().getProp(), &j2);
-    EXPECT_EQ(j2.getScore(), 5);
-    j1.destroy();
+    EXPECT_EQ(std::tuple(partie.balles().front().getProp(), j2.getScore()), std::tuple(&j2, 5));
+    j2.destroy();
     partie.bonus().emplace_back(0.0f, -32.0f, BONUS_LIFE, -1);
+    partie.verifier();
+    EXPECT_EQ(j2.getNbVie(), 3) << "a destroyed paddle catches nothing";
+    j1.destroy();
     partie.bonus().emplace_back(0.0f, -45.0f, BONUS_LIFE, -1);
     partie.verifier();
     EXPECT_EQ(partie.bonus().size(), 2u) << "nothing caught or dropped while player 1 is away";
 }
 
-TEST_F(Coop, ALostBallOfAnUnknownPlayerIsReported) {
-    Joueur inconnu(3);
-    partie.poserBalle(inconnu, 0.0f, -41.0f, 3.0f);
-    ::testing::internal::CaptureStderr();
+TEST_F(Coop, ADestroyedPlayerLaunchesNothingAndGetsItsBallWhenItComesBackNotAtALevelChange) {
+    perdreLaDerniereBalle(j2);
+    partie.gerer(); // the first level
+    ASSERT_EQ(partie.balles().size(), 1u);
+    EXPECT_EQ(partie.balles().front().getProp(), &j1);
+    partie.newBall(&j2, true);
+    presser(SDLK_w);
+    partie.jouerSansDessiner();
+    EXPECT_TRUE(partie.balles().back().isHooked());
+    partie.balles().pop_back();
+    j2.setnBalles(0);
+    horloge.avancer(3001);
     partie.verifier();
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-              "tentative de suppression de balle au joueur 3 (Coop2j)\n");
-    EXPECT_TRUE(partie.balles().empty());
-    EXPECT_FALSE(j1.isDestroyed() || j2.isDestroyed());
+    const Balle& rendue = partie.balles().back();
+    EXPECT_EQ(std::tuple(j2.getnBalles(), rendue.isHooked(), rendue.getProp()),
+              std::tuple(1, true, &j2));
 }
