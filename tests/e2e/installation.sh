@@ -11,6 +11,8 @@ echecs=0
 pid=
 trap '[ -n "$pid" ] && { kill -9 "$pid"; wait "$pid"; } 2>/dev/null; rm -rf "$t"' EXIT
 echouer() { echo "ECHEC: $*"; echecs=$((echecs + 1)); }
+# The player's own files stay out of the real home.
+export XDG_CONFIG_HOME="$t/reglages" XDG_DATA_HOME="$t/donnees"
 
 cmake --install "$construction" --prefix "$t/avant" >/dev/null || echouer "cmake --install failed"
 mv "$t/avant" "$t/prefixe" && p=$t/prefixe && cd "$t/partout"
@@ -30,8 +32,9 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/man6/vorlen.6" 2>&1 >
 pid=$!
 fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
 [ -n "$fenetre" ] || { echouer "no window: $(cat "$t/sortie.txt")"; exit 1; }
-sleep 1 && xdotool windowfocus --sync "$fenetre" key Return && sleep 0.3
-xdotool key Return && sleep 1.5
+sleep 1 && xdotool windowfocus --sync "$fenetre"
+xdotool key --window "$fenetre" Return && sleep 0.3
+xdotool key --window "$fenetre" Return && sleep 1.5
 import -window root "$artefacts/installe.png"
 # The cell of column 8, row 5: a neutral grey brick, lit.
 gris=$(convert "$artefacts/installe.png" -format '%[fx:abs(p{363,196}.r-p{363,196}.b)<0.03 &&

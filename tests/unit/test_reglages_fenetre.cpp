@@ -37,7 +37,6 @@ TEST(Reglages, ThePauseKeyOrALostFocusFreezesTheMatchAndItsTimersEscapeStillLeav
         EXPECT_EQ(horloge::maintenant(), temps) << "play time stands still";
         const Capture pause;
         EXPECT_TRUE(pause.unPixelDans(230, 420, 240, 290, blanc)) << "\"Pause\" over the field";
-        pause.garderSiEchec();
         pousser(SDL_KEYDOWN, SDLK_p);
         partie.frame();
         EXPECT_NE(balle.getPosition()->Y, y) << "the same key resumes";
@@ -69,7 +68,6 @@ TEST(Reglages, FullScreenKeepsTheContextAndIsSavedTheLongestMenuFitsTheWindow) {
         const Cadre retour = controles.cadreDans(310, 600, 300, 599, blanc);
         EXPECT_TRUE(retour.lig0 > 560 && retour.lig1 - retour.lig0 > 20 && retour.lig1 < 596)
             << retour.lig0 << " to " << retour.lig1;
-        controles.garderSiEchec();
     }
 }
 
