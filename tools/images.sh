@@ -254,6 +254,7 @@ image_titre() {
         -compose Over -composite \
         "$tmp/balle_violette.png" -geometry "+$((BALLE_VIOLETTE_X - r))+$((BALLE_VIOLETTE_Y - r))" \
         -compose Over -composite \
+        -write "$tmp/titre_entier.png" \
         -filter Lanczos -resize "${LARGEUR}x${HAUTEUR_TEXTURE}!" "$tmp/vorlen.png"
     ecrire_jpeg "$tmp/vorlen.png" vorlen.jpg
 }
@@ -324,11 +325,11 @@ readonly ICONE_BALLE_TAILLE="48x48+150+166"
 readonly ICONE_BATTE="236x44+450+449"
 readonly ICONE_BATTE_TAILLE="150x28+53+214"
 
-# Cuts the piece GEOMETRY of the title art, scales it to SIZE (WxH) and fades its edges over
+# Cuts the piece GEOMETRY of the title art as drawn, before its squeeze to a power of two, scales it to SIZE (WxH) and fades its edges over
 # RADIUS pixels, into OUTPUT.
 piece_titre() {
     local geometrie=$1 taille=$2 rayon=$3 sortie=$4
-    convert "$SORTIE/vorlen.jpg" -crop "$geometrie" +repage -filter Lanczos -resize "$taille!" \
+    convert "$tmp/titre_entier.png" -crop "$geometrie" +repage -filter Lanczos -resize "$taille!" \
         -alpha set -virtual-pixel transparent -channel A -blur "0x$rayon" -level 50%,100% \
         +channel "$sortie"
 }
