@@ -36,6 +36,15 @@ mesurer() {
         'BEGIN { printf "%5.2f CPU-s  %5.1f %% of a core", t / hz, 100 * t / hz / d }'
 }
 
+# The window of class or name "$2" ($1 is --class or --name), waited for at
+# most 20 s; the game's log $3 is shown when it never comes.
+fenetre() {
+    timeout 20 xdotool search --sync "$1" "$2" | head -1 && return
+    echo "processus.sh: no $2 window; its output:" >&2
+    tail -5 "$3" >&2
+    return 1
+}
+
 # The process that /usr/bin/time runs, once it has started.
 enfant() {
     local p
@@ -67,10 +76,10 @@ mesurerVorlen() {
     temps=$(mktemp)
     (cd "$racine/build/data" &&
         exec env HOME="$maison" XDG_CONFIG_HOME="$maison/config" XDG_DATA_HOME="$maison/data" \
-            /usr/bin/time -v -o "$temps" ../vorlen >/dev/null 2>&1) &
+            /usr/bin/time -v -o "$temps" ../vorlen >"$maison/log" 2>&1) &
     pt=$!
     pid=$(enfant "$pt")
-    fen=$(xdotool search --sync --name Vorlen | head -1)
+    fen=$(fenetre --name Vorlen "$maison/log")
     xdotool windowfocus "$fen"
     sleep 3
     echo "vorlen     menu idle:    $(mesurer "$pid" "true")"
@@ -91,10 +100,10 @@ mesurerLbreakout2() {
     local maison temps pt pid fen
     maison=$(mktemp -d)
     temps=$(mktemp)
-    HOME=$maison /usr/bin/time -v -o "$temps" /usr/games/lbreakout2 >/dev/null 2>&1 &
+    HOME=$maison /usr/bin/time -v -o "$temps" /usr/games/lbreakout2 >"$maison/log" 2>&1 &
     pt=$!
     pid=$(enfant "$pt")
-    fen=$(xdotool search --sync --class lbreakout2 | head -1)
+    fen=$(fenetre --class lbreakout2 "$maison/log")
     xdotool windowfocus "$fen"
     sleep 3
     echo "lbreakout2 menu idle:    $(mesurer "$pid" "true")"

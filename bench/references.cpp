@@ -28,19 +28,25 @@ const int ecartTolere = 2;
 // Frames played before the moving scenes are captured.
 const int framesAvantCapture = 40;
 
-const char* const nomsFrames[] = {"menu",  "controles", "credits", "niveau1",
+const char* const nomsFrames[] = {"menu",   "controles", "credits", "niveau1",
                                   "lourde", "coop",      "gameover"};
 
 // A match whose drawing and end the tool drives directly.
 template <typename Mode> class Scene : public Banc<Mode> {
 public:
-    void dessiner() { this->redessiner(); }
+    // Draws the frame twice: what is kept from one frame to the next must
+    // show the same as what is drawn anew.
+    void dessiner() {
+        this->redessiner();
+        this->redessiner();
+    }
     void perdre() { this->gameover = true; }
-    // Plays `n` frames of rules on the test clock, without drawing.
+    // Plays and draws `n` frames on the test clock, as the match loop does.
     void jouer(HorlogeDeTest& horloge, int n) {
         for (int k = 0; k < n; ++k) {
             horloge.avancer(Partie::dureeFrame);
             this->gerer();
+            this->redessiner();
         }
     }
 };

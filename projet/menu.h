@@ -59,7 +59,8 @@ public:
 
 private:
     void boucle();
-    void traiterEvenements();
+    // Handles every pending event; true when there was one.
+    bool traiterEvenements();
     // Runs one match of the mode, then puts the menu back on screen.
     void jouerPartie(Partie* partie, int intervalleRepetition);
     void activerMenuPrincipal();

@@ -185,8 +185,9 @@ void Partie::deplacements() {
             }
         }
     }
-    effacerSi(listeDebris, [](Debris& debris) {
-        if (debris.isTooOld()) {
+    const Uint32 maintenant = horloge::maintenant();
+    effacerSi(listeDebris, [maintenant](Debris& debris) {
+        if (debris.isTooOld(maintenant)) {
             return true;
         }
         debris.deplacer();
@@ -210,18 +211,10 @@ void Partie::redessiner() {
     for (Balle& balle : listeBalles) {
         balle.afficher();
     }
-    for (int i = 0; i < Niveau::nbBriquesX; ++i) {
-        for (int j = 0; j < Niveau::nbBriquesY; ++j) {
-            if (niveauCourant.tabBriques[i][j]) {
-                niveauCourant.tabBriques[i][j]->afficher();
-            }
-        }
-    }
+    lotBriques.afficher(niveauCourant);
     // Fragments show both faces as they tumble.
     glDisable(GL_CULL_FACE);
-    for (Debris& debris : listeDebris) {
-        debris.afficher();
-    }
+    lotDebris.afficher(listeDebris);
     glEnable(GL_CULL_FACE);
     joueur1.afficher();
     if (nbJoueur == 2) {

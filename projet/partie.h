@@ -8,6 +8,7 @@
 #include "debris.h"
 #include "display.h"
 #include "joueur.h"
+#include "lots.h"
 #include "mixer.h"
 #include "niveau.h"
 #include "tir.h"
@@ -100,6 +101,9 @@ protected:
     std::list<Debris> listeDebris;
     std::list<Tir> listeTirs;
     int nbJoueur;
+    // The grid and the fragments, each drawn in one batch.
+    LotBriques lotBriques;
+    LotDebris lotDebris;
 
 private:
     bool toucheEnfoncee(int touche);
