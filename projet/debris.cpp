@@ -52,6 +52,7 @@ Debris::Debris(Vecteur pos, unsigned char R, unsigned char V, unsigned char B)
     dateCreation = horloge::maintenant();
     spin = Spin::aleatoire();
     angleParcouru = 0.0f;
+    mOrientation = Matrice::identite();
 }
 
 bool Debris::isTooOld() const {
