@@ -45,6 +45,16 @@ fenetre() {
     return 1
 }
 
+# Gives window $1 the keyboard once it is mapped (refused until then).
+focaliser() {
+    for _ in $(seq 20); do
+        xdotool windowfocus "$1" 2>/dev/null && return
+        sleep 0.5
+    done
+    echo "processus.sh: window $1 never took the focus" >&2
+    return 1
+}
+
 # The process that /usr/bin/time runs, once it has started.
 enfant() {
     local p
@@ -80,7 +90,7 @@ mesurerVorlen() {
     pt=$!
     pid=$(enfant "$pt")
     fen=$(fenetre --name Vorlen "$maison/log")
-    xdotool windowfocus "$fen"
+    focaliser "$fen"
     sleep 3
     echo "vorlen     menu idle:    $(mesurer "$pid" "true")"
     xdotool key --window "$fen" Return
@@ -104,7 +114,7 @@ mesurerLbreakout2() {
     pt=$!
     pid=$(enfant "$pt")
     fen=$(fenetre --class lbreakout2 "$maison/log")
-    xdotool windowfocus "$fen"
+    focaliser "$fen"
     sleep 3
     echo "lbreakout2 menu idle:    $(mesurer "$pid" "true")"
     # "Local Game", then "Start Original Set"; the fire key launches the ball.
