@@ -11,7 +11,8 @@ racine="$(cd "$(dirname "$0")/.." && pwd)"
 duree=20
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    # A server number of its own: other sessions start and stop theirs meanwhile.
+    exec xvfb-run -a -n $((400 + RANDOM % 500)) -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 export SDL_AUDIODRIVER=dummy
 tic=$(getconf CLK_TCK)
