@@ -6,6 +6,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -234,11 +235,12 @@ void Partie::redessiner() {
 }
 
 // Sleeps out the frame in halves, so the loop wakes close to its 16 ms mark;
-// a late frame is not made up for.
+// a late frame is not made up for. The last millisecond is slept too, not
+// spun through: half of it would be a delay of 0.
 void Partie::attendreFinDeFrame(Uint32 start_time) const {
     int wait = static_cast<int>(dureeFrame - (horloge::maintenant() - start_time));
     while (wait > 0) {
-        SDL_Delay(wait / 2);
+        SDL_Delay(std::max(1, wait / 2));
         wait = static_cast<int>(dureeFrame - (horloge::maintenant() - start_time));
     }
 }
