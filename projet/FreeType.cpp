@@ -30,7 +30,7 @@ using Bibliotheque = std::unique_ptr<FT_LibraryRec_, FinBibliotheque>;
 using Face = std::unique_ptr<FT_FaceRec_, FinFace>;
 using Glyphe = std::unique_ptr<FT_GlyphRec_, FinGlyphe>;
 
-// The glyph of `ch` as an 8-bit grey bitmap; throws when FreeType cannot.
+// The glyph of `ch` as a bitmap; throws when FreeType cannot make one.
 Glyphe rendreGlyphe(FT_Face face, char ch) {
     if (FT_Load_Glyph(face, FT_Get_Char_Index(face, ch), FT_LOAD_DEFAULT)) {
         throw std::runtime_error("FT_Load_Glyph failed");
@@ -39,18 +39,43 @@ Glyphe rendreGlyphe(FT_Face face, char ch) {
     if (FT_Get_Glyph(face->glyph, &brut)) {
         throw std::runtime_error("FT_Get_Glyph failed");
     }
-    FT_Glyph_To_Bitmap(&brut, FT_RENDER_MODE_NORMAL, nullptr, 1);
+    Glyphe glyphe(brut);
+    // On success the outline glyph is destroyed and replaced by the bitmap;
+    // a glyph that already is a bitmap comes back as it was.
+    if (FT_Glyph_To_Bitmap(&brut, FT_RENDER_MODE_NORMAL, nullptr, 1)) {
+        throw std::runtime_error("FT_Glyph_To_Bitmap failed");
+    }
+    glyphe.release();
     return Glyphe(brut);
 }
 
+// The coverage (0 to 255) of pixel `i` of a bitmap row, in the modes a font
+// can give: 8-bit grey, or 1 bit per pixel from bitmap strikes.
+GLubyte couverture(const unsigned char* ligne, unsigned char mode, int i) {
+    if (mode == FT_PIXEL_MODE_MONO) {
+        return (ligne[i / 8] & (0x80 >> (i % 8))) ? 255 : 0;
+    }
+    return ligne[i];
+}
+
 // Copies the bitmap into a W x H luminance-alpha texture, padding with 0.
+// Rows are `pitch` bytes apart, up or down the buffer as its sign says.
 std::vector<GLubyte> texelsDuGlyphe(const FT_Bitmap& bitmap, int W, int H) {
-    std::vector<GLubyte> texels(2 * W * H);
     const int largeur = bitmap.width;
     const int lignes = bitmap.rows;
-    for (int j = 0; j < H; ++j) {
-        for (int i = 0; i < W; ++i) {
-            const GLubyte valeur = (i < largeur && j < lignes) ? bitmap.buffer[i + largeur * j] : 0;
+    const bool vide = largeur == 0 || lignes == 0;
+    if (!vide && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY &&
+        bitmap.pixel_mode != FT_PIXEL_MODE_MONO) {
+        throw std::runtime_error("unsupported glyph pixel mode " +
+                                 std::to_string(bitmap.pixel_mode));
+    }
+    std::vector<GLubyte> texels(2 * W * H, 0);
+    const unsigned char* haut =
+        bitmap.pitch >= 0 ? bitmap.buffer : bitmap.buffer - bitmap.pitch * (lignes - 1);
+    for (int j = 0; j < lignes; ++j) {
+        const unsigned char* ligne = haut + j * bitmap.pitch;
+        for (int i = 0; i < largeur; ++i) {
+            const GLubyte valeur = couverture(ligne, bitmap.pixel_mode, i);
             texels[2 * (i + j * W)] = valeur;
             texels[2 * (i + j * W) + 1] = valeur;
         }
@@ -93,8 +118,12 @@ void make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
     glBindTexture(GL_TEXTURE_2D, tex_base[code]);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    // Texel rows are packed: a row of one texel is 2 bytes, not 4.
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, W, H, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
                  texels.data());
+    glPopClientAttrib();
 
     glNewList(list_base + code, GL_COMPILE);
     glBindTexture(GL_TEXTURE_2D, tex_base[code]);

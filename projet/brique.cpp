@@ -97,3 +97,17 @@ void Brique::afficher() {
     glEnd();
     glPopMatrix();
 }
+
+void Brique::emettreEnPlace(bool triangles) const {
+    const Couleur c = couleurPourPoints(ptsVie);
+    glColor3ub(c.r, c.v, c.b);
+    const int premiere = triangles ? nbQuadrilateres : 0;
+    const int fin = triangles ? nbFaces : nbQuadrilateres;
+    for (int i = premiere; i < fin; ++i) {
+        // The camera faces the field from far in front: faces turned to the
+        // back are always culled, yet their corners would still be lit.
+        if (facesBrique[i].normale[2] >= 0) {
+            facesBrique[i].emettre(position.X, position.Y, position.Z);
+        }
+    }
+}

@@ -32,6 +32,9 @@ public:
     static const std::array<Face, nbFaces>& faces();
 
     void afficher() override;
+    // Its colour, then its quadrilaterals (or its corner triangles) moved to
+    // its place, inside the caller's glBegin/glEnd: many bricks, one batch.
+    void emettreEnPlace(bool triangles) const;
 
 private:
     int ptsVie;

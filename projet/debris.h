@@ -17,20 +17,28 @@ public:
     ~Debris() override {}
 
     bool isTooOld() const;
+    // The same against the frame's clock reading `maintenant`, read once for
+    // the thousands of fragments of a frame.
+    bool isTooOld(Uint32 maintenant) const;
     void deplacer();
 
     const Vecteur& getVitesse() const { return vitesse; }
     void setVitesse(const Vecteur& v) { vitesse = v; }
     Couleur getCouleur() const { return {cR, cV, cB}; }
     const BoiteCollision* getBoiteCol() const { return &bc; }
-    const Matrice& getOrientation() const { return mOrientation; }
+    // The orientation reached so far, worked out when asked for.
+    const Matrice& getOrientation() const;
+    // Its four corners in place, as drawn, and the normal of its face.
+    void coins(float sommets[4][3], float normale[3]) const;
 
     void afficher() override;
 
 private:
     Uint32 dateCreation;
-    Matrice mRotation;
-    Matrice mOrientation;
+    Spin spin;
+    // Degrees turned so far about the spin's axis, kept below 360.
+    float angleParcouru;
+    mutable Matrice mOrientation;
     BoiteCollision bc;
     Vecteur vitesse;
     unsigned char cR;

@@ -59,6 +59,25 @@ void HUD::affichage() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
+    // The boxes' left edges, at the panel's x = 0, fall in the column just
+    // left of it: the copy takes that column too.
+    const CopiePanneau::Chiffres chiffres = chiffresAffiches();
+    if (copie.montre(chiffres)) {
+        copie.dessiner();
+    } else {
+        dessinerPanneau();
+        copie.prendre(posXHUD - 1, posYHUD, lX + 1, lY, chiffres);
+    }
+
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+}
+
+CopiePanneau::Chiffres HUD::chiffresAffiches() const {
+    return {J1->getNbVie(), J2->getNbVie(), J1->getScore(), J2->getScore(), Niv->getNumNiveau()};
+}
+
+void HUD::dessinerPanneau() {
     glColor3f(0.8f, 0.8f, 0.0f);
     int cadreJ1[4] = {posJ1[0], posJ1[0] + longCadre, posJ1[1], posJ1[1] + largCadre};
     int cadreJ2[4] = {posJ2[0], posJ2[0] + longCadre, posJ2[1], posJ2[1] + largCadre};
@@ -79,9 +98,6 @@ void HUD::affichage() {
     afficherScore(*J1, cadreJ1);
     afficherScore(*J2, cadreJ2);
     freetype::print(font, posNumNiveau[0], posNumNiveau[1], "Niveau %2d", Niv->getNumNiveau());
-
-    glEnable(GL_LIGHTING);
-    glEnable(GL_DEPTH_TEST);
 }
 
 void HUD::afficherNom(const char* nom, const int* cadre) {
@@ -121,6 +137,55 @@ void HUD::traceCadres(int* cadre) {
 void HUD::printGameOver() {
     glColor3ub(255, 0, 0);
     freetype::print(font, 250, 100, "Game Over");
+}
+
+void CopiePanneau::prendre(int x, int y, int largeur, int hauteur, const Chiffres& chiffres) {
+    if (texture.nom() == 0) {
+        GLuint nom;
+        glGenTextures(1, &nom);
+        texture.reset(nom);
+        glBindTexture(GL_TEXTURE_2D, nom);
+        // Drawn back one texel per pixel: nearest texels copy it exactly.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        const int W = freetype::next_p2(largeur);
+        const int H = freetype::next_p2(hauteur);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, W, H, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+        finS = static_cast<float>(largeur) / W;
+        finT = static_cast<float>(hauteur) / H;
+    }
+    glBindTexture(GL_TEXTURE_2D, texture.nom());
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, y, largeur, hauteur);
+    xCopie = x;
+    yCopie = y;
+    largeurCopie = largeur;
+    hauteurCopie = hauteur;
+    chiffresCopies = chiffres;
+    valide = true;
+}
+
+void CopiePanneau::dessiner() const {
+    glViewport(xCopie, yCopie, largeurCopie, hauteurCopie);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, largeurCopie, 0, hauteurCopie, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture.nom());
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2i(0, 0);
+    glTexCoord2f(finS, 0.0f);
+    glVertex2i(largeurCopie, 0);
+    glTexCoord2f(finS, finT);
+    glVertex2i(largeurCopie, hauteurCopie);
+    glTexCoord2f(0.0f, finT);
+    glVertex2i(0, hauteurCopie);
+    glEnd();
+    glPopAttrib();
 }
 
 Disposition::Disposition(Partie* partie, int fX, int fY, int tfX, int tfY)

@@ -4,10 +4,41 @@
 #define VORLEN_DISPLAY_H
 
 #include "FreeType.h"
+#include "ressourcesgl.h"
+
+#include <array>
 
 class Joueur;
 class Niveau;
 class Partie;
+
+// The panel as last drawn, kept in a texture: its texts cost a draw per
+// character, yet they change only when one of its numbers does.
+class CopiePanneau {
+public:
+    // Lives of both players, scores of both players, level number.
+    using Chiffres = std::array<int, 5>;
+
+    // Whether the copy holds a panel that showed these numbers.
+    bool montre(const Chiffres& chiffres) const { return valide && chiffres == chiffresCopies; }
+    // Copies the window's rectangle (x, y, largeur, hauteur) of the frame
+    // being drawn, as the panel for these numbers.
+    void prendre(int x, int y, int largeur, int hauteur, const Chiffres& chiffres);
+    // Draws the copy back where it was taken, leaving that rectangle as the
+    // viewport with one unit per pixel.
+    void dessiner() const;
+
+private:
+    Texture texture;
+    int xCopie = 0;
+    int yCopie = 0;
+    int largeurCopie = 0;
+    int hauteurCopie = 0;
+    float finS = 0.0f;
+    float finT = 0.0f;
+    Chiffres chiffresCopies = {};
+    bool valide = false;
+};
 
 // The heads-up panel, 150 pixels wide at the window's right edge.
 class HUD {
@@ -26,6 +57,9 @@ public:
     void printGameOver();
 
 private:
+    // Frames and texts, drawn anew.
+    void dessinerPanneau();
+    CopiePanneau::Chiffres chiffresAffiches() const;
     void afficherNom(const char* nom, const int* cadre);
     void afficherVies(const Joueur& J, const int* cadre);
     void afficherScore(const Joueur& J, const int* cadre);
@@ -42,6 +76,7 @@ private:
     Joueur* J1;
     Joueur* J2;
     Niveau* Niv;
+    CopiePanneau copie;
 };
 
 class Disposition {

@@ -94,6 +94,13 @@ void Face::emettre() const {
     }
 }
 
+void Face::emettre(float dx, float dy, float dz) const {
+    glNormal3i(normale[0], normale[1], normale[2]);
+    for (int i = 0; i < nbSommets; ++i) {
+        glVertex3f(sommets[i][0] + dx, sommets[i][1] + dy, sommets[i][2] + dz);
+    }
+}
+
 Matrice Matrice::identite() {
     Matrice r = {};
     r.m[0] = r.m[5] = r.m[10] = r.m[15] = 1.0f;
@@ -124,11 +131,20 @@ Matrice Matrice::rotation(float degres, float x, float y, float z) {
 }
 
 Matrice Matrice::rotationAleatoire() {
+    const Spin spin = Spin::aleatoire();
+    return spin.orientation(spin.degres);
+}
+
+Spin Spin::aleatoire() {
     // Separate statements: the draws must come in this order.
     const float u = tirageSpin();
     const float v = tirageSpin();
     const float w = tirageSpin();
-    return rotation(w, v, u, 1.0f);
+    return {w, {v, u, 1.0f}};
+}
+
+Matrice Spin::orientation(float angle) const {
+    return Matrice::rotation(angle, axe[0], axe[1], axe[2]);
 }
 
 Matrice Matrice::operator*(const Matrice& droite) const {

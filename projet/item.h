@@ -46,6 +46,8 @@ struct Face {
 
     // Sends the normal and the corners, inside the caller's glBegin/glEnd.
     void emettre() const;
+    // The same, every corner moved by (dx, dy, dz).
+    void emettre(float dx, float dy, float dz) const;
 };
 
 // A 4x4 matrix in OpenGL's column-major order, for the spin of capsules
@@ -64,6 +66,20 @@ struct Matrice {
     // Applies `spin` in this orientation's own frame and removes the
     // rounding drift, so that the result stays a rotation for ever.
     void tourner(const Matrice& spin);
+};
+
+// A spin about a fixed axis, `degres` per frame: after n frames the object
+// has turned n times that angle about the same axis, so its orientation needs
+// no product of matrices frame after frame.
+struct Spin {
+    float degres;
+    float axe[3];
+
+    // 0 to 29/3 degrees per frame about (v, u, 1), drawing u, v and the
+    // angle from rand() in that order.
+    static Spin aleatoire();
+    // The matrix of a turn by `angle` degrees about the axis.
+    Matrice orientation(float angle) const;
 };
 
 // Base of every object drawn on the field.

@@ -208,19 +208,24 @@ Menu::Menu(float XHG, float YHG, float XBD, float YBD)
     boucle();
 }
 
-// The application's main loop: at most one pass every 50 ms.
+// The application's main loop: at most one pass every 50 ms. The screen only
+// changes after an event (a window uncovered sends one too), so a menu left
+// idle is not drawn again.
 void Menu::boucle() {
     while (continuer && !signaux::finDemandee()) {
         const Uint32 start_time = SDL_GetTicks();
-        traiterEvenements();
-        display();
+        if (traiterEvenements()) {
+            display();
+        }
         finirPassage(start_time, 10);
     }
 }
 
-void Menu::traiterEvenements() {
+bool Menu::traiterEvenements() {
+    bool evenement = false;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        evenement = true;
         if (event.type == SDL_QUIT) {
             continuer = false;
         } else if (event.type == SDL_KEYDOWN) {
@@ -246,6 +251,7 @@ void Menu::traiterEvenements() {
             }
         }
     }
+    return evenement;
 }
 
 void Menu::initMenu(std::string ititle, std::vector<std::string> listChoices, int id) {
@@ -560,12 +566,15 @@ void Menu::display() {
     SDL_GL_SwapBuffers();
 }
 
+// Drawn once, then again only after an event, as the menus are.
 void Menu::showcredits() {
     bool afficher = true;
+    bool aDessiner = true;
     while (afficher && !signaux::finDemandee()) {
         const Uint32 start_time = SDL_GetTicks();
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
+            aDessiner = true;
             if (event.type == SDL_KEYDOWN) {
                 afficher = false;
             } else if (event.type == SDL_QUIT) {
@@ -573,7 +582,10 @@ void Menu::showcredits() {
                 afficher = false;
             }
         }
-        displayCredits();
+        if (aDessiner) {
+            displayCredits();
+            aDessiner = false;
+        }
         finirPassage(start_time, 5);
     }
 }

@@ -73,7 +73,8 @@ public:
 
 private:
     void boucle();
-    void traiterEvenements();
+    // Handles every pending event; true when there was one.
+    bool traiterEvenements();
     // Runs one match of the mode, then puts the menu back on screen.
     void jouerPartie(Partie* partie, int intervalleRepetition);
     // After a lost match, the players enter its score if it is among the best.

@@ -8,6 +8,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
@@ -211,8 +212,9 @@ void Partie::deplacements() {
             }
         }
     }
-    effacerSi(listeDebris, [](Debris& debris) {
-        if (debris.isTooOld()) {
+    const Uint32 maintenant = horloge::maintenant();
+    effacerSi(listeDebris, [maintenant](Debris& debris) {
+        if (debris.isTooOld(maintenant)) {
             return true;
         }
         debris.deplacer();
@@ -236,18 +238,10 @@ void Partie::redessiner() {
     for (Balle& balle : listeBalles) {
         balle.afficher();
     }
-    for (int i = 0; i < Niveau::nbBriquesX; ++i) {
-        for (int j = 0; j < Niveau::nbBriquesY; ++j) {
-            if (niveauCourant.tabBriques[i][j]) {
-                niveauCourant.tabBriques[i][j]->afficher();
-            }
-        }
-    }
+    lotBriques.afficher(niveauCourant);
     // Fragments show both faces as they tumble.
     glDisable(GL_CULL_FACE);
-    for (Debris& debris : listeDebris) {
-        debris.afficher();
-    }
+    lotDebris.afficher(listeDebris);
     glEnable(GL_CULL_FACE);
     joueur1.afficher();
     if (nbJoueur == 2) {
@@ -270,11 +264,12 @@ void Partie::redessiner() {
 }
 
 // Sleeps out the frame in halves, so the loop wakes close to its 16 ms mark;
-// a late frame is not made up for.
+// a late frame is not made up for. The last millisecond is slept too, not
+// spun through: half of it would be a delay of 0.
 void Partie::attendreFinDeFrame(Uint32 start_time) const {
     int wait = static_cast<int>(dureeFrame - (horloge::tempsReel() - start_time));
     while (wait > 0) {
-        SDL_Delay(wait / 2);
+        SDL_Delay(std::max(1, wait / 2));
         wait = static_cast<int>(dureeFrame - (horloge::tempsReel() - start_time));
     }
 }

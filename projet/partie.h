@@ -8,6 +8,7 @@
 #include "debris.h"
 #include "display.h"
 #include "joueur.h"
+#include "lots.h"
 #include "mixer.h"
 #include "niveau.h"
 #include "pause.h"
@@ -115,6 +116,9 @@ protected:
     int nbJoueur;
     // Held still by the pause key or when the window loses the keyboard.
     Pause pause;
+    // The grid and the fragments, each drawn in one batch.
+    LotBriques lotBriques;
+    LotDebris lotDebris;
 
 private:
     // Returns false when the key asks to leave the match.

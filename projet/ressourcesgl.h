@@ -40,4 +40,32 @@ private:
     GLuint nomTexture;
 };
 
+// A GL display list, deleted with its owner; 0 holds nothing.
+class ListeAffichage {
+public:
+    ListeAffichage() : nomListe(0) {}
+    ~ListeAffichage() { liberer(); }
+    ListeAffichage(const ListeAffichage&) = delete;
+    ListeAffichage& operator=(const ListeAffichage&) = delete;
+
+    GLuint nom() const { return nomListe; }
+    // Starts compiling the list (made on first use) in place of what it held.
+    void compiler() {
+        if (nomListe == 0) {
+            nomListe = glGenLists(1);
+        }
+        glNewList(nomListe, GL_COMPILE);
+    }
+    void appeler() const { glCallList(nomListe); }
+
+private:
+    void liberer() {
+        if (nomListe != 0) {
+            glDeleteLists(nomListe, 1);
+        }
+    }
+
+    GLuint nomListe;
+};
+
 #endif

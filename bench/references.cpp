@@ -1,0 +1,210 @@
+// Reference frames: the screens a player sees, rendered from fixed states, so
+// that a change to the drawing can prove it keeps the pictures.
+//   vorlen_references rendre DOSSIER        writes DOSSIER/<frame>.ppm
+//   vorlen_references comparer AVANT APRES  compares <frame>.png of both sets
+// Rendering runs from the run-time directory under a display; bench/references.sh
+// wraps both steps.
+#include "menu.h"
+#include "scene.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int largeur = 800;
+const int hauteur = 600;
+// Two pictures match when this share of pixels is within `ecartTolere` on each channel.
+const double partMinimale = 0.995;
+const int ecartTolere = 2;
+// Frames played before the moving scenes are captured.
+const int framesAvantCapture = 40;
+
+const char* const nomsFrames[] = {"menu",   "controles", "credits", "niveau1",
+                                  "lourde", "coop",      "gameover"};
+
+// A match whose drawing and end the tool drives directly.
+template <typename Mode> class Scene : public Banc<Mode> {
+public:
+    // Draws the frame twice: what is kept from one frame to the next must
+    // show the same as what is drawn anew.
+    void dessiner() {
+        this->redessiner();
+        this->redessiner();
+    }
+    void perdre() { this->gameover = true; }
+    // Plays and draws `n` frames on the test clock, as the match loop does.
+    void jouer(HorlogeDeTest& horloge, int n) {
+        for (int k = 0; k < n; ++k) {
+            horloge.avancer(Partie::dureeFrame);
+            this->gerer();
+            this->redessiner();
+        }
+    }
+};
+
+// What the last swap showed, bottom row first, as Capture in the tests reads it.
+void enregistrer(const std::string& dossier, const char* nom) {
+    std::vector<unsigned char> rgb(largeur * hauteur * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, largeur, hauteur, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    std::ofstream f(dossier + "/" + nom + ".ppm", std::ios::binary);
+    f << "P6\n" << largeur << ' ' << hauteur << "\n255\n";
+    for (int l = hauteur - 1; l >= 0; --l) {
+        f.write(reinterpret_cast<const char*>(&rgb[l * largeur * 3]), largeur * 3);
+    }
+}
+
+void rendreMenus(const std::string& dossier) {
+    // The menu's constructor is the main loop: a quit already queued makes it
+    // draw its first screen and return.
+    SDL_Event quitter = {};
+    quitter.type = SDL_QUIT;
+    SDL_PushEvent(&quitter);
+    Menu menu(0.0f, 0.0f, 20.0f, -20.0f);
+    menu.display();
+    enregistrer(dossier, "menu");
+    menu.reinitControlesMenu();
+    menu.display();
+    enregistrer(dossier, "controles");
+    menu.displayCredits();
+    enregistrer(dossier, "credits");
+}
+
+void rendreParties(const std::string& dossier) {
+    HorlogeDeTest horloge;
+    {
+        srand(1);
+        Scene<Normal1j> partie;
+        partie.gerer(); // level 1 and its held ball
+        partie.dessiner();
+        enregistrer(dossier, "niveau1");
+    }
+    {
+        Scene<Normal1j> partie;
+        remplirSceneLourde(partie);
+        partie.jouer(horloge, framesAvantCapture);
+        partie.dessiner();
+        enregistrer(dossier, "lourde");
+    }
+    {
+        srand(2);
+        Scene<Coop2j> partie;
+        partie.gerer();
+        partie.lancerBalles(partie.j1());
+        partie.lancerBalles(partie.j2());
+        partie.jouer(horloge, framesAvantCapture);
+        partie.dessiner();
+        enregistrer(dossier, "coop");
+    }
+    {
+        srand(3);
+        Scene<Normal1j> partie;
+        partie.gerer();
+        partie.perdre();
+        partie.dessiner();
+        enregistrer(dossier, "gameover");
+    }
+}
+
+int rendre(const std::string& dossier) {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "vorlen_references: %s\n", SDL_GetError());
+        return 1;
+    }
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    if (SDL_SetVideoMode(largeur, hauteur, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
+        std::fprintf(stderr, "vorlen_references: %s\n", SDL_GetError());
+        SDL_Quit();
+        return 1;
+    }
+    initGL();
+    rendreMenus(dossier);
+    initGL();
+    rendreParties(dossier);
+    SDL_Quit();
+    return 0;
+}
+
+struct FinSurface {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using Image = std::unique_ptr<SDL_Surface, FinSurface>;
+
+// The picture as 24-bit RGB, or null with a line saying why.
+Image lire(const std::string& chemin) {
+    const Image brute(IMG_Load(chemin.c_str()));
+    if (!brute) {
+        std::fprintf(stderr, "vorlen_references: cannot read %s: %s\n", chemin.c_str(),
+                     IMG_GetError());
+        return nullptr;
+    }
+    SDL_PixelFormat format = *brute->format;
+    format.palette = nullptr;
+    format.BitsPerPixel = 24;
+    format.BytesPerPixel = 3;
+    format.Rmask = 0x0000FF;
+    format.Gmask = 0x00FF00;
+    format.Bmask = 0xFF0000;
+    format.Amask = 0;
+    return Image(SDL_ConvertSurface(brute.get(), &format, SDL_SWSURFACE));
+}
+
+// The share of pixels of `a` and `b` within the tolerance on every channel.
+double partIdentique(const SDL_Surface& a, const SDL_Surface& b) {
+    long identiques = 0;
+    for (int l = 0; l < a.h; ++l) {
+        const unsigned char* pa = static_cast<const unsigned char*>(a.pixels) + l * a.pitch;
+        const unsigned char* pb = static_cast<const unsigned char*>(b.pixels) + l * b.pitch;
+        for (int c = 0; c < a.w; ++c) {
+            bool proche = true;
+            for (int k = 0; k < 3; ++k) {
+                proche = proche && std::abs(pa[3 * c + k] - pb[3 * c + k]) <= ecartTolere;
+            }
+            identiques += proche;
+        }
+    }
+    return static_cast<double>(identiques) / (static_cast<double>(a.w) * a.h);
+}
+
+int comparer(const std::string& avant, const std::string& apres) {
+    int echecs = 0;
+    for (const char* nom : nomsFrames) {
+        const Image a = lire(avant + "/" + nom + ".png");
+        const Image b = lire(apres + "/" + nom + ".png");
+        if (!a || !b || a->w != b->w || a->h != b->h) {
+            std::printf("%-10s  missing or of another size\n", nom);
+            ++echecs;
+            continue;
+        }
+        const double part = partIdentique(*a, *b);
+        const bool egale = part >= partMinimale;
+        std::printf("%-10s  %8.4f %% of pixels within %d levels  %s\n", nom, 100.0 * part,
+                    ecartTolere, egale ? "same" : "DIFFERENT");
+        echecs += !egale;
+    }
+    return echecs == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string commande = argc > 1 ? argv[1] : "";
+    if (commande == "rendre" && argc == 3) {
+        return rendre(argv[2]);
+    }
+    if (commande == "comparer" && argc == 4) {
+        return comparer(argv[2], argv[3]);
+    }
+    std::fprintf(stderr, "usage: vorlen_references rendre DOSSIER | comparer AVANT APRES\n");
+    return 2;
+}
