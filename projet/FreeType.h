@@ -15,6 +15,10 @@
 
 namespace freetype {
 
+// The font every text of the game is drawn with, under the name the data
+// folder gives it.
+constexpr const char* fichierPolice = "AXAXAX.TTF";
+
 // A font that could not be built; what() says why, fichier() which file.
 class ErreurPolice : public std::runtime_error {
 public:

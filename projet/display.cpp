@@ -8,7 +8,6 @@
 
 namespace {
 
-const char* const fichierPolice = "AXAXAX.TTF";
 const int largeurFenetre = 800;
 const int hauteurFenetre = 600;
 // Each player's box: its width, and its height going down from the top.
@@ -35,7 +34,7 @@ HUD::HUD()
     : posXHUD(650), posYHUD(0), lX(150),
       lY(600), posNumNiveau{5, 200}, posJ1{0, 540}, posJ2{0, 400}, font_size(16), J1(nullptr),
       J2(nullptr), Niv(nullptr) {
-    font.init(fichierPolice, font_size);
+    font.init(freetype::fichierPolice, font_size);
 }
 
 void HUD::setJoueur(Joueur* J, int num) {

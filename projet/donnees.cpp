@@ -1,5 +1,7 @@
 #include "donnees.h"
 
+#include "FreeType.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -8,8 +10,6 @@
 #ifndef VORLEN_DONNEES_RELATIVES
 #define VORLEN_DONNEES_RELATIVES "../share/vorlen"
 #endif
-
-const char* const fichierTemoinDonnees = "AXAXAX.TTF";
 
 namespace {
 
@@ -26,8 +26,8 @@ std::string dossierInstalle() {
 
 bool contientTemoin(const std::string& dossier) {
     std::error_code erreur;
-    return std::filesystem::is_regular_file(std::filesystem::path(dossier) / fichierTemoinDonnees,
-                                            erreur);
+    return std::filesystem::is_regular_file(
+        std::filesystem::path(dossier) / freetype::fichierPolice, erreur);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ecranscores.h"
 
+#include "menu.h"
 #include "signaux.h"
 
 #include <SDL.h>
@@ -8,11 +9,11 @@
 
 namespace {
 
-const char* const fichierPolice = "AXAXAX.TTF";
 const int taillePetite = 16;
 const int largeurFenetre = 800;
 const int hauteurFenetre = 600;
-const Uint32 dureePassage = 50;
+// Naps while a pass waits out its 50 ms.
+const Uint32 pasAttente = 10;
 
 // Window pixels of the tables: each table's heading, then its column
 // headings one step down, then its lines one step apart.
@@ -41,14 +42,6 @@ void rectangle(float x0, float y0, float x1, float y1, GLenum mode) {
     glEnd();
 }
 
-// Sleeps out the rest of a 50 ms pass begun at `debut`.
-void finirPassage(Uint32 debut) {
-    const Uint32 ecoule = SDL_GetTicks() - debut;
-    if (ecoule < dureePassage) {
-        SDL_Delay(dureePassage - ecoule);
-    }
-}
-
 std::string nomsJoints(const LigneScore& ligne) {
     std::string noms;
     for (const std::string& nom : ligne.noms) {
@@ -73,7 +66,7 @@ private:
 } // namespace
 
 EcranScores::EcranScores(const freetype::font_data& titres) : grande(titres) {
-    petite.init(fichierPolice, taillePetite);
+    petite.init(freetype::fichierPolice, taillePetite);
 }
 
 bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode mode, int rang) {
@@ -89,7 +82,7 @@ bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode m
             }
         }
         dessinerTables(scores, mode, rang);
-        finirPassage(debut);
+        finirPassage(debut, pasAttente);
     }
     return false;
 }
@@ -125,7 +118,7 @@ bool EcranScores::saisir(const std::string& invite, const LigneScore& ligne,
             return !fermee;
         }
         dessinerSaisie(invite, ligne, mode, saisie);
-        finirPassage(debut);
+        finirPassage(debut, pasAttente);
     }
     return false;
 }

@@ -18,7 +18,6 @@
 
 namespace {
 
-const char* const fichierPolice = "AXAXAX.TTF";
 const int largeurFenetre = 800;
 const int hauteurFenetre = 600;
 const Uint32 dureePassage = 50;
@@ -35,13 +34,6 @@ const int derniereLigneMin = 12;
 const int delaiRepetition = 1000;
 const int repetitionApres1j = 50;
 const int repetitionApres2j = 250;
-
-// Sleeps by steps of `pas` ms until more than 49 ms have passed since `debut`.
-void finirPassage(Uint32 debut, Uint32 pas) {
-    while (SDL_GetTicks() - debut < dureePassage) {
-        SDL_Delay(pas);
-    }
-}
 
 // One textured quad: texture coordinates then corners, in the given order.
 void quadTexture(const float (*coins)[4]) {
@@ -118,6 +110,12 @@ struct FinSurface {
 using Surface = std::unique_ptr<SDL_Surface, FinSurface>;
 
 } // namespace
+
+void finirPassage(Uint32 debut, Uint32 pas) {
+    while (SDL_GetTicks() - debut < dureePassage) {
+        SDL_Delay(pas);
+    }
+}
 
 bool initGL() {
     glShadeModel(GL_SMOOTH);
@@ -201,8 +199,8 @@ Menu::Menu(float XHG, float YHG, float XBD, float YBD)
     logoGL.reset(loadTexture("OpenGL_logo.jpg", true));
     reinitMainMenu();
     meilleursScores.charger(MeilleursScores::fichierDuJoueur());
-    our_font.init(fichierPolice, hauteurlettres);
-    small_font.init(fichierPolice, petitesLettres);
+    our_font.init(freetype::fichierPolice, hauteurlettres);
+    small_font.init(freetype::fichierPolice, petitesLettres);
     initDisplay();
     display();
     boucle();

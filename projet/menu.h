@@ -15,6 +15,9 @@
 
 class Partie;
 
+// Sleeps by steps of `pas` ms until more than 49 ms have passed since `debut`:
+// the end of one pass of a screen's loop.
+void finirPassage(Uint32 debut, Uint32 pas);
 // Puts OpenGL in the state the menu screens expect: flat 2D, no lighting.
 bool initGL();
 // The image as a texture, or 0 when it cannot be read.

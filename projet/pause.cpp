@@ -4,7 +4,6 @@
 
 namespace {
 
-const char* const fichierPolice = "AXAXAX.TTF";
 const int tailleTitre = 48;
 const int tailleTexte = 18;
 // The band behind the words, between the field's side borders, in its pixels.
@@ -60,8 +59,8 @@ void Pause::basculer() {
 void Pause::afficher(const char* nomTouche) {
     // Built at the first pause only, so that a match starts no slower.
     if (titre.textures == nullptr) {
-        titre.init(fichierPolice, tailleTitre);
-        texte.init(fichierPolice, tailleTexte);
+        titre.init(freetype::fichierPolice, tailleTitre);
+        texte.init(freetype::fichierPolice, tailleTexte);
     }
     assombrirBande();
     glColor3ub(255, 255, 255);
