@@ -11,7 +11,7 @@ PAQUETS=(
     libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libfreetype-dev
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev
     # building and testing
-    cmake g++ make libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+    cmake pkg-config g++ make libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
     # checking what is installed: desktop entry, AppStream metadata, manual page
     desktop-file-utils appstream man-db
     # checking the committed sound effects
