@@ -94,7 +94,7 @@ bool Partie::traiterEvenements() {
             } else if (event.key.keysym.sym == SDLK_F11) {
                 pleinecran::basculer();
             } else if (event.key.keysym.sym == currentSettings.getTouchePause()) {
-                pause.basculer();
+                pause.touchePressee();
             } else if (pause.isActive() ? event.key.keysym.sym == toucheEchap
                                         : !toucheEnfoncee(event.key.keysym.sym)) {
                 // While paused, only Escape does something: it leaves.
@@ -102,6 +102,9 @@ bool Partie::traiterEvenements() {
             }
             break;
         case SDL_KEYUP:
+            if (event.key.keysym.sym == currentSettings.getTouchePause()) {
+                pause.toucheRelachee();
+            }
             toucheRelachee(event.key.keysym.sym);
             break;
         case SDL_ACTIVEEVENT:

@@ -34,7 +34,7 @@ void assombrirBande() {
 
 } // namespace
 
-Pause::Pause() : active(false) {}
+Pause::Pause() : active(false), toucheTenue(false) {}
 
 Pause::~Pause() {
     if (active) {
@@ -47,7 +47,11 @@ void Pause::activer() {
     horloge::suspendre();
 }
 
-void Pause::basculer() {
+void Pause::touchePressee() {
+    if (toucheTenue) {
+        return;
+    }
+    toucheTenue = true;
     if (active) {
         active = false;
         horloge::reprendre();

@@ -14,13 +14,17 @@ public:
     Pause& operator=(const Pause&) = delete;
 
     void activer();
-    void basculer();
+    // The pause key pressed: it switches the pause, but the presses a held
+    // key repeats do not, so holding it does not make the pause flicker.
+    void touchePressee();
+    void toucheRelachee() { toucheTenue = false; }
     bool isActive() const { return active; }
     // Draws over the field's viewport, with the pause key's name.
     void afficher(const char* nomTouche);
 
 private:
     bool active;
+    bool toucheTenue;
     freetype::font_data titre;
     freetype::font_data texte;
 };

@@ -28,6 +28,7 @@ TEST(Reglages, ThePauseKeyOrALostFocusFreezesTheMatchAndItsTimersEscapeStillLeav
     partie.j2().destroy();
     for (const Uint8 arret : {SDL_KEYDOWN, SDL_ACTIVEEVENT}) {
         pousser(arret, SDLK_p);
+        pousser(arret, SDLK_p); // the key held and repeated, or the focus lost twice
         EXPECT_TRUE(partie.frame());
         const float y = balle.getPosition()->Y;
         const Uint32 temps = horloge::maintenant();
@@ -37,7 +38,9 @@ TEST(Reglages, ThePauseKeyOrALostFocusFreezesTheMatchAndItsTimersEscapeStillLeav
         EXPECT_EQ(horloge::maintenant(), temps) << "play time stands still";
         const Capture pause;
         EXPECT_TRUE(pause.unPixelDans(230, 420, 240, 290, blanc)) << "\"Pause\" over the field";
+        pousser(SDL_KEYUP, SDLK_p);
         pousser(SDL_KEYDOWN, SDLK_p);
+        pousser(SDL_KEYUP, SDLK_p);
         partie.frame();
         EXPECT_NE(balle.getPosition()->Y, y) << "the same key resumes";
     }
