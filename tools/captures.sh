@@ -21,7 +21,7 @@ cat >"$travail/donnees/vorlen/scores.txt" <<'FIN'
 FIN
 cp -r "$donnees" "$travail/jeu"
 cd "$travail/jeu"
-XDG_DATA_HOME="$travail/donnees" SDL_AUDIODRIVER=dummy "$jeu" >/dev/null 2>&1 &
+XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/reglages" SDL_AUDIODRIVER=dummy "$jeu" >/dev/null 2>&1 &
 pid=$!
 fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
 sleep 1
@@ -42,7 +42,7 @@ gameOver() {
 touches Return Return space
 sleep 1.2
 import -window "$fenetre" "$sortie/eclairage-classique.png"
-touches Escape Down Return Down Return Down Return Up Return Return space
+touches Escape Down Return Down Down Down Return Down Return Up Return Return space
 sleep 1.2
 import -window "$fenetre" "$sortie/eclairage-vif.png"
 # Miss every ball until the match is lost, then enter the table.
