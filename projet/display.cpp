@@ -62,7 +62,7 @@ void HUD::affichage() {
     // left of it: the copy takes that column too.
     const CopiePanneau::Chiffres chiffres = chiffresAffiches();
     if (copie.montre(chiffres)) {
-        copie.dessiner();
+        copie.dessiner(bandesEcrites());
     } else {
         dessinerPanneau();
         copie.prendre(posXHUD - 1, posYHUD, lX + 1, lY, chiffres);
@@ -74,6 +74,16 @@ void HUD::affichage() {
 
 CopiePanneau::Chiffres HUD::chiffresAffiches() const {
     return {J1->getNbVie(), J2->getNbVie(), J1->getScore(), J2->getScore(), Niv->getNumNiveau()};
+}
+
+std::array<CopiePanneau::Bande, 3> HUD::bandesEcrites() const {
+    // A text may run past its box's right edge, never above or below it:
+    // a few rows of margin take the lines' own rasterisation.
+    const int marge = 4;
+    const int ligneNiveau = posNumNiveau[1];
+    return {{{posJ1[1] + largCadre - marge, posJ1[1] + marge},
+             {posJ2[1] + largCadre - marge, posJ2[1] + marge},
+             {ligneNiveau - font_size, ligneNiveau + 2 * font_size}}};
 }
 
 void HUD::dessinerPanneau() {
@@ -147,11 +157,10 @@ void CopiePanneau::prendre(int x, int y, int largeur, int hauteur, const Chiffre
         // Drawn back one texel per pixel: nearest texels copy it exactly.
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        const int W = freetype::next_p2(largeur);
-        const int H = freetype::next_p2(hauteur);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, W, H, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
-        finS = static_cast<float>(largeur) / W;
-        finT = static_cast<float>(hauteur) / H;
+        largeurTexture = freetype::next_p2(largeur);
+        hauteurTexture = freetype::next_p2(hauteur);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, largeurTexture, hauteurTexture, 0, GL_RGB,
+                     GL_UNSIGNED_BYTE, nullptr);
     }
     glBindTexture(GL_TEXTURE_2D, texture.nom());
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, y, largeur, hauteur);
@@ -163,7 +172,7 @@ void CopiePanneau::prendre(int x, int y, int largeur, int hauteur, const Chiffre
     valide = true;
 }
 
-void CopiePanneau::dessiner() const {
+void CopiePanneau::dessiner(const std::array<Bande, 3>& bandes) const {
     glViewport(xCopie, yCopie, largeurCopie, hauteurCopie);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -174,15 +183,20 @@ void CopiePanneau::dessiner() const {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture.nom());
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    const float finS = static_cast<float>(largeurCopie) / largeurTexture;
     glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2i(0, 0);
-    glTexCoord2f(finS, 0.0f);
-    glVertex2i(largeurCopie, 0);
-    glTexCoord2f(finS, finT);
-    glVertex2i(largeurCopie, hauteurCopie);
-    glTexCoord2f(0.0f, finT);
-    glVertex2i(0, hauteurCopie);
+    for (const Bande& bande : bandes) {
+        const float basT = static_cast<float>(bande.bas) / hauteurTexture;
+        const float hautT = static_cast<float>(bande.haut) / hauteurTexture;
+        glTexCoord2f(0.0f, basT);
+        glVertex2i(0, bande.bas);
+        glTexCoord2f(finS, basT);
+        glVertex2i(largeurCopie, bande.bas);
+        glTexCoord2f(finS, hautT);
+        glVertex2i(largeurCopie, bande.haut);
+        glTexCoord2f(0.0f, hautT);
+        glVertex2i(0, bande.haut);
+    }
     glEnd();
     glPopAttrib();
 }

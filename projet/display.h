@@ -18,15 +18,21 @@ class CopiePanneau {
 public:
     // Lives of both players, scores of both players, level number.
     using Chiffres = std::array<int, 5>;
+    // Rows [bas, haut) of the copy, across its whole width.
+    struct Bande {
+        int bas;
+        int haut;
+    };
 
     // Whether the copy holds a panel that showed these numbers.
     bool montre(const Chiffres& chiffres) const { return valide && chiffres == chiffresCopies; }
     // Copies the window's rectangle (x, y, largeur, hauteur) of the frame
     // being drawn, as the panel for these numbers.
     void prendre(int x, int y, int largeur, int hauteur, const Chiffres& chiffres);
-    // Draws the copy back where it was taken, leaving that rectangle as the
-    // viewport with one unit per pixel.
-    void dessiner() const;
+    // Draws these bands of the copy back where they were taken, leaving the
+    // copied rectangle as the viewport with one unit per pixel. The rest of
+    // the copy is left out: it is as black as the cleared frame.
+    void dessiner(const std::array<Bande, 3>& bandes) const;
 
 private:
     Texture texture;
@@ -34,8 +40,8 @@ private:
     int yCopie = 0;
     int largeurCopie = 0;
     int hauteurCopie = 0;
-    float finS = 0.0f;
-    float finT = 0.0f;
+    int largeurTexture = 0;
+    int hauteurTexture = 0;
     Chiffres chiffresCopies = {};
     bool valide = false;
 };
@@ -60,6 +66,8 @@ private:
     // Frames and texts, drawn anew.
     void dessinerPanneau();
     CopiePanneau::Chiffres chiffresAffiches() const;
+    // The rows that hold something: each player's box and the level line.
+    std::array<CopiePanneau::Bande, 3> bandesEcrites() const;
     void afficherNom(const char* nom, const int* cadre);
     void afficherVies(const Joueur& J, const int* cadre);
     void afficherScore(const Joueur& J, const int* cadre);
