@@ -6,6 +6,7 @@
 #   bench/processus.sh            from the worktree, after building vorlen
 # It opens its own Xvfb when there is no display; keys and clicks go through
 # xdotool. Each game runs with a throw-away home, so no player's files are read.
+# Needs the Debian packages lbreakout2 and time besides the test command's.
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 duree=20
