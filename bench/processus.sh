@@ -13,7 +13,8 @@ duree=20
 
 if [ -z "${DISPLAY:-}" ]; then
     # A server number of its own: other sessions start and stop theirs meanwhile.
-    exec xvfb-run -a -n $((400 + RANDOM % 500)) -s "-screen 0 1024x768x24" "$0" "$@"
+    # No reset between the games measured one after the other.
+    exec xvfb-run -a -n $((400 + RANDOM % 500)) -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
 export SDL_AUDIODRIVER=dummy
 tic=$(getconf CLK_TCK)

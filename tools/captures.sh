@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the two lightings and of the high-score
 # table, playing the real game under Xvfb with a sample table.
-# Usage: xvfb-run -a -s "-screen 0 1024x768x24" tools/captures.sh build/vorlen build/data docs
+# Usage: xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tools/captures.sh build/vorlen build/data docs
 set -eu
 jeu=$(realpath "$1")
 donnees=$2
