@@ -4,6 +4,7 @@
 //   vorlen_references comparer AVANT APRES  compares <frame>.png of both sets
 // Rendering runs from the run-time directory under a display; bench/references.sh
 // wraps both steps.
+#include "main.h"
 #include "menu.h"
 #include "scene.h"
 
@@ -20,8 +21,6 @@
 
 namespace {
 
-const int largeur = 800;
-const int hauteur = 600;
 // Two pictures match when this share of pixels is within `ecartTolere` on each channel.
 const double partMinimale = 0.995;
 const int ecartTolere = 2;
@@ -53,14 +52,14 @@ public:
 
 // What the last swap showed, bottom row first, as Capture in the tests reads it.
 void enregistrer(const std::string& dossier, const char* nom) {
-    std::vector<unsigned char> rgb(largeur * hauteur * 3);
+    std::vector<unsigned char> rgb(largeurFenetre * hauteurFenetre * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, largeur, hauteur, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glReadPixels(0, 0, largeurFenetre, hauteurFenetre, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     std::ofstream f(dossier + "/" + nom + ".ppm", std::ios::binary);
-    f << "P6\n" << largeur << ' ' << hauteur << "\n255\n";
-    for (int l = hauteur - 1; l >= 0; --l) {
-        f.write(reinterpret_cast<const char*>(&rgb[l * largeur * 3]), largeur * 3);
+    f << "P6\n" << largeurFenetre << ' ' << hauteurFenetre << "\n255\n";
+    for (int l = hauteurFenetre - 1; l >= 0; --l) {
+        f.write(reinterpret_cast<const char*>(&rgb[l * largeurFenetre * 3]), largeurFenetre * 3);
     }
 }
 
@@ -122,7 +121,8 @@ int rendre(const std::string& dossier) {
         return 1;
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    if (SDL_SetVideoMode(largeur, hauteur, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
+    if (SDL_SetVideoMode(largeurFenetre, hauteurFenetre, 16, SDL_OPENGL | SDL_ANYFORMAT) ==
+        nullptr) {
         std::fprintf(stderr, "vorlen_references: %s\n", SDL_GetError());
         SDL_Quit();
         return 1;

@@ -1,6 +1,7 @@
 #include "display.h"
 
 #include "joueur.h"
+#include "main.h"
 #include "niveau.h"
 #include "settings.h"
 
@@ -8,8 +9,6 @@
 
 namespace {
 
-const int largeurFenetre = 800;
-const int hauteurFenetre = 600;
 // Each player's box: its width, and its height going down from the top.
 const int longCadre = 120;
 const int largCadre = -100;

@@ -1,5 +1,6 @@
 #include "ecranscores.h"
 
+#include "main.h"
 #include "menu.h"
 #include "signaux.h"
 
@@ -10,8 +11,6 @@
 namespace {
 
 const int taillePetite = 16;
-const int largeurFenetre = 800;
-const int hauteurFenetre = 600;
 // Naps while a pass waits out its 50 ms.
 const Uint32 pasAttente = 10;
 

@@ -22,8 +22,6 @@ int videoFlags = 0;
 
 namespace {
 
-const int largeurFenetre = 800;
-const int hauteurFenetre = 600;
 const int profondeurCouleurs = 16;
 
 // Video is required, sound is not: without a sound card the game plays silent.

@@ -1,6 +1,7 @@
 #include "menu.h"
 
 #include "ecranscores.h"
+#include "main.h"
 #include "mixer.h"
 #include "pleinecran.h"
 #include "preferences.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-const int largeurFenetre = 800;
-const int hauteurFenetre = 600;
 const Uint32 dureePassage = 50;
 const int toucheRetour = 13;
 const int toucheEchap = 27;
