@@ -5,7 +5,7 @@
 // costs the machine, where the wall time is what it costs the frame rate.
 // Run from the run-time directory: cd build/data && ../bench/bench_frames
 #include "main.h"
-#include "menu.h"
+#include "ecrans/menu.h"
 #include "scene.h"
 
 #include <GL/gl.h>

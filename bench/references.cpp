@@ -5,7 +5,7 @@
 // Rendering runs from the run-time directory under a display; bench/references.sh
 // wraps both steps.
 #include "main.h"
-#include "menu.h"
+#include "ecrans/menu.h"
 #include "scene.h"
 
 #include <GL/gl.h>

@@ -2,7 +2,7 @@
 // heavy scene, with Google Benchmark. Run from the run-time directory under
 // a display: cd build/data && ../bench/bench_regles
 #include "main.h"
-#include "menu.h"
+#include "ecrans/menu.h"
 #include "scene.h"
 
 #include <SDL.h>

@@ -1,14 +1,14 @@
 #include "main.h"
 
-#include "donnees.h"
-#include "menu.h"
-#include "mixer.h"
-#include "options.h"
-#include "partie.h"
-#include "pleinecran.h"
-#include "preferences.h"
-#include "settings.h"
-#include "signaux.h"
+#include "systeme/donnees.h"
+#include "ecrans/menu.h"
+#include "son/mixer.h"
+#include "systeme/options.h"
+#include "jeu/partie.h"
+#include "systeme/pleinecran.h"
+#include "profil/preferences.h"
+#include "profil/settings.h"
+#include "systeme/signaux.h"
 
 #include <cstdio>
 #include <cstdlib>

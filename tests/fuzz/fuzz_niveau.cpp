@@ -1,7 +1,7 @@
 // Feeds the level loader arbitrary files: it must neither crash, leak nor
 // hang, and must leave a grid whose count matches its breakable bricks.
-#include "niveau.h"
-#include "verification.h"
+#include "niveaux/niveau.h"
+#include "niveaux/verification.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "fichiers.h"
+#include "profil/fichiers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "niveau.h"
-#include "verification.h"
+#include "niveaux/niveau.h"
+#include "niveaux/verification.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "preferences.h"
-#include "settings.h"
+#include "profil/preferences.h"
+#include "profil/settings.h"
 
 #include <SDL_keysym.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "scores.h"
+#include "profil/scores.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The command line as a player types it, and level files as a designer writes
 // them, checked with --verifier and loaded by the game.
-#include "niveau.h"
-#include "options.h"
-#include "verification.h"
+#include "niveaux/niveau.h"
+#include "systeme/options.h"
+#include "niveaux/verification.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,216 @@
+#include "ecrans/ecranscores.h"
+
+#include "main.h"
+#include "ecrans/menu.h"
+#include "systeme/signaux.h"
+
+#include <SDL.h>
+
+#include <string>
+
+namespace {
+
+const int taillePetite = 16;
+// Naps while a pass waits out its 50 ms.
+const Uint32 pasAttente = 10;
+
+// Window pixels of the tables: each table's heading, then its column
+// headings one step down, then its lines one step apart.
+const float hautTable[MeilleursScores::nbModes] = {515.0f, 275.0f};
+const float pasLigne = 19.0f;
+const float colRang = 40.0f;
+const float colNom = 90.0f;
+const float colScore = 410.0f;
+const float colNiveau = 510.0f;
+const float colDate = 610.0f;
+
+// Window pixels of the name entry.
+const float gaucheSaisie = 230.0f;
+const float cadreSaisie[4] = {220.0f, 290.0f, 580.0f, 332.0f};
+
+// A rectangle in window pixels, filled or outlined; the menu's matrices are
+// the identity, so corners go through normalised device coordinates.
+void rectangle(float x0, float y0, float x1, float y1, GLenum mode) {
+    const auto nx = [](float x) { return 2.0f * x / largeurFenetre - 1.0f; };
+    const auto ny = [](float y) { return 2.0f * y / hauteurFenetre - 1.0f; };
+    glBegin(mode);
+    glVertex2f(nx(x0), ny(y0));
+    glVertex2f(nx(x1), ny(y0));
+    glVertex2f(nx(x1), ny(y1));
+    glVertex2f(nx(x0), ny(y1));
+    glEnd();
+}
+
+std::string nomsJoints(const LigneScore& ligne) {
+    std::string noms;
+    for (const std::string& nom : ligne.noms) {
+        noms += (noms.empty() ? "" : " et ") + nom;
+    }
+    return noms;
+}
+
+// Typed characters arrive as text only while SDL translates keys; the
+// translation is put back as it was when the entry ends.
+class TraductionTouches {
+public:
+    TraductionTouches() : avant(SDL_EnableUNICODE(-1)) { SDL_EnableUNICODE(1); }
+    ~TraductionTouches() { SDL_EnableUNICODE(avant); }
+    TraductionTouches(const TraductionTouches&) = delete;
+    TraductionTouches& operator=(const TraductionTouches&) = delete;
+
+private:
+    int avant;
+};
+
+} // namespace
+
+EcranScores::EcranScores(const freetype::font_data& titres) : grande(titres) {
+    petite.init(freetype::fichierPolice, taillePetite);
+}
+
+bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode mode, int rang) {
+    while (!signaux::finDemandee()) {
+        const Uint32 debut = SDL_GetTicks();
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) {
+            if (event.type == SDL_KEYDOWN) {
+                return true;
+            }
+            if (event.type == SDL_QUIT) {
+                return false;
+            }
+        }
+        dessinerTables(scores, mode, rang);
+        finirPassage(debut, pasAttente);
+    }
+    return false;
+}
+
+bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, LigneScore ligne) {
+    if (scores.table(mode).rangPour(ligne.score) < 0) {
+        return true;
+    }
+    const int nbNoms = mode == MeilleursScores::MODE_1J ? 1 : 2;
+    bool ouverte = true;
+    for (int j = 1; j <= nbNoms; ++j) {
+        const std::string joueur = "Joueur " + std::to_string(j);
+        // The login name is offered to the first player only: the second is
+        // someone else at the same keyboard.
+        SaisieNom saisie(j == 1 ? nomDeConnexion() : std::string());
+        if (ouverte) {
+            ouverte =
+                saisir(nbNoms == 1 ? "Votre nom:" : joueur + ", votre nom:", ligne, mode, saisie);
+        }
+        ligne.noms.push_back(saisie.nom(joueur));
+    }
+    const int rang = scores.inscrire(mode, ligne);
+    return ouverte && montrer(scores, mode, rang);
+}
+
+bool EcranScores::saisir(const std::string& invite, const LigneScore& ligne,
+                         MeilleursScores::Mode mode, SaisieNom& saisie) {
+    const TraductionTouches traduction;
+    bool fermee = false;
+    while (!signaux::finDemandee()) {
+        const Uint32 debut = SDL_GetTicks();
+        if (!saisirEvenements(saisie, fermee)) {
+            return !fermee;
+        }
+        dessinerSaisie(invite, ligne, mode, saisie);
+        finirPassage(debut, pasAttente);
+    }
+    return false;
+}
+
+bool EcranScores::saisirEvenements(SaisieNom& saisie, bool& fermee) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) {
+            fermee = true;
+            return false;
+        }
+        if (event.type != SDL_KEYDOWN) {
+            continue;
+        }
+        switch (event.key.keysym.sym) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return false;
+        case SDLK_BACKSPACE:
+            saisie.effacer();
+            break;
+        default:
+            saisie.taper(event.key.keysym.unicode);
+        }
+    }
+    return true;
+}
+
+void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores::Mode mode,
+                                 int rang) const {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3ub(255, 7, 7);
+    freetype::print(grande, 290, 555, "Meilleurs scores");
+    for (int m = 0; m < MeilleursScores::nbModes; ++m) {
+        const auto modeTable = static_cast<MeilleursScores::Mode>(m);
+        dessinerTable(scores.table(modeTable), MeilleursScores::nomsModes[m], hautTable[m],
+                      modeTable == mode ? rang : -1);
+    }
+    glColor3ub(150, 150, 150);
+    freetype::print(petite, 300, 18, "Une touche pour revenir");
+    SDL_GL_SwapBuffers();
+}
+
+void EcranScores::dessinerTable(const TableScores& table, const char* titre, float haut,
+                                int rangSurligne) const {
+    glColor3ub(255, 255, 0);
+    freetype::print(petite, colRang, haut, "%s", titre);
+    glColor3ub(204, 204, 0);
+    const float entetes = haut - pasLigne - 1;
+    freetype::print(petite, colNom, entetes, "Nom");
+    freetype::print(petite, colScore, entetes, "Score");
+    freetype::print(petite, colNiveau, entetes, "Niveau");
+    freetype::print(petite, colDate, entetes, "Date");
+    const auto& lignes = table.getLignes();
+    if (lignes.empty()) {
+        glColor3ub(150, 150, 150);
+        freetype::print(petite, colNom, entetes - pasLigne, "Aucun score pour l'instant");
+        return;
+    }
+    for (std::size_t k = 0; k < lignes.size(); ++k) {
+        const float y = entetes - pasLigne * (k + 1);
+        if (static_cast<int>(k) == rangSurligne) {
+            glColor3ub(0, 0, 150);
+            rectangle(colRang - 10, y - 5, colDate + 150, y + pasLigne - 5, GL_QUADS);
+            glColor3ub(255, 255, 255);
+        } else {
+            glColor3ub(220, 220, 220);
+        }
+        const LigneScore& l = lignes[k];
+        freetype::print(petite, colRang, y, "%d.", static_cast<int>(k) + 1);
+        freetype::print(petite, colNom, y, "%s", nomsJoints(l).c_str());
+        freetype::print(petite, colScore, y, "%d", l.score);
+        freetype::print(petite, colNiveau, y, "%d", l.niveau);
+        freetype::print(petite, colDate, y, "%s", l.date.c_str());
+    }
+}
+
+void EcranScores::dessinerSaisie(const std::string& invite, const LigneScore& ligne,
+                                 MeilleursScores::Mode mode, const SaisieNom& saisie) const {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3ub(255, 7, 7);
+    freetype::print(grande, gaucheSaisie, 470, "Nouveau meilleur score");
+    glColor3ub(255, 255, 0);
+    freetype::print(petite, gaucheSaisie, 430, "%s: %d points, niveau %d",
+                    MeilleursScores::nomsModes[mode], ligne.score, ligne.niveau);
+    glColor3ub(230, 230, 230);
+    freetype::print(grande, gaucheSaisie, 350, "%s", invite.c_str());
+    glColor3ub(204, 204, 0);
+    rectangle(cadreSaisie[0], cadreSaisie[1], cadreSaisie[2], cadreSaisie[3], GL_LINE_LOOP);
+    glColor3ub(255, 255, 255);
+    freetype::print(grande, gaucheSaisie + 2, 300, "%s_", saisie.getTexte().c_str());
+    glColor3ub(170, 170, 170);
+    freetype::print(petite, gaucheSaisie, 255, "Lettres, chiffres et espaces, 12 au plus");
+    freetype::print(petite, gaucheSaisie, 233, "Entree: valider    Retour arriere: effacer");
+    SDL_GL_SwapBuffers();
+}

@@ -1,0 +1,44 @@
+// The high-score screens of the menu: both tables, and the name a player
+// types when a match ends with a score that enters its table.
+#ifndef VORLEN_ECRANSCORES_H
+#define VORLEN_ECRANSCORES_H
+
+#include "rendu/FreeType.h"
+#include "profil/scores.h"
+
+class EcranScores {
+public:
+    // Draws headings with `titres`, the menu's large font, and the rest
+    // with a smaller font of its own.
+    explicit EcranScores(const freetype::font_data& titres);
+    EcranScores(const EcranScores&) = delete;
+    EcranScores& operator=(const EcranScores&) = delete;
+
+    // Shows both tables until a key is pressed, with line `rang` of `mode`'s
+    // table highlighted (none when `rang` is -1); false when the window was
+    // closed instead.
+    bool montrer(const MeilleursScores& scores,
+                 MeilleursScores::Mode mode = MeilleursScores::MODE_1J, int rang = -1);
+    // When `ligne` (its names aside) enters `mode`'s table: each player types
+    // a name, the table is saved and then shown with the new line highlighted.
+    // False when the window was closed meanwhile; a name being typed is then
+    // kept as it stands.
+    bool inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, LigneScore ligne);
+
+private:
+    // One pass of the name entry: handles the pending events; false once
+    // Return or the window's closing ends it (`fermee` tells which).
+    static bool saisirEvenements(SaisieNom& saisie, bool& fermee);
+    bool saisir(const std::string& invite, const LigneScore& ligne, MeilleursScores::Mode mode,
+                SaisieNom& saisie);
+    void dessinerTables(const MeilleursScores& scores, MeilleursScores::Mode mode, int rang) const;
+    void dessinerTable(const TableScores& table, const char* titre, float haut,
+                       int rangSurligne) const;
+    void dessinerSaisie(const std::string& invite, const LigneScore& ligne,
+                        MeilleursScores::Mode mode, const SaisieNom& saisie) const;
+
+    const freetype::font_data& grande;
+    freetype::font_data petite;
+};
+
+#endif

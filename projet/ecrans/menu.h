@@ -1,0 +1,119 @@
+// The front end: the menus that start matches, rebind the keys and show the
+// credits, and the application's main loop.
+#ifndef VORLEN_MENU_H
+#define VORLEN_MENU_H
+
+#include "rendu/FreeType.h"
+#include "rendu/ressourcesgl.h"
+#include "profil/scores.h"
+
+#include <SDL.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class Partie;
+
+// Sleeps by steps of `pas` ms until more than 49 ms have passed since `debut`:
+// the end of one pass of a screen's loop.
+void finirPassage(Uint32 debut, Uint32 pas);
+// Puts OpenGL in the state the menu screens expect: flat 2D, no lighting.
+bool initGL();
+// The image as a texture, or 0 when it cannot be read.
+GLuint loadTexture(const char* filename, bool useMipMap);
+// A copy of the surface upside down, as OpenGL lays out rows; the caller frees it.
+SDL_Surface* flipSurface(SDL_Surface* surface);
+
+class Menu {
+public:
+    static const int margin = 31;         // between two items, in pixels
+    static const int hauteurlettres = 26; // headings and items
+    static const int petitesLettres = 14; // the version label
+
+    enum { MENU_PRINCIPAL = 1, MENU_TYPE_PARTIE = 2, MENU_OPTIONS = 3, MENU_CONTROLES = 4 };
+    // The main menu's items, in display order.
+    enum {
+        CHOIX_NOUVELLE_PARTIE,
+        CHOIX_OPTIONS,
+        CHOIX_MEILLEURS_SCORES,
+        CHOIX_CREDITS,
+        CHOIX_QUITTER
+    };
+    // The options' items, in display order.
+    enum { OPTION_CONTROLES, OPTION_PLEIN_ECRAN, OPTION_VOLUME, OPTION_ECLAIRAGE, OPTION_RETOUR };
+
+    // Builds the menu and runs the main loop until the player quits.
+    Menu(float XHG, float YHG, float XBD, float YBD);
+    Menu(const Menu&) = delete;
+    Menu& operator=(const Menu&) = delete;
+
+    void initMenu(std::string ititle, std::vector<std::string> listChoices, int id);
+    void reinit(std::string ititle, std::vector<std::string> listChoices, int id, int choice);
+    void reinitMainMenu();
+    void reinitPartieType();
+    void reinitOptionsMenu();
+    void reinitControlesMenu();
+
+    void nextChoice();
+    void precChoice();
+    void activateChoice();
+    // Waits for the key that player `nJoueur` will use for `commande`.
+    void activSaisieCommande(int nJoueur, int commande);
+
+    void initDisplay();
+    void display();
+    void showcredits();
+    void displayCredits();
+    // Both high-score tables, until a key.
+    void showMeilleursScores();
+
+    int getIdMenu() const { return idMenu; }
+    int getCurrentChoice() const { return currentChoice; }
+    const std::string& getTitle() const { return title; }
+    const std::vector<std::string>& getLabels() const { return labels; }
+    bool isRunning() const { return continuer; }
+
+private:
+    void boucle();
+    // Handles every pending event; true when there was one.
+    bool traiterEvenements();
+    // Runs one match of the mode, then puts the menu back on screen.
+    void jouerPartie(Partie* partie, int intervalleRepetition);
+    // After a lost match, the players enter its score if it is among the best.
+    void inscrireScore(const Partie& partie);
+    void activerMenuPrincipal();
+    void activerTypePartie();
+    void activerOptions();
+    void activerControles();
+    std::vector<std::string> libellesOptions() const;
+    void rafraichirOptions();
+    void basculerPleinEcran();
+    void changerVolume(bool plusFort);
+    // Waits for a key and offers it to `assigner`; saves when it was taken.
+    void saisirTouche(const std::function<bool(int)>& assigner);
+    [[noreturn]] void positionIncorrecte() const;
+    // Clears the screen and draws the title image tinted grey `teinte` and the
+    // two badges, each quad given as texture coordinates then corners.
+    void dessinerImages(GLubyte teinte, const float (*titre)[4], const float (*gl)[4],
+                        const float* sdl) const;
+
+    Texture imageTitre;
+    Texture logoSDL;
+    Texture logoGL;
+    float posXHGMenu;
+    float posYHGMenu;
+    float posXBDMenu;
+    float posYBDMenu;
+    int idMenu;
+    std::string title;
+    std::vector<std::string> labels;
+    bool continuer;
+    int currentChoice;
+    bool currentControlesChoice;
+    freetype::font_data our_font;
+    freetype::font_data small_font;
+    MeilleursScores meilleursScores;
+};
+
+#endif

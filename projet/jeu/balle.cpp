@@ -1,0 +1,89 @@
+#include "jeu/balle.h"
+
+#include "jeu/joueur.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Launch angles: rand() % nbAnglesLancement, centred on the vertical so that
+// none of them is straight up.
+const int nbAnglesLancement = 15;
+const double centreAnglesLancement = 7.5;
+const double pasAnglesLancement = 10.0;
+
+const int finesseSphere = 10;
+const GLfloat lueurJoueur1[] = {0.4f, 0.4f, 0.0f, 0.5f};
+const GLfloat lueurJoueur2[] = {0.5f, 0.0f, 0.6f, 0.5f};
+const GLfloat rien[] = {0.0f, 0.0f, 0.0f, 0.0f};
+const Couleur couleurJoueur1 = {200, 200, 0};
+const Couleur couleurJoueur2 = {100, 100, 255};
+
+// A random upward velocity at launch speed, its speed cached in `norme`.
+Vecteur vitesseLancement() {
+    const float angle =
+        (std::rand() % nbAnglesLancement - centreAnglesLancement) / pasAnglesLancement;
+    Vecteur v(static_cast<float>(std::sin(static_cast<double>(angle)) * Balle::vitesseInit),
+              static_cast<float>(std::cos(static_cast<double>(angle)) * Balle::vitesseInit), 0.0f);
+    v.norme = Balle::vitesseInit;
+    return v;
+}
+
+} // namespace
+
+Balle::Balle(Joueur* prop, float X, float Y, bool hooked)
+    : Item(X, Y, 0.0f, 0.0f, 0.0f), rayon(rayonInit), proprietaire(prop),
+      vitesse(vitesseLancement()), traversante(false), accrochee(hooked), indiceRayon(1),
+      quadric(nouvelleQuadrique()) {}
+
+void Balle::deplacer() {
+    position = position + vitesse;
+}
+
+void Balle::undoDeplacer() {
+    position = position - vitesse;
+}
+
+void Balle::rebondBatte(float angle) {
+    vitesse.X = std::sin(angle) * vitesse.norme;
+    vitesse.Y = std::cos(angle) * vitesse.norme;
+}
+
+void Balle::collision(Vecteur normale) {
+    vitesse = vitesse * normale;
+}
+
+void Balle::suivreBatte(int sens) {
+    const float pas = proprietaire->getBatteRef().getPasDep();
+    if (sens > 0) {
+        position.X += pas;
+    } else if (sens < 0) {
+        position.X -= pas;
+    }
+}
+
+void Balle::agrandir() {
+    if (indiceRayon < indiceRmax) {
+        rayon += pasRayon;
+        indiceRayon += 1;
+    }
+}
+
+void Balle::afficher() {
+    glPushMatrix();
+    const int num = proprietaire->getNum();
+    if (num == 1) {
+        glMaterialfv(GL_FRONT, GL_EMISSION, lueurJoueur1);
+        glColor3ub(couleurJoueur1.r, couleurJoueur1.v, couleurJoueur1.b);
+    } else if (num == 2) {
+        glMaterialfv(GL_FRONT, GL_EMISSION, lueurJoueur2);
+        glColor3ub(couleurJoueur2.r, couleurJoueur2.v, couleurJoueur2.b);
+    }
+    glTranslatef(position.X, position.Y, position.Z);
+    // A piercing ball shows as a cloud of dots.
+    gluQuadricDrawStyle(quadric.get(), traversante ? GLU_POINT : GLU_FILL);
+    gluSphere(quadric.get(), rayon, finesseSphere, finesseSphere);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, rien);
+    glPopMatrix();
+}

@@ -1,0 +1,55 @@
+#include "jeu/joueur.h"
+
+#include "systeme/horloge.h"
+
+namespace {
+const float hauteurHaut = 35.0f;
+const float hauteurBasJoueur2 = -33.0f;
+} // namespace
+
+Joueur::Joueur(int num)
+    : score(0), vies(3), batte(this, num), nBalles(0), side(COTE_BAS), cGAUCHE(false),
+      cDROITE(false), destoyed(false), destructTime(0), lastShoot(0) {}
+
+void Joueur::setSide(SIDE cote) {
+    side = cote;
+    if (cote == COTE_HAUT) {
+        batte.getPosition()->Y = hauteurHaut;
+    } else if (getNum() == 2) {
+        // Player 1 keeps the line it was built on; player 2 runs just above it.
+        batte.getPosition()->Y = hauteurBasJoueur2;
+    }
+}
+
+int Joueur::deplacer() {
+    if (!cGAUCHE && cDROITE) {
+        return batte.deplacer(1);
+    }
+    if (cGAUCHE && !cDROITE) {
+        return batte.deplacer(-1);
+    }
+    return 0;
+}
+
+void Joueur::reload() {
+    lastShoot = horloge::maintenant();
+}
+
+bool Joueur::isReloading() const {
+    return horloge::maintenant() - lastShoot <= reloadingTime;
+}
+
+void Joueur::destroy() {
+    destoyed = true;
+    destructTime = horloge::maintenant();
+}
+
+bool Joueur::hasRecovered() const {
+    return horloge::maintenant() - destructTime > recoverTime;
+}
+
+void Joueur::afficher() {
+    if (!destoyed) {
+        batte.afficher();
+    }
+}

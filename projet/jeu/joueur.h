@@ -1,0 +1,68 @@
+// One player: score, lives, balls in play, steering flags, and the two timed
+// states (destroyed, reloading). Owns its paddle.
+#ifndef VORLEN_JOUEUR_H
+#define VORLEN_JOUEUR_H
+
+#include "jeu/batte.h"
+
+#include <SDL_types.h>
+
+// The edge of the field a player defends.
+enum SIDE { COTE_HAUT = 1, COTE_BAS = 2 };
+using Side = SIDE;
+
+class Joueur {
+public:
+    static constexpr Uint32 recoverTime = 3000;
+    static constexpr Uint32 reloadingTime = 500;
+
+    explicit Joueur(int num);
+    // The paddle points back at its player, so a player is never copied.
+    Joueur(const Joueur&) = delete;
+    Joueur& operator=(const Joueur&) = delete;
+
+    void setSide(SIDE cote);
+    void commandeGauche(bool etat) { cGAUCHE = etat; }
+    void commandeDroite(bool etat) { cDROITE = etat; }
+    // Steers the paddle one step by the held commands; returns the step.
+    int deplacer();
+
+    void ajouterScore(int points) { score += points; }
+    void ajouterVie() { vies += 1; }
+    void perteVie() { vies -= 1; }
+    int getScore() const { return score; }
+    int getNbVie() const { return vies; }
+    int getNum() const { return batte.getNum(); }
+    Batte& getBatteRef() { return batte; }
+    const Batte& getBatteRef() const { return batte; }
+
+    void addBalle() { nBalles += 1; }
+    void rmBalle() { nBalles -= 1; }
+    void setnBalles(int n) { nBalles = n; }
+    int getnBalles() const { return nBalles; }
+
+    bool canShoot() const { return batte.canShoot(); }
+    void reload();
+    bool isReloading() const;
+
+    void destroy();
+    bool isDestroyed() const { return destoyed; }
+    bool hasRecovered() const;
+    void recover() { destoyed = false; }
+
+    void afficher();
+
+private:
+    int score;
+    int vies;
+    Batte batte;
+    int nBalles;
+    SIDE side;
+    bool cGAUCHE;
+    bool cDROITE;
+    bool destoyed;
+    Uint32 destructTime;
+    Uint32 lastShoot;
+};
+
+#endif

@@ -1,0 +1,643 @@
+#include "jeu/partie.h"
+
+#include "systeme/horloge.h"
+#include "son/mixer.h"
+#include "systeme/pleinecran.h"
+#include "profil/settings.h"
+#include "systeme/signaux.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+
+std::string Partie::fichierNiveaux = Niveau::fichierParDefaut;
+
+namespace {
+
+const int commandeGauche = 0;
+const int commandeDroite = 1;
+const int commandeAction = 2;
+
+// Two boxes of half-extents (wp, hp) around P and (wq, hq) around Q overlap
+// in the X-Y plane; touching edges count.
+bool chevauchent(const Vecteur& P, double wp, double hp, const Vecteur& Q, double wq, double hq) {
+    const double px = P.X;
+    const double py = P.Y;
+    const double qx = Q.X;
+    const double qy = Q.Y;
+    if (qx - wq > px + wp) {
+        return false;
+    }
+    if (px - wp > qx + wq) {
+        return false;
+    }
+    if (py - hp > qy + hq) {
+        return false;
+    }
+    if (qy - hq > py + hp) {
+        return false;
+    }
+    return true;
+}
+
+// Erases the elements of `liste` for which `retirer` holds, front to back.
+template <typename T, typename Predicat> void effacerSi(std::list<T>& liste, Predicat retirer) {
+    for (auto it = liste.begin(); it != liste.end();) {
+        it = retirer(*it) ? liste.erase(it) : std::next(it);
+    }
+}
+
+} // namespace
+
+Partie::Partie(int nbJ, float hBriques, SIDE coteJ1, SIDE coteJ2)
+    : joueur1(1), joueur2(2), gameover(false), niveauCourant(hBriques),
+      disposition(this, 0, 0, 650, 600), nbJoueur(nbJ) {
+    joueur1.setSide(coteJ1);
+    joueur2.setSide(coteJ2);
+    disposition.setJoueur(&joueur1, 1);
+    disposition.setJoueur(&joueur2, 2);
+    disposition.setNiveau(&niveauCourant);
+}
+
+void Partie::start() {
+    initAffichage();
+    bool continuer = true;
+    while (continuer && !signaux::finDemandee()) {
+        const Uint32 start_time = horloge::tempsReel();
+        continuer = traiterEvenements();
+        gameHandler();
+        redessiner();
+        attendreFinDeFrame(start_time);
+    }
+}
+
+void Partie::initAffichage() {
+    disposition.initAffichage();
+}
+
+bool Partie::traiterEvenements() {
+    bool continuer = true;
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_QUIT:
+            continuer = false;
+            break;
+        case SDL_KEYDOWN:
+            if (gameover) {
+                // Once the match is lost, any key leaves it.
+                continuer = false;
+                toucheRelachee(event.key.keysym.sym);
+            } else if (event.key.keysym.sym == SDLK_F11) {
+                pleinecran::basculer();
+            } else if (event.key.keysym.sym == currentSettings.getTouchePause()) {
+                pause.touchePressee();
+            } else if (pause.isActive() ? event.key.keysym.sym == toucheEchap
+                                        : !toucheEnfoncee(event.key.keysym.sym)) {
+                // While paused, only Escape does something: it leaves.
+                continuer = false;
+            }
+            break;
+        case SDL_KEYUP:
+            if (event.key.keysym.sym == currentSettings.getTouchePause()) {
+                pause.toucheRelachee();
+            }
+            toucheRelachee(event.key.keysym.sym);
+            break;
+        case SDL_ACTIVEEVENT:
+            fenetreQuittee(event.active);
+            break;
+        default:
+            break;
+        }
+    }
+    return continuer;
+}
+
+bool Partie::toucheEnfoncee(int touche) {
+    commandeJoueur(joueur1, 1, touche);
+    if (commandeJoueur(joueur2, 2, touche)) {
+        return true;
+    }
+    return touche != toucheEchap;
+}
+
+void Partie::fenetreQuittee(const SDL_ActiveEvent& active) {
+    const bool clavierPerdu = (active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+    if (!active.gain && clavierPerdu && !gameover) {
+        pause.activer();
+    }
+}
+
+bool Partie::commandeJoueur(Joueur& J, int nJoueur, int touche) {
+    if (touche == currentSettings.getAssignedKey(nJoueur, commandeGauche)) {
+        if (!J.isDestroyed()) {
+            J.commandeGauche(true);
+        }
+        return true;
+    }
+    if (touche == currentSettings.getAssignedKey(nJoueur, commandeDroite)) {
+        if (!J.isDestroyed()) {
+            J.commandeDroite(true);
+        }
+        return true;
+    }
+    if (touche == currentSettings.getAssignedKey(nJoueur, commandeAction)) {
+        // A destroyed paddle is gone: it launches and fires nothing.
+        if (!J.isDestroyed()) {
+            lancerBalles(J);
+            if (J.canShoot() && !J.isReloading()) {
+                tirer(J);
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+void Partie::tirer(Joueur& J) {
+    newTir(&J);
+    amixer.SPlay_PlayerFire();
+    J.reload();
+}
+
+void Partie::toucheRelachee(int touche) {
+    relacherCommande(joueur1, 1, touche);
+    relacherCommande(joueur2, 2, touche);
+}
+
+void Partie::relacherCommande(Joueur& J, int nJoueur, int touche) {
+    if (touche == currentSettings.getAssignedKey(nJoueur, commandeGauche)) {
+        J.commandeGauche(false);
+    } else if (touche == currentSettings.getAssignedKey(nJoueur, commandeDroite)) {
+        J.commandeDroite(false);
+    }
+}
+
+void Partie::gameHandler() {
+    if (pause.isActive()) {
+        return;
+    }
+    if (niveauCourant.nbBriquesRestantes() != 0) {
+        deplacements();
+        verifPositions();
+    } else {
+        niveauSuivant();
+    }
+}
+
+// The level is cleared (or none is loaded yet): fresh balls, the next level.
+// A destroyed player gets its ball when it comes back.
+void Partie::niveauSuivant() {
+    listeBalles.clear();
+    listeTirs.clear();
+    listeBonus.clear();
+    for (Joueur* J : {&joueur1, &joueur2}) {
+        J->setnBalles(0);
+        if (J->getNum() <= nbJoueur && !J->isDestroyed()) {
+            newBall(J, true);
+        }
+    }
+    niveauCourant.initBriques(fichierNiveaux.c_str(), niveauCourant.getNumNiveau() + 1);
+}
+
+void Partie::deplacements() {
+    for (Joueur* J : {&joueur1, &joueur2}) {
+        const int sens = J->deplacer();
+        if (sens != 0) {
+            for (Balle& balle : listeBalles) {
+                if (balle.getProp() == J && balle.isHooked()) {
+                    balle.suivreBatte(sens);
+                }
+            }
+        }
+    }
+    const Uint32 maintenant = horloge::maintenant();
+    effacerSi(listeDebris, [maintenant](Debris& debris) {
+        if (debris.isTooOld(maintenant)) {
+            return true;
+        }
+        debris.deplacer();
+        return false;
+    });
+    for (Balle& balle : listeBalles) {
+        if (!balle.isHooked()) {
+            balle.deplacer();
+        }
+    }
+    for (Bonus& bonus : listeBonus) {
+        bonus.deplacer();
+    }
+    for (Tir& tir : listeTirs) {
+        tir.deplacer();
+    }
+}
+
+void Partie::redessiner() {
+    disposition.initFrame();
+    for (Balle& balle : listeBalles) {
+        balle.afficher();
+    }
+    lotBriques.afficher(niveauCourant);
+    // Fragments show both faces as they tumble.
+    glDisable(GL_CULL_FACE);
+    lotDebris.afficher(listeDebris);
+    glEnable(GL_CULL_FACE);
+    joueur1.afficher();
+    if (nbJoueur == 2) {
+        joueur2.afficher();
+    }
+    for (Bonus& bonus : listeBonus) {
+        bonus.afficher();
+    }
+    for (Tir& tir : listeTirs) {
+        tir.afficher();
+    }
+    if (gameover) {
+        disposition.printGameOver();
+    }
+    if (pause.isActive()) {
+        pause.afficher(Settings::getKeyByCode(currentSettings.getTouchePause()).c_str());
+    }
+    glFlush();
+    SDL_GL_SwapBuffers();
+}
+
+// Sleeps out the frame in halves, so the loop wakes close to its 16 ms mark;
+// a late frame is not made up for. The last millisecond is slept too, not
+// spun through: half of it would be a delay of 0.
+void Partie::attendreFinDeFrame(Uint32 start_time) const {
+    int wait = static_cast<int>(dureeFrame - (horloge::tempsReel() - start_time));
+    while (wait > 0) {
+        SDL_Delay(std::max(1, wait / 2));
+        wait = static_cast<int>(dureeFrame - (horloge::tempsReel() - start_time));
+    }
+}
+
+void Partie::newBall(Joueur* owner, bool accrochee) {
+    Batte& batte = owner->getBatteRef();
+    const float X = batte.getPosition()->X;
+    const float Y = batte.getPosition()->Y + batte.getBoiteCol()->lY;
+    listeBalles.emplace_back(owner, X, Y, accrochee);
+    owner->addBalle();
+}
+
+void Partie::newTir(Joueur* owner) {
+    const Vecteur* centre = owner->getBatteRef().getPosition();
+    listeTirs.emplace_back(owner, centre->X, centre->Y, false);
+}
+
+void Partie::lancerBalles(Joueur& J) {
+    for (Balle& balle : listeBalles) {
+        if (balle.getProp() == &J && balle.isHooked()) {
+            balle.lancer();
+        }
+    }
+}
+
+void Partie::detruireBrique(int i, int j) {
+    niveauCourant.detruire(i, j);
+}
+
+bool Partie::eventCollision(Balle& balle, Batte& batte) {
+    const double r = balle.getRayon();
+    const BoiteCollision& bc = *batte.getBoiteCol();
+    return chevauchent(*balle.getPosition(), r, r, *batte.getPosition(), bc.lX / 2.0, bc.lY / 2.0);
+}
+
+bool Partie::eventCollision(Brique& brique, Balle& balle) {
+    const double r = balle.getRayon();
+    const BoiteCollision& bc = *brique.getBoiteCol();
+    return chevauchent(*balle.getPosition(), r, r, *brique.getPosition(), bc.lX / 2.0, bc.lY / 2.0);
+}
+
+bool Partie::eventCollision(Brique& brique, Tir& balle) {
+    const double r = balle.getRayon();
+    const BoiteCollision& bc = *brique.getBoiteCol();
+    return chevauchent(*balle.getPosition(), r, r, *brique.getPosition(), bc.lX / 2.0, bc.lY / 2.0);
+}
+
+bool Partie::eventCollision(Bonus& bonus, Batte& batte) {
+    const BoiteCollision& b = *bonus.getBoiteCol();
+    const BoiteCollision& t = *batte.getBoiteCol();
+    return chevauchent(*bonus.getPosition(), b.lX / 2.0f, b.lY / 2.0f, *batte.getPosition(),
+                       t.lX / 2.0f, t.lY / 2.0f);
+}
+
+Partie::FenetreCellules Partie::fenetreCellules(float x, float y, float r) const {
+    const float PX = niveauCourant.getPosBriquesX();
+    const float PY = niveauCourant.getPosBriquesY();
+    // Integer parts of the spacings on purpose: the window errs on the wide side.
+    const int pasX = static_cast<int>(niveauCourant.getEcartX());
+    const int pasY = static_cast<int>(niveauCourant.getEcartY());
+    FenetreCellules f;
+    f.iFirst = static_cast<int>(x - r - (PX + Brique::demieLongX)) / pasX - 1;
+    f.iLast = static_cast<int>(x + r - (PX - Brique::demieLongX)) / pasX + 1;
+    f.jFirst = static_cast<int>(y - r - (PY + Brique::demieLongY)) / pasY - 1;
+    f.jLast = static_cast<int>(y + r - (PY - Brique::demieLongY)) / pasY + 1;
+    // A first index of exactly 16 (or 10) stays: the window is then empty.
+    if (f.iFirst < 0) {
+        f.iFirst = 0;
+    } else if (f.iFirst > Niveau::nbBriquesX) {
+        f.iFirst = Niveau::nbBriquesX - 1;
+    }
+    if (f.iLast < 1) {
+        f.iLast = 1;
+    } else if (f.iLast > Niveau::nbBriquesX) {
+        f.iLast = Niveau::nbBriquesX;
+    }
+    if (f.jFirst < 0) {
+        f.jFirst = 0;
+    } else if (f.jFirst > Niveau::nbBriquesY) {
+        f.jFirst = Niveau::nbBriquesY - 1;
+    }
+    if (f.jLast < 1) {
+        f.jLast = 1;
+    } else if (f.jLast > Niveau::nbBriquesY) {
+        f.jLast = Niveau::nbBriquesY;
+    }
+    return f;
+}
+
+bool Partie::joueurHorsJeu(Joueur& J) {
+    if (!J.isDestroyed()) {
+        return false;
+    }
+    if (J.hasRecovered() && J.getNbVie() > 0) {
+        // The life is counted off now, as the paddle comes back.
+        J.perteVie();
+        J.recover();
+        J.getBatteRef().removeCanon();
+        newBall(&J, true);
+        return false;
+    }
+    return J.getNbVie() <= 0;
+}
+
+void Partie::tirsContreBriques(void (AudioMixer::*sonImpact)()) {
+    for (auto it = listeTirs.begin(); it != listeTirs.end();) {
+        Tir& tir = *it;
+        bool detruire = false;
+        const FenetreCellules f =
+            fenetreCellules(tir.getPosition()->X, tir.getPosition()->Y, tir.getRayon());
+        // A shot stops at the first brick it meets, in window order.
+        for (int i = f.iFirst; i < f.iLast && !detruire; ++i) {
+            for (int j = f.jFirst; j < f.jLast && !detruire; ++j) {
+                Brique* brique = niveauCourant.tabBriques[i][j];
+                if (brique == nullptr || !eventCollision(*brique, tir)) {
+                    continue;
+                }
+                detruire = true;
+                (amixer.*sonImpact)();
+                if (brique->isDestroyable()) {
+                    tir.getProp()->ajouterScore(scoreTir);
+                    if (brique->faireDegats(scoreTir)) {
+                        casserBrique(i, j, true);
+                    }
+                }
+            }
+        }
+        if (tir.getPosition()->Y > plafond) {
+            detruire = true;
+            amixer.SPlay_Ricochet();
+        }
+        it = detruire ? listeTirs.erase(it) : std::next(it);
+    }
+}
+
+void Partie::reglesBalles(std::initializer_list<Joueur*> battes) {
+    for (auto it = listeBalles.begin(); it != listeBalles.end();) {
+        Balle& balle = *it;
+        const float r = balle.getRayon();
+        rebondMurs(balle, r);
+        balleContreBriques(balle, r);
+        for (Joueur* J : battes) {
+            renvoyerSurBatte(balle, *J);
+        }
+        const auto suivante = std::next(it);
+        if (balle.getPosition()->Y < ligneDePerte) {
+            const int numJoueur = balle.getProp()->getNum();
+            listeBalles.erase(it);
+            perdreBalle(numJoueur);
+        }
+        it = suivante;
+    }
+}
+
+// A ball of player `numJoueur` has left the field; the last one costs the paddle.
+void Partie::perdreBalle(int numJoueur) {
+    Joueur* J = numJoueur == 1 ? &joueur1 : numJoueur == 2 ? &joueur2 : nullptr;
+    if (J == nullptr) {
+        std::cerr << "tentative de suppression de balle au joueur " << numJoueur << " (Coop2j)"
+                  << std::endl;
+        return;
+    }
+    J->rmBalle();
+    if (J->getnBalles() == 0) {
+        destroyJoueur(*J);
+    }
+}
+
+// While player 1 is away, capsules are neither caught nor dropped; a
+// destroyed paddle catches nothing.
+void Partie::attraperBonus(std::initializer_list<Joueur*> attrapeurs) {
+    if (joueur1.isDestroyed()) {
+        return;
+    }
+    for (auto it = listeBonus.begin(); it != listeBonus.end();) {
+        auto courant = it++;
+        Joueur* attrapeur = nullptr;
+        for (Joueur* J : attrapeurs) {
+            if (!J->isDestroyed() && eventCollision(*courant, J->getBatteRef())) {
+                attrapeur = J;
+                break;
+            }
+        }
+        if (attrapeur != nullptr) {
+            applyBonus(*attrapeur, courant);
+            listeBonus.erase(courant);
+            attrapeur->ajouterScore(scoreBonus);
+        } else if (courant->getPosition()->Y < ligneDePerte) {
+            listeBonus.erase(courant);
+        }
+    }
+}
+
+void Partie::rebondMurs(Balle& balle, float r) {
+    const Vecteur& p = *balle.getPosition();
+    const Vecteur& v = balle.getVitesse();
+    // A wall turns only a ball moving into it: one grown within reach of a
+    // wall and already leaving it is left alone, and the next test still runs.
+    Vecteur normale;
+    if (p.X < murGauche + r && v.X < 0.0f) {
+        normale = Vecteur(1.0f, 0.0f, 0.0f);
+    } else if (p.X + r > murDroit && v.X > 0.0f) {
+        normale = Vecteur(-1.0f, 0.0f, 0.0f);
+    } else if (p.Y + r > plafond && v.Y > 0.0f) {
+        normale = Vecteur(0.0f, -1.0f, 0.0f);
+    } else {
+        return;
+    }
+    // Back to before this frame's move, turned, and moved again.
+    balle.undoDeplacer();
+    balle.collision(normale);
+    amixer.SPlay_LesserHit();
+    balle.deplacer();
+}
+
+void Partie::balleContreBriques(Balle& balle, float r) {
+    const FenetreCellules f = fenetreCellules(balle.getPosition()->X, balle.getPosition()->Y, r);
+    for (int i = f.iFirst; i < f.iLast; ++i) {
+        for (int j = f.jFirst; j < f.jLast; ++j) {
+            Brique* brique = niveauCourant.tabBriques[i][j];
+            if (brique == nullptr || !eventCollision(*brique, balle)) {
+                continue;
+            }
+            if (!balle.isTraversante() && !rebondSurBrique(balle, *brique)) {
+                continue;
+            }
+            if (brique->isDestroyable()) {
+                balle.getProp()->ajouterScore(balle.getIRayon());
+            }
+            if (brique->faireDegats(balle.getIRayon())) {
+                casserBrique(i, j, false);
+            }
+        }
+    }
+}
+
+// Replays the frame's move one axis at a time to find which side was hit;
+// false when the ball was already inside the brick and is on its way out.
+bool Partie::rebondSurBrique(Balle& balle, Brique& brique) {
+    balle.undoDeplacer();
+    if (eventCollision(brique, balle)) {
+        return sortirDeBrique(balle, brique);
+    }
+    balle.avanceX();
+    const bool heurteEnX = eventCollision(brique, balle);
+    balle.reculeX();
+    balle.avanceY();
+    const bool heurteEnY = eventCollision(brique, balle);
+    // From outside the brick, the two single-axis moves cannot both hit.
+    if (heurteEnX) {
+        balle.rebondX();
+    } else if (heurteEnY) {
+        balle.reculeY();
+        balle.rebondY();
+    } else {
+        // A corner: neither move alone hits.
+        balle.reculeY();
+        balle.rebondX();
+        balle.rebondY();
+    }
+    amixer.SPlay_BrickHit();
+    return true;
+}
+
+// A ball grown against a brick starts its move inside it. Only the side it
+// sits in the least counts: moving into that side, it is turned there (one
+// hit); moving out, it goes on its way untouched, so it always leaves.
+bool Partie::sortirDeBrique(Balle& balle, const Brique& brique) {
+    const Vecteur& p = *balle.getPosition();
+    const Vecteur& b = *brique.getPosition();
+    const Vecteur& v = balle.getVitesse();
+    const float r = balle.getRayon();
+    const float dansX = Brique::demieLongX + r - std::fabs(p.X - b.X);
+    const float dansY = Brique::demieLongY + r - std::fabs(p.Y - b.Y);
+    const bool parLeCote = dansX < dansY;
+    const bool entre = parLeCote ? v.X * (b.X - p.X) > 0.0f : v.Y * (b.Y - p.Y) > 0.0f;
+    if (entre) {
+        parLeCote ? balle.rebondX() : balle.rebondY();
+        amixer.SPlay_BrickHit();
+    }
+    balle.deplacer();
+    return entre;
+}
+
+// A brick has just broken: its capsule, its debris, its cell, its sound.
+void Partie::casserBrique(int i, int j, bool bonusAssure) {
+    const Vecteur p = *niveauCourant.tabBriques[i][j]->getPosition();
+    if (bonusAssure || rand() % 10 <= 2) {
+        newBonus(p.X, p.Y, -1);
+    }
+    const int nbDebris = rand() % 10 + 5;
+    for (int k = 0; k < nbDebris; ++k) {
+        listeDebris.emplace_back(p, 0, 0, 0);
+    }
+    detruireBrique(i, j);
+    amixer.SPlay_BrickDestroy();
+}
+
+void Partie::renvoyerSurBatte(Balle& balle, Joueur& J) {
+    Batte& batte = J.getBatteRef();
+    if (J.isDestroyed() || !balle.isGoingDown() || !eventCollision(balle, batte)) {
+        return;
+    }
+    // The further from the centre, the wider the angle: 45 degrees at the ends.
+    const float angle =
+        (balle.getPosition()->X - batte.getPosition()->X) * angleRebond / batte.getLongueur();
+    balle.undoDeplacer();
+    balle.rebondBatte(angle);
+    amixer.SPlay_PlayerHit();
+}
+
+void Partie::destroyJoueur(Joueur& J) {
+    J.destroy();
+    amixer.SPlay_PlayerDestroy();
+    const Batte& batte = J.getBatteRef();
+    const float L = batte.getLongueur();
+    Vecteur S = *batte.getPosition();
+    S.X += L / 2.0f;
+    const float pas = L / nombreDebris;
+    for (int k = 0; k < nombreDebris; ++k) {
+        if (J.getNum() == 1) {
+            listeDebris.emplace_back(S, 0, 255, 0);
+        } else if (J.getNum() == 2) {
+            listeDebris.emplace_back(S, 255, 0, 0);
+        }
+        S.X -= pas;
+    }
+}
+
+void Partie::applyBonus(Joueur& J, std::list<Bonus>::iterator& itBonus) {
+    switch (itBonus->getType()) {
+    case BONUS_LIFE:
+        J.ajouterVie();
+        amixer.SPlay_VieSupp();
+        break;
+    case BONUS_ABATTE:
+        J.getBatteRef().agrandir();
+        amixer.SPlay_PlusGrand();
+        break;
+    case BONUS_RBATTE:
+        J.getBatteRef().reduire();
+        amixer.SPlay_PlusCourt();
+        break;
+    case BONUS_MULTIBALL:
+        newBall(&J, false);
+        amixer.SPlay_BonusPickup();
+        break;
+    case BONUS_BTRAVERSANTE:
+        for (Balle& balle : listeBalles) {
+            balle.setTraversante();
+        }
+        amixer.SPlay_BonusPickup();
+        break;
+    case BONUS_ABALLE:
+        for (Balle& balle : listeBalles) {
+            balle.agrandir();
+        }
+        amixer.SPlay_BonusPickup();
+        break;
+    case BONUS_ARME:
+        J.getBatteRef().putCanon();
+        amixer.SPlay_BonusPickup();
+        break;
+    default:
+        std::cout << " bonus en bois" << std::endl;
+        break;
+    }
+}

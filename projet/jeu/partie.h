@@ -1,0 +1,141 @@
+// One match in progress: the two players, the level, the screen layout and
+// the lists of moving objects, with the frame loop that runs it.
+#ifndef VORLEN_PARTIE_H
+#define VORLEN_PARTIE_H
+
+#include "jeu/balle.h"
+#include "jeu/bonus.h"
+#include "jeu/debris.h"
+#include "rendu/display.h"
+#include "jeu/joueur.h"
+#include "rendu/lots.h"
+#include "son/mixer.h"
+#include "niveaux/niveau.h"
+#include "ecrans/pause.h"
+#include "jeu/tir.h"
+
+#include <SDL.h>
+
+#include <initializer_list>
+#include <list>
+#include <string>
+
+class Partie {
+protected:
+    // The mode's rules pass, once per frame while breakable bricks remain.
+    virtual void verifPositions() = 0;
+
+public:
+    static constexpr Uint32 dureeFrame = 16;
+    static constexpr int toucheEchap = 27;
+    // The level file every match reads; the player may choose another at start.
+    static std::string fichierNiveaux;
+
+    Partie(int nbJ, float hBriques, SIDE coteJ1, SIDE coteJ2);
+    virtual ~Partie() {}
+    // The mode's capsule spawner, called where a brick breaks.
+    virtual void newBonus(float X, float Y, int sens) = 0;
+
+    Partie(const Partie&) = delete;
+    Partie& operator=(const Partie&) = delete;
+
+    // Runs the match until game over and a key, escape, or the window closing.
+    void start();
+    void initAffichage();
+
+    // How the match stands when it ends, for the high scores.
+    bool isGameOver() const { return gameover; }
+    int getNbJoueur() const { return nbJoueur; }
+    // The players' scores added up: the team's score in the co-operative game.
+    int getScoreTotal() const {
+        return joueur1.getScore() + (nbJoueur == 2 ? joueur2.getScore() : 0);
+    }
+    int getNumNiveau() const { return niveauCourant.getNumNiveau(); }
+
+    void newBall(Joueur* owner, bool accrochee);
+    void newTir(Joueur* owner);
+    void lancerBalles(Joueur& J);
+
+protected:
+    // Handles every pending event; false once the match is to end.
+    bool traiterEvenements();
+    void gameHandler();
+    void deplacements();
+    void redessiner();
+
+    void detruireBrique(int i, int j);
+    bool eventCollision(Balle& balle, Batte& batte);
+    bool eventCollision(Brique& brique, Balle& balle);
+    bool eventCollision(Brique& brique, Tir& balle);
+    bool eventCollision(Bonus& bonus, Batte& batte);
+
+    // Rule pieces the game modes share, in the order of their rules pass.
+    static constexpr float murGauche = -40.0f;
+    static constexpr float murDroit = 40.0f;
+    static constexpr float plafond = 35.0f;
+    static constexpr float ligneDePerte = -40.0f;
+    static constexpr float angleRebond = 1.57f;
+    static constexpr int nombreDebris = 25;
+    static constexpr int scoreBonus = 5;
+    static constexpr int scoreTir = 1;
+
+    // The grid cells near an object: columns [iFirst, iLast), rows [jFirst, jLast).
+    struct FenetreCellules {
+        int iFirst;
+        int iLast;
+        int jFirst;
+        int jLast;
+    };
+    FenetreCellules fenetreCellules(float x, float y, float r) const;
+    // Brings a destroyed player back when its time is up and lives remain;
+    // true when it is destroyed for good.
+    bool joueurHorsJeu(Joueur& J);
+    // Every shot against the bricks; `sonImpact` is the mode's hit sound.
+    void tirsContreBriques(void (AudioMixer::*sonImpact)());
+    // Every ball against the walls, the bricks and these paddles, in turn;
+    // a ball that leaves the field is its owner's loss.
+    void reglesBalles(std::initializer_list<Joueur*> battes);
+    // Capsules caught by the first of these paddles they touch, or lost.
+    void attraperBonus(std::initializer_list<Joueur*> attrapeurs);
+    void rebondMurs(Balle& balle, float r);
+    void balleContreBriques(Balle& balle, float r);
+    void renvoyerSurBatte(Balle& balle, Joueur& J);
+    // The paddle bursts into debris in the player's colour; back in 3 s.
+    void destroyJoueur(Joueur& J);
+    void applyBonus(Joueur& J, std::list<Bonus>::iterator& itBonus);
+
+    Joueur joueur1;
+    Joueur joueur2;
+    bool gameover;
+    Niveau niveauCourant;
+    Disposition disposition;
+    std::list<Balle> listeBalles;
+    std::list<Bonus> listeBonus;
+    std::list<Debris> listeDebris;
+    std::list<Tir> listeTirs;
+    int nbJoueur;
+    // Held still by the pause key or when the window loses the keyboard.
+    Pause pause;
+    // The grid and the fragments, each drawn in one batch.
+    LotBriques lotBriques;
+    LotDebris lotDebris;
+
+private:
+    // Returns false when the key asks to leave the match.
+    bool toucheEnfoncee(int touche);
+    // A lost keyboard focus or a minimised window pauses the match.
+    void fenetreQuittee(const SDL_ActiveEvent& active);
+    void toucheRelachee(int touche);
+    // A player's reaction to a pressed key; true when it is one of its keys.
+    bool commandeJoueur(Joueur& J, int nJoueur, int touche);
+    void relacherCommande(Joueur& J, int nJoueur, int touche);
+    void tirer(Joueur& J);
+    bool rebondSurBrique(Balle& balle, Brique& brique);
+    bool sortirDeBrique(Balle& balle, const Brique& brique);
+    void perdreBalle(int numJoueur);
+    void casserBrique(int i, int j, bool bonusAssure);
+    void niveauSuivant();
+    void attendreFinDeFrame(Uint32 start_time) const;
+};
+
+#endif

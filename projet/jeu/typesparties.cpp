@@ -1,0 +1,74 @@
+#include "jeu/typesparties.h"
+
+#include <cstdlib>
+
+#include <iostream>
+
+namespace {
+const float hauteurBriques1j = 3.0f;
+const float hauteurBriques2j = 0.0f;
+} // namespace
+
+TYPEBONUS tirerTypeBonus() {
+    const int BONUS_LIFE_PROP = 2;
+    const int BONUS_ABATTE_PROP = 25;
+    const int BONUS_RBATTE_PROP = 25;
+    const int BONUS_MULTIBALL_PROP = 20;
+    const int BONUS_BTRAVERSANTE_PROP = 10;
+    const int BONUS_ABALLE_PROP = 10;
+    const int BONUS_ARME_PROP = 8;
+    const struct {
+        int poids;
+        TYPEBONUS type;
+    } tirage[] = {{BONUS_LIFE_PROP, BONUS_LIFE},
+                  {BONUS_ABATTE_PROP, BONUS_ABATTE},
+                  {BONUS_RBATTE_PROP, BONUS_RBATTE},
+                  {BONUS_MULTIBALL_PROP, BONUS_MULTIBALL},
+                  {BONUS_BTRAVERSANTE_PROP, BONUS_BTRAVERSANTE},
+                  {BONUS_ABALLE_PROP, BONUS_ABALLE},
+                  {BONUS_ARME_PROP, BONUS_ARME}};
+
+    const int tmp = rand() % 100;
+    int total = 0;
+    for (const auto& choix : tirage) {
+        total += choix.poids;
+        if (tmp < total) {
+            return choix.type;
+        }
+    }
+    return BONUS_NONE;
+}
+
+Normal1j::Normal1j() : Partie(1, hauteurBriques1j, COTE_BAS, COTE_BAS) {}
+
+void Normal1j::verifPositions() {
+    if (joueurHorsJeu(joueur1)) {
+        gameover = true;
+    }
+    tirsContreBriques(&AudioMixer::SPlay_Ricochet);
+    reglesBalles({&joueur1});
+    attraperBonus({&joueur1});
+}
+
+void Normal1j::newBonus(float X, float Y, int sens) {
+    listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
+}
+
+Coop2j::Coop2j() : Partie(2, hauteurBriques2j, COTE_BAS, COTE_BAS) {}
+
+void Coop2j::verifPositions() {
+    gameover = checkPlayerState();
+    tirsContreBriques(&AudioMixer::SPlay_BrickHit);
+    reglesBalles({&joueur1, &joueur2});
+    attraperBonus({&joueur1, &joueur2});
+}
+
+bool Coop2j::checkPlayerState() {
+    const bool J1mort = joueurHorsJeu(joueur1);
+    const bool J2mort = joueurHorsJeu(joueur2);
+    return J1mort && J2mort;
+}
+
+void Coop2j::newBonus(float X, float Y, int sens) {
+    listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
+}

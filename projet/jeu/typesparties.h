@@ -1,0 +1,37 @@
+// The game modes: each supplies the rules pass of its match and the way it
+// drops power-up capsules.
+#ifndef VORLEN_TYPESPARTIES_H
+#define VORLEN_TYPESPARTIES_H
+
+#include "jeu/partie.h"
+
+// Draws a capsule's kind by the power-ups' weights; shared by every mode.
+TYPEBONUS tirerTypeBonus();
+
+// One player defending the bottom edge.
+class Normal1j : public Partie {
+protected:
+    void verifPositions() override;
+
+public:
+    Normal1j();
+    ~Normal1j() override {}
+    void newBonus(float X, float Y, int sens) override;
+};
+
+// Two players side by side on the bottom edge, against the same bricks; the
+// match goes on while either of them can still play.
+class Coop2j : public Partie {
+protected:
+    void verifPositions() override;
+
+public:
+    Coop2j();
+    ~Coop2j() override {}
+    void newBonus(float X, float Y, int sens) override;
+
+    // Brings back the players whose time is up; true once both are out.
+    bool checkPlayerState();
+};
+
+#endif

@@ -1,0 +1,79 @@
+// The brick field: a 16 by 10 grid of bricks at fixed spacing, the count of
+// breakable bricks left, and the loading of levels from the level file.
+#ifndef VORLEN_NIVEAU_H
+#define VORLEN_NIVEAU_H
+
+#include "jeu/brique.h"
+
+#include <array>
+#include <iosfwd>
+#include <vector>
+
+class Niveau {
+public:
+    static constexpr int nbBriquesX = 16;
+    static constexpr int nbBriquesY = 10;
+    static constexpr float ecartX = 4.6f;
+    static constexpr float ecartY = 2.4f;
+    // The level file the match reads, in the run-time directory unless the
+    // player chose another at start.
+    static constexpr const char* fichierParDefaut = "niveaux.lvl";
+
+    // Hit points of each cell by column, then row: 0 empty, -1 unbreakable.
+    using Grille = std::array<std::array<int, nbBriquesY>, nbBriquesX>;
+
+    // Column i (0 leftmost), row j (0 lowest); null where there is no brick.
+    Brique* tabBriques[nbBriquesX][nbBriquesY];
+
+    explicit Niveau(float briquesY);
+    ~Niveau();
+    Niveau(const Niveau&) = delete;
+    Niveau& operator=(const Niveau&) = delete;
+
+    // Replaces the grid with entry `nNiveau` of the level file `fichier`.
+    void initBriques(const char* fichier, int nNiveau);
+    // Replaces the grid with the built-in level.
+    void defaultLevel();
+    void detruire(int i, int j);
+    // The grid as hit points, as a level file would give it.
+    Grille grille() const;
+
+    int nbBriquesRestantes() const { return qBriques; }
+    int getNumNiveau() const { return numNiveau; }
+    float getPosBriquesX() const { return posBriquesX; }
+    float getPosBriquesY() const { return posBriquesY; }
+    float getEcartX() const { return ecartX; }
+    float getEcartY() const { return ecartY; }
+
+private:
+    // X of the centres of the leftmost column: the grid sits in the middle
+    // of the field.
+    static constexpr float posBriquesXDepart = -34.5f;
+
+    void poserBrique(int i, int j, int solidite);
+    void poserGrille(const Grille& points);
+
+    float posBriquesX;
+    float posBriquesY;
+    int numNiveau;
+    int qBriques;
+};
+
+// One entry of a level file as the loader reads it.
+struct EntreeNiveaux {
+    int numero = 0;
+    Niveau::Grille points{};
+    int valeursLues = 0; // fewer than the 160 cells when the entry is cut short
+};
+
+// A whole level file read in file order, with the game's own reader.
+struct LectureNiveaux {
+    const char* echec = nullptr; // what kept the file from being read, e.g. "est introuvable"
+    std::vector<EntreeNiveaux> entrees;
+};
+
+// Reads every entry of `fichier`; each problem met is one line on `rapport`,
+// naming the file, as the game reports them while it plays.
+LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport);
+
+#endif

@@ -1,0 +1,147 @@
+#include "profil/settings.h"
+
+#include <SDL_keysym.h>
+
+#include <algorithm>
+#include <cassert>
+
+namespace {
+
+const int toucheEspace = 32;
+const int toucheA = 97;
+const int toucheZ = 122;
+const int toucheW = 119;
+const int toucheHaut = 273;
+const int toucheBas = 274;
+const int toucheDroite = 275;
+const int toucheGauche = 276;
+const int toucheP = 112;
+
+} // namespace
+
+Settings::Settings() {
+    initSettings();
+}
+
+void Settings::initSettings() {
+    controlj1[0] = toucheGauche;
+    controlj1[1] = toucheDroite;
+    controlj1[2] = toucheEspace;
+    controlj2[0] = toucheA;
+    controlj2[1] = toucheZ;
+    controlj2[2] = toucheW;
+    pleinEcran = false;
+    volume = volumeMax;
+    touchePause = toucheP;
+    pleinEcranRetenu = false;
+    eclairageVif = false;
+}
+
+int Settings::getAssignedKey(int nJoueur, int nCommande) const {
+    assert(nCommande >= 0);
+    assert(nCommande < 3);
+    assert(nJoueur > 0);
+    assert(nJoueur <= 2);
+    return nJoueur == 1 ? controlj1[nCommande] : controlj2[nCommande];
+}
+
+bool Settings::assignKey(int keynum, int nJoueur, int nCommande) {
+    assert(nCommande >= 0);
+    assert(nCommande < 3);
+    // A key drives one command at most, so a bound key is refused, even
+    // when it is the slot's own.
+    if (!toucheLibre(keynum)) {
+        return false;
+    }
+    if (nJoueur == 1) {
+        controlj1[nCommande] = keynum;
+        return true;
+    }
+    if (nJoueur == 2) {
+        controlj2[nCommande] = keynum;
+        return true;
+    }
+    return false;
+}
+
+bool Settings::assignTouchePause(int keynum) {
+    if (!toucheLibre(keynum)) {
+        return false;
+    }
+    touchePause = keynum;
+    return true;
+}
+
+bool Settings::toucheLibre(int keynum) const {
+    const Touches touches = getTouches();
+    return toucheAssignable(keynum) &&
+           std::find(touches.begin(), touches.end(), keynum) == touches.end();
+}
+
+Settings::Touches Settings::getTouches() const {
+    return {controlj1[0], controlj1[1], controlj1[2], controlj2[0],
+            controlj2[1], controlj2[2], touchePause};
+}
+
+void Settings::setTouches(const Touches& touches) {
+    std::copy_n(touches.begin(), nbCommandes, controlj1);
+    std::copy_n(touches.begin() + nbCommandes, nbCommandes, controlj2);
+    touchePause = touches[2 * nbCommandes];
+}
+
+bool Settings::touchesValides(const Touches& touches) {
+    Touches triees = touches;
+    std::sort(triees.begin(), triees.end());
+    return std::adjacent_find(triees.begin(), triees.end()) == triees.end() &&
+           std::all_of(triees.begin(), triees.end(), toucheAssignable);
+}
+
+bool Settings::toucheAssignable(int keynum) {
+    return keynum > SDLK_UNKNOWN && keynum < SDLK_LAST && keynum != SDLK_ESCAPE &&
+           keynum != SDLK_F11;
+}
+
+void Settings::switchStatePleinEcran() {
+    setPleinEcran(!pleinEcran);
+}
+
+void Settings::setPleinEcran(bool oui) {
+    pleinEcran = oui;
+    pleinEcranRetenu = oui;
+}
+
+void Settings::setVolume(int v) {
+    volume = std::clamp(v, 0, volumeMax);
+}
+
+bool Settings::volumeUp() {
+    const int avant = volume;
+    setVolume(volume + 1);
+    return volume != avant;
+}
+
+bool Settings::volumeDown() {
+    const int avant = volume;
+    setVolume(volume - 1);
+    return volume != avant;
+}
+
+std::string Settings::getKeyByCode(int keynum) {
+    if (keynum >= toucheA && keynum <= toucheZ) {
+        return std::string(1, static_cast<char>(keynum));
+    }
+    switch (keynum) {
+    case toucheEspace:
+        return "ESPACE";
+    case toucheHaut:
+        return "HAUT";
+    case toucheBas:
+        return "BAS";
+    case toucheDroite:
+        return "DROITE";
+    case toucheGauche:
+        return "GAUCHE";
+    default:
+        return "UNKNOWN";
+    }
+}

@@ -1,0 +1,292 @@
+#include "rendu/display.h"
+
+#include "jeu/joueur.h"
+#include "main.h"
+#include "niveaux/niveau.h"
+#include "profil/settings.h"
+
+#include <GL/glu.h>
+
+namespace {
+
+// Each player's box: its width, and its height going down from the top.
+const int longCadre = 120;
+const int largCadre = -100;
+
+const double champVertical = 60.0;
+const double aspect = 4.0 / 3.0;
+const double planProche = 0.1;
+const double planLointain = 1000.0;
+const double distanceCamera = 70.0;
+
+const float murGauche = -40.0f;
+const float murDroit = 40.0f;
+const float plafond = 35.0f;
+const float basDesMurs = -45.0f;
+
+const GLint brillance = 50;
+const float attenuationQuadratique = 1.1f;
+
+} // namespace
+
+HUD::HUD()
+    : posXHUD(650), posYHUD(0), lX(150),
+      lY(600), posNumNiveau{5, 200}, posJ1{0, 540}, posJ2{0, 400}, font_size(16), J1(nullptr),
+      J2(nullptr), Niv(nullptr) {
+    font.init(freetype::fichierPolice, font_size);
+}
+
+void HUD::setJoueur(Joueur* J, int num) {
+    if (num == 1) {
+        J1 = J;
+    } else if (num == 2) {
+        J2 = J;
+    }
+}
+
+void HUD::activerVue() const {
+    glViewport(posXHUD, posYHUD, lX, lY);
+}
+
+void HUD::affichage() {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, lX, 0, lY, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    // The boxes' left edges, at the panel's x = 0, fall in the column just
+    // left of it: the copy takes that column too.
+    const CopiePanneau::Chiffres chiffres = chiffresAffiches();
+    if (copie.montre(chiffres)) {
+        copie.dessiner(bandesEcrites());
+    } else {
+        dessinerPanneau();
+        copie.prendre(posXHUD - 1, posYHUD, lX + 1, lY, chiffres);
+    }
+
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+}
+
+CopiePanneau::Chiffres HUD::chiffresAffiches() const {
+    return {J1->getNbVie(), J2->getNbVie(), J1->getScore(), J2->getScore(), Niv->getNumNiveau()};
+}
+
+std::array<CopiePanneau::Bande, 3> HUD::bandesEcrites() const {
+    // A text may run past its box's right edge, never above or below it:
+    // a few rows of margin take the lines' own rasterisation.
+    const int marge = 4;
+    const int ligneNiveau = posNumNiveau[1];
+    return {{{posJ1[1] + largCadre - marge, posJ1[1] + marge},
+             {posJ2[1] + largCadre - marge, posJ2[1] + marge},
+             {ligneNiveau - font_size, ligneNiveau + 2 * font_size}}};
+}
+
+void HUD::dessinerPanneau() {
+    glColor3f(0.8f, 0.8f, 0.0f);
+    int cadreJ1[4] = {posJ1[0], posJ1[0] + longCadre, posJ1[1], posJ1[1] + largCadre};
+    int cadreJ2[4] = {posJ2[0], posJ2[0] + longCadre, posJ2[1], posJ2[1] + largCadre};
+    traceCadres(cadreJ1);
+    traceCadres(cadreJ2);
+
+    // Text is placed in window pixels: shift it into the panel.
+    glViewport(0, 0, largeurFenetre, hauteurFenetre);
+    glTranslatef(posXHUD, posYHUD, 0);
+
+    glColor3f(1.0f, 1.0f, 0.0f);
+    afficherNom("Joueur 1", cadreJ1);
+    afficherNom("Joueur 2", cadreJ2);
+
+    glColor3f(0.8f, 0.8f, 0.0f);
+    afficherVies(*J1, cadreJ1);
+    afficherVies(*J2, cadreJ2);
+    afficherScore(*J1, cadreJ1);
+    afficherScore(*J2, cadreJ2);
+    freetype::print(font, posNumNiveau[0], posNumNiveau[1], "Niveau %2d", Niv->getNumNiveau());
+}
+
+void HUD::afficherNom(const char* nom, const int* cadre) {
+    freetype::print(font, cadre[0] + font_size, cadre[2] - font_size, "%s", nom);
+}
+
+void HUD::afficherVies(const Joueur& J, const int* cadre) {
+    freetype::print(font, cadre[0] + font_size, cadre[2] - 2 * font_size - 7, "Battes: %d",
+                    J.getNbVie());
+}
+
+void HUD::afficherScore(const Joueur& J, const int* cadre) {
+    freetype::print(font, cadre[0] + font_size + 12, cadre[2] - 4 * font_size - 13, "%6d",
+                    J.getScore());
+}
+
+void HUD::traceCadres(int* cadre) {
+    const int fs = font_size;
+    const int gauche = cadre[0];
+    const int droite = cadre[1];
+    const int haut = cadre[2];
+    const int bas = cadre[3];
+    // The name row above a double rule, the lives below it, the score at the bottom.
+    const int regles[] = {haut, haut - fs - 5, haut - fs - 8, haut - 2 * fs - 12, bas};
+    glBegin(GL_LINES);
+    for (const int y : regles) {
+        glVertex2i(gauche, y);
+        glVertex2i(droite, y);
+    }
+    glVertex2i(droite, haut);
+    glVertex2i(droite, bas);
+    glVertex2i(gauche, haut);
+    glVertex2i(gauche, bas);
+    glEnd();
+}
+
+void HUD::printGameOver() {
+    glColor3ub(255, 0, 0);
+    freetype::print(font, 250, 100, "Game Over");
+}
+
+void CopiePanneau::prendre(int x, int y, int largeur, int hauteur, const Chiffres& chiffres) {
+    if (texture.nom() == 0) {
+        GLuint nom;
+        glGenTextures(1, &nom);
+        texture.reset(nom);
+        glBindTexture(GL_TEXTURE_2D, nom);
+        // Drawn back one texel per pixel: nearest texels copy it exactly.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        largeurTexture = freetype::next_p2(largeur);
+        hauteurTexture = freetype::next_p2(hauteur);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, largeurTexture, hauteurTexture, 0, GL_RGB,
+                     GL_UNSIGNED_BYTE, nullptr);
+    }
+    glBindTexture(GL_TEXTURE_2D, texture.nom());
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, y, largeur, hauteur);
+    xCopie = x;
+    yCopie = y;
+    largeurCopie = largeur;
+    hauteurCopie = hauteur;
+    chiffresCopies = chiffres;
+    valide = true;
+}
+
+void CopiePanneau::dessiner(const std::array<Bande, 3>& bandes) const {
+    glViewport(xCopie, yCopie, largeurCopie, hauteurCopie);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, largeurCopie, 0, hauteurCopie, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture.nom());
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    const float finS = static_cast<float>(largeurCopie) / largeurTexture;
+    glBegin(GL_QUADS);
+    for (const Bande& bande : bandes) {
+        const float basT = static_cast<float>(bande.bas) / hauteurTexture;
+        const float hautT = static_cast<float>(bande.haut) / hauteurTexture;
+        glTexCoord2f(0.0f, basT);
+        glVertex2i(0, bande.bas);
+        glTexCoord2f(finS, basT);
+        glVertex2i(largeurCopie, bande.bas);
+        glTexCoord2f(finS, hautT);
+        glVertex2i(largeurCopie, bande.haut);
+        glTexCoord2f(0.0f, hautT);
+        glVertex2i(0, bande.haut);
+    }
+    glEnd();
+    glPopAttrib();
+}
+
+Disposition::Disposition(Partie* partie, int fX, int fY, int tfX, int tfY)
+    : posFenetre{fX, fY}, tailleFenetre{tfX, tfY}, hudDisplay(), partieEnCours(partie) {}
+
+void Disposition::initAffichage() {
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHT1);
+    glMateriali(GL_FRONT, GL_SHININESS, brillance);
+}
+
+void Disposition::initFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    hudDisplay.activerVue();
+    hudDisplay.affichage();
+    glViewport(posFenetre[0], posFenetre[1], tailleFenetre[0], tailleFenetre[1]);
+    placerCamera();
+    dessinerBord();
+    placerLumiere();
+}
+
+void Disposition::placerCamera() {
+    // The camera lives in the projection, so the objects' modelview starts clean.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(champVertical, aspect, planProche, planLointain);
+    gluLookAt(0, 0, distanceCamera, 0, 0, 0, 0, 1, 0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void Disposition::placerLumiere() {
+    if (currentSettings.getEclairageVif()) {
+        placerLumiereVive();
+    } else {
+        placerLumiereClassique();
+    }
+}
+
+// A point light just in front of the field, so strongly attenuated that the
+// objects show mostly the scene's ambient: about a fifth of their colour.
+void Disposition::placerLumiereClassique() {
+    const GLfloat blanc[] = {10.0f, 10.0f, 10.0f, 1.0f};
+    const GLfloat position0[] = {0.0f, 0.0f, 20.0f, 1.0f};
+    const GLfloat sansReflet[] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, blanc);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, blanc);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, blanc);
+    glLightfv(GL_LIGHT0, GL_POSITION, position0);
+    glLightf(GL_LIGHT0, GL_QUADRATIC_ATTENUATION, attenuationQuadratique);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, sansReflet);
+}
+
+// A distant light from the upper left, behind the camera: faces turned to
+// the player show close to their full colour, bevels and spheres turned
+// away from the light darker, and a small glint where they catch it.
+void Disposition::placerLumiereVive() {
+    const GLfloat ambiante[] = {0.1f, 0.1f, 0.1f, 1.0f};
+    const GLfloat diffuse[] = {0.75f, 0.75f, 0.75f, 1.0f};
+    const GLfloat speculaire[] = {0.5f, 0.5f, 0.5f, 1.0f};
+    const GLfloat direction0[] = {-0.3f, 0.4f, 1.0f, 0.0f};
+    const GLfloat reflet[] = {0.4f, 0.4f, 0.4f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambiante);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, speculaire);
+    glLightfv(GL_LIGHT0, GL_POSITION, direction0);
+    glLightf(GL_LIGHT0, GL_QUADRATIC_ATTENUATION, 0.0f);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, reflet);
+}
+
+void dessinerBord() {
+    glPushMatrix();
+    glDisable(GL_LIGHTING);
+    glColor3ub(255, 255, 0);
+    glBegin(GL_LINES);
+    glVertex3f(murGauche, plafond, 0);
+    glVertex3f(murDroit, plafond, 0);
+    glVertex3f(murGauche, basDesMurs, 0);
+    glVertex3f(murGauche, plafond, 0);
+    glVertex3f(murDroit, basDesMurs, 0);
+    glVertex3f(murDroit, plafond, 0);
+    glEnd();
+    glEnable(GL_LIGHTING);
+    glPopMatrix();
+}

@@ -1,0 +1,111 @@
+#include "son/mixer.h"
+
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+const int frequence = 88200;
+const int nbCanauxSortie = 2;
+const int tailleTampon = 4096;
+
+// Starts a chunk once on the first free channel; a missing chunk plays nothing.
+void jouer(Mix_Chunk* chunk) {
+    if (chunk) {
+        Mix_PlayChannelTimed(-1, chunk, 0, -1);
+    }
+}
+
+} // namespace
+
+AudioMixer::AudioMixer()
+    : high(nullptr), med(nullptr), low(nullptr), shoot(nullptr), ricochet(nullptr),
+      death(nullptr), verre{nullptr, nullptr, nullptr}, pickup(nullptr), vie(nullptr),
+      grand(nullptr), court(nullptr) {}
+
+AudioMixer::~AudioMixer() {
+    Mix_Chunk* const chunks[] = {high,     med,      low,    shoot, ricochet, death, verre[0],
+                                 verre[1], verre[2], pickup, vie,   court,    grand};
+    for (Mix_Chunk* chunk : chunks) {
+        if (chunk) {
+            Mix_FreeChunk(chunk);
+        }
+    }
+    Mix_CloseAudio();
+}
+
+bool AudioMixer::initMixer() {
+    bool init = true;
+    if (Mix_OpenAudio(frequence, AUDIO_S16SYS, nbCanauxSortie, tailleTampon) == -1) {
+        std::cout << "(EE) Le mixer audio n'est pas initialisé" << std::endl;
+        init = false;
+    }
+    std::cout << "===== Fichiers son =====" << std::endl;
+    loadWavChunk(&high, "sounds/high.wav");
+    loadWavChunk(&med, "sounds/medium.wav");
+    loadWavChunk(&low, "sounds/low.wav");
+    loadWavChunk(&shoot, "sounds/gunshot2.wav");
+    loadWavChunk(&ricochet, "sounds/Ricochet4.wav");
+    loadWavChunk(&death, "sounds/die.wav");
+    loadWavChunk(&verre[0], "sounds/verre1.ogg");
+    loadWavChunk(&verre[1], "sounds/verre2.ogg");
+    loadWavChunk(&verre[2], "sounds/verre3.ogg");
+    loadWavChunk(&pickup, "sounds/pickup.wav");
+    loadWavChunk(&vie, "sounds/viesupp.wav");
+    loadWavChunk(&grand, "sounds/grand.ogg");
+    loadWavChunk(&court, "sounds/court.wav");
+    std::cout << "===== Fin des fichiers son =====" << std::endl;
+    return init;
+}
+
+void AudioMixer::setVolume(int niveau, int niveauMax) {
+    int frequenceOuverte;
+    Uint16 formatOuvert;
+    int canauxOuverts;
+    if (Mix_QuerySpec(&frequenceOuverte, &formatOuvert, &canauxOuverts) != 0) {
+        Mix_Volume(-1, MIX_MAX_VOLUME * niveau / niveauMax);
+    }
+}
+
+void AudioMixer::loadWavChunk(Mix_Chunk** chunk, const char* name) {
+    *chunk = Mix_LoadWAV(name);
+    if (*chunk == nullptr) {
+        std::cout << "(WW)" << name << " not found" << std::endl;
+    } else {
+        std::cout << name << " loaded" << std::endl;
+    }
+}
+
+void AudioMixer::SPlay_BrickHit() {
+    jouer(med);
+}
+void AudioMixer::SPlay_BrickDestroy() {
+    jouer(verre[rand() % nbVerres]);
+}
+void AudioMixer::SPlay_PlayerDestroy() {
+    jouer(death);
+}
+void AudioMixer::SPlay_PlayerHit() {
+    jouer(low);
+}
+void AudioMixer::SPlay_PlayerFire() {
+    jouer(shoot);
+}
+void AudioMixer::SPlay_Ricochet() {
+    jouer(ricochet);
+}
+void AudioMixer::SPlay_LesserHit() {
+    jouer(low);
+}
+void AudioMixer::SPlay_BonusPickup() {
+    jouer(pickup);
+}
+void AudioMixer::SPlay_VieSupp() {
+    jouer(vie);
+}
+void AudioMixer::SPlay_PlusGrand() {
+    jouer(grand);
+}
+void AudioMixer::SPlay_PlusCourt() {
+    jouer(court);
+}

@@ -1,0 +1,69 @@
+#include "systeme/donnees.h"
+
+#include "rendu/FreeType.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#ifndef VORLEN_DONNEES_RELATIVES
+#define VORLEN_DONNEES_RELATIVES "../share/vorlen"
+#endif
+
+namespace {
+
+// The data directory of the prefix the program is installed in, found from
+// the program's own path, so that a prefix moved as a whole still works.
+std::string dossierInstalle() {
+    std::error_code erreur;
+    const std::filesystem::path programme = std::filesystem::read_symlink("/proc/self/exe", erreur);
+    if (erreur) {
+        return {};
+    }
+    return (programme.parent_path() / VORLEN_DONNEES_RELATIVES).lexically_normal().string();
+}
+
+bool contientTemoin(const std::string& dossier) {
+    std::error_code erreur;
+    return std::filesystem::is_regular_file(
+        std::filesystem::path(dossier) / freetype::fichierPolice, erreur);
+}
+
+} // namespace
+
+std::vector<std::string> dossiersCandidats(const std::string& choisi) {
+    std::vector<std::string> candidats;
+    if (!choisi.empty()) {
+        candidats.push_back(choisi);
+    }
+    const char* environnement = std::getenv("VORLEN_DONNEES");
+    if (environnement != nullptr && *environnement != '\0') {
+        candidats.push_back(environnement);
+    }
+    const std::string installe = dossierInstalle();
+    if (!installe.empty()) {
+        candidats.push_back(installe);
+    }
+    std::error_code erreur;
+    const std::filesystem::path courant = std::filesystem::current_path(erreur);
+    candidats.push_back(erreur ? "." : courant.string());
+    return candidats;
+}
+
+bool allerAuxDonnees(const std::vector<std::string>& candidats) {
+    for (const std::string& dossier : candidats) {
+        if (contientTemoin(dossier) && chdir(dossier.c_str()) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string listeDossiers(const std::vector<std::string>& candidats) {
+    std::string liste;
+    for (const std::string& dossier : candidats) {
+        liste += (liste.empty() ? "" : ", ") + dossier;
+    }
+    return liste;
+}

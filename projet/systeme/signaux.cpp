@@ -1,0 +1,30 @@
+#include "systeme/signaux.h"
+
+#include <csignal>
+
+namespace {
+
+volatile std::sig_atomic_t finRecue = 0;
+
+void noterFin(int /*signal*/) {
+    finRecue = 1;
+}
+
+} // namespace
+
+namespace signaux {
+
+void installer() {
+    struct sigaction action = {};
+    action.sa_handler = noterFin;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool finDemandee() {
+    return finRecue != 0;
+}
+
+} // namespace signaux

@@ -1,0 +1,115 @@
+// A match opened up for tests and benchmarks: its lists, players and rule
+// steps in reach, a level laid out cell by cell, and a clock they drive.
+#ifndef VORLEN_TESTS_BANC_H
+#define VORLEN_TESTS_BANC_H
+
+#include "systeme/horloge.h"
+#include "jeu/typesparties.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+// One cell of a test level: column, row, hit points.
+struct Cellule {
+    int i, j, points;
+};
+
+template <typename Mode> class Banc : public Mode {
+public:
+    using Mode::eventCollision;
+
+    // Every match in a test draws the same numbers, whatever ran before it.
+    Banc() {
+        std::srand(1);
+        this->initAffichage();
+    }
+
+    // One frame's input and rules, without drawing; false once the match is to end.
+    bool jouerSansDessiner() {
+        const bool continuer = this->traiterEvenements();
+        this->gameHandler();
+        return continuer;
+    }
+    // One frame of the match loop, without the pacing.
+    bool frame() {
+        const bool continuer = jouerSansDessiner();
+        this->redessiner();
+        return continuer;
+    }
+    void deplacer() { this->deplacements(); }
+    void verifier() { this->verifPositions(); }
+    void gerer() { this->gameHandler(); }
+
+    Joueur& j1() { return this->joueur1; }
+    Joueur& j2() { return this->joueur2; }
+    Niveau& niveau() { return this->niveauCourant; }
+    bool perdu() const { return this->gameover; }
+    std::list<Balle>& balles() { return this->listeBalles; }
+    std::list<Bonus>& bonus() { return this->listeBonus; }
+    std::list<Debris>& debris() { return this->listeDebris; }
+    std::list<Tir>& tirs() { return this->listeTirs; }
+    typename Mode::FenetreCellules fenetre(float x, float y, float r) const {
+        return this->fenetreCellules(x, y, r);
+    }
+
+    // Replaces the level with these cells only, through a level file of its own.
+    void poserNiveau(std::initializer_list<Cellule> cellules) {
+        int grille[Niveau::nbBriquesY][Niveau::nbBriquesX] = {};
+        for (const Cellule& c : cellules) {
+            grille[Niveau::nbBriquesY - 1 - c.j][c.i] = c.points;
+        }
+        const std::string nom =
+            "banc-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".lvl";
+        {
+            std::ofstream f(nom);
+            f << "[1]\n";
+            for (const auto& rangee : grille) {
+                for (const int points : rangee) {
+                    f << points << ' ';
+                }
+            }
+        }
+        niveau().initBriques(nom.c_str(), 1);
+        std::remove(nom.c_str());
+    }
+    // Where the brick of cell (i, j) stands.
+    Vecteur centre(int i, int j) {
+        return Vecteur(niveau().getPosBriquesX() + i * niveau().getEcartX(),
+                       niveau().getPosBriquesY() + j * niveau().getEcartY(), 0.0f);
+    }
+    // A free ball of `J` at (x, y), leaving at `angle` from the vertical.
+    Balle& poserBalle(Joueur& J, float x, float y, float angle) {
+        this->newBall(&J, false);
+        Balle& balle = this->listeBalles.back();
+        *balle.getPosition() = Vecteur(x, y, 0.0f);
+        balle.rebondBatte(angle);
+        return balle;
+    }
+};
+
+// Puts a key press (or release) in SDL's queue, as the keyboard would.
+inline void presser(SDLKey touche, bool enfoncee = true) {
+    SDL_Event event = {static_cast<Uint8>(enfoncee ? SDL_KEYDOWN : SDL_KEYUP)};
+    event.key.keysym.sym = touche;
+    SDL_PushEvent(&event);
+}
+
+// Drives the game's clock while alive, from 1000 ms.
+class HorlogeDeTest {
+public:
+    HorlogeDeTest() {
+        temps = 1000;
+        horloge::remplacerSource([] { return temps; });
+    }
+    ~HorlogeDeTest() { horloge::remplacerSource(nullptr); }
+    void regler(Uint32 ms) { temps = ms; }
+    void avancer(Uint32 ms) { temps += ms; }
+
+private:
+    static inline Uint32 temps = 0;
+};
+
+#endif

@@ -1,0 +1,65 @@
+#include "fenetre.h"
+
+#include "ecrans/menu.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
+
+// Opens the one window of the run; false with SDL's reason when it cannot.
+static bool ouvrirFenetre() {
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        return false;
+    }
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    if (SDL_SetVideoMode(Capture::largeur, Capture::hauteur, 16, SDL_OPENGL | SDL_ANYFORMAT) ==
+        nullptr) {
+        SDL_Quit();
+        return false;
+    }
+    return initGL();
+}
+
+// Mesa's software renderer keeps the last frame in the back buffer after the
+// swap, and its front buffer cannot be read back under Xvfb.
+Capture::Capture() : rgb(largeur * hauteur * 3) {
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, largeur, hauteur, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+}
+
+Pixel Capture::at(int colonne, int ligne) const {
+    const unsigned char* p = &rgb[((hauteur - 1 - ligne) * largeur + colonne) * 3];
+    return {p[0], p[1], p[2]};
+}
+
+int main(int argc, char** argv) {
+#ifdef __SANITIZE_ADDRESS__
+    // Mesa's software driver is unloaded at exit before LeakSanitizer looks, so
+    // what it still holds would look lost; kept loaded, it is seen as reachable.
+    dlopen("/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", RTLD_NOW | RTLD_NODELETE);
+#endif
+    ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests)) {
+        return RUN_ALL_TESTS();
+    }
+    // Without its window no test here means anything: fail, never skip. The
+    // shared X server is sometimes still busy with the last test's window.
+    const int essaisMax = 10;
+    int essais = 0;
+    while (!ouvrirFenetre() && ++essais < essaisMax) {
+        SDL_Delay(500);
+    }
+    if (essais == essaisMax) {
+        std::fprintf(stderr, "vorlen_tests_fenetre: no OpenGL window: %s\n", SDL_GetError());
+        return 1;
+    }
+    const int resultat = RUN_ALL_TESTS();
+    SDL_Quit();
+    return resultat;
+}

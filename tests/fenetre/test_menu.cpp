@@ -1,0 +1,130 @@
+#include "banc.h"
+#include "ecrans/menu.h"
+#include "profil/settings.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+// Stands for the window's close button among the keys a test presses.
+const SDLKey fermeture = SDLK_UNKNOWN;
+
+static void fermer() {
+    SDL_Event event = {SDL_QUIT};
+    SDL_PushEvent(&event);
+}
+
+// Runs the menu until it ends while a player at the keyboard, from another
+// thread, presses each key a while after the one before.
+static std::unique_ptr<Menu> menuJoue(const std::vector<SDLKey>& touches) {
+    std::thread clavier([touches] {
+        for (const SDLKey touche : touches) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            touche == fermeture ? fermer() : presser(touche);
+        }
+    });
+    auto menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
+    clavier.join();
+    // What the menu left unread is not for the next one.
+    for (SDL_Event reste; SDL_PollEvent(&reste);) {
+    }
+    return menu;
+}
+
+// A menu whose main loop has already ended: its operations are called directly.
+struct MenuArrete : ::testing::Test {
+    // Moves the highlight `pas` items down (up when negative), then activates it.
+    void choisir(int pas) {
+        for (int k = 0; k < std::abs(pas); ++k) {
+            pas > 0 ? menu->nextChoice() : menu->precChoice();
+        }
+        menu->activateChoice();
+    }
+    void TearDown() override { currentSettings.initSettings(); }
+
+    std::unique_ptr<Menu> menu = (fermer(), std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f));
+};
+
+TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
+    menu->precChoice();
+    EXPECT_EQ(menu->getCurrentChoice(), 0);
+    for (int k = 0; k < 6; ++k) {
+        menu->nextChoice();
+    }
+    EXPECT_EQ(menu->getCurrentChoice(), 4);
+    // Steps, whether a match started there is left at once, then the menu reached and its
+    // item: back in the main one, the item left from (after a match, the game type's; the
+    // game types have always led back to "Credits").
+    const std::tuple<int, bool, const char*, int> etapes[] = {
+        {-4, false, "Type de Partie", 0}, {1, true, "Menu Principal", 1},
+        {-1, false, "Type de Partie", 0}, {0, true, "Menu Principal", 0},
+        {0, false, "Type de Partie", 0},  {2, false, "Menu Principal", 3},
+        {-2, false, "Options", 0},        {4, false, "Menu Principal", 1}};
+    for (const auto& [pas, partie, titre, choix] : etapes) {
+        if (partie) {
+            presser(SDLK_ESCAPE);
+        }
+        choisir(pas);
+        ASSERT_EQ(menu->getTitle(), titre);
+        ASSERT_EQ(menu->getCurrentChoice(), choix) << titre;
+    }
+}
+
+TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
+    menu->reinitOptionsMenu();
+    choisir(0);
+    EXPECT_EQ(menu->getLabels(),
+              (std::vector<std::string>{"J1 gauche <GAUCHE>", "J1 droite <DROITE>",
+                                        "J1 action <ESPACE>", "J2 gauche <a>", "J2 droite <z>",
+                                        "J2 action <w>", "Pause <p>", "retour"}));
+    ASSERT_EQ(menu->getCurrentChoice(), 0);
+    // Player 2's action: Escape keeps its key, space is player 1's, D is free.
+    const std::tuple<int, SDLKey, const char*> saisies[] = {
+        {5, SDLK_ESCAPE, "w"}, {0, SDLK_SPACE, "w"}, {0, SDLK_d, "d"}};
+    for (const auto& [pas, sym, nom] : saisies) {
+        presser(sym);
+        choisir(pas);
+        EXPECT_EQ(menu->getLabels()[5], "J2 action <" + std::string(nom) + ">");
+        EXPECT_EQ(menu->getCurrentChoice(), 5);
+    }
+    EXPECT_EQ(currentSettings.getAssignedKey(2, 2), 100);
+    choisir(2);
+    EXPECT_EQ(menu->getTitle(), "Options");
+}
+
+TEST(Textures, AnyImageReachesOpenGlWithPowerOfTwoSidesAndItsColours) {
+    SDL_Surface* image = SDL_CreateRGBSurface(0, 5, 3, 32, 0xFF, 0xFF00, 0xFF0000, 0);
+    SDL_FillRect(image, nullptr, SDL_MapRGB(image->format, 0, 200, 0));
+    SDL_SaveBMP(image, "impaire.bmp");
+    SDL_FreeSurface(image);
+    for (const bool mipmaps : {false, true}) {
+        const Texture texture(loadTexture("impaire.bmp", mipmaps));
+        GLint l = 0, h = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &l);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+        std::vector<GLubyte> rvba(64 * 64 * 4);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rvba.data());
+        EXPECT_EQ(std::tuple(l, h, +rvba[28], +rvba[29], +rvba[30]), std::tuple(4, 2, 0, 200, 0))
+            << "with mipmaps: " << mipmaps;
+    }
+    std::remove("impaire.bmp");
+}
+
+// Closing the window ends the program from the menu or the credits, else only what runs.
+TEST(MenuEnMarche, ClosingTheWindowEndsOnlyWhatIsRunning) {
+    const auto partie = menuJoue({SDLK_RETURN, SDLK_RETURN, fermeture, SDLK_DOWN, fermeture});
+    EXPECT_EQ(partie->getCurrentChoice(), 1) << "the menu went on after the match";
+    const auto capture = menuJoue(
+        {SDLK_DOWN, SDLK_RETURN, SDLK_RETURN, SDLK_RETURN, fermeture, SDLK_DOWN, fermeture});
+    EXPECT_EQ(capture->getLabels()[0], "J1 gauche <GAUCHE>") << "the capture took nothing";
+    EXPECT_EQ(capture->getCurrentChoice(), 1) << "the menu went on after the capture";
+    const auto credits = menuJoue({SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, fermeture});
+    EXPECT_EQ(credits->getCurrentChoice(), 3) << "closed from the credits";
+}

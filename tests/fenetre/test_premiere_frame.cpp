@@ -1,0 +1,161 @@
+#include "rendu/FreeType.h"
+#include "banc.h"
+#include "fenetre.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+const auto jaunePanneau = [](const Pixel& p) { return p.r == 204 && p.v == 204 && p.b == 0; };
+const auto jauneVif = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b < 80; };
+const auto vert = [](const Pixel& p) { return p.v > 30 && p.v > 4 * p.r && p.v > 4 * p.b; };
+
+// Where a field point (x, y, 0) lands in the window, as the camera sees it.
+const auto colonneDe = [](float x) { return static_cast<int>(325.0 * (1 + 0.0185577 * x) + 0.5); };
+const auto ligneDe = [](float y) { return static_cast<int>(300.0 * (1 - 0.0247436 * y) + 0.5); };
+
+// The first frame of a one-player match, as the window shows it.
+class PremiereFrame : public ::testing::Test {
+protected:
+    Banc<Normal1j> partie;
+    Capture capture = (partie.frame(), Capture());
+};
+
+TEST_F(PremiereFrame, PanelShowsBothPlayersFramesAndNamesAndTheFieldBorderWhereTheCameraPutsIt) {
+    // Panel pixels (x, y from the bottom) of each box's rules and edges.
+    for (const int haut : {540, 400}) {
+        for (const int y : {haut, haut - 21, haut - 24, haut - 44, haut - 100}) {
+            EXPECT_TRUE(capture.unPixelDans(700, 700, 599 - y, 600 - y, jaunePanneau))
+                << "rule at panel y = " << y;
+        }
+        for (const int x : {0, 120}) {
+            EXPECT_TRUE(capture.unPixelDans(649 + x, 651 + x, 650 - haut, 650 - haut, jaunePanneau))
+                << "edge at panel x = " << x << " of the box topped at " << haut;
+        }
+        // The name sits on the baseline 16 pixels in and 16 below the top.
+        const int ligneBase = 600 - (haut - 16);
+        EXPECT_TRUE(capture.unPixelDans(666, 730, ligneBase - 12, ligneBase, jauneVif))
+            << "name of the box topped at " << haut;
+        EXPECT_FALSE(capture.unPixelDans(775, 799, ligneBase - 12, ligneBase, jauneVif))
+            << "the name stays inside its box";
+    }
+    EXPECT_TRUE(capture.unPixelDans(325, 325, 39, 41, jauneVif)) << "field's top edge";
+    EXPECT_TRUE(capture.unPixelDans(82, 84, 300, 300, jauneVif)) << "left edge";
+    EXPECT_TRUE(capture.unPixelDans(565, 567, 300, 300, jauneVif)) << "right edge";
+    EXPECT_FALSE(capture.unPixelDans(325, 325, 20, 36, jauneVif)) << "nothing above the field";
+    EXPECT_FALSE(capture.unPixelDans(60, 78, 300, 300, jauneVif)) << "nothing left of it";
+}
+
+TEST_F(PremiereFrame, PlayerOnesGreenPaddleLiesAtRow560CentredAndGoesRightToX35NoFurther) {
+    const Cadre batte = capture.cadreDans(200, 450, 540, 580, vert);
+    ASSERT_FALSE(batte.vide());
+    EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
+    EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
+    EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
+    presser(SDLK_RIGHT);
+    for (int k = 0; k < 60; ++k) {
+        ASSERT_TRUE(partie.frame());
+    }
+    EXPECT_FLOAT_EQ(partie.j1().getBatteRef().getPosition()->X, 35.0f);
+    EXPECT_FLOAT_EQ(partie.balles().front().getPosition()->X, 35.0f) << "the held ball follows";
+    presser(SDLK_RIGHT, false);
+    partie.frame();
+    capture = Capture();
+    EXPECT_TRUE(vert(capture.at(colonneDe(35.0f), 560)));
+    EXPECT_FALSE(vert(capture.at(325, 560)));
+}
+
+TEST_F(PremiereFrame, BuiltInBricksShowInTheirColumnPairsHues) {
+    partie.niveau().initBriques("absent.lvl", 1);
+    partie.frame();
+    capture = Capture();
+    // Brighter green against red from one column pair to the next, as the
+    // hit points rise; lighting scales the three channels alike.
+    double rapportPrecedent = 0.0;
+    for (int paire = 0; paire < 8; ++paire) {
+        const int points = paire + 1;
+        const Vecteur centre = partie.centre(2 * paire, 5);
+        const Pixel p = capture.at(colonneDe(centre.X), ligneDe(centre.Y));
+        ASSERT_TRUE(p.r > 10 && p.r < 120) << "lit as the scene lights it, not flat: " << p.r;
+        const double attendu = (50.0 + 20 * points) / (240.0 - 15 * points);
+        const double rapport = static_cast<double>(p.v) / p.r;
+        EXPECT_NEAR(rapport, attendu, 0.2 * attendu) << "column pair " << paire;
+        EXPECT_GT(rapport, rapportPrecedent) << "column pair " << paire;
+        rapportPrecedent = rapport;
+    }
+    const Vecteur gauche = partie.centre(0, 5);
+    const Pixel trou = capture.at(colonneDe(gauche.X + 2.3f), ligneDe(gauche.Y));
+    EXPECT_LT(trou.r + trou.v + trou.b, 30) << "the gaps between bricks stay dark";
+}
+
+TEST_F(PremiereFrame, TheActionKeyLaunchesTheHeldBallAndEscapeEndsTheMatch) {
+    ASSERT_EQ(partie.balles().size(), 1u);
+    EXPECT_TRUE(partie.balles().front().isHooked());
+    presser(SDLK_SPACE);
+    for (int k = 0; k < 10; ++k) {
+        ASSERT_TRUE(partie.frame());
+    }
+    EXPECT_FALSE(partie.balles().front().isHooked());
+    EXPECT_GT(partie.balles().front().getPosition()->Y, -34.0f + 3.0f);
+    EXPECT_TRUE(partie.tirs().empty()) << "no cannon, no shot";
+    presser(SDLK_ESCAPE);
+    EXPECT_FALSE(partie.frame());
+}
+
+const auto allume = [](const Pixel& p) { return p.r > 128 && p.v > 128 && p.b > 128; };
+
+// Draws `texte` in white at (x, y) on a cleared screen and shows it.
+static Capture afficher(const freetype::font_data& police, float x, float y, const char* texte) {
+    glViewport(0, 0, Capture::largeur, Capture::hauteur);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3ub(255, 255, 255);
+    freetype::print(police, x, y, "%s", texte);
+    SDL_GL_SwapBuffers();
+    return Capture();
+}
+
+// How many of the names in [debut, fin) still hold a list or a texture.
+static int nomsVivants(GLuint debut, GLuint fin, GLboolean (*existe)(GLuint)) {
+    int vivants = 0;
+    for (GLuint nom = debut; nom < fin; ++nom) {
+        vivants += existe(nom);
+    }
+    return vivants;
+}
+
+TEST(Police, TheSecondLineStandsOneLineHeightBelowTheFirstAndALongTextIsCutNotOverflowed) {
+    freetype::font_data police;
+    police.init("AXAXAX.TTF", 16);
+    const Cadre premier = afficher(police, 100, 300, "H").cadreDans(90, 140, 250, 330, allume);
+    const Cadre second = afficher(police, 100, 300, "\nH").cadreDans(90, 140, 250, 330, allume);
+    ASSERT_FALSE(premier.vide() || second.vide());
+    EXPECT_EQ(second.col0, premier.col0);
+    EXPECT_NEAR(second.lig0 - premier.lig0, 16 / 0.63, 1.0);
+    EXPECT_NEAR(premier.lig1, 600 - 300, 1) << "the baseline is at y = 300";
+    EXPECT_TRUE(afficher(police, 0, 300, std::string(1000, 'W').c_str())
+                    .unPixelDans(0, 799, 285, 300, allume));
+}
+
+TEST(Police, AFontAndEachMatchsPanelFontReleaseTheirListsAndTexturesOnce) {
+    GLuint premiereListe;
+    GLuint premiereTexture;
+    {
+        freetype::font_data police;
+        police.init("AXAXAX.TTF", 16);
+        premiereListe = police.list_base;
+        premiereTexture = police.textures[0];
+        EXPECT_TRUE(glIsList(premiereListe + 'A'));
+        police.clean();
+        EXPECT_FALSE(glIsList(premiereListe + 'A'));
+        EXPECT_EQ(police.textures, nullptr);
+        police.init("AXAXAX.TTF", 16);
+    }
+    for (int k = 0; k < 3; ++k) {
+        Normal1j partie;
+    }
+    // Every name the five fonts could have taken is free again.
+    const GLuint noms = 5 * freetype::font_data::nbCaracteres;
+    EXPECT_EQ(nomsVivants(premiereListe, premiereListe + noms, glIsList), 0);
+    EXPECT_EQ(nomsVivants(premiereTexture, premiereTexture + noms, glIsTexture), 0);
+}
