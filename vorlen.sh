@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Vorlen on a fresh Debian 12 machine: installs what is missing, builds in
 # build/, then plays the game or runs every test.
 #   ./vorlen.sh jouer     play

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame timing in the real window: the work of one frame (simulation,
 // drawing, swap; pacing excluded), median and 99th percentile, beside the
 // floor of an empty frame measured in the same run. The mean CPU time of a

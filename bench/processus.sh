@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the whole process costs a player's machine: CPU time over 20 s of the
 # menu left idle and over 20 s of a one-player match, and peak memory, for
 # Vorlen and, in the same run, for Debian's lbreakout2 (the peer a Linux player

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference frames: the screens a player sees, rendered from fixed states, so
 // that a change to the drawing can prove it keeps the pictures.
 //   vorlen_references rendre DOSSIER        writes DOSSIER/<frame>.ppm

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reference frames of the game's screens, rendered and compared.
 #   bench/references.sh rendre DOSSIER           renders the set into DOSSIER (PNG)
 #   bench/references.sh comparer AVANT APRES     compares two sets, frame by frame

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One rules step (every object moved, then the one-player rules pass) on the
 // heavy scene, with Google Benchmark. Run from the run-time directory under
 // a display: cd build/data && ../bench/bench_regles

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heavy scene both benchmarks measure: a full grid, 10 balls, 20
 // capsules, 10 shots and 2,000 debris, the same in every run.
 #ifndef VORLEN_BENCH_SCENE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process's entry and the globals it owns beside the sounds and the
 // key bindings.
 #ifndef VORLEN_MAIN_H

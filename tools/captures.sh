@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of the two lightings and of the high-score
 # table, playing the real game under Xvfb with a sample table.
 # Usage: xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tools/captures.sh build/vorlen build/data docs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the game's three images into data/: the title art vorlen.jpg and the two badges SDL.jpg
 # and OpenGL_logo.jpg. Each is drawn at the shape the menu shows it, then squeezed to sides that
 # are powers of two, which OpenGL 1.x and GLU's mipmap builder take without rescaling.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Synthesises the game's thirteen sound effects into data/sounds/.
 # Needs: sox and libsox-fmt-all (Debian packages; the latter brings the Ogg Vorbis writer).
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the three images the menu loads: readable, JPEG, and sized in powers of two, which
 # OpenGL 1.x and GLU's mipmap builder take as they are. One line per fault; exit status 1 if there is any.
 # Usage: verifier_images.sh [DIRECTORY]   (default: data beside this script's parent)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the thirteen sound effects the game loads: present, short, not clipped, not silent,
 # starting at once and without a click at either end. One line per fault; exit status 1 if there is any.
 # Usage: verifier_sons.sh [DIRECTORY]   (default: data/sounds beside this script's parent)

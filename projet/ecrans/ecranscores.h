@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score screens of the menu: both tables, and the name a player
 // types when a match ends with a score that enters its table.
 #ifndef VORLEN_ECRANSCORES_H

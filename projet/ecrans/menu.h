@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The front end: the menus that start matches, rebind the keys and show the
 // credits, and the application's main loop.
 #ifndef VORLEN_MENU_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A match held still: play time stopped, and "Pause" over the field with the
 // keys that resume or leave.
 #ifndef VORLEN_PAUSE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ball in play: held on its owner's paddle until launched, then moved by
 // its velocity once per frame. The game modes decide its bounces.
 #ifndef VORLEN_BALLE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's paddle: a box sliding along X on its player's line, resized in
 // steps between two limits, optionally carrying a cannon.
 #ifndef VORLEN_BATTE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A power-up capsule: a small spinning cube drifting from a broken brick,
 // coloured by the power-up it carries.
 #ifndef VORLEN_BONUS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A brick of the level grid: hit points shown by its colour; a negative
 // count makes it unbreakable.
 #ifndef VORLEN_BRIQUE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fragment of a burst brick or paddle: a flat spinning rectangle thrown in
 // a random direction, falling, bouncing off the side walls, then expiring.
 #ifndef VORLEN_DEBRIS_H

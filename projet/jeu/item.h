@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared geometry of the playing field: vectors, the base of every object
 // on it, collision boxes and the spin matrices of tumbling objects.
 #ifndef VORLEN_ITEM_H

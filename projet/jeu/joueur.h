@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One player: score, lives, balls in play, steering flags, and the two timed
 // states (destroyed, reloading). Owns its paddle.
 #ifndef VORLEN_JOUEUR_H

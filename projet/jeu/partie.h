@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One match in progress: the two players, the level, the screen layout and
 // the lists of moving objects, with the frame loop that runs it.
 #ifndef VORLEN_PARTIE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shot from a paddle's cannon: a small glowing sphere flying straight
 // along Y at constant speed.
 #ifndef VORLEN_TIR_H

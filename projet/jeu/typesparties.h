@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game modes: each supplies the rules pass of its match and the way it
 // drops power-up capsules.
 #ifndef VORLEN_TYPESPARTIES_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The brick field: a 16 by 10 grid of bricks at fixed spacing, the count of
 // breakable bricks left, and the loading of levels from the level file.
 #ifndef VORLEN_NIVEAU_H

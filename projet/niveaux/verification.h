@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a level file for its designer, without a window: what each entry
 // holds, what the reader had to skip or guess, and what can never be finished.
 #ifndef VORLEN_VERIFICATION_H

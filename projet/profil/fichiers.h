@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the player's own files live (settings, high scores), and how they are
 // written so that a crash or a full disk never leaves half a file behind.
 #ifndef VORLEN_FICHIERS_H

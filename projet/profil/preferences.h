@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's settings file, vorlen.ini in the settings folder: what it
 // holds, reading it at start and writing it at each change. A plain INI file
 // a player can read and edit by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten best scores of each game mode, kept between runs in a text file a
 // player can read and mend by hand, and the name a player types to enter one.
 #ifndef VORLEN_SCORES_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's choices: the six game keys and the pause key, full screen,
 // volume, lighting. They are read from the player's settings file at start and saved
 // there at each change (see preferences.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text through a TrueType font: each character of codes 0 to 127 rendered
 // once into a texture and a display list, strings drawn in pixel units.
 #ifndef VORLEN_FREETYPE_H

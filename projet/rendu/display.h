@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match's screen: the field in perspective on the left, the panel with
 // the players' lives and scores and the level number on the right.
 #ifndef VORLEN_DISPLAY_H

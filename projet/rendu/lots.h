@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing many objects of one kind in a single batch: each separate draw and
 // state change costs more than the few vertices it sends, above all on a
 // software renderer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owners of the OpenGL and GLU objects the game creates, so that each one is
 // released exactly once, whatever path its owner leaves by.
 #ifndef VORLEN_RESSOURCESGL_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sound effects: opens the audio device, loads the effects from
 // sounds/ and plays them, fire and forget.
 #ifndef VORLEN_MIXER_H

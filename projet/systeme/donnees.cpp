@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "systeme/donnees.h"
 
 #include "rendu/FreeType.h"

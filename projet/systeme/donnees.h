@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the run-time directory (levels, font, images, sounds) wherever
 // the game is started from, installed or in its build tree.
 #ifndef VORLEN_DONNEES_H

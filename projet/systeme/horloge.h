@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one millisecond clock. Every timer reads it through here so a
 // test can drive time frame by frame; the game itself runs on SDL_GetTicks.
 // Play time stands still while the match is paused; frame pacing follows the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: what the player asks of this run of the game.
 #ifndef VORLEN_OPTIONS_H
 #define VORLEN_OPTIONS_H

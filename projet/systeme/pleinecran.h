@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full screen and back, in place: SDL 1.2 switches the X11 window without
 // recreating it, so the OpenGL context keeps its textures, lists and fonts.
 // The picture stays 800x600, centred on black where the screen is larger.

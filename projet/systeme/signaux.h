@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGINT and SIGTERM end the program from any screen. SDL turns them into
 // the window's quit event, which in a match or a key capture ends only that
 // screen; our own handlers set a flag every loop of the game looks at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A match opened up for tests and benchmarks: its lists, players and rule
 // steps in reach, a level laid out cell by cell, and a clock they drive.
 #ifndef VORLEN_TESTS_BANC_H

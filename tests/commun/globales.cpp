@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process-wide objects the game's classes rely on, as the game defines them,
 // and the player's folders of a test run.
 #include "son/mixer.h"

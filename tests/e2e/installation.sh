@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix, moves the prefix as a whole, runs the packagers'
 # validators on what was installed, then plays from another folder, as a player who installed
 # the game would. Usage: installation.sh BUILD_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game as a player would: the menu, a key rebinding, both kinds
 # of match, the credits, "Quitter"; then listens to a match through SDL's disk
 # audio driver, ends the game by signals from each screen, and starts it with

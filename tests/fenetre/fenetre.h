@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real OpenGL window for the tests that draw, opened once per test run,
 // and what it shows read back pixel by pixel.
 #ifndef VORLEN_TESTS_FENETRE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/ecranscores.h"
 #include "fenetre.h"
 #include "ecrans/menu.h"

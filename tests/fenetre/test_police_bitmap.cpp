@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rendu/FreeType.h"
 
 #include <GL/gl.h>

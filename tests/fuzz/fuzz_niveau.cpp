@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds the level loader arbitrary files: it must neither crash, leak nor
 // hang, and must leave a grid whose count matches its breakable bricks.
 #include "niveaux/niveau.h"

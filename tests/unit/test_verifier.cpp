@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line as a player types it, and level files as a designer writes
 // them, checked with --verifier and loaded by the game.
 #include "niveaux/niveau.h"
