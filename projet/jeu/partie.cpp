@@ -114,10 +114,53 @@ bool Partie::traiterEvenements() {
             fenetreQuittee(event.active);
             break;
         default:
+            continuer = obeir(commandes.lire(event)) && continuer;
             break;
         }
     }
+    captureSouris.tenir(currentSettings.joueurSouris() != 0 && !pause.isActive() && !gameover);
     return continuer;
+}
+
+bool Partie::obeir(const Commandes::Lecture& lecture) {
+    if (lecture.ordre == Commandes::AUCUN) {
+        return true;
+    }
+    if (gameover) {
+        // Once the match is lost, a click or a button leaves it, as a key does.
+        return lecture.ordre == Commandes::GLISSER;
+    }
+    Joueur& J = lecture.joueur == 1 ? joueur1 : joueur2;
+    switch (lecture.ordre) {
+    case Commandes::PAUSE_PRESSEE:
+        pause.touchePressee();
+        break;
+    case Commandes::PAUSE_RELACHEE:
+        pause.toucheRelachee();
+        break;
+    case Commandes::GLISSER:
+        if (!pause.isActive() && !J.isDestroyed()) {
+            glisserBatte(J, lecture.distance);
+        }
+        break;
+    case Commandes::ACTION:
+        if (!pause.isActive() && !J.isDestroyed()) {
+            actionJoueur(J);
+        }
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void Partie::glisserBatte(Joueur& J, float distance) {
+    const float parcouru = J.getBatteRef().glisser(distance);
+    for (Balle& balle : listeBalles) {
+        if (balle.getProp() == &J && balle.isHooked()) {
+            balle.getPosition()->X += parcouru;
+        }
+    }
 }
 
 bool Partie::toucheEnfoncee(int touche) {
@@ -151,14 +194,18 @@ bool Partie::commandeJoueur(Joueur& J, int nJoueur, int touche) {
     if (touche == currentSettings.getAssignedKey(nJoueur, commandeAction)) {
         // A destroyed paddle is gone: it launches and fires nothing.
         if (!J.isDestroyed()) {
-            lancerBalles(J);
-            if (J.canShoot() && !J.isReloading()) {
-                tirer(J);
-            }
+            actionJoueur(J);
         }
         return true;
     }
     return false;
+}
+
+void Partie::actionJoueur(Joueur& J) {
+    lancerBalles(J);
+    if (J.canShoot() && !J.isReloading()) {
+        tirer(J);
+    }
 }
 
 void Partie::tirer(Joueur& J) {
@@ -216,6 +263,10 @@ void Partie::deplacements() {
                     balle.suivreBatte(sens);
                 }
             }
+        }
+        const float glissement = commandes.glissementManette(J->getNum());
+        if (glissement != 0.0f && !J->isDestroyed()) {
+            glisserBatte(*J, glissement);
         }
     }
     const Uint32 maintenant = horloge::maintenant();

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The gamepads plugged in at start, open for the whole run: SDL 1.2 sees no
+// pad come or go afterwards.
+#ifndef VORLEN_MANETTES_H
+#define VORLEN_MANETTES_H
+
+#include <SDL.h>
+
+#include <vector>
+
+class Manettes {
+public:
+    // Opens every gamepad SDL finds. A player whose remembered gamepad is not
+    // there plays with the keyboard, and one line says so.
+    Manettes();
+    ~Manettes();
+    Manettes(const Manettes&) = delete;
+    Manettes& operator=(const Manettes&) = delete;
+
+private:
+    std::vector<SDL_Joystick*> ouvertes;
+};
+
+#endif
