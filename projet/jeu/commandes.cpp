@@ -5,9 +5,11 @@
 #include "profil/settings.h"
 #include "rendu/display.h"
 #include "rendu/toile.h"
+#include "systeme/manettes.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -76,6 +78,23 @@ float Commandes::glissementManette(int nJoueur) const {
         return (inclinaison[k] < 0 ? -1.0f : 1.0f) * std::min(part, 1.0f) * Batte::pasDeplacement;
     }
     return 0.0f;
+}
+
+bool Commandes::manetteDebranchee(const char* liste) {
+    std::ifstream flux(liste);
+    if (!flux) {
+        return false;
+    }
+    const std::vector<std::string> noms = manettesListees(flux);
+    bool debranchee = false;
+    for (int k = 0; k < std::min(SDL_NumJoysticks(), 2); ++k) {
+        const char* nom = SDL_JoystickName(k);
+        const bool maintenant =
+            nom != nullptr && std::find(noms.begin(), noms.end(), nom) != noms.end();
+        debranchee = debranchee || (listee[k] && !maintenant && currentSettings.joueurManette(k));
+        listee[k] = maintenant;
+    }
+    return debranchee;
 }
 
 Commandes::Lecture Commandes::souris(Ordre ordre, float distance) const {

@@ -30,6 +30,10 @@ public:
     // gamepad: the stick's lean past the dead zone, or the pad's cross, at
     // most one step of the keys.
     float glissementManette(int nJoueur) const;
+    // True once when a gamepad a player plays with was in the list of input
+    // devices `liste` (laid out as Linux's) at the last call and is gone now:
+    // it was pulled out.
+    bool manetteDebranchee(const char* liste);
 
 private:
     Lecture souris(Ordre ordre, float distance) const;
@@ -38,6 +42,8 @@ private:
     // Each gamepad's stick along X, and its cross: -1 left, 1 right, 0.
     Sint16 inclinaison[2] = {0, 0};
     int croix[2] = {0, 0};
+    // Whether each gamepad was listed at the last look.
+    bool listee[2] = {false, false};
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include "rendu/toile.h"
 #include "son/mixer.h"
 #include "systeme/horloge.h"
+#include "systeme/manettes.h"
 #include "ecrans/boucle.h"
 #include "systeme/signaux.h"
 
@@ -118,8 +119,21 @@ bool Partie::traiterEvenements() {
             break;
         }
     }
+    surveillerManettes();
     captureSouris.tenir(currentSettings.joueurSouris() != 0 && !pause.isActive() && !gameover);
     return continuer;
+}
+
+void Partie::surveillerManettes() {
+    const Uint32 periode = 1000;
+    const Uint32 maintenant = horloge::tempsReel();
+    if (maintenant - dernierAppelManettes < periode) {
+        return;
+    }
+    dernierAppelManettes = maintenant;
+    if (commandes.manetteDebranchee(listeAppareilsLinux) && !gameover) {
+        pause.activer();
+    }
 }
 
 bool Partie::obeir(const Commandes::Lecture& lecture) {

@@ -121,12 +121,16 @@ protected:
     Commandes commandes;
     // Held while the mouse plays: not paused, not lost.
     fenetre::CaptureSouris captureSouris;
+    // When the gamepads were last looked for in the system's list.
+    Uint32 dernierAppelManettes = 0;
 
 private:
     // Returns false when the key asks to leave the match.
     bool toucheEnfoncee(int touche);
     // A lost keyboard focus or a minimised window pauses the match.
     void fenetreQuittee(const SDL_ActiveEvent& active);
+    // So does a player's gamepad pulled out, looked for once a second.
+    void surveillerManettes();
     void toucheRelachee(int touche);
     // A player's reaction to a pressed key; true when it is one of its keys.
     bool commandeJoueur(Joueur& J, int nJoueur, int touche);

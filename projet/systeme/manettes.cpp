@@ -3,7 +3,9 @@
 
 #include "profil/settings.h"
 
+#include <istream>
 #include <iostream>
+#include <string>
 
 Manettes::Manettes() {
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0) {
@@ -22,6 +24,21 @@ Manettes::Manettes() {
             currentSettings.setPeripherique(joueur, Settings::PERIPH_CLAVIER);
         }
     }
+}
+
+std::vector<std::string> manettesListees(std::istream& liste) {
+    // One block per device: "N: Name=\"...\"", then "H: Handlers=... js0 ...".
+    std::vector<std::string> noms;
+    std::string nom;
+    for (std::string ligne; std::getline(liste, ligne);) {
+        if (ligne.rfind("N: Name=\"", 0) == 0 && ligne.size() > 10) {
+            nom = ligne.substr(9, ligne.size() - 10);
+        } else if (ligne.rfind("H: Handlers=", 0) == 0 &&
+                   (" " + ligne.substr(12)).find(" js") != std::string::npos) {
+            noms.push_back(nom);
+        }
+    }
+    return noms;
 }
 
 Manettes::~Manettes() {

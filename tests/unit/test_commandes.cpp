@@ -2,8 +2,11 @@
 #include "jeu/commandes.h"
 #include "profil/settings.h"
 #include "rendu/display.h"
+#include "systeme/manettes.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace {
 
@@ -87,4 +90,18 @@ TEST_F(Appareils, AGamepadsStickLeansPastADeadZoneNeverFasterThanTheKeysItsButto
     EXPECT_EQ(commandes.lire(bouton(SDL_JOYBUTTONDOWN, 1, 3)).ordre, Commandes::AUCUN);
     EXPECT_EQ(commandes.lire(bouton(SDL_JOYBUTTONDOWN, 0, 0)).ordre, Commandes::AUCUN)
         << "nobody plays with pad 1";
+}
+
+TEST(Manettes, TheSystemsListNamesTheJoysticksAmongItsInputDevices) {
+    std::istringstream liste("I: Bus=0003 Vendor=045e Product=028e Version=0114\n"
+                             "N: Name=\"Microsoft X-Box 360 pad\"\n"
+                             "H: Handlers=event5 js0 \n"
+                             "\n"
+                             "N: Name=\"AT Translated Set 2 keyboard\"\n"
+                             "H: Handlers=sysrq kbd event0 leds \n"
+                             "\n"
+                             "N: Name=\"Logitech Dual Action\"\n"
+                             "H: Handlers=js1 event7 \n");
+    EXPECT_EQ(manettesListees(liste),
+              (std::vector<std::string>{"Microsoft X-Box 360 pad", "Logitech Dual Action"}));
 }
