@@ -54,15 +54,12 @@ bool Settings::assignKey(int keynum, int nJoueur, int nCommande) {
     if (!toucheLibre(keynum)) {
         return false;
     }
-    if (nJoueur == 1) {
-        controlj1[nCommande] = keynum;
-        return true;
+    if (nJoueur != 1 && nJoueur != 2) {
+        return false;
     }
-    if (nJoueur == 2) {
-        controlj2[nCommande] = keynum;
-        return true;
-    }
-    return false;
+    (nJoueur == 1 ? controlj1 : controlj2)[nCommande] = keynum;
+    modifies.set((nJoueur - 1) * nbCommandes + nCommande);
+    return true;
 }
 
 bool Settings::assignTouchePause(int keynum) {
@@ -70,6 +67,7 @@ bool Settings::assignTouchePause(int keynum) {
         return false;
     }
     touchePause = keynum;
+    modifies.set(2 * nbCommandes);
     return true;
 }
 
@@ -85,6 +83,10 @@ Settings::Touches Settings::getTouches() const {
 }
 
 void Settings::setTouches(const Touches& touches) {
+    const Touches avant = getTouches();
+    for (int k = 0; k < nbTouches; ++k) {
+        modifies[k] = modifies[k] || touches[k] != avant[k];
+    }
     std::copy_n(touches.begin(), nbCommandes, controlj1);
     std::copy_n(touches.begin() + nbCommandes, nbCommandes, controlj2);
     touchePause = touches[2 * nbCommandes];
@@ -109,10 +111,17 @@ void Settings::switchStatePleinEcran() {
 void Settings::setPleinEcran(bool oui) {
     pleinEcran = oui;
     pleinEcranRetenu = oui;
+    modifies.set(CHOIX_PLEIN_ECRAN);
+}
+
+void Settings::setEclairageVif(bool vif) {
+    eclairageVif = vif;
+    modifies.set(CHOIX_ECLAIRAGE);
 }
 
 void Settings::setVolume(int v) {
     volume = std::clamp(v, 0, volumeMax);
+    modifies.set(CHOIX_VOLUME);
 }
 
 bool Settings::volumeUp() {
