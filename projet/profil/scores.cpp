@@ -127,7 +127,7 @@ int lireTables(const std::string& contenu, TableScores (&tables)[MeilleursScores
                     return ligne == std::string("[") + nom + "]";
                 });
             mode = connu != std::end(MeilleursScores::nomsModes) ? int(connu - noms) : -1;
-            raison = mode >= 0 ? "" : "section inconnue, ses lignes ignorées";
+            raison = mode >= 0 ? "" : "section inconnue";
         } else if (mode < 0) {
             raison = "score hors de toute section connue";
         } else {
