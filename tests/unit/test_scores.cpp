@@ -50,7 +50,7 @@ TEST(SaisieNom, TakesLettersDigitsAndSpacesUpToTwelveAndBackspaceRemovesTheLast)
     EXPECT_EQ(SaisieNom("  ").nom("Joueur 1"), "Joueur 1") << "nothing typed but spaces";
 }
 
-TEST(MeilleursScores, ASavedTableReadsBackAndAnUnreadableOneIsKeptAsideWithOneLine) {
+TEST(MeilleursScores, ASavedTableReadsBackAndABadLineDropsAloneNamedByItsNumberFileKeptAside) {
     const auto dossier =
         std::filesystem::temp_directory_path() / ("vorlen-scores-" + std::to_string(getpid()));
     const std::string fichier = (dossier / "scores.txt").string();
