@@ -475,10 +475,11 @@ constexpr long maxEntreesCherchees = 10000;
 // entries than the search looks at is taken as such.
 bool tourneAVide(const char* fichier, int numero) {
     std::map<int, int> cassables; // the first entry of each number is the one played
+    long lues = 0;
     const LectureNiveaux lecture =
-        lireNiveaux(fichier, fluxMuet(), [&cassables](const EntreeNiveaux& entree) {
+        lireNiveaux(fichier, fluxMuet(), [&cassables, &lues](const EntreeNiveaux& entree) {
             cassables.emplace(entree.numero, compterCassables(entree.points));
-            return static_cast<long>(cassables.size()) < maxEntreesCherchees;
+            return ++lues < maxEntreesCherchees;
         });
     if (!lecture.complete) {
         return true;
