@@ -188,7 +188,7 @@ bool creerDossier(const std::string& chemin, std::string& erreur) {
 
 } // namespace
 
-std::string dossierReglages() {
+std::string dossierPreferences() {
     return dossierXdg("XDG_CONFIG_HOME", ".config");
 }
 

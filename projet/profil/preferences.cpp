@@ -117,7 +117,7 @@ std::string choixOption(const Option& o) {
 
 // What reading finds, before it is handed to the settings.
 struct Lecture {
-    Settings& reglages;
+    Settings& settings;
     Settings::Touches touches;
     Signalements& problemes;
 };
@@ -150,7 +150,7 @@ bool lireOption(Lecture& lecture, const char* section, const char* nom, const ch
             lecture.problemes.signaler(std::string(nom) + " = " + apercu(valeur) + ": attendu " +
                                        choixOption(o) + "; valeur par défaut");
         } else {
-            o.regler(lecture.reglages, v);
+            o.regler(lecture.settings, v);
         }
         return true;
     }
@@ -192,12 +192,12 @@ void appliquerTouches(Lecture& lecture) {
         lecture.problemes.signaler("une même touche sert deux fois; touche par défaut pour " +
                                    remises);
     }
-    lecture.reglages.setTouches(touches);
+    lecture.settings.setTouches(touches);
 }
 
-// The file's text into `reglages`, each problem reported.
-void lireTexte(const std::string& texte, Settings& reglages, Signalements& problemes) {
-    Lecture lecture{reglages, reglages.getTouches(), problemes};
+// The file's text into `settings`, each problem reported.
+void lireTexte(const std::string& texte, Settings& settings, Signalements& problemes) {
+    Lecture lecture{settings, settings.getTouches(), problemes};
     const int resultat = ini_parse_string(texte.c_str(), lireLigne, &lecture);
     if (resultat > 0) {
         problemes.signaler("ligne " + std::to_string(resultat) +
@@ -207,7 +207,7 @@ void lireTexte(const std::string& texte, Settings& reglages, Signalements& probl
 }
 
 // The file as it stands, with this run's own changes over it.
-fichiers::Fusion fusionner(const fichiers::Contenu& surDisque, const Settings& reglages) {
+fichiers::Fusion fusionner(const fichiers::Contenu& surDisque, const Settings& settings) {
     Settings fusion;
     if (surDisque.etat == fichiers::Contenu::LU) {
         std::ostream muet(nullptr); // said at start already
@@ -215,17 +215,17 @@ fichiers::Fusion fusionner(const fichiers::Contenu& surDisque, const Settings& r
         lireTexte(surDisque.texte, fusion, problemes);
     }
     Settings::Touches touches = fusion.getTouches();
-    const Settings::Touches miennes = reglages.getTouches();
+    const Settings::Touches miennes = settings.getTouches();
     for (int k = 0; k < Settings::nbTouches; ++k) {
-        if (reglages.choixModifie(k)) {
+        if (settings.choixModifie(k)) {
             touches[k] = miennes[k];
         }
     }
     // Two copies that took the same key for two commands: this copy's set holds.
     fusion.setTouches(Settings::touchesValides(touches) ? touches : miennes);
     for (const Option& o : options) {
-        if (reglages.choixModifie(o.choix)) {
-            o.regler(fusion, o.lire(reglages));
+        if (settings.choixModifie(o.choix)) {
+            o.regler(fusion, o.lire(settings));
         }
     }
     return {preferences::texte(fusion)};
@@ -236,11 +236,11 @@ fichiers::Fusion fusionner(const fichiers::Contenu& surDisque, const Settings& r
 namespace preferences {
 
 std::string cheminFichier() {
-    const std::string dossier = fichiers::dossierReglages();
+    const std::string dossier = fichiers::dossierPreferences();
     return dossier.empty() ? dossier : dossier + "/" + nomFichier;
 }
 
-void charger(Settings& reglages) {
+void charger(Settings& settings) {
     const std::string chemin = cheminFichier();
     if (chemin.empty()) {
         std::cerr << "Vorlen: ni XDG_CONFIG_HOME ni HOME ne sont définis; les réglages ne "
@@ -254,17 +254,17 @@ void charger(Settings& reglages) {
                   << "); réglages par défaut" << std::endl;
     } else if (contenu.etat == fichiers::Contenu::LU) {
         Signalements problemes(std::cerr, "Vorlen: " + chemin + ": ");
-        lireTexte(contenu.texte, reglages, problemes);
+        lireTexte(contenu.texte, settings, problemes);
     }
-    reglages.oublierModifications();
+    settings.oublierModifications();
 }
 
-std::string texte(const Settings& reglages) {
+std::string texte(const Settings& settings) {
     std::string t = "; Réglages de Vorlen, réécrits par le jeu à chaque changement.\n"
                     "; Touches : a à z, ESPACE, HAUT, BAS, DROITE, GAUCHE, ou touche N "
                     "(code SDL de la touche).\n";
     t += std::string("\n[") + sectionTouches + "]\n";
-    const Settings::Touches touches = reglages.getTouches();
+    const Settings::Touches touches = settings.getTouches();
     for (int k = 0; k < Settings::nbTouches; ++k) {
         t += std::string(nomsTouches[k]) + " = " + nomTouche(touches[k]) + "\n";
     }
@@ -274,18 +274,18 @@ std::string texte(const Settings& reglages) {
             section = o.section;
             t += std::string("\n[") + section + "]\n";
         }
-        t += std::string(o.nom) + " = " + motOption(o, o.lire(reglages)) + "\n";
+        t += std::string(o.nom) + " = " + motOption(o, o.lire(settings)) + "\n";
     }
     return t;
 }
 
-void enregistrer(Settings& reglages) {
+void enregistrer(Settings& settings) {
     const std::string chemin = cheminFichier();
     if (chemin.empty()) {
         return;
     }
     const fichiers::Enregistrement e = fichiers::enregistrer(
-        chemin, tailleMax, [&](const fichiers::Contenu& c) { return fusionner(c, reglages); });
+        chemin, tailleMax, [&](const fichiers::Contenu& c) { return fusionner(c, settings); });
     if (!e.aCote.empty()) {
         std::cerr << "Vorlen: " << chemin << " illisible, gardé tel quel sous " << e.aCote
                   << std::endl;
@@ -295,7 +295,7 @@ void enregistrer(Settings& reglages) {
                   << "); le jeu continue avec ces réglages" << std::endl;
         return;
     }
-    reglages.oublierModifications();
+    settings.oublierModifications();
 }
 
 } // namespace preferences

@@ -28,7 +28,7 @@ template <typename F>::testing::AssertionResult uneLigne(const std::string& debu
 }
 
 // A settings folder of its own.
-struct FichierReglages : ::testing::Test {
+struct FichierPreferences : ::testing::Test {
     const fs::path racine = fs::temp_directory_path() / ("vorlen-ini-" + std::to_string(getpid()));
     const fs::path chemin = racine / "vorlen" / "vorlen.ini";
     void SetUp() override { setenv("XDG_CONFIG_HOME", racine.c_str(), 1); }
@@ -38,7 +38,7 @@ struct FichierReglages : ::testing::Test {
     }
 };
 
-TEST_F(FichierReglages, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
+TEST_F(FichierPreferences, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
     Settings avant, apres;
     ASSERT_TRUE(avant.assignKey(SDLK_F1, 1, 0) && avant.assignTouchePause(SDLK_RETURN));
     avant.switchStatePleinEcran();
@@ -53,7 +53,7 @@ TEST_F(FichierReglages, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
     EXPECT_NE(lire().find("\nplein_ecran = oui\n"), std::string::npos) << "not saved";
 }
 
-TEST_F(FichierReglages, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheFileStays) {
+TEST_F(FichierPreferences, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheFileStays) {
     const struct {
         const char *texte, *ligne;
         int gauche, volume;
@@ -77,7 +77,7 @@ TEST_F(FichierReglages, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheFile
     }
 }
 
-TEST_F(FichierReglages, NoFileIsSilentNoPlaceIsMemoryOnlyAFailedSaveIsOneLine) {
+TEST_F(FichierPreferences, NoFileIsSilentNoPlaceIsMemoryOnlyAFailedSaveIsOneLine) {
     Settings s;
     ::testing::internal::CaptureStderr();
     preferences::charger(s);
@@ -92,7 +92,7 @@ TEST_F(FichierReglages, NoFileIsSilentNoPlaceIsMemoryOnlyAFailedSaveIsOneLine) {
     setenv("HOME", home.c_str(), 1);
 }
 
-TEST_F(FichierReglages, AKeyTwicePutsBackOnlyTheKeysInConflictAndSaysWhich) {
+TEST_F(FichierPreferences, AKeyTwicePutsBackOnlyTheKeysInConflictAndSaysWhich) {
     fs::create_directories(chemin.parent_path());
     std::ofstream(chemin) << "[touches]\nj1_gauche = q\nj1_droite = x\nj2_gauche = Q\npause = y\n";
     Settings s;
@@ -108,7 +108,7 @@ TEST_F(FichierReglages, AKeyTwicePutsBackOnlyTheKeysInConflictAndSaysWhich) {
     EXPECT_NE(lire().find("j1_droite = x\n"), std::string::npos) << lire();
 }
 
-TEST_F(FichierReglages, AFloodOfBadLinesIsTenLinesACountAndNoTerminalControl) {
+TEST_F(FichierPreferences, AFloodOfBadLinesIsTenLinesACountAndNoTerminalControl) {
     fs::create_directories(chemin.parent_path());
     std::ofstream f(chemin);
     f << "[options]\n";
@@ -128,7 +128,7 @@ TEST_F(FichierReglages, AFloodOfBadLinesIsTenLinesACountAndNoTerminalControl) {
 }
 
 // Two copies of the game on one settings folder, each saving its own change in turn.
-TEST_F(FichierReglages, TwoCopiesSavingInTurnKeepEachOthersChoicesAndNoStaleTemporary) {
+TEST_F(FichierPreferences, TwoCopiesSavingInTurnKeepEachOthersChoicesAndNoStaleTemporary) {
     Settings a, b;
     preferences::charger(a);
     preferences::charger(b);
