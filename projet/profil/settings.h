@@ -18,7 +18,14 @@ public:
     using Touches = std::array<int, nbTouches>;
     // Every choice the settings file keeps: the keys in the order of
     // Touches, then the options.
-    enum Choix { CHOIX_PLEIN_ECRAN = nbTouches, CHOIX_VOLUME, CHOIX_ECLAIRAGE, nbChoix };
+    enum Choix {
+        CHOIX_PLEIN_ECRAN = nbTouches,
+        CHOIX_VOLUME,
+        CHOIX_ECLAIRAGE,
+        CHOIX_LARGEUR_FENETRE,
+        CHOIX_HAUTEUR_FENETRE,
+        nbChoix
+    };
 
     Settings();
 
@@ -62,6 +69,15 @@ public:
     bool getEclairageVif() const { return eclairageVif; }
     void setEclairageVif(bool vif);
 
+    // The window's size when not in full screen, as the player left it; never
+    // below a size where the picture still reads.
+    int getLargeurFenetre() const { return largeurFenetre; }
+    int getHauteurFenetre() const { return hauteurFenetre; }
+    void setTailleFenetre(int largeur, int hauteur);
+    static constexpr int largeurFenetreMin = 160;
+    static constexpr int hauteurFenetreMin = 120;
+    static constexpr int tailleFenetreMax = 16384;
+
     // The name the controls menu shows for a key code.
     static std::string getKeyByCode(int keynum);
 
@@ -81,6 +97,8 @@ private:
     int touchePause;
     bool pleinEcranRetenu;
     bool eclairageVif;
+    int largeurFenetre;
+    int hauteurFenetre;
     std::bitset<nbChoix> modifies;
 };
 
