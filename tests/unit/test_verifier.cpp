@@ -132,7 +132,9 @@ TEST(NiveauFichier, UnFichierEnormeSeVerifieEtSeJoueEnMemoireBornee) {
     niveau.initBriques(chemin.c_str(), 1); // looks for a level to finish, in bounded time
     std::cout.rdbuf(sorties[0]), std::cerr.rdbuf(sorties[1]);
     EXPECT_EQ(niveau.nbBriquesRestantes(), 160) << "the built-in level";
+#ifndef __SANITIZE_ADDRESS__ // which holds freed blocks back for a while
     EXPECT_LT(picMemoire() - avant, 32 * 1024) << "KiB more for 2 MB of entries";
+#endif
     std::filesystem::remove(chemin);
 }
 
