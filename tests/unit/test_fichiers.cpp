@@ -101,16 +101,6 @@ TEST(Fichiers, UnreadableFilesAreKeptAsideUnderAFreshNameEvenPastALoopingLink) {
     }
 }
 
-// One of the player's two readers: reading at start, whether it read the
-// valid file of the table below, and saving a change.
-struct Lecteur {
-    const char* nomFichier;
-    const char* valide;
-    std::function<void(const std::filesystem::path&)> charger;
-    std::function<bool()> valideLu;
-    std::function<void()> enregistrer;
-};
-
 std::string sortieErreur(const std::function<void()>& f) {
     ::testing::internal::CaptureStderr();
     f();
@@ -120,80 +110,56 @@ std::string sortieErreur(const std::function<void()>& f) {
 TEST(Fichiers, BothReadersSayOneLineAndGoOnWhateverStandsAtTheirPath) {
     namespace fs = std::filesystem;
     const VariableGardee garde("XDG_CONFIG_HOME");
-    Settings reglages;
-    MeilleursScores scores;
-    const LigneScore ligne{500, 3, "2026-12-07", {"Alice"}};
-    const Lecteur lecteurs[] = {
-        {"vorlen.ini", "[options]\nvolume = 2\n",
-         [&](const fs::path& p) {
-             setenv("XDG_CONFIG_HOME", p.parent_path().parent_path().c_str(), 1);
-             reglages = Settings();
-             preferences::charger(reglages);
-         },
-         [&] { return reglages.getVolume() == 2; },
-         [&] {
-             reglages.setVolume(4);
-             preferences::enregistrer(reglages);
-         }},
-        {"scores.txt", "[1 joueur]\n900 2 2026-12-06 Bob\n",
-         [&](const fs::path& p) { scores.charger(p.string()); },
-         [&] { return scores.table(MeilleursScores::MODE_1J).getLignes().size() == 1; },
-         [&] { scores.inscrire(MeilleursScores::MODE_1J, ligne); }},
-    };
     const auto lien = [](const char* vers) {
-        return [vers](const fs::path& p, const char*) { fs::create_symlink(vers, p); };
+        return [vers](const fs::path& p) { fs::create_symlink(vers, p); };
     };
-    const std::string tropLong(100 * 1024, '#');
-    // What stands at the path; the reason said at start (none: read as it is);
-    // whether the save keeps it aside and writes a fresh file (else it fails in one line).
+    // What stands at the path; the reason said at start (none: the file is
+    // read); whether a save keeps it aside and writes a fresh file, else
+    // fails in one line.
     const struct {
         const char* quoi;
-        std::function<void(const fs::path&, const char* valide)> poser;
+        std::function<void(const fs::path&)> poser;
         std::string raison;
         bool gardeACote;
     } cas[] = {
-        {"FIFO", [](const fs::path& p, const char*) { mkfifo(p.c_str(), 0600); },
+        {"FIFO", [](const fs::path& p) { mkfifo(p.c_str(), 0600); },
          "ce n'est pas un fichier ordinaire", true},
-        {"looping link",
-         [](const fs::path& p, const char*) { fs::create_symlink(p.filename(), p); },
+        {"looping link", [](const fs::path& p) { fs::create_symlink(p.filename(), p); },
          std::strerror(ELOOP), true},
         {"device", lien("/dev/urandom"), "ce n'est pas un fichier ordinaire", true},
-        {"directory", [](const fs::path& p, const char*) { fs::create_directory(p); },
-         "c'est un dossier", true},
-        {"file too long", [&](const fs::path& p, const char*) { std::ofstream(p) << tropLong; },
+        {"directory", [](const fs::path& p) { fs::create_directory(p); }, "c'est un dossier", true},
+        {"file too long", [](const fs::path& p) { std::ofstream(p) << std::string(65537, '#'); },
          "plus de 64 Kio", true},
-        {"unreadable folder",
-         [](const fs::path& p, const char*) { chmod(p.parent_path().c_str(), 0); },
+        {"unreadable folder", [](const fs::path& p) { chmod(p.parent_path().c_str(), 0); },
          std::strerror(EACCES), false},
         {"over-long path", nullptr, std::strerror(ENAMETOOLONG), false},
-        {"link to a regular file",
-         [](const fs::path& p, const char* valide) {
-             std::ofstream(p.parent_path() / "ailleurs") << valide;
-             fs::create_symlink("ailleurs", p);
-         },
-         "", false},
+        {"link to a regular file", lien("ailleurs"), "", false},
     };
     for (const auto& c : cas) {
-        for (const Lecteur& l : lecteurs) {
-            SCOPED_TRACE(std::string(c.quoi) + ", " + l.nomFichier);
+        for (const bool reglages : {true, false}) {
+            SCOPED_TRACE(std::string(c.quoi) + (reglages ? ", settings" : ", scores"));
             if (geteuid() == 0 && c.raison == std::strerror(EACCES)) {
                 continue; // no folder is closed to root
             }
             const DossierTemporaire tmp;
-            fs::path dossier = tmp.chemin / "vorlen";
-            if (!c.poser) {
-                dossier = tmp.chemin / std::string(200, 'a');
-                for (int k = 0; k < 25; ++k) {
-                    dossier /= std::string(200, 'a');
-                }
-                dossier /= "vorlen";
+            fs::path dossier = tmp.chemin;
+            for (int k = 0; !c.poser && k < 25; ++k) {
+                dossier /= std::string(200, 'a');
             }
-            const fs::path chemin = dossier / l.nomFichier;
+            dossier /= "vorlen";
+            const fs::path chemin = dossier / (reglages ? "vorlen.ini" : "scores.txt");
+            std::error_code ec;
+            fs::create_directories(dossier, ec);
+            std::ofstream(dossier / "ailleurs")
+                << (reglages ? "[options]\nvolume = 2\n" : "[1 joueur]\n900 2 2026-12-06 Bob\n");
             if (c.poser) {
-                fs::create_directories(dossier);
-                c.poser(chemin, l.valide);
+                c.poser(chemin);
             }
-            const std::string dit = sortieErreur([&] { l.charger(chemin); });
+            Settings s;
+            MeilleursScores m;
+            setenv("XDG_CONFIG_HOME", dossier.parent_path().c_str(), 1);
+            const std::string dit = sortieErreur(
+                [&] { reglages ? preferences::charger(s) : m.charger(chemin.string()); });
             if (c.raison.empty()) {
                 EXPECT_EQ(dit, "");
             } else {
@@ -201,16 +167,21 @@ TEST(Fichiers, BothReadersSayOneLineAndGoOnWhateverStandsAtTheirPath) {
                 EXPECT_NE(dit.find(chemin.string()), std::string::npos) << dit;
                 EXPECT_NE(dit.find(c.raison), std::string::npos) << dit;
             }
-            EXPECT_EQ(l.valideLu(), c.raison.empty()) << "defaults unless the file read";
+            const bool lu = reglages ? s.getVolume() == 2
+                                     : m.table(MeilleursScores::MODE_1J).getLignes().size() == 1;
+            EXPECT_EQ(lu, c.raison.empty()) << "defaults unless the file read";
 
-            const std::string ditEnSauvant = sortieErreur(l.enregistrer);
-            std::error_code ec;
+            s.setVolume(4);
+            const std::string ditEnSauvant = sortieErreur([&] {
+                reglages
+                    ? preferences::enregistrer(s)
+                    : void(m.inscrire(MeilleursScores::MODE_1J, {500, 3, "2026-12-07", {"Al"}}));
+            });
             if (c.raison.empty()) {
                 EXPECT_TRUE(fs::is_symlink(chemin)) << "the link stays a link";
-                EXPECT_NE(lire(dossier / "ailleurs")
-                              .find(l.nomFichier[0] == 'v' ? "volume = 4" : "500 3"),
-                          std::string::npos)
-                    << lire(dossier / "ailleurs");
+                const std::string cible = lire(dossier / "ailleurs");
+                EXPECT_NE(cible.find(reglages ? "volume = 4" : "500 3"), std::string::npos)
+                    << cible;
             } else if (c.gardeACote) {
                 EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(chemin, ec))) << ditEnSauvant;
                 EXPECT_TRUE(fs::exists(fs::symlink_status(chemin.string() + ".illisible", ec)));
