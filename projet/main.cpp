@@ -9,6 +9,7 @@
 #include "systeme/donnees.h"
 #include "systeme/options.h"
 #include "systeme/fenetre.h"
+#include "systeme/manettes.h"
 #include "systeme/signaux.h"
 
 #include <cstdio>
@@ -84,6 +85,7 @@ int SDL_main(int argc, char** argv) {
         SDL_Quit();
         return 1;
     }
+    const Manettes manettes;
     amixer.initMixer();
     amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
 
