@@ -268,10 +268,13 @@ int Menu::itemSous(int x, int y) const {
 }
 
 void Menu::survoler(int x, int y) {
+    // Only the pointer's arrival on an item highlights it: a pointer left
+    // resting takes nothing back from the arrows.
     const int item = itemSous(x, y);
-    if (item >= 0) {
+    if (item >= 0 && item != itemPointe) {
         currentChoice = item;
     }
+    itemPointe = item;
 }
 
 void Menu::cliquer(const SDL_MouseButtonEvent& bouton) {

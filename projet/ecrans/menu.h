@@ -149,6 +149,8 @@ private:
     bool currentControlesChoice;
     // Where each of a gamepad's axes last leaned (-1, 0, 1): one step per lean.
     int axesManette[2] = {0, 0};
+    // The item under the pointer when it last moved; -1 for none.
+    int itemPointe = -1;
     freetype::font_data our_font;
     freetype::font_data small_font;
     MeilleursScores meilleursScores;
