@@ -2,6 +2,7 @@
 #include "main.h"
 
 #include "systeme/donnees.h"
+#include "systeme/icone.h"
 #include "ecrans/menu.h"
 #include "son/mixer.h"
 #include "systeme/options.h"
@@ -93,6 +94,10 @@ int SDL_main(int argc, char** argv) {
     if (videoInfo == nullptr) {
         std::fprintf(stderr, "Video query failed: %s\n", SDL_GetError());
         std::exit(1);
+    }
+    // Without its data the game stops at the font, whose line names every folder tried.
+    if (donneesTrouvees) {
+        icone::poser();
     }
     if (!ouvrirFenetre()) {
         SDL_Quit();

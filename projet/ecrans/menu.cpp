@@ -9,6 +9,7 @@
 #include "profil/settings.h"
 #include "systeme/signaux.h"
 #include "jeu/typesparties.h"
+#include "rendu/surface.h"
 
 #include <GL/glu.h>
 #include <SDL_image.h>
@@ -103,11 +104,6 @@ std::vector<Uint8> reechantillonner(const SDL_Surface& image, int largeur, int h
     }
     return pixels;
 }
-
-struct FinSurface {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Surface = std::unique_ptr<SDL_Surface, FinSurface>;
 
 } // namespace
 

@@ -34,6 +34,7 @@ pid=$!
 fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
 [ -n "$fenetre" ] || { echouer "no window: $(cat "$t/sortie.txt")"; exit 1; }
 sleep 1 && xdotool windowfocus --sync "$fenetre"
+xprop -id "$fenetre" WM_HINTS | grep -q 'bitmap id # to use for icon' || echouer "no window icon"
 xdotool key --window "$fenetre" Return && sleep 0.3
 xdotool key --window "$fenetre" Return && sleep 1.5
 import -window root "$artefacts/installe.png"
