@@ -55,7 +55,7 @@ touches() {
 demarrer() {
     env "$@" "$jeu" >"$travail/sortie.txt" 2>"$travail/erreurs.txt" &
     pid=$!
-    fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
+    fenetre=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
     [ -n "$fenetre" ] || { echouer "no window titled Vorlen within 10 s"; cat "$travail/erreurs.txt"; exit 1; }
     sleep 1
     xdotool windowfocus --sync "$fenetre"
