@@ -2,8 +2,8 @@
 // One rules step (every object moved, then the one-player rules pass) on the
 // heavy scene, with Google Benchmark. Run from the run-time directory under
 // a display: cd build/data && ../bench/bench_regles
-#include "main.h"
 #include "ecrans/menu.h"
+#include "rendu/toile.h"
 #include "scene.h"
 
 #include <SDL.h>
@@ -40,8 +40,8 @@ BENCHMARK(BM_EtapeDeRegles)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     // A match builds its panel font, which needs a GL context.
-    if (SDL_Init(SDL_INIT_VIDEO) != 0 || SDL_SetVideoMode(largeurFenetre, hauteurFenetre, 16,
-                                                          SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0 ||
+        SDL_SetVideoMode(largeurToile, hauteurToile, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
         std::fprintf(stderr, "bench_regles: %s\n", SDL_GetError());
         return 1;
     }

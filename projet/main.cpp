@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main.h"
 
-#include "systeme/donnees.h"
-#include "systeme/icone.h"
 #include "ecrans/menu.h"
-#include "son/mixer.h"
-#include "systeme/options.h"
 #include "jeu/partie.h"
-#include "systeme/pleinecran.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
+#include "rendu/toile.h"
+#include "son/mixer.h"
+#include "systeme/donnees.h"
+#include "systeme/icone.h"
+#include "systeme/options.h"
+#include "systeme/pleinecran.h"
 #include "systeme/signaux.h"
 
 #include <cstdio>
@@ -47,13 +48,12 @@ bool initialiserSDL() {
 bool ouvrirFenetre() {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_WM_SetCaption("Vorlen", nullptr);
-    screenSurface =
-        SDL_SetVideoMode(largeurFenetre, hauteurFenetre, profondeurCouleurs, videoFlags);
+    screenSurface = SDL_SetVideoMode(largeurToile, hauteurToile, profondeurCouleurs, videoFlags);
     if (screenSurface == nullptr) {
         std::fprintf(stderr,
                      "Vorlen: impossible d'ouvrir la fenêtre OpenGL %dx%d (%s); lancez le jeu "
                      "sur un bureau graphique avec OpenGL, ou sans écran avec xvfb-run\n",
-                     largeurFenetre, hauteurFenetre, SDL_GetError());
+                     largeurToile, hauteurToile, SDL_GetError());
         return false;
     }
     return true;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/ecranscores.h"
 
-#include "main.h"
-#include "ecrans/menu.h"
+#include "ecrans/boucle.h"
+#include "rendu/toile.h"
 #include "systeme/signaux.h"
 
 #include <SDL.h>
@@ -32,8 +32,8 @@ const float cadreSaisie[4] = {220.0f, 290.0f, 580.0f, 332.0f};
 // A rectangle in window pixels, filled or outlined; the menu's matrices are
 // the identity, so corners go through normalised device coordinates.
 void rectangle(float x0, float y0, float x1, float y1, GLenum mode) {
-    const auto nx = [](float x) { return 2.0f * x / largeurFenetre - 1.0f; };
-    const auto ny = [](float y) { return 2.0f * y / hauteurFenetre - 1.0f; };
+    const auto nx = [](float x) { return 2.0f * x / largeurToile - 1.0f; };
+    const auto ny = [](float y) { return 2.0f * y / hauteurToile - 1.0f; };
     glBegin(mode);
     glVertex2f(nx(x0), ny(y0));
     glVertex2f(nx(x1), ny(y0));

@@ -2,9 +2,10 @@
 #include "rendu/display.h"
 
 #include "jeu/joueur.h"
-#include "main.h"
+#include "jeu/terrain.h"
 #include "niveaux/niveau.h"
 #include "profil/settings.h"
+#include "rendu/toile.h"
 
 #include <GL/glu.h>
 
@@ -20,20 +21,15 @@ const double planProche = 0.1;
 const double planLointain = 1000.0;
 const double distanceCamera = 70.0;
 
-const float murGauche = -40.0f;
-const float murDroit = 40.0f;
-const float plafond = 35.0f;
-const float basDesMurs = -45.0f;
-
 const GLint brillance = 50;
 const float attenuationQuadratique = 1.1f;
 
 } // namespace
 
 HUD::HUD()
-    : posXHUD(650), posYHUD(0), lX(150),
-      lY(600), posNumNiveau{5, 200}, posJ1{0, 540}, posJ2{0, 400}, font_size(16), J1(nullptr),
-      J2(nullptr), Niv(nullptr) {
+    : posXHUD(Disposition::largeurChamp), posYHUD(0), lX(largeurToile - Disposition::largeurChamp),
+      lY(hauteurToile), posNumNiveau{5, 200}, posJ1{0, 540}, posJ2{0, 400}, font_size(16),
+      J1(nullptr), J2(nullptr), Niv(nullptr) {
     font.init(freetype::fichierPolice, font_size);
 }
 
@@ -94,7 +90,7 @@ void HUD::dessinerPanneau() {
     traceCadres(cadreJ2);
 
     // Text is placed in window pixels: shift it into the panel.
-    glViewport(0, 0, largeurFenetre, hauteurFenetre);
+    glViewport(0, 0, largeurToile, hauteurToile);
     glTranslatef(posXHUD, posYHUD, 0);
 
     glColor3f(1.0f, 1.0f, 0.0f);
@@ -281,12 +277,12 @@ void dessinerBord() {
     glDisable(GL_LIGHTING);
     glColor3ub(255, 255, 0);
     glBegin(GL_LINES);
-    glVertex3f(murGauche, plafond, 0);
-    glVertex3f(murDroit, plafond, 0);
-    glVertex3f(murGauche, basDesMurs, 0);
-    glVertex3f(murGauche, plafond, 0);
-    glVertex3f(murDroit, basDesMurs, 0);
-    glVertex3f(murDroit, plafond, 0);
+    glVertex3f(terrain::murGauche, terrain::plafond, 0);
+    glVertex3f(terrain::murDroit, terrain::plafond, 0);
+    glVertex3f(terrain::murGauche, terrain::basDesMurs, 0);
+    glVertex3f(terrain::murGauche, terrain::plafond, 0);
+    glVertex3f(terrain::murDroit, terrain::basDesMurs, 0);
+    glVertex3f(terrain::murDroit, terrain::plafond, 0);
     glEnd();
     glEnable(GL_LIGHTING);
     glPopMatrix();

@@ -47,7 +47,7 @@ private:
     bool valide = false;
 };
 
-// The heads-up panel, 150 pixels wide at the window's right edge.
+// The heads-up panel, right of the field, to the window's right edge.
 class HUD {
 public:
     HUD();
@@ -90,6 +90,9 @@ private:
 
 class Disposition {
 public:
+    // The field takes the window's left part; the panel the rest.
+    static constexpr int largeurChamp = 650;
+
     Disposition(Partie* partie, int fX, int fY, int tfX, int tfY);
 
     // The match's fixed GL state, set once when it starts.
@@ -110,6 +113,7 @@ private:
     int posFenetre[2];
     int tailleFenetre[2];
     HUD hudDisplay;
+    // The match laid out, given at construction; nothing is drawn from it.
     Partie* partieEnCours;
 };
 

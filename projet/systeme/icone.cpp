@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systeme/icone.h"
 
-#include "rendu/surface.h"
+#include "rendu/surfaces.h"
 
 #include <SDL_image.h>
 

@@ -10,7 +10,7 @@ jeu=$1
 donnees=$2
 travail=$(mktemp -d)
 # The player's own files stay out of the real home.
-export XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/reglages"
+export XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/config"
 artefacts=${ARTEFACTS:-$(dirname "$jeu")/e2e-artefacts}
 mkdir -p "$artefacts"
 echecs=0

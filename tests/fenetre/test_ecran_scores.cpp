@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/ecranscores.h"
-#include "fenetre.h"
 #include "ecrans/menu.h"
+#include "fenetre.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "banc.h"
-#include "fenetre.h"
 #include "ecrans/menu.h"
-#include "son/mixer.h"
-#include "systeme/pleinecran.h"
+#include "fenetre.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
+#include "son/mixer.h"
+#include "systeme/pleinecran.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ static void pousser(Uint8 type, SDLKey sym) {
 static const auto blanc = [](Pixel p) { return p.r > 230 && p.v > 230 && p.b > 230; };
 
 // Player 2, idle in a one-player match, shows the paddle's 3 s return.
-TEST(Reglages, ThePauseKeyOrALostFocusFreezesTheMatchAndItsTimersEscapeStillLeaves) {
+TEST(PauseEtOptions, ThePauseKeyOrALostFocusFreezesTheMatchAndItsTimersEscapeStillLeaves) {
     HorlogeDeTest horloge;
     Banc<Normal1j> partie;
     partie.frame();
@@ -53,7 +53,7 @@ TEST(Reglages, ThePauseKeyOrALostFocusFreezesTheMatchAndItsTimersEscapeStillLeav
     EXPECT_FALSE(partie.frame());
 }
 
-TEST(Reglages, FullScreenKeepsTheContextAndIsSavedTheLongestMenuFitsTheWindow) {
+TEST(PauseEtOptions, FullScreenKeepsTheContextAndIsSavedTheLongestMenuFitsTheWindow) {
     pousser(SDL_QUIT, SDLK_UNKNOWN);
     Menu menu(0.0f, 0.0f, 20.0f, -20.0f);
     menu.reinitControlesMenu();
@@ -76,7 +76,7 @@ TEST(Reglages, FullScreenKeepsTheContextAndIsSavedTheLongestMenuFitsTheWindow) {
 }
 
 // Through SDL's disk audio driver: silence at volume 0, sound at 10.
-TEST(Reglages, TheVolumeReachesTheMixerAndZeroIsSilence) {
+TEST(PauseEtOptions, TheVolumeReachesTheMixerAndZeroIsSilence) {
     const std::string fichier = testing::TempDir() + "vorlen-volume.raw";
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", fichier.c_str(), 1);

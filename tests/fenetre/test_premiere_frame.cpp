@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rendu/FreeType.h"
 #include "banc.h"
 #include "fenetre.h"
+#include "rendu/FreeType.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
