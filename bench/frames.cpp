@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Frame timing in the real window: the work of one frame (simulation,
 // drawing, swap; pacing excluded), median and 99th percentile, beside the
-// floor of an empty frame measured in the same run. The mean CPU time of a
-// frame counts the software renderer's threads too: it is what a match
-// costs the machine, where the wall time is what it costs the frame rate.
-// Run from the run-time directory: cd build/data && ../bench/bench_frames
+// floor of an empty frame measured in the same run. The CPU time of a frame
+// counts the software renderer's threads too: it is what a match costs the
+// machine, where the wall time is what it costs the frame rate.
+// Every figure at three window sizes, each against the empty frame of its
+// size. Run from the run-time directory, on a screen of 1440x1080 or more:
+// cd build/data && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ../bench/bench_frames
 #include "ecrans/menu.h"
 #include "rendu/toile.h"
 #include "scene.h"
@@ -33,35 +35,35 @@ double tempsCpu() {
 
 void mesurer(const char* nom, const std::function<void()>& frame) {
     std::vector<double> durees;
+    std::vector<double> cpus;
     durees.reserve(nbFrames);
-    const double cpuAvant = tempsCpu();
+    cpus.reserve(nbFrames);
     for (int k = 0; k < nbFrames; ++k) {
+        const double cpuAvant = tempsCpu();
         const auto debut = std::chrono::steady_clock::now();
         frame();
         glFinish();
         const auto fin = std::chrono::steady_clock::now();
+        cpus.push_back(tempsCpu() - cpuAvant);
         durees.push_back(std::chrono::duration<double, std::milli>(fin - debut).count());
     }
-    const double cpu = (tempsCpu() - cpuAvant) / nbFrames;
     std::sort(durees.begin(), durees.end());
-    std::printf("%-34s median %7.3f ms   p99 %7.3f ms   CPU %6.3f ms   (%d frames)\n", nom,
-                durees[durees.size() / 2], durees[durees.size() * 99 / 100], cpu, nbFrames);
+    std::sort(cpus.begin(), cpus.end());
+    const auto median = [](const std::vector<double>& v) { return v[v.size() / 2]; };
+    const auto p99 = [](const std::vector<double>& v) { return v[v.size() * 99 / 100]; };
+    std::printf("%-34s median %7.3f ms   p99 %7.3f ms   CPU median %6.3f ms   p99 %6.3f ms\n",
+                nom, median(durees), p99(durees), median(cpus), p99(cpus));
 }
 
-} // namespace
-
-int main() {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "bench_frames: %s\n", SDL_GetError());
-        return 1;
+// Each scene at one window size, beside the empty frame of that size.
+void mesurerTaille(int largeur, int hauteur, HorlogeDeTest& horloge) {
+    if (SDL_SetVideoMode(largeur, hauteur, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
+        std::fprintf(stderr, "bench_frames: %dx%d: %s\n", largeur, hauteur, SDL_GetError());
+        return;
     }
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    if (SDL_SetVideoMode(largeurToile, hauteurToile, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
-        std::fprintf(stderr, "bench_frames: %s\n", SDL_GetError());
-        return 1;
-    }
+    toile::adapter(largeur, hauteur);
+    std::printf("== %dx%d ==\n", largeur, hauteur);
     initGL();
-    HorlogeDeTest horloge;
     {
         Banc<Normal1j> partie;
         mesurer("empty frame (clear, swap)", [] {
@@ -80,6 +82,23 @@ int main() {
             horloge.avancer(Partie::dureeFrame);
             partie.frame();
         });
+    }
+}
+
+} // namespace
+
+int main() {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "bench_frames: %s\n", SDL_GetError());
+        return 1;
+    }
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    HorlogeDeTest horloge;
+    // The canvas's own size, a 4:3 window of 1280x960, and the picture at
+    // full height on a 1920x1080 screen.
+    const int tailles[][2] = {{largeurToile, hauteurToile}, {1280, 960}, {1440, 1080}};
+    for (const auto& taille : tailles) {
+        mesurerTaille(taille[0], taille[1], horloge);
     }
     SDL_Quit();
     return 0;

@@ -4,7 +4,9 @@
 # menu left idle and over 20 s of a one-player match, and peak memory, for
 # Vorlen and, in the same run, for Debian's lbreakout2 (the peer a Linux player
 # would pick instead).
-#   bench/processus.sh            from the worktree, after building vorlen
+#   bench/processus.sh [LxH...]   from the worktree, after building vorlen
+# Vorlen is measured in a window of each size given (800x600 when none is),
+# on a 1920x1080 screen; LP_NUM_THREADS, when set, reaches the renderer.
 # It opens its own Xvfb when there is no display; keys and clicks go through
 # xdotool. Each game runs with a throw-away home, so no player's files are read.
 # Needs the Debian packages lbreakout2 and time besides the test command's.
@@ -15,7 +17,7 @@ duree=20
 if [ -z "${DISPLAY:-}" ]; then
     # A server number of its own: other sessions start and stop theirs meanwhile.
     # No reset between the games measured one after the other.
-    exec xvfb-run -a -n $((400 + RANDOM % 500)) -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
+    exec xvfb-run -a -n $((400 + RANDOM % 500)) -s "-screen 0 1920x1080x24 -noreset" "$0" "$@"
 fi
 export SDL_AUDIODRIVER=dummy
 tic=$(getconf CLK_TCK)
@@ -84,10 +86,14 @@ peakRss() {
     awk '/Maximum resident set size/ { printf "%d MB", $NF / 1024 }' "$1"
 }
 
+# Vorlen in a window of size $1 (LxH), as the settings file would keep it.
 mesurerVorlen() {
     local maison temps pt pid fen
     maison=$(mktemp -d)
     temps=$(mktemp)
+    mkdir -p "$maison/config/vorlen"
+    printf '[fenetre]\nlargeur = %s\nhauteur = %s\n' "${1%x*}" "${1#*x}" \
+        >"$maison/config/vorlen/vorlen.ini"
     (cd "$racine/build/data" &&
         exec env HOME="$maison" XDG_CONFIG_HOME="$maison/config" XDG_DATA_HOME="$maison/data" \
             /usr/bin/time -v -o "$temps" ../vorlen >"$maison/log" 2>&1) &
@@ -96,6 +102,7 @@ mesurerVorlen() {
     fen=$(fenetre --name Vorlen "$maison/log")
     focaliser "$fen"
     sleep 3
+    echo "vorlen $1"
     echo "vorlen     menu idle:    $(mesurer "$pid" "true")"
     xdotool key --window "$fen" Return
     sleep 0.3
@@ -132,5 +139,7 @@ mesurerLbreakout2() {
     rm -rf "$maison" "$temps"
 }
 
-mesurerVorlen
+for taille in "${@:-800x600}"; do
+    mesurerVorlen "$taille"
+done
 mesurerLbreakout2

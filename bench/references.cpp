@@ -52,16 +52,18 @@ public:
     }
 };
 
-// What the last swap showed, bottom row first, as Capture in the tests reads it.
+// What the last swap showed of the canvas, bottom row first, as Capture in
+// the tests reads it.
 void enregistrer(const std::string& dossier, const char* nom) {
-    std::vector<unsigned char> rgb(largeurToile * hauteurToile * 3);
+    const toile::Rectangle r = toile::versFenetre({0, 0, largeurToile, hauteurToile});
+    std::vector<unsigned char> rgb(r.largeur * r.hauteur * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, largeurToile, hauteurToile, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glReadPixels(r.x, r.y, r.largeur, r.hauteur, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     std::ofstream f(dossier + "/" + nom + ".ppm", std::ios::binary);
-    f << "P6\n" << largeurToile << ' ' << hauteurToile << "\n255\n";
-    for (int l = hauteurToile - 1; l >= 0; --l) {
-        f.write(reinterpret_cast<const char*>(&rgb[l * largeurToile * 3]), largeurToile * 3);
+    f << "P6\n" << r.largeur << ' ' << r.hauteur << "\n255\n";
+    for (int l = r.hauteur - 1; l >= 0; --l) {
+        f.write(reinterpret_cast<const char*>(&rgb[l * r.largeur * 3]), r.largeur * 3);
     }
 }
 

@@ -5,12 +5,11 @@
 #include "jeu/partie.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
-#include "rendu/toile.h"
 #include "son/mixer.h"
 #include "systeme/donnees.h"
 #include "systeme/icone.h"
 #include "systeme/options.h"
-#include "systeme/pleinecran.h"
+#include "systeme/fenetre.h"
 #include "systeme/signaux.h"
 
 #include <cstdio>
@@ -25,13 +24,14 @@ int videoFlags = 0;
 
 namespace {
 
-const int profondeurCouleurs = 16;
-
 // Video is required, sound is not: without a sound card the game plays silent.
 bool initialiserSDL() {
     // Only X11 gives SDL an OpenGL window here; left to itself, SDL would fall
     // back on a text-mode driver that scribbles over the terminal, then fail.
     setenv("SDL_VIDEODRIVER", "x11", 0);
+    // The game scales its picture itself: SDL 1.2 over SDL 2 (sdl12-compat)
+    // must not scale it a second time, which also doubles the cost of a frame.
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == 0) {
         return true;
     }
@@ -43,20 +43,6 @@ bool initialiserSDL() {
                  "bureau graphique, ou sans écran avec xvfb-run\n",
                  SDL_GetError());
     return false;
-}
-
-bool ouvrirFenetre() {
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_WM_SetCaption("Vorlen", nullptr);
-    screenSurface = SDL_SetVideoMode(largeurToile, hauteurToile, profondeurCouleurs, videoFlags);
-    if (screenSurface == nullptr) {
-        std::fprintf(stderr,
-                     "Vorlen: impossible d'ouvrir la fenêtre OpenGL %dx%d (%s); lancez le jeu "
-                     "sur un bureau graphique avec OpenGL, ou sans écran avec xvfb-run\n",
-                     largeurToile, hauteurToile, SDL_GetError());
-        return false;
-    }
-    return true;
 }
 
 // Where the player started the game, before it moves to its data.
@@ -99,11 +85,10 @@ int SDL_main(int argc, char** argv) {
     if (donneesTrouvees) {
         icone::poser();
     }
-    if (!ouvrirFenetre()) {
+    if (!fenetre::ouvrir(*videoInfo)) {
         SDL_Quit();
         return 1;
     }
-    pleinecran::appliquerAuDemarrage();
     amixer.initMixer();
     amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
 

@@ -73,7 +73,9 @@ bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode m
     while (!signaux::finDemandee()) {
         const Uint32 debut = SDL_GetTicks();
         SDL_Event event;
-        while (SDL_PollEvent(&event)) {
+        // Drawn every pass anyway.
+        bool redessiner = false;
+        while (evenementSuivant(event, redessiner)) {
             if (event.type == SDL_KEYDOWN) {
                 return true;
             }
@@ -125,7 +127,8 @@ bool EcranScores::saisir(const std::string& invite, const LigneScore& ligne,
 
 bool EcranScores::saisirEvenements(SaisieNom& saisie, bool& fermee) {
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    bool redessiner = false;
+    while (evenementSuivant(event, redessiner)) {
         if (event.type == SDL_QUIT) {
             fermee = true;
             return false;
@@ -149,7 +152,7 @@ bool EcranScores::saisirEvenements(SaisieNom& saisie, bool& fermee) {
 
 void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores::Mode mode,
                                  int rang) const {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    toile::nouvelleImage();
     glColor3ub(255, 7, 7);
     freetype::print(grande, 290, 555, "Meilleurs scores");
     for (int m = 0; m < MeilleursScores::nbModes; ++m) {
@@ -198,7 +201,7 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
 
 void EcranScores::dessinerSaisie(const std::string& invite, const LigneScore& ligne,
                                  MeilleursScores::Mode mode, const SaisieNom& saisie) const {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    toile::nouvelleImage();
     glColor3ub(255, 7, 7);
     freetype::print(grande, gaucheSaisie, 470, "Nouveau meilleur score");
     glColor3ub(255, 255, 0);

@@ -9,7 +9,7 @@
 #include "rendu/surfaces.h"
 #include "rendu/toile.h"
 #include "son/mixer.h"
-#include "systeme/pleinecran.h"
+#include "systeme/fenetre.h"
 #include "systeme/signaux.h"
 #include "systeme/version.h"
 
@@ -192,7 +192,7 @@ void Menu::boucle() {
 bool Menu::traiterEvenements() {
     bool evenement = false;
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (evenementSuivant(event, evenement)) {
         evenement = true;
         if (event.type == SDL_QUIT) {
             continuer = false;
@@ -211,13 +211,14 @@ bool Menu::traiterEvenements() {
             case SDLK_LEFT:
                 changerVolume(event.key.keysym.sym == SDLK_RIGHT);
                 break;
-            case SDLK_F11:
-                basculerPleinEcran();
-                break;
             default:
                 break;
             }
         }
+    }
+    // F11 may have switched the screen: the options' words follow.
+    if (evenement) {
+        rafraichirOptions();
     }
     return evenement;
 }
@@ -264,7 +265,7 @@ void Menu::rafraichirOptions() {
 }
 
 void Menu::basculerPleinEcran() {
-    pleinecran::basculer();
+    fenetre::basculerPleinEcran();
     rafraichirOptions();
 }
 
@@ -454,13 +455,12 @@ void Menu::saisirTouche(const std::function<bool(int)>& assigner) {
     while (saisieEnCours && !signaux::finDemandee()) {
         const Uint32 start_time = SDL_GetTicks();
         SDL_Event event;
-        // Every event already queued is handled, a second key included.
-        while (SDL_PollEvent(&event)) {
+        // Every event already queued is handled, a second key included; the
+        // screen may switch meanwhile, and the capture goes on.
+        bool redessiner = false;
+        while (evenementSuivant(event, redessiner)) {
             if (event.type == SDL_QUIT) {
                 saisieEnCours = false;
-            } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F11) {
-                // The screen switches here too, and the capture goes on.
-                pleinecran::basculer();
             } else if (event.type == SDL_KEYDOWN) {
                 if (event.key.keysym.sym != SDLK_ESCAPE) {
                     change = assigner(event.key.keysym.sym) || change;
@@ -479,7 +479,7 @@ void Menu::saisirTouche(const std::function<bool(int)>& assigner) {
 }
 
 void Menu::initDisplay() {
-    glViewport(0, 0, largeurToile, hauteurToile);
+    toile::vueEntiere();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
@@ -488,7 +488,7 @@ void Menu::initDisplay() {
 
 void Menu::dessinerImages(GLubyte teinte, const float (*titre)[4], const float (*gl)[4],
                           const float* sdl) const {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    toile::nouvelleImage();
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, imageTitre.nom());
     glColor3ub(teinte, teinte, teinte);
@@ -541,7 +541,7 @@ void Menu::showcredits() {
     while (afficher && !signaux::finDemandee()) {
         const Uint32 start_time = SDL_GetTicks();
         SDL_Event event;
-        while (SDL_PollEvent(&event)) {
+        while (evenementSuivant(event, aDessiner)) {
             aDessiner = true;
             if (event.type == SDL_KEYDOWN) {
                 afficher = false;

@@ -6,7 +6,7 @@
 #include "rendu/toile.h"
 #include "son/mixer.h"
 #include "systeme/horloge.h"
-#include "systeme/pleinecran.h"
+#include "ecrans/boucle.h"
 #include "systeme/signaux.h"
 
 #include <GL/gl.h>
@@ -84,7 +84,9 @@ void Partie::initAffichage() {
 bool Partie::traiterEvenements() {
     bool continuer = true;
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    // Every frame is drawn anyway.
+    bool redessiner = false;
+    while (evenementSuivant(event, redessiner)) {
         switch (event.type) {
         case SDL_QUIT:
             continuer = false;
@@ -94,8 +96,6 @@ bool Partie::traiterEvenements() {
                 // Once the match is lost, any key leaves it.
                 continuer = false;
                 toucheRelachee(event.key.keysym.sym);
-            } else if (event.key.keysym.sym == SDLK_F11) {
-                pleinecran::basculer();
             } else if (event.key.keysym.sym == currentSettings.getTouchePause()) {
                 pause.touchePressee();
             } else if (pause.isActive() ? event.key.keysym.sym == SDLK_ESCAPE

@@ -57,6 +57,18 @@ const Option options[] = {
      1,
      [](const Settings& s) { return int(s.getEclairageVif()); },
      [](Settings& s, int v) { s.setEclairageVif(v != 0); }},
+    {"fenetre",
+     "largeur",
+     {},
+     Settings::tailleFenetreMax,
+     [](const Settings& s) { return s.getLargeurFenetre(); },
+     [](Settings& s, int v) { s.setTailleFenetre(v, s.getHauteurFenetre()); }},
+    {"fenetre",
+     "hauteur",
+     {},
+     Settings::tailleFenetreMax,
+     [](const Settings& s) { return s.getHauteurFenetre(); },
+     [](Settings& s, int v) { s.setTailleFenetre(s.getLargeurFenetre(), v); }},
 };
 
 // A key as the file writes it: the controls menu's name, else "touche N".

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/settings.h"
 
+#include "rendu/toile.h"
+
 #include <SDL_keysym.h>
 
 #include <algorithm>
@@ -22,6 +24,13 @@ void Settings::initSettings() {
     touchePause = SDLK_p;
     pleinEcranRetenu = false;
     eclairageVif = false;
+    largeurFenetre = largeurToile;
+    hauteurFenetre = hauteurToile;
+}
+
+void Settings::setTailleFenetre(int largeur, int hauteur) {
+    largeurFenetre = std::clamp(largeur, largeurFenetreMin, tailleFenetreMax);
+    hauteurFenetre = std::clamp(hauteur, hauteurFenetreMin, tailleFenetreMax);
 }
 
 int Settings::getAssignedKey(int nJoueur, int nCommande) const {

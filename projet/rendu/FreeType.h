@@ -36,19 +36,32 @@ public:
     static constexpr int nbCaracteres = 128;
 
     float h;
-    GLuint* textures;
-    GLuint list_base;
+    // Rasterised again, as a cache is, when the window's scale changes: the
+    // same font, sharp at the new size.
+    mutable GLuint* textures;
+    mutable GLuint list_base;
 
-    font_data() : h(0.0f), textures(nullptr), list_base(0) {}
+    font_data() : h(0.0f), textures(nullptr), list_base(0), echelle(1.0f) {}
     // Releases the font's textures and lists if it still holds them.
     ~font_data() { clean(); }
     font_data(const font_data&) = delete;
     font_data& operator=(const font_data&) = delete;
 
-    // Builds every character at `h` points; throws ErreurPolice on failure.
+    // Builds every character at `h` points of the canvas, rasterised at the
+    // window's scale; throws ErreurPolice on failure.
     void init(const char* fname, unsigned int h);
     // Releases the textures and lists; a second call does nothing.
     void clean();
+    // The scale the glyphs were rasterised at: their pixels per canvas pixel.
+    float echelleGlyphes() const { return echelle; }
+    // Rasterises the glyphs again if the window's scale has changed since.
+    // Where the file can no longer be read, one line, and the glyphs stay
+    // as they were, magnified.
+    void suivreEchelle() const;
+
+private:
+    std::string fichier;
+    mutable float echelle;
 };
 
 int next_p2(int a);

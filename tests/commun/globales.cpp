@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The process-wide objects the game's classes rely on, as the game defines them,
 // and the player's folders of a test run.
+#include "main.h"
 #include "profil/settings.h"
 #include "son/mixer.h"
 
@@ -9,7 +10,9 @@
 #include <string>
 
 AudioMixer amixer;
+SDL_Surface* screenSurface = nullptr;
 Settings currentSettings;
+int videoFlags = SDL_OPENGL | SDL_ANYFORMAT;
 
 namespace {
 

@@ -32,7 +32,6 @@ TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlighted) {
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glViewport(0, 0, Capture::largeur, Capture::hauteur);
     // The login name offered to player 1 goes, then each types a name; the
     // table is left with a key once it has been drawn.
     taper(std::string(12, '\b') + "Ann!");
