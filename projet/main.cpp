@@ -10,6 +10,7 @@
 #include "systeme/icone.h"
 #include "systeme/options.h"
 #include "systeme/fenetre.h"
+#include "systeme/manettes.h"
 #include "systeme/signaux.h"
 
 #include <cstdio>
@@ -89,6 +90,7 @@ int SDL_main(int argc, char** argv) {
         SDL_Quit();
         return 1;
     }
+    const Manettes manettes;
     amixer.initMixer();
     amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
 

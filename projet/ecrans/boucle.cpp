@@ -26,6 +26,11 @@ bool evenementSuivant(SDL_Event& event, bool& aRedessiner) {
     return false;
 }
 
+bool toucheQuelconque(const SDL_Event& event) {
+    return event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN ||
+           event.type == SDL_JOYBUTTONDOWN;
+}
+
 void finirPassage(Uint32 debut, Uint32 pas) {
     while (SDL_GetTicks() - debut < dureePassage) {
         SDL_Delay(pas);

@@ -14,6 +14,10 @@
 // the screen's to answer.
 bool evenementSuivant(SDL_Event& event, bool& aRedessiner);
 
+// A key, a mouse button or a gamepad button: what "any key" means to a
+// screen that waits for one.
+bool toucheQuelconque(const SDL_Event& event);
+
 // Sleeps by steps of `pas` ms until more than 49 ms have passed since `debut`:
 // the end of one pass of a screen's loop.
 void finirPassage(Uint32 debut, Uint32 pas);

@@ -76,7 +76,7 @@ bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode m
         // Drawn every pass anyway.
         bool redessiner = false;
         while (evenementSuivant(event, redessiner)) {
-            if (event.type == SDL_KEYDOWN) {
+            if (toucheQuelconque(event)) {
                 return true;
             }
             if (event.type == SDL_QUIT) {

@@ -27,6 +27,11 @@ namespace {
 // high enough for its letters' tails to show.
 const int premiereLigne = 240;
 const int derniereLigneMin = 12;
+// Where the pointer is over an item: across the items' column, and from the
+// lowest tails of an item's letters up one step.
+const float gaucheItems = 300.0f;
+const float droiteItems = 780.0f;
+const int descenteItem = 8;
 const int delaiRepetition = 1000;
 const int repetitionApres1j = 50;
 const int repetitionApres2j = 250;
@@ -194,26 +199,22 @@ bool Menu::traiterEvenements() {
     SDL_Event event;
     while (evenementSuivant(event, evenement)) {
         evenement = true;
-        if (event.type == SDL_QUIT) {
+        switch (event.type) {
+        case SDL_QUIT:
             continuer = false;
-        } else if (event.type == SDL_KEYDOWN) {
-            switch (event.key.keysym.sym) {
-            case SDLK_RETURN:
-                activateChoice();
-                break;
-            case SDLK_UP:
-                precChoice();
-                break;
-            case SDLK_DOWN:
-                nextChoice();
-                break;
-            case SDLK_RIGHT:
-            case SDLK_LEFT:
-                changerVolume(event.key.keysym.sym == SDLK_RIGHT);
-                break;
-            default:
-                break;
-            }
+            break;
+        case SDL_KEYDOWN:
+            touche(event.key.keysym.sym);
+            break;
+        case SDL_MOUSEMOTION:
+            survoler(event.motion.x, event.motion.y);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            cliquer(event.button);
+            break;
+        default:
+            manette(event);
+            break;
         }
     }
     // F11 may have switched the screen: the options' words follow.
@@ -221,6 +222,105 @@ bool Menu::traiterEvenements() {
         rafraichirOptions();
     }
     return evenement;
+}
+
+void Menu::touche(int sym) {
+    switch (sym) {
+    case SDLK_RETURN:
+        activateChoice();
+        break;
+    case SDLK_UP:
+        precChoice();
+        break;
+    case SDLK_DOWN:
+        nextChoice();
+        break;
+    case SDLK_RIGHT:
+    case SDLK_LEFT:
+        reglerChoix(sym == SDLK_RIGHT);
+        break;
+    default:
+        break;
+    }
+}
+
+int Menu::ligneItem(int i) const {
+    // A list too long for the window starts higher, so its last item shows.
+    const int depart =
+        std::max<int>(premiereLigne, derniereLigneMin + margin * static_cast<int>(labels.size()));
+    return depart - margin * (i + 1);
+}
+
+int Menu::itemSous(int x, int y) const {
+    float cx, cy;
+    if (!toile::pointVersToile(x, y, cx, cy) || cx < gaucheItems || cx > droiteItems) {
+        return -1;
+    }
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        // Each item owns the band from below its letters' tails up to the
+        // next item's: the bands touch, so the pointer is always over one.
+        const int ligne = ligneItem(static_cast<int>(i));
+        if (cy >= ligne - descenteItem && cy < ligne - descenteItem + margin) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void Menu::survoler(int x, int y) {
+    const int item = itemSous(x, y);
+    if (item >= 0) {
+        currentChoice = item;
+    }
+}
+
+void Menu::cliquer(const SDL_MouseButtonEvent& bouton) {
+    if (bouton.button == SDL_BUTTON_WHEELUP || bouton.button == SDL_BUTTON_WHEELDOWN) {
+        bouton.button == SDL_BUTTON_WHEELUP ? precChoice() : nextChoice();
+        return;
+    }
+    const int item = itemSous(bouton.x, bouton.y);
+    if (item < 0 || (bouton.button != SDL_BUTTON_LEFT && bouton.button != SDL_BUTTON_RIGHT)) {
+        return;
+    }
+    currentChoice = item;
+    const bool reglable = (idMenu == MENU_OPTIONS && item == OPTION_VOLUME) ||
+                          (idMenu == MENU_APPAREILS && item != APPAREIL_RETOUR);
+    if (reglable) {
+        reglerChoix(bouton.button == SDL_BUTTON_LEFT);
+    } else if (bouton.button == SDL_BUTTON_LEFT) {
+        activateChoice();
+    }
+}
+
+void Menu::manette(const SDL_Event& event) {
+    if (event.type == SDL_JOYAXISMOTION && event.jaxis.axis < 2) {
+        const int seuil = 16000;
+        const int sens = event.jaxis.value < -seuil ? -1 : event.jaxis.value > seuil ? 1 : 0;
+        int& avant = axesManette[event.jaxis.axis];
+        if (sens != 0 && sens != avant) {
+            const int touches[2][2] = {{SDLK_LEFT, SDLK_RIGHT}, {SDLK_UP, SDLK_DOWN}};
+            touche(touches[event.jaxis.axis][sens > 0]);
+        }
+        avant = sens;
+    } else if (event.type == SDL_JOYHATMOTION) {
+        const Uint8 v = event.jhat.value;
+        touche((v & SDL_HAT_UP)      ? SDLK_UP
+               : (v & SDL_HAT_DOWN)  ? SDLK_DOWN
+               : (v & SDL_HAT_LEFT)  ? SDLK_LEFT
+               : (v & SDL_HAT_RIGHT) ? SDLK_RIGHT
+                                     : SDLK_UNKNOWN);
+    } else if (event.type == SDL_JOYBUTTONDOWN && event.jbutton.button < 2) {
+        event.jbutton.button == 0 ? touche(SDLK_RETURN) : revenir();
+    }
+}
+
+void Menu::revenir() {
+    // Every menu but the main one ends on its way back.
+    if (idMenu != MENU_PRINCIPAL) {
+        currentChoice = static_cast<int>(labels.size()) - 1;
+        activateChoice();
+    }
 }
 
 void Menu::initMenu(std::string ititle, std::vector<std::string> listChoices, int id) {
@@ -249,11 +349,25 @@ void Menu::reinitOptionsMenu() {
     reinit("Options", libellesOptions(), MENU_OPTIONS, 0);
 }
 
+void Menu::reinitAppareilsMenu() {
+    reinit("Souris et manettes", libellesAppareils(), MENU_APPAREILS, currentChoice);
+}
+
+std::vector<std::string> Menu::libellesAppareils() const {
+    const char* const noms[] = {"Clavier", "Souris", "Manette 1", "Manette 2"};
+    return {std::string("J1 appareil <") + noms[currentSettings.getPeripherique(1)] + ">",
+            std::string("J2 appareil <") + noms[currentSettings.getPeripherique(2)] + ">",
+            "Sensibilite souris: " + std::to_string(currentSettings.getSensibiliteSouris()),
+            "retour"};
+}
+
 std::vector<std::string> Menu::libellesOptions() const {
     const std::string pleinEcran = currentSettings.getPleinEcranState() ? "oui" : "non";
-    return {"Controles", "Plein ecran: " + pleinEcran,
+    return {"Controles",
+            "Plein ecran: " + pleinEcran,
             "Volume: " + std::to_string(currentSettings.getVolume()),
             currentSettings.getEclairageVif() ? "Eclairage: vif" : "Eclairage: classique",
+            "Souris et manettes",
             "Retour"};
 }
 
@@ -261,6 +375,8 @@ std::vector<std::string> Menu::libellesOptions() const {
 void Menu::rafraichirOptions() {
     if (idMenu == MENU_OPTIONS) {
         initMenu("Options", libellesOptions(), MENU_OPTIONS);
+    } else if (idMenu == MENU_APPAREILS) {
+        initMenu("Souris et manettes", libellesAppareils(), MENU_APPAREILS);
     }
 }
 
@@ -269,11 +385,38 @@ void Menu::basculerPleinEcran() {
     rafraichirOptions();
 }
 
+void Menu::reglerChoix(bool plus) {
+    if (idMenu == MENU_OPTIONS && currentChoice == OPTION_VOLUME) {
+        changerVolume(plus);
+    } else if (idMenu == MENU_APPAREILS && currentChoice <= APPAREIL_J2) {
+        changerAppareil(currentChoice + 1, plus);
+    } else if (idMenu == MENU_APPAREILS && currentChoice == APPAREIL_SENSIBILITE) {
+        changerSensibilite(plus);
+    }
+}
+
+void Menu::changerAppareil(int nJoueur, bool suivant) {
+    // The keyboard and the mouse are always there; only the gamepads
+    // plugged in at start are offered.
+    const int presents = Settings::PERIPH_MANETTE1 + std::min(SDL_NumJoysticks(), 2);
+    const int pas = suivant ? 1 : presents - 1;
+    currentSettings.setPeripherique(nJoueur,
+                                    (currentSettings.getPeripherique(nJoueur) + pas) % presents);
+    preferences::enregistrer(currentSettings);
+    rafraichirOptions();
+}
+
+void Menu::changerSensibilite(bool plus) {
+    const int avant = currentSettings.getSensibiliteSouris();
+    currentSettings.setSensibiliteSouris(avant + (plus ? 1 : -1));
+    if (currentSettings.getSensibiliteSouris() != avant) {
+        preferences::enregistrer(currentSettings);
+        rafraichirOptions();
+    }
+}
+
 // Left and right arrows on the volume item; each step is heard at once.
 void Menu::changerVolume(bool plusFort) {
-    if (idMenu != MENU_OPTIONS || currentChoice != OPTION_VOLUME) {
-        return;
-    }
     if (plusFort ? currentSettings.volumeUp() : currentSettings.volumeDown()) {
         amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
         amixer.SPlay_PlayerHit();
@@ -321,6 +464,9 @@ void Menu::activateChoice() {
         break;
     case MENU_CONTROLES:
         activerControles();
+        break;
+    case MENU_APPAREILS:
+        activerAppareils();
         break;
     default:
         std::cerr << "menu not yet implemented: " << idMenu << std::endl;
@@ -383,6 +529,10 @@ void Menu::activerOptions() {
         preferences::enregistrer(currentSettings);
         rafraichirOptions();
         break;
+    case OPTION_APPAREILS:
+        currentChoice = APPAREIL_J1;
+        reinitAppareilsMenu();
+        break;
     case OPTION_RETOUR:
         // Back on "Options", whatever the index of the item left.
         currentChoice = CHOIX_OPTIONS;
@@ -403,6 +553,22 @@ void Menu::activerControles() {
     } else if (currentChoice == 7) {
         reinitOptionsMenu();
     } else {
+        positionIncorrecte();
+    }
+}
+
+void Menu::activerAppareils() {
+    switch (currentChoice) {
+    case APPAREIL_J1:
+    case APPAREIL_J2:
+    case APPAREIL_SENSIBILITE:
+        reglerChoix(true);
+        break;
+    case APPAREIL_RETOUR:
+        reinitOptionsMenu();
+        currentChoice = OPTION_APPAREILS;
+        break;
+    default:
         positionIncorrecte();
     }
 }
@@ -511,9 +677,7 @@ void Menu::display() {
     glColor3ub(255, 7, 7);
     freetype::print(our_font, 300, 270, "%s", title.c_str());
 
-    // A list too long for the window starts higher, so its last item shows.
-    const int depart =
-        std::max<int>(premiereLigne, derniereLigneMin + margin * static_cast<int>(labels.size()));
+    const int depart = ligneItem(-1);
     glPushMatrix();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         if (static_cast<int>(i) != currentChoice) {
@@ -543,7 +707,7 @@ void Menu::showcredits() {
         SDL_Event event;
         while (evenementSuivant(event, aDessiner)) {
             aDessiner = true;
-            if (event.type == SDL_KEYDOWN) {
+            if (toucheQuelconque(event)) {
                 afficher = false;
             } else if (event.type == SDL_QUIT) {
                 continuer = false;

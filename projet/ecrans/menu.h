@@ -29,7 +29,13 @@ public:
     static const int hauteurlettres = 26; // headings and items
     static const int petitesLettres = 14; // the version label
 
-    enum { MENU_PRINCIPAL = 1, MENU_TYPE_PARTIE = 2, MENU_OPTIONS = 3, MENU_CONTROLES = 4 };
+    enum {
+        MENU_PRINCIPAL = 1,
+        MENU_TYPE_PARTIE = 2,
+        MENU_OPTIONS = 3,
+        MENU_CONTROLES = 4,
+        MENU_APPAREILS = 5
+    };
     // The main menu's items, in display order.
     enum {
         CHOIX_NOUVELLE_PARTIE,
@@ -39,7 +45,16 @@ public:
         CHOIX_QUITTER
     };
     // The options' items, in display order.
-    enum { OPTION_CONTROLES, OPTION_PLEIN_ECRAN, OPTION_VOLUME, OPTION_ECLAIRAGE, OPTION_RETOUR };
+    enum {
+        OPTION_CONTROLES,
+        OPTION_PLEIN_ECRAN,
+        OPTION_VOLUME,
+        OPTION_ECLAIRAGE,
+        OPTION_APPAREILS,
+        OPTION_RETOUR
+    };
+    // The items of "Souris et manettes", in display order.
+    enum { APPAREIL_J1, APPAREIL_J2, APPAREIL_SENSIBILITE, APPAREIL_RETOUR };
 
     // Builds the menu and runs the main loop until the player quits.
     Menu(float XHG, float YHG, float XBD, float YBD);
@@ -52,6 +67,7 @@ public:
     void reinitPartieType();
     void reinitOptionsMenu();
     void reinitControlesMenu();
+    void reinitAppareilsMenu();
 
     void nextChoice();
     void precChoice();
@@ -74,6 +90,20 @@ private:
     void boucle();
     // Handles every pending event; true when there was one.
     bool traiterEvenements();
+    // A key, or what a gamepad does in its place.
+    void touche(int sym);
+    // The pointer over an item highlights it; a click chooses it, or sets
+    // an item that takes a value (left more, right less); the wheel scrolls.
+    void survoler(int x, int y);
+    void cliquer(const SDL_MouseButtonEvent& bouton);
+    // The item under the window pixel (x, y); -1 where there is none.
+    int itemSous(int x, int y) const;
+    // The baseline of item `i`, in canvas pixels.
+    int ligneItem(int i) const;
+    // A gamepad: the stick or the cross moves as the arrows do, the first
+    // button is Return, the second goes back as "retour" would.
+    void manette(const SDL_Event& event);
+    void revenir();
     // Runs one match of the mode, then puts the menu back on screen.
     void jouerPartie(Partie* partie, int intervalleRepetition);
     // After a lost match, the players enter its score if it is among the best.
@@ -85,7 +115,15 @@ private:
     std::vector<std::string> libellesOptions() const;
     void rafraichirOptions();
     void basculerPleinEcran();
+    // Left and right on the items that take a value.
+    void reglerChoix(bool plus);
     void changerVolume(bool plusFort);
+    std::vector<std::string> libellesAppareils() const;
+    void activerAppareils();
+    // The player's next device among those present, in the order of the
+    // list, or the one before.
+    void changerAppareil(int nJoueur, bool suivant);
+    void changerSensibilite(bool plus);
     // Waits for a key and offers it to `assigner`; saves when it was taken.
     void saisirTouche(const std::function<bool(int)>& assigner);
     [[noreturn]] void positionIncorrecte() const;
@@ -109,6 +147,8 @@ private:
     bool continuer;
     int currentChoice;
     bool currentControlesChoice;
+    // Where each of a gamepad's axes last leaned (-1, 0, 1): one step per lean.
+    int axesManette[2] = {0, 0};
     freetype::font_data our_font;
     freetype::font_data small_font;
     MeilleursScores meilleursScores;

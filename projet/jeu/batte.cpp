@@ -5,6 +5,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace {
 
 const Couleur couleurCanon = {255, 255, 0};
@@ -75,6 +77,14 @@ int Batte::deplacer(int sens) {
         return -1;
     }
     return 0;
+}
+
+float Batte::glisser(float distance) {
+    const float demi = bc.lX / 2.0f;
+    const float avant = position.X;
+    position.X =
+        std::clamp(position.X + distance, terrain::murGauche + demi, terrain::murDroit - demi);
+    return position.X - avant;
 }
 
 void Batte::agrandir() {

@@ -23,6 +23,9 @@ public:
 
     // One step towards the sign of `sens`; returns the step taken (1, -1, 0).
     int deplacer(int sens);
+    // Slides by `distance` along X, as far as the walls let the paddle's
+    // edges go; returns the distance gone.
+    float glisser(float distance);
     void agrandir();
     void reduire();
 

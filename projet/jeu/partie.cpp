@@ -6,6 +6,7 @@
 #include "rendu/toile.h"
 #include "son/mixer.h"
 #include "systeme/horloge.h"
+#include "systeme/manettes.h"
 #include "ecrans/boucle.h"
 #include "systeme/signaux.h"
 
@@ -114,10 +115,66 @@ bool Partie::traiterEvenements() {
             fenetreQuittee(event.active);
             break;
         default:
+            continuer = obeir(commandes.lire(event)) && continuer;
             break;
         }
     }
+    surveillerManettes();
+    captureSouris.tenir(currentSettings.joueurSouris() != 0 && !pause.isActive() && !gameover);
     return continuer;
+}
+
+void Partie::surveillerManettes() {
+    const Uint32 periode = 1000;
+    const Uint32 maintenant = horloge::tempsReel();
+    if (maintenant - dernierAppelManettes < periode) {
+        return;
+    }
+    dernierAppelManettes = maintenant;
+    if (commandes.manetteDebranchee(listeAppareilsLinux) && !gameover) {
+        pause.activer();
+    }
+}
+
+bool Partie::obeir(const Commandes::Lecture& lecture) {
+    if (lecture.ordre == Commandes::AUCUN) {
+        return true;
+    }
+    if (gameover) {
+        // Once the match is lost, a click or a button leaves it, as a key does.
+        return lecture.ordre == Commandes::GLISSER;
+    }
+    Joueur& J = lecture.joueur == 1 ? joueur1 : joueur2;
+    switch (lecture.ordre) {
+    case Commandes::PAUSE_PRESSEE:
+        pause.touchePressee();
+        break;
+    case Commandes::PAUSE_RELACHEE:
+        pause.toucheRelachee();
+        break;
+    case Commandes::GLISSER:
+        if (!pause.isActive() && !J.isDestroyed()) {
+            glisserBatte(J, lecture.distance);
+        }
+        break;
+    case Commandes::ACTION:
+        if (!pause.isActive() && !J.isDestroyed()) {
+            actionJoueur(J);
+        }
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void Partie::glisserBatte(Joueur& J, float distance) {
+    const float parcouru = J.getBatteRef().glisser(distance);
+    for (Balle& balle : listeBalles) {
+        if (balle.getProp() == &J && balle.isHooked()) {
+            balle.getPosition()->X += parcouru;
+        }
+    }
 }
 
 bool Partie::toucheEnfoncee(int touche) {
@@ -151,14 +208,18 @@ bool Partie::commandeJoueur(Joueur& J, int nJoueur, int touche) {
     if (touche == currentSettings.getAssignedKey(nJoueur, commandeAction)) {
         // A destroyed paddle is gone: it launches and fires nothing.
         if (!J.isDestroyed()) {
-            lancerBalles(J);
-            if (J.canShoot() && !J.isReloading()) {
-                tirer(J);
-            }
+            actionJoueur(J);
         }
         return true;
     }
     return false;
+}
+
+void Partie::actionJoueur(Joueur& J) {
+    lancerBalles(J);
+    if (J.canShoot() && !J.isReloading()) {
+        tirer(J);
+    }
 }
 
 void Partie::tirer(Joueur& J) {
@@ -216,6 +277,10 @@ void Partie::deplacements() {
                     balle.suivreBatte(sens);
                 }
             }
+        }
+        const float glissement = commandes.glissementManette(J->getNum());
+        if (glissement != 0.0f && !J->isDestroyed()) {
+            glisserBatte(*J, glissement);
         }
     }
     const Uint32 maintenant = horloge::maintenant();

@@ -7,6 +7,7 @@
 #include "ecrans/pause.h"
 #include "jeu/balle.h"
 #include "jeu/bonus.h"
+#include "jeu/commandes.h"
 #include "jeu/debris.h"
 #include "jeu/joueur.h"
 #include "jeu/tir.h"
@@ -14,6 +15,7 @@
 #include "rendu/display.h"
 #include "rendu/lots.h"
 #include "son/mixer.h"
+#include "systeme/fenetre.h"
 
 #include <SDL.h>
 
@@ -115,16 +117,31 @@ protected:
     // The grid and the fragments, each drawn in one batch.
     LotBriques lotBriques;
     LotDebris lotDebris;
+    // The mouse and the gamepads, beside the keys.
+    Commandes commandes;
+    // Held while the mouse plays: not paused, not lost.
+    fenetre::CaptureSouris captureSouris;
+    // When the gamepads were last looked for in the system's list.
+    Uint32 dernierAppelManettes = 0;
 
 private:
     // Returns false when the key asks to leave the match.
     bool toucheEnfoncee(int touche);
     // A lost keyboard focus or a minimised window pauses the match.
     void fenetreQuittee(const SDL_ActiveEvent& active);
+    // So does a player's gamepad pulled out, looked for once a second.
+    void surveillerManettes();
     void toucheRelachee(int touche);
     // A player's reaction to a pressed key; true when it is one of its keys.
     bool commandeJoueur(Joueur& J, int nJoueur, int touche);
     void relacherCommande(Joueur& J, int nJoueur, int touche);
+    // Launches the player's held balls and fires its cannon if it can.
+    void actionJoueur(Joueur& J);
+    // Carries out what the mouse or a gamepad asks; false when it asks to
+    // leave the match (a click once it is lost).
+    bool obeir(const Commandes::Lecture& lecture);
+    // The paddle slides, its held balls with it.
+    void glisserBatte(Joueur& J, float distance);
     void tirer(Joueur& J);
     bool rebondSurBrique(Balle& balle, Brique& brique);
     bool sortirDeBrique(Balle& balle, const Brique& brique);

@@ -26,6 +26,39 @@ void Settings::initSettings() {
     eclairageVif = false;
     largeurFenetre = largeurToile;
     hauteurFenetre = hauteurToile;
+    peripheriques[0] = PERIPH_SOURIS;
+    peripheriques[1] = PERIPH_CLAVIER;
+    sensibiliteSouris = sensibiliteDefaut;
+}
+
+int Settings::getPeripherique(int nJoueur) const {
+    assert(nJoueur == 1 || nJoueur == 2);
+    return peripheriques[nJoueur - 1];
+}
+
+void Settings::setPeripherique(int nJoueur, int p) {
+    assert(nJoueur == 1 || nJoueur == 2);
+    if (p < PERIPH_CLAVIER || p >= nbPeripheriques) {
+        return;
+    }
+    int& autre = peripheriques[2 - nJoueur];
+    if (p != PERIPH_CLAVIER && autre == p) {
+        autre = PERIPH_CLAVIER;
+    }
+    peripheriques[nJoueur - 1] = p;
+}
+
+int Settings::joueurSouris() const {
+    return peripheriques[0] == PERIPH_SOURIS ? 1 : peripheriques[1] == PERIPH_SOURIS ? 2 : 0;
+}
+
+int Settings::joueurManette(int manette) const {
+    const int p = PERIPH_MANETTE1 + manette;
+    return peripheriques[0] == p ? 1 : peripheriques[1] == p ? 2 : 0;
+}
+
+void Settings::setSensibiliteSouris(int s) {
+    sensibiliteSouris = std::clamp(s, sensibiliteMin, sensibiliteMax);
 }
 
 void Settings::setTailleFenetre(int largeur, int hauteur) {

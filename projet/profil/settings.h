@@ -67,6 +67,27 @@ public:
     static constexpr int hauteurFenetreMin = 120;
     static constexpr int tailleFenetreMax = 16384;
 
+    // What each player plays with beside the keyboard, which always works:
+    // nothing more, the mouse, or the first or second gamepad. A device
+    // goes to one player at a time.
+    enum Peripherique { PERIPH_CLAVIER, PERIPH_SOURIS, PERIPH_MANETTE1, PERIPH_MANETTE2 };
+    static constexpr int nbPeripheriques = 4;
+    int getPeripherique(int nJoueur) const;
+    // Gives `p` to player `nJoueur`; the other player, if it had it, is left
+    // with the keyboard.
+    void setPeripherique(int nJoueur, int p);
+    // The player who plays with the mouse, or 0.
+    int joueurSouris() const;
+    // The player who plays with gamepad `manette` (0 or 1), or 0.
+    int joueurManette(int manette) const;
+    // How far the paddle goes for the mouse's motion: at the default it
+    // follows the pointer one to one, at the most twice as far.
+    int getSensibiliteSouris() const { return sensibiliteSouris; }
+    void setSensibiliteSouris(int s);
+    static constexpr int sensibiliteMin = 1;
+    static constexpr int sensibiliteMax = 10;
+    static constexpr int sensibiliteDefaut = 5;
+
     // The name the controls menu shows for a key code.
     static std::string getKeyByCode(int keynum);
 
@@ -82,6 +103,8 @@ private:
     bool eclairageVif;
     int largeurFenetre;
     int hauteurFenetre;
+    int peripheriques[2];
+    int sensibiliteSouris;
 };
 
 extern Settings currentSettings;

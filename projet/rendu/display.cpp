@@ -9,6 +9,8 @@
 
 #include <GL/glu.h>
 
+#include <cmath>
+
 namespace {
 
 // Each player's box: its width, and its height going down from the top.
@@ -210,6 +212,12 @@ void CopiePanneau::dessiner(const std::array<Bande, 3>& bandes) const {
 
 Disposition::Disposition(Partie* partie, int fX, int fY, int tfX, int tfY)
     : posFenetre{fX, fY}, tailleFenetre{tfX, tfY}, hudDisplay(), partieEnCours(partie) {}
+
+double Disposition::pixelsParUnite() {
+    const double demiChampVertical = champVertical / 2.0 * 3.14159265358979 / 180.0;
+    const double largeurVue = 2.0 * distanceCamera * std::tan(demiChampVertical) * aspect;
+    return largeurChamp / largeurVue;
+}
 
 void Disposition::initAffichage() {
     glEnable(GL_DEPTH_TEST);

@@ -92,6 +92,9 @@ class Disposition {
 public:
     // The field takes the window's left part; the panel the rest.
     static constexpr int largeurChamp = 650;
+    // Canvas pixels across one world unit of X on the field's plane, as the
+    // camera shows it.
+    static double pixelsParUnite();
 
     Disposition(Partie* partie, int fX, int fY, int tfX, int tfY);
 

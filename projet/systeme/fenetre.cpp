@@ -23,6 +23,15 @@ const int profondeurCouleurs = 16;
 int largeurBureau = 0;
 int hauteurBureau = 0;
 
+// The pointer's moves measured against the window as it was are no move of
+// the player's: a held mouse would throw the paddle across the field.
+void oublierMouvementsSouris() {
+    SDL_PumpEvents();
+    SDL_Event mouvement;
+    while (SDL_PeepEvents(&mouvement, 1, SDL_GETEVENT, SDL_MOUSEMOTIONMASK) == 1) {
+    }
+}
+
 // Sets the video mode; on success the canvas follows the new size.
 bool changerMode(int largeur, int hauteur, bool pleinEcran) {
     const Uint32 drapeaux = videoFlags | (pleinEcran ? SDL_FULLSCREEN : SDL_RESIZABLE);
@@ -36,6 +45,7 @@ bool changerMode(int largeur, int hauteur, bool pleinEcran) {
     // so that the screen's next picture is drawn at the new size in full.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SDL_GL_SwapBuffers();
+    oublierMouvementsSouris();
     return true;
 }
 
@@ -110,7 +120,10 @@ void basculerPleinEcran() {
 }
 
 void redimensionner(int largeur, int hauteur) {
-    if (currentSettings.getPleinEcranState()) {
+    // The window manager may confirm the size the window already has.
+    const bool memeTaille =
+        largeur == toile::largeurFenetre() && hauteur == toile::hauteurFenetre();
+    if (currentSettings.getPleinEcranState() || memeTaille) {
         return;
     }
     if (changerMode(largeur, hauteur, false)) {
@@ -124,6 +137,17 @@ void redimensionner(int largeur, int hauteur) {
         std::cerr << "Vorlen: plus aucune fenêtre (" << SDL_GetError() << ")" << std::endl;
         std::exit(1);
     }
+}
+
+void CaptureSouris::tenir(bool oui) {
+    if (oui == tenue) {
+        return;
+    }
+    tenue = oui;
+    SDL_WM_GrabInput(oui ? SDL_GRAB_ON : SDL_GRAB_OFF);
+    SDL_ShowCursor(oui ? SDL_DISABLE : SDL_ENABLE);
+    // Held, the pointer is brought to the window's centre: no move either.
+    oublierMouvementsSouris();
 }
 
 } // namespace fenetre

@@ -30,6 +30,21 @@ void redimensionner(int largeur, int hauteur);
 // shrunk, in proportion, until it does.
 void ajusterAEcran(int& largeur, int& hauteur, int largeurEcran, int hauteurEcran);
 
+// The mouse held in the window with its pointer hidden, for as long as a
+// match is played with it; let go when the holder says so or is destroyed.
+class CaptureSouris {
+public:
+    CaptureSouris() = default;
+    ~CaptureSouris() { tenir(false); }
+    CaptureSouris(const CaptureSouris&) = delete;
+    CaptureSouris& operator=(const CaptureSouris&) = delete;
+
+    void tenir(bool oui);
+
+private:
+    bool tenue = false;
+};
+
 } // namespace fenetre
 
 #endif

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The picture at any size, as a player sees it, each case on an X server of
-# its own size: a 640x480 screen shows the whole window and a whole match;
-# full screen on a 1920x1080 screen fills its height, centred between black
-# bars, and F11 brings the window back; a window the player resizes follows,
-# and opens at that size next time.
+# The picture at any size, and the pointer on it, as a player sees them, each
+# case on an X server of its own size: a 640x480 screen shows the whole
+# window and a whole match; full screen on a 1920x1080 screen fills its
+# height, centred between black bars, and F11 brings the window back; a
+# window the player resizes follows, and opens at that size next time; the
+# real mouse clicks through the menu, then drives the paddle and launches.
 # Usage: ecran.sh VORLEN_BINARY RUNTIME_DIR [SDL_LIBRARY_DIR]
 # With SDL_LIBRARY_DIR, the game runs on the SDL 1.2 found there
 # (sdl12-compat) instead of the one it was built with.
@@ -32,13 +33,15 @@ if [ "${ECRAN_CAS:-}" = "" ]; then
     lancer 1920x1080 plein_ecran
     lancer 1920x1080 redimensionnee
     lancer 1920x1080 rouverte
+    lancer 1024x768 souris
     [ "$echecs" -eq 0 ] && echo "ecran: every case passed" || echo "ecran: $echecs case(s) failed"
     exit "$echecs"
 fi
 
 shift 3
 cas=$1
-export XDG_CONFIG_HOME="$TRAVAIL/config" XDG_DATA_HOME="$TRAVAIL/donnees" SDL_AUDIODRIVER=dummy
+export XDG_CONFIG_HOME="$TRAVAIL/$cas/config" XDG_DATA_HOME="$TRAVAIL/$cas/donnees"
+export SDL_AUDIODRIVER=dummy
 [ -n "$bibliotheque" ] && export LD_LIBRARY_PATH="$bibliotheque"
 image="$TRAVAIL/$cas.png"
 pid=
@@ -110,6 +113,7 @@ finir() {
 jaune='r>0.7&&g>0.7&&b<0.2'
 vert='g>0.12&&g>4*r&&g>4*b'
 blanc='r>0.9&&g>0.9&&b>0.9'
+balle='r>0.4&&g>0.4&&b<0.1'
 
 # Where a canvas pixel (column $1, row $2 from the top) lands at scale $3 with
 # the picture's corner at ($4, $5): sets x and y.
@@ -181,6 +185,19 @@ rouverte)
     printf '[fenetre]\nlargeur = 3000\nhauteur = 1500\n' >"$XDG_CONFIG_HOME/vorlen/vorlen.ini"
     demarrer
     [ "$(taille_fenetre)" = "1920x960" ] || echouer "window of $(taille_fenetre), not 1920x960"
+    ;;
+souris)
+    demarrer
+    # "Nouvelle Partie", then "1 joueur", at the same place.
+    xdotool mousemove --window "$fenetre" 330 380 click 1
+    attendre_image "present 300 600 360 400 '$blanc'"
+    xdotool click 1
+    attendre_image "match_en_place 1 0 0"
+    # 120 pixels right: the paddle, centred on column 325, follows by as much.
+    xdotool mousemove_relative 120 0
+    attendre_image "present 430 460 556 563 '$vert'" "! present 300 350 556 563 '$vert'"
+    xdotool click 1
+    attendre_image "present 100 550 100 530 '$balle'"
     ;;
 esac
 finir

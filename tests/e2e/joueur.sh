@@ -111,7 +111,7 @@ ecran controles-d
 present 560 760 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" && echouer "the label does not show <d>"
 
 # --- Back to the main menu, then a one-player match.
-touches Down Down Down Down Down Return Down Down Down Down Return Up Return Return
+touches Down Down Down Down Down Return Down Down Down Down Down Return Up Return Return
 ecran partie
 [ "$(convert "$travail/ecran.png" -format '%[pixel:p{700,60}]' info:)" = "srgb(204,204,0)" ] ||
     echouer "the panel's frames are missing"

@@ -67,7 +67,7 @@ TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
         {-4, false, "Type de Partie", 0}, {1, true, "Menu Principal", 1},
         {-1, false, "Type de Partie", 0}, {0, true, "Menu Principal", 0},
         {0, false, "Type de Partie", 0},  {2, false, "Menu Principal", 3},
-        {-2, false, "Options", 0},        {4, false, "Menu Principal", 1}};
+        {-2, false, "Options", 0},        {5, false, "Menu Principal", 1}};
     for (const auto& [pas, partie, titre, choix] : etapes) {
         if (partie) {
             presser(SDLK_ESCAPE);

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "jeu/commandes.h"
+
+#include "jeu/batte.h"
+#include "profil/settings.h"
+#include "rendu/display.h"
+#include "rendu/toile.h"
+#include "systeme/manettes.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+const int inclinaisonMax = 32767;
+
+// World units the paddle goes for `pixels` of the mouse's motion in the
+// window: one to one with the pointer at the default sensitivity.
+float distanceSouris(int pixels) {
+    const double facteur =
+        static_cast<double>(currentSettings.getSensibiliteSouris()) / Settings::sensibiliteDefaut;
+    return static_cast<float>(pixels * facteur /
+                              (Disposition::pixelsParUnite() * toile::echelle()));
+}
+
+} // namespace
+
+Commandes::Lecture Commandes::lire(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+        return souris(GLISSER, distanceSouris(event.motion.xrel));
+    case SDL_MOUSEBUTTONDOWN:
+        return event.button.button == SDL_BUTTON_LEFT ? souris(ACTION, 0.0f)
+                                                      : Lecture{0, AUCUN, 0.0f};
+    case SDL_JOYAXISMOTION:
+        if (event.jaxis.axis == 0 && event.jaxis.which < 2) {
+            inclinaison[event.jaxis.which] = event.jaxis.value;
+        }
+        return {0, AUCUN, 0.0f};
+    case SDL_JOYHATMOTION:
+        if (event.jhat.which < 2) {
+            croix[event.jhat.which] = (event.jhat.value & SDL_HAT_LEFT)    ? -1
+                                      : (event.jhat.value & SDL_HAT_RIGHT) ? 1
+                                                                           : 0;
+        }
+        return {0, AUCUN, 0.0f};
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP: {
+        const bool enfonce = event.type == SDL_JOYBUTTONDOWN;
+        const Uint8 bouton = event.jbutton.button;
+        if (bouton == boutonAction && enfonce) {
+            return manette(event.jbutton.which, ACTION);
+        }
+        if (bouton == boutonsStart[0] || bouton == boutonsStart[1]) {
+            return manette(event.jbutton.which, enfonce ? PAUSE_PRESSEE : PAUSE_RELACHEE);
+        }
+        return {0, AUCUN, 0.0f};
+    }
+    default:
+        return {0, AUCUN, 0.0f};
+    }
+}
+
+float Commandes::glissementManette(int nJoueur) const {
+    for (int k = 0; k < 2; ++k) {
+        if (currentSettings.joueurManette(k) != nJoueur) {
+            continue;
+        }
+        if (croix[k] != 0) {
+            return croix[k] * Batte::pasDeplacement;
+        }
+        const int penche = std::abs(inclinaison[k]) - zoneMorte;
+        if (penche <= 0) {
+            return 0.0f;
+        }
+        const float part = static_cast<float>(penche) / (inclinaisonMax - zoneMorte);
+        return (inclinaison[k] < 0 ? -1.0f : 1.0f) * std::min(part, 1.0f) * Batte::pasDeplacement;
+    }
+    return 0.0f;
+}
+
+bool Commandes::manetteDebranchee(const char* liste) {
+    std::ifstream flux(liste);
+    if (!flux) {
+        return false;
+    }
+    const std::vector<std::string> noms = manettesListees(flux);
+    bool debranchee = false;
+    for (int k = 0; k < std::min(SDL_NumJoysticks(), 2); ++k) {
+        const char* nom = SDL_JoystickName(k);
+        const bool maintenant =
+            nom != nullptr && std::find(noms.begin(), noms.end(), nom) != noms.end();
+        debranchee = debranchee || (listee[k] && !maintenant && currentSettings.joueurManette(k));
+        listee[k] = maintenant;
+    }
+    return debranchee;
+}
+
+Commandes::Lecture Commandes::souris(Ordre ordre, float distance) const {
+    const int joueur = currentSettings.joueurSouris();
+    return joueur == 0 ? Lecture{0, AUCUN, 0.0f} : Lecture{joueur, ordre, distance};
+}
+
+Commandes::Lecture Commandes::manette(Uint8 quelle, Ordre ordre) const {
+    const int joueur = quelle < 2 ? currentSettings.joueurManette(quelle) : 0;
+    return joueur == 0 ? Lecture{0, AUCUN, 0.0f} : Lecture{joueur, ordre, 0.0f};
+}
