@@ -43,9 +43,9 @@ mesurer() {
 }
 
 # The window of class or name "$2" ($1 is --class or --name), waited for at
-# most 20 s; the game's log $3 is shown when it never comes.
+# most 60 s; the game's log $3 is shown when it never comes.
 fenetre() {
-    timeout 20 xdotool search --sync "$1" "$2" | head -1 && return
+    timeout 60 xdotool search --sync --onlyvisible "$1" "$2" | head -1 && return
     echo "processus.sh: no $2 window; its output:" >&2
     tail -5 "$3" >&2
     return 1
@@ -53,7 +53,7 @@ fenetre() {
 
 # Gives window $1 the keyboard once it is mapped (refused until then).
 focaliser() {
-    for _ in $(seq 20); do
+    for _ in $(seq 120); do
         xdotool windowfocus "$1" 2>/dev/null && return
         sleep 0.5
     done

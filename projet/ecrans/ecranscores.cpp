@@ -24,6 +24,8 @@ const float colNom = 90.0f;
 const float colScore = 410.0f;
 const float colNiveau = 510.0f;
 const float colDate = 610.0f;
+// Under the lower table's tenth line: why the new score was not kept.
+const float basAvertissement = 44.0f;
 
 // Window pixels of the name entry.
 const float gaucheSaisie = 230.0f;
@@ -159,6 +161,12 @@ void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores:
         const auto modeTable = static_cast<MeilleursScores::Mode>(m);
         dessinerTable(scores.table(modeTable), MeilleursScores::nomsModes[m], hautTable[m],
                       modeTable == mode ? rang : -1);
+    }
+    const std::string& erreur = scores.getErreurEnregistrement();
+    if (!erreur.empty()) {
+        glColor3ub(255, 60, 60);
+        freetype::print(petite, colRang, basAvertissement, "Score non enregistre (%s)",
+                        erreur.c_str());
     }
     glColor3ub(150, 150, 150);
     freetype::print(petite, 300, 18, "Une touche pour revenir");

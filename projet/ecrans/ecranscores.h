@@ -16,8 +16,8 @@ public:
     EcranScores& operator=(const EcranScores&) = delete;
 
     // Shows both tables until a key is pressed, with line `rang` of `mode`'s
-    // table highlighted (none when `rang` is -1); false when the window was
-    // closed instead.
+    // table highlighted (none when `rang` is -1) and, under them, why the
+    // last score could not be saved; false when the window was closed instead.
     bool montrer(const MeilleursScores& scores,
                  MeilleursScores::Mode mode = MeilleursScores::MODE_1J, int rang = -1);
     // When `ligne` (its names aside) enters `mode`'s table: each player types

@@ -81,13 +81,19 @@ float Commandes::glissementManette(int nJoueur) const {
 }
 
 bool Commandes::manetteDebranchee(const char* liste) {
+    const int presentes = std::min(SDL_NumJoysticks(), 2);
+    const bool enJeu = (presentes > 0 && currentSettings.joueurManette(0) != 0) ||
+                       (presentes > 1 && currentSettings.joueurManette(1) != 0);
+    if (!enJeu) {
+        return false;
+    }
     std::ifstream flux(liste);
     if (!flux) {
         return false;
     }
     const std::vector<std::string> noms = manettesListees(flux);
     bool debranchee = false;
-    for (int k = 0; k < std::min(SDL_NumJoysticks(), 2); ++k) {
+    for (int k = 0; k < presentes; ++k) {
         const char* nom = SDL_JoystickName(k);
         const bool maintenant =
             nom != nullptr && std::find(noms.begin(), noms.end(), nom) != noms.end();

@@ -2,6 +2,7 @@
 #include "niveaux/niveau.h"
 
 #include "jeu/terrain.h"
+#include "systeme/signalements.h"
 
 #include <sys/stat.h>
 
@@ -10,10 +11,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace {
@@ -22,8 +24,6 @@ namespace {
 // so that a word of any length costs a bounded amount of memory.
 struct Mot {
     enum Genre { NOMBRE, ENTETE, AUTRE };
-
-    static constexpr std::size_t longueurApercu = 24;
 
     Genre genre = AUTRE;
     long long valeur = 0; // saturated well past the range of an int
@@ -107,8 +107,8 @@ private:
     }
 
     void noterApercu(int c) {
-        if (apercu.size() < Mot::longueurApercu) {
-            apercu += std::isprint(c) ? static_cast<char>(c) : '?';
+        if (apercu.size() < longueurApercu) {
+            apercu += affichable(c);
         } else {
             apercuTronque = true;
         }
@@ -131,11 +131,8 @@ using Fichier = std::unique_ptr<std::FILE, FermetureFichier>;
 // on the error stream, what it has to skip or guess.
 class LecteurNiveaux {
 public:
-    // Beyond this many reports a broken file would flood the terminal.
-    static constexpr int maxSignalements = 10;
-
     LecteurNiveaux(std::FILE* f, const char* nom, std::ostream& r)
-        : fichier(f), nomFichier(nom), rapport(r) {
+        : fichier(f), signalements(r, std::string(nom) + ": ") {
         sauterMarqueOrdre();
     }
 
@@ -172,8 +169,8 @@ public:
                          mot.apercu);
                 break;
             }
-            signaler("niveau " + std::to_string(entreeEnCours) + ": \"" + mot.apercu +
-                     "\" n'est pas un nombre, ignore");
+            signaler(ouEstLaCase() + "\"" + mot.apercu +
+                     "\" n'est pas un nombre, ignore; la suite de l'entree est decalee d'une case");
         }
         entreeFinie = true;
         return false;
@@ -205,14 +202,17 @@ public:
     bool enteteEnAttente() const { return attente; }
 
     // One line on the error stream naming the file, up to the report limit.
-    void signaler(const std::string& texte) {
-        ++signalements;
-        if (signalements <= maxSignalements) {
-            rapport << nomFichier << ": " << texte << std::endl;
-        } else if (signalements == maxSignalements + 1) {
-            rapport << nomFichier << ": trop d'erreurs, les suivantes ne sont pas signalees"
-                    << std::endl;
-        }
+    void signaler(const std::string& texte) { signalements.signaler(texte); }
+    int nbSignalements() const { return signalements.nombre(); }
+
+    // The cell (0 to 159) the next value of the entry goes to, for reports.
+    void allerALaCase(int k) { caseEnCours = k; }
+    // "niveau 3, rangee 2, colonne 5: ", rows counted from the top as the
+    // file lists them, columns from the left.
+    std::string ouEstLaCase() const {
+        return "niveau " + std::to_string(entreeEnCours) + ", rangee " +
+               std::to_string(caseEnCours / Niveau::nbBriquesX + 1) + ", colonne " +
+               std::to_string(caseEnCours % Niveau::nbBriquesX + 1) + ": ";
     }
 
 private:
@@ -263,8 +263,7 @@ private:
     }
 
     std::FILE* fichier;
-    const char* nomFichier;
-    std::ostream& rapport;
+    Signalements signalements;
     Mot motEnAttente;
     bool attente = false;
     int entreeEnCours = 0;
@@ -274,7 +273,7 @@ private:
     bool valeurLue = false;
     bool videSignale = false;
     long motsLus = 0;
-    int signalements = 0;
+    int caseEnCours = 0;
 };
 
 // Discards what is written to it: trace past its bound, reports of a pass the player
@@ -296,6 +295,10 @@ public:
             flux << "trace: " << omises << " lignes omises" << std::endl;
         }
     }
+
+    // Whether the bound is reached: what follows is only counted.
+    bool pleine() const { return ecrites >= maxLignes; }
+    void omettre(long lignes) { omises += lignes; }
 
     // The stream for the next line, or a mute one past the bound.
     std::ostream& ligne() {
@@ -360,9 +363,15 @@ constexpr int nbCellules = Niveau::nbBriquesX * Niveau::nbBriquesY;
 void passerEntree(LecteurNiveaux& lecteur, Trace& trace) {
     Mot mot;
     for (int k = 0; k < nbCellules; ++k) {
-        if (!lecteur.lireValeur(mot)) {
-            finAnormale(trace, lecteur.entree()) << " :: " << k << std::endl;
+        lecteur.allerALaCase(k);
+        if (lecteur.lireValeur(mot)) {
+            continue;
         }
+        if (trace.pleine()) { // a file of bare headers would spend its time here
+            trace.omettre(nbCellules - k);
+            return;
+        }
+        finAnormale(trace, lecteur.entree()) << " :: " << k << std::endl;
     }
 }
 
@@ -402,12 +411,14 @@ bool lireCellule(LecteurNiveaux& lecteur, int& solidite) {
     const bool lue = lecteur.lireValeur(mot);
     if (lue) {
         solidite = mot.valeurBornee();
-        const std::string niveau = "niveau " + std::to_string(lecteur.entree()) + ": ";
+        const std::string ou = lecteur.ouEstLaCase();
         if (mot.horsLimites) {
-            lecteur.signaler(niveau + mot.apercu + " est hors limites, lu comme " +
+            lecteur.signaler(ou + mot.apercu + " est hors limites, lu comme " +
                              (solidite > 0 ? "10" : "-1"));
         } else if (solidite < -1) {
-            lecteur.signaler(niveau + mot.apercu + " lu comme -1 (incassable)");
+            lecteur.signaler(ou + mot.apercu + " lu comme -1 (incassable)");
+        } else if (solidite > Brique::soliditeMax) {
+            lecteur.signaler(ou + mot.apercu + " lu comme 10 (la plus solide)");
         }
     } else {
         solidite = lecteur.valeurManquante();
@@ -423,15 +434,24 @@ bool lireCellule(LecteurNiveaux& lecteur, int& solidite) {
 // Reads the current entry's 160 cells, the top row first, each row from the
 // left; gives how many were in the file, each missing one traced.
 int lireGrille(LecteurNiveaux& lecteur, Trace& trace, Niveau::Grille& points) {
+    const auto cellule = [&points](int k) -> int& {
+        return points[k % Niveau::nbBriquesX][Niveau::nbBriquesY - 1 - k / Niveau::nbBriquesX];
+    };
     int lues = 0;
     for (int k = 0; k < nbCellules; ++k) {
-        int& cellule =
-            points[k % Niveau::nbBriquesX][Niveau::nbBriquesY - 1 - k / Niveau::nbBriquesX];
-        if (lireCellule(lecteur, cellule)) {
+        lecteur.allerALaCase(k);
+        if (lireCellule(lecteur, cellule(k))) {
             ++lues;
-        } else {
-            finAnormale(trace, lecteur.entree()) << std::endl;
+            continue;
         }
+        if (trace.pleine()) { // every missing cell takes the same value
+            for (int reste = k + 1; reste < nbCellules; ++reste) {
+                cellule(reste) = cellule(k);
+            }
+            trace.omettre(nbCellules - k);
+            return lues;
+        }
+        finAnormale(trace, lecteur.entree()) << std::endl;
     }
     return lues;
 }
@@ -446,13 +466,24 @@ int compterCassables(const Niveau::Grille& points) {
     return cassables;
 }
 
+// How far the game looks for a level to play past one with nothing to
+// break: far beyond any level file made by hand, and read in a blink.
+constexpr long maxEntreesCherchees = 10000;
+
 // Whether the match, having just loaded entry `numero` with nothing to
 // break, would load entries with nothing to break for ever: from entry n it
-// asks for n + 1, or goes back to 1 when there is none.
+// asks for n + 1, or goes back to 1 when there is none. A file of more
+// entries than the search looks at is taken as such.
 bool tourneAVide(const char* fichier, int numero) {
     std::map<int, int> cassables; // the first entry of each number is the one played
-    for (const EntreeNiveaux& entree : lireNiveaux(fichier, fluxMuet()).entrees) {
-        cassables.emplace(entree.numero, compterCassables(entree.points));
+    long lues = 0;
+    const LectureNiveaux lecture =
+        lireNiveaux(fichier, fluxMuet(), [&cassables, &lues](const EntreeNiveaux& entree) {
+            cassables.emplace(entree.numero, compterCassables(entree.points));
+            return ++lues < maxEntreesCherchees;
+        });
+    if (!lecture.complete) {
+        return true;
     }
     std::set<int> vus;
     while (vus.insert(numero).second) {
@@ -471,7 +502,8 @@ bool tourneAVide(const char* fichier, int numero) {
 
 } // namespace
 
-LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport) {
+LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport,
+                           const std::function<bool(const EntreeNiveaux&)>& chaqueEntree) {
     LectureNiveaux lecture;
     Fichier f;
     lecture.echec = ouvrir(fichier, f);
@@ -480,7 +512,7 @@ LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport) {
     }
     LecteurNiveaux lecteur(f.get(), fichier, rapport);
     Trace muette(fluxMuet()); // no search to trace here
-    for (int numero = 0; lecteur.lireEntete(numero);) {
+    for (int numero = 0; lecture.complete && lecteur.lireEntete(numero);) {
         EntreeNiveaux entree;
         entree.numero = numero;
         entree.valeursLues = lireGrille(lecteur, muette, entree.points);
@@ -489,11 +521,13 @@ LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport) {
                              ": coupe par la fin du fichier, " +
                              std::to_string(entree.valeursLues) + " valeurs sur 160");
         }
-        lecture.entrees.push_back(entree);
+        ++lecture.nbEntrees;
+        lecture.complete = chaqueEntree(entree);
     }
     if (lecteur.erreurLecture()) {
         lecture.echec = "est illisible";
     }
+    lecture.nbSignalements = lecteur.nbSignalements();
     return lecture;
 }
 

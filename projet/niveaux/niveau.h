@@ -7,8 +7,8 @@
 #include "jeu/brique.h"
 
 #include <array>
+#include <functional>
 #include <iosfwd>
-#include <vector>
 
 class Niveau {
 public:
@@ -63,14 +63,19 @@ struct EntreeNiveaux {
     int valeursLues = 0; // fewer than the 160 cells when the entry is cut short
 };
 
-// A whole level file read in file order, with the game's own reader.
+// What reading a whole level file came to.
 struct LectureNiveaux {
     const char* echec = nullptr; // what kept the file from being read, e.g. "est introuvable"
-    std::vector<EntreeNiveaux> entrees;
+    long nbEntrees = 0;
+    int nbSignalements = 0; // problems met, each reported or counted
+    bool complete = true;   // false when the reading was stopped before the end
 };
 
-// Reads every entry of `fichier`; each problem met is one line on `rapport`,
-// naming the file, as the game reports them while it plays.
-LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport);
+// Reads `fichier` entry by entry, in file order, with the game's own reader,
+// handing each to `chaqueEntree`, which returns false to stop there: one entry
+// at a time in memory, whatever the file's size. Each problem met is one line
+// on `rapport`, naming the file, as the game reports them while it plays.
+LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport,
+                           const std::function<bool(const EntreeNiveaux&)>& chaqueEntree);
 
 #endif

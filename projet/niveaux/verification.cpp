@@ -28,22 +28,6 @@ private:
     int problemes = 0;
 };
 
-// Counts the reader's own lines as problems on their way to the report.
-class CompteurLignes : public std::streambuf {
-public:
-    explicit CompteurLignes(std::streambuf* s) : suite(s) {}
-    int lignes = 0;
-
-protected:
-    int overflow(int c) override {
-        lignes += c == '\n';
-        return suite->sputc(static_cast<char>(c));
-    }
-
-private:
-    std::streambuf* suite;
-};
-
 std::string nomNiveau(int numero) {
     return "niveau " + std::to_string(numero);
 }
@@ -75,12 +59,8 @@ void signalerEmmurees(Rapport& rapport, const EntreeNiveaux& entree) {
 
 // The game plays entry 1, then each next number while there is one, then
 // 1 again: an entry outside that round, or a second entry of a number, is
-// never played.
-void signalerOrdre(Rapport& rapport, const std::vector<EntreeNiveaux>& entrees) {
-    std::map<int, int> occurrences;
-    for (const EntreeNiveaux& entree : entrees) {
-        ++occurrences[entree.numero];
-    }
+// never played. `occurrences` counts the entries of each number.
+void signalerOrdre(Rapport& rapport, const std::map<int, int>& occurrences) {
     if (occurrences.count(1) == 0) {
         rapport.probleme("pas de niveau 1: le jeu joue son niveau par defaut");
         return;
@@ -110,12 +90,15 @@ std::vector<std::pair<int, int>> briquesEmmurees(const Niveau::Grille& points) {
         }
     }
     // Each pass reaches at least one more cell, or none will ever be.
-    for (int passe = 0; passe < nbX * nbY; ++passe) {
+    for (bool encore = true; encore;) {
+        encore = false;
         for (int i = 1; i <= nbX; ++i) {
             for (int j = 1; j <= nbY; ++j) {
-                atteint[i][j] = atteint[i][j] || (points[i - 1][j - 1] >= 0 &&
-                                                  (atteint[i - 1][j] || atteint[i + 1][j] ||
-                                                   atteint[i][j - 1] || atteint[i][j + 1]));
+                const bool avant = atteint[i][j];
+                atteint[i][j] = avant || (points[i - 1][j - 1] >= 0 &&
+                                          (atteint[i - 1][j] || atteint[i + 1][j] ||
+                                           atteint[i][j - 1] || atteint[i][j + 1]));
+                encore = encore || atteint[i][j] != avant;
             }
         }
     }
@@ -132,25 +115,24 @@ std::vector<std::pair<int, int>> briquesEmmurees(const Niveau::Grille& points) {
 
 StatutVerification verifierNiveaux(const char* fichier, std::ostream& flux) {
     Rapport rapport(flux, fichier);
-    CompteurLignes compteur(flux.rdbuf());
-    std::ostream signalements(&compteur);
-    const LectureNiveaux lecture = lireNiveaux(fichier, signalements);
-    signalements.flush();
+    std::map<int, int> occurrences;
+    const LectureNiveaux lecture = lireNiveaux(fichier, flux, [&](const EntreeNiveaux& entree) {
+        decrireEntree(rapport, entree);
+        signalerEmmurees(rapport, entree);
+        ++occurrences[entree.numero];
+        return true;
+    });
     if (lecture.echec) {
         flux << "le fichier " << fichier << ' ' << lecture.echec << std::endl;
         return VERIF_ILLISIBLE;
     }
-    if (lecture.entrees.empty()) {
+    if (lecture.nbEntrees == 0) {
         rapport.probleme("aucun niveau");
     }
-    for (const EntreeNiveaux& entree : lecture.entrees) {
-        decrireEntree(rapport, entree);
-        signalerEmmurees(rapport, entree);
-    }
-    signalerOrdre(rapport, lecture.entrees);
-    const int problemes = rapport.nbProblemes() + compteur.lignes;
+    signalerOrdre(rapport, occurrences);
+    const int problemes = rapport.nbProblemes() + lecture.nbSignalements;
     if (problemes == 0) {
-        rapport.info(std::to_string(lecture.entrees.size()) + " niveaux, tous peuvent etre finis");
+        rapport.info(std::to_string(lecture.nbEntrees) + " niveaux, tous peuvent etre finis");
         flux.flush();
         return VERIF_FINISSABLE;
     }

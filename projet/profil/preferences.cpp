@@ -3,15 +3,16 @@
 
 #include "profil/fichiers.h"
 #include "profil/settings.h"
+#include "systeme/signalements.h"
 
 #include <SDL_keysym.h>
 #include <ini.h>
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <vector>
 
@@ -19,6 +20,8 @@ namespace {
 
 const char* const nomFichier = "vorlen.ini";
 const char* const sectionTouches = "touches";
+// A settings file holds a dozen short lines; anything far longer is not one.
+const std::size_t tailleMax = 64 * 1024;
 // The spelling of a key the controls menu has no name for: its SDL code.
 const char* const prefixeCode = "touche ";
 
@@ -31,6 +34,7 @@ const char* const nomsTouches[Settings::nbTouches] = {
 struct Option {
     const char* section;
     const char* nom;
+    Settings::Choix choix;
     std::vector<const char*> mots;
     int max;
     int (*lire)(const Settings&);
@@ -41,48 +45,56 @@ struct Option {
 const Option options[] = {
     {"options",
      "plein_ecran",
+     Settings::CHOIX_PLEIN_ECRAN,
      {"non", "oui"},
      1,
      [](const Settings& s) { return int(s.getPleinEcranRetenu()); },
      [](Settings& s, int v) { s.setPleinEcran(v != 0); }},
     {"options",
      "volume",
+     Settings::CHOIX_VOLUME,
      {},
      Settings::volumeMax,
      [](const Settings& s) { return s.getVolume(); },
      [](Settings& s, int v) { s.setVolume(v); }},
     {"options",
      "eclairage",
+     Settings::CHOIX_ECLAIRAGE,
      {"classique", "vif"},
      1,
      [](const Settings& s) { return int(s.getEclairageVif()); },
      [](Settings& s, int v) { s.setEclairageVif(v != 0); }},
     {"fenetre",
      "largeur",
+     Settings::CHOIX_LARGEUR_FENETRE,
      {},
      Settings::tailleFenetreMax,
      [](const Settings& s) { return s.getLargeurFenetre(); },
      [](Settings& s, int v) { s.setTailleFenetre(v, s.getHauteurFenetre()); }},
     {"fenetre",
      "hauteur",
+     Settings::CHOIX_HAUTEUR_FENETRE,
      {},
      Settings::tailleFenetreMax,
      [](const Settings& s) { return s.getHauteurFenetre(); },
      [](Settings& s, int v) { s.setTailleFenetre(s.getLargeurFenetre(), v); }},
     {"appareils",
      "joueur1",
+     Settings::CHOIX_PERIPHERIQUE_J1,
      {"clavier", "souris", "manette1", "manette2"},
      Settings::nbPeripheriques - 1,
      [](const Settings& s) { return s.getPeripherique(1); },
      [](Settings& s, int v) { s.setPeripherique(1, v); }},
     {"appareils",
      "joueur2",
+     Settings::CHOIX_PERIPHERIQUE_J2,
      {"clavier", "souris", "manette1", "manette2"},
      Settings::nbPeripheriques - 1,
      [](const Settings& s) { return s.getPeripherique(2); },
      [](Settings& s, int v) { s.setPeripherique(2, v); }},
     {"appareils",
      "sensibilite_souris",
+     Settings::CHOIX_SENSIBILITE_SOURIS,
      {},
      Settings::sensibiliteMax,
      [](const Settings& s) { return s.getSensibiliteSouris(); },
@@ -142,7 +154,7 @@ std::string choixOption(const Option& o) {
 struct Lecture {
     Settings& settings;
     Settings::Touches touches;
-    std::vector<std::string> problemes;
+    Signalements& problemes;
 };
 
 bool lireTouche(Lecture& lecture, const char* nom, const char* valeur) {
@@ -152,9 +164,9 @@ bool lireTouche(Lecture& lecture, const char* nom, const char* valeur) {
         }
         const int code = codeTouche(valeur);
         if (code == 0) {
-            lecture.problemes.push_back(std::string(nom) + " = " + valeur +
-                                        ": ce n'est pas une touche (a à z, ESPACE, HAUT, BAS, "
-                                        "DROITE, GAUCHE ou touche N); touche par défaut");
+            lecture.problemes.signaler(std::string(nom) + " = " + apercu(valeur) +
+                                       ": ce n'est pas une touche (a à z, ESPACE, HAUT, BAS, "
+                                       "DROITE, GAUCHE ou touche N); touche par défaut");
         } else {
             lecture.touches[k] = code;
         }
@@ -170,8 +182,8 @@ bool lireOption(Lecture& lecture, const char* section, const char* nom, const ch
         }
         const int v = valeurOption(o, valeur);
         if (v < 0) {
-            lecture.problemes.push_back(std::string(nom) + " = " + valeur + ": attendu " +
-                                        choixOption(o) + "; valeur par défaut");
+            lecture.problemes.signaler(std::string(nom) + " = " + apercu(valeur) + ": attendu " +
+                                       choixOption(o) + "; valeur par défaut");
         } else {
             o.regler(lecture.settings, v);
         }
@@ -186,38 +198,72 @@ int lireLigne(void* utilisateur, const char* section, const char* nom, const cha
                            ? lireTouche(lecture, nom, valeur)
                            : lireOption(lecture, section, nom, valeur);
     if (!connu) {
-        lecture.problemes.push_back("[" + std::string(section) + "] " + nom +
-                                    ": réglage inconnu, ignoré");
+        lecture.problemes.signaler("[" + apercu(section) + "] " + apercu(nom) +
+                                   ": réglage inconnu, ignoré");
     }
     return 1;
 }
 
-// The file as inih reads it; false, with the reason, when it cannot be read.
-bool lireFichier(const std::string& chemin, Lecture& lecture) {
-    if (std::filesystem::is_directory(chemin)) {
-        lecture.problemes.push_back("c'est un dossier, pas un fichier; réglages par défaut");
-        return false;
+// Keys must stay distinct: each key found in two places goes back to its
+// default in both, which may free or take another, until none is twice.
+void appliquerTouches(Lecture& lecture) {
+    const Settings::Touches defauts = Settings().getTouches();
+    Settings::Touches& touches = lecture.touches;
+    std::string remises;
+    // Each pass puts back at least one key the player chose.
+    for (int passe = 0; passe < Settings::nbTouches && !Settings::touchesValides(touches);
+         ++passe) {
+        Settings::Touches suivantes = touches;
+        for (int k = 0; k < Settings::nbTouches; ++k) {
+            if (std::count(touches.begin(), touches.end(), touches[k]) > 1 &&
+                touches[k] != defauts[k]) {
+                suivantes[k] = defauts[k];
+                remises += (remises.empty() ? "" : ", ") + std::string(nomsTouches[k]);
+            }
+        }
+        touches = suivantes;
     }
-    const int resultat = ini_parse(chemin.c_str(), lireLigne, &lecture);
-    if (resultat < 0) {
-        lecture.problemes.push_back(std::string("illisible (") + std::strerror(errno) +
-                                    "); réglages par défaut");
-        return false;
+    if (!remises.empty()) {
+        lecture.problemes.signaler("une même touche sert deux fois; touche par défaut pour " +
+                                   remises);
     }
-    if (resultat > 0) {
-        lecture.problemes.push_back("ligne " + std::to_string(resultat) +
-                                    " ni [section] ni nom = valeur, ignorée");
-    }
-    return true;
+    lecture.settings.setTouches(touches);
 }
 
-// Keys must stay distinct: a key found twice takes every key back to its default.
-void appliquerTouches(Lecture& lecture) {
-    if (Settings::touchesValides(lecture.touches)) {
-        lecture.settings.setTouches(lecture.touches);
-        return;
+// The file's text into `settings`, each problem reported.
+void lireTexte(const std::string& texte, Settings& settings, Signalements& problemes) {
+    Lecture lecture{settings, settings.getTouches(), problemes};
+    const int resultat = ini_parse_string(texte.c_str(), lireLigne, &lecture);
+    if (resultat > 0) {
+        problemes.signaler("ligne " + std::to_string(resultat) +
+                           " ni [section] ni nom = valeur, ignorée");
     }
-    lecture.problemes.push_back("une même touche sert deux fois; toutes les touches par défaut");
+    appliquerTouches(lecture);
+}
+
+// The file as it stands, with this run's own changes over it.
+fichiers::Fusion fusionner(const fichiers::Contenu& surDisque, const Settings& settings) {
+    Settings fusion;
+    if (surDisque.etat == fichiers::Contenu::LU) {
+        std::ostream muet(nullptr); // said at start already
+        Signalements problemes(muet, "");
+        lireTexte(surDisque.texte, fusion, problemes);
+    }
+    Settings::Touches touches = fusion.getTouches();
+    const Settings::Touches miennes = settings.getTouches();
+    for (int k = 0; k < Settings::nbTouches; ++k) {
+        if (settings.choixModifie(k)) {
+            touches[k] = miennes[k];
+        }
+    }
+    // Two copies that took the same key for two commands: this copy's set holds.
+    fusion.setTouches(Settings::touchesValides(touches) ? touches : miennes);
+    for (const Option& o : options) {
+        if (settings.choixModifie(o.choix)) {
+            o.regler(fusion, o.lire(settings));
+        }
+    }
+    return {preferences::texte(fusion)};
 }
 
 } // namespace
@@ -237,17 +283,15 @@ void charger(Settings& settings) {
                   << std::endl;
         return;
     }
-    std::error_code ec;
-    if (!std::filesystem::exists(chemin, ec) && !ec) {
-        return;
+    const fichiers::Contenu contenu = fichiers::lire(chemin, tailleMax);
+    if (contenu.etat == fichiers::Contenu::ILLISIBLE) {
+        std::cerr << "Vorlen: " << chemin << ": illisible (" << contenu.raison
+                  << "); réglages par défaut" << std::endl;
+    } else if (contenu.etat == fichiers::Contenu::LU) {
+        Signalements problemes(std::cerr, "Vorlen: " + chemin + ": ");
+        lireTexte(contenu.texte, settings, problemes);
     }
-    Lecture lecture{settings, settings.getTouches(), {}};
-    if (lireFichier(chemin, lecture)) {
-        appliquerTouches(lecture);
-    }
-    for (const std::string& probleme : lecture.problemes) {
-        std::cerr << "Vorlen: " << chemin << ": " << probleme << std::endl;
-    }
+    settings.oublierModifications();
 }
 
 std::string texte(const Settings& settings) {
@@ -270,13 +314,23 @@ std::string texte(const Settings& settings) {
     return t;
 }
 
-void enregistrer(const Settings& settings) {
+void enregistrer(Settings& settings) {
     const std::string chemin = cheminFichier();
-    std::string erreur;
-    if (!chemin.empty() && !fichiers::ecrireAtomiquement(chemin, texte(settings), erreur)) {
-        std::cerr << "Vorlen: réglages non enregistrés (" << erreur
-                  << "); le jeu continue avec ces réglages" << std::endl;
+    if (chemin.empty()) {
+        return;
     }
+    const fichiers::Enregistrement e = fichiers::enregistrer(
+        chemin, tailleMax, [&](const fichiers::Contenu& c) { return fusionner(c, settings); });
+    if (!e.aCote.empty()) {
+        std::cerr << "Vorlen: " << chemin << " illisible, gardé tel quel sous " << e.aCote
+                  << std::endl;
+    }
+    if (!e.reussi) {
+        std::cerr << "Vorlen: réglages non enregistrés (" << e.erreur
+                  << "); le jeu continue avec ces réglages" << std::endl;
+        return;
+    }
+    settings.oublierModifications();
 }
 
 } // namespace preferences

@@ -16,16 +16,18 @@ std::string cheminFichier();
 
 // Reads the file into `settings`. A missing file leaves the defaults. Each
 // problem (unreadable file or line, unknown name, value that is not a key or
-// not a choice, one key twice) is one line on standard error naming the file;
-// what was wrong keeps its default and the file is left as it is.
+// not a choice, one key twice) is one line on standard error naming the file,
+// a few at most; what was wrong keeps its default and the file is left as it is.
 void charger(Settings& settings);
 
 // The file's text for these choices.
 std::string texte(const Settings& settings);
 
-// Saves the choices, atomically; a failure is one line and the game goes on.
-// Without a place for the file, nothing is written.
-void enregistrer(const Settings& settings);
+// Saves the choices this run changed over the file as it stands now, which
+// another copy of the game may have saved meanwhile; atomically, through a
+// link to its target, an unreadable file kept aside. A failure is one line
+// and the game goes on. Without a place for the file, nothing is written.
+void enregistrer(Settings& settings);
 
 } // namespace preferences
 

@@ -2,6 +2,7 @@
 #include "profil/scores.h"
 
 #include "profil/fichiers.h"
+#include "systeme/signalements.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,7 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include <pwd.h>
@@ -20,7 +21,7 @@ namespace {
 
 const char* const nomFichier = "scores.txt";
 // A table file holds twenty short lines; anything far longer is not one.
-const std::streamsize tailleMaxFichier = 64 * 1024;
+const std::size_t tailleMaxFichier = 64 * 1024;
 const int chiffresMax = 9; // keeps every number inside an int
 const char separateurNoms = '/';
 
@@ -102,25 +103,45 @@ bool lireLigne(const std::string& ligne, std::size_t nbNoms, LigneScore& lue, st
     return true;
 }
 
-// The whole file, or false when it cannot be read or is far too long.
-bool lireFichier(const std::string& chemin, std::string& contenu, std::string& raison) {
-    std::ifstream f(chemin, std::ios::binary);
-    if (!f) {
-        raison = std::strerror(errno);
-        return false;
+// The tables of a table file, every line that reads; each one that does not
+// is reported with its number. Gives how many were dropped.
+int lireTables(const std::string& contenu, TableScores (&tables)[MeilleursScores::nbModes],
+               Signalements& problemes) {
+    int mode = -1;
+    std::istringstream s(contenu);
+    int numero = 0;
+    const int avant = problemes.nombre();
+    for (std::string ligne; std::getline(s, ligne);) {
+        ++numero;
+        if (!ligne.empty() && ligne.back() == '\r') {
+            ligne.pop_back();
+        }
+        if (ligne.empty() || ligne[0] == '#') {
+            continue;
+        }
+        std::string raison;
+        if (ligne[0] == '[') {
+            const auto noms = std::begin(MeilleursScores::nomsModes);
+            const auto connu =
+                std::find_if(noms, std::end(MeilleursScores::nomsModes), [&](const char* nom) {
+                    return ligne == std::string("[") + nom + "]";
+                });
+            mode = connu != std::end(MeilleursScores::nomsModes) ? int(connu - noms) : -1;
+            raison = mode >= 0 ? "" : "section inconnue";
+        } else if (mode < 0) {
+            raison = "score hors de toute section connue";
+        } else {
+            LigneScore lue;
+            if (lireLigne(ligne, mode == MeilleursScores::MODE_1J ? 1 : 2, lue, raison)) {
+                tables[mode].ajouter(lue);
+            }
+        }
+        if (!raison.empty()) {
+            problemes.signaler("ligne " + std::to_string(numero) + ": " + raison + " (" +
+                               apercu(ligne) + "), ignorée");
+        }
     }
-    std::vector<char> tampon(tailleMaxFichier + 1);
-    f.read(tampon.data(), tampon.size());
-    if (f.bad()) {
-        raison = "erreur de lecture";
-        return false;
-    }
-    if (f.gcount() > tailleMaxFichier) {
-        raison = "fichier trop long";
-        return false;
-    }
-    contenu.assign(tampon.data(), static_cast<std::size_t>(f.gcount()));
-    return true;
+    return problemes.nombre() - avant;
 }
 
 } // namespace
@@ -157,45 +178,75 @@ std::string MeilleursScores::fichierDuJoueur() {
 
 void MeilleursScores::charger(const std::string& fichier) {
     chemin = fichier;
-    for (TableScores& t : tables) {
-        t = TableScores();
+    for (int m = 0; m < nbModes; ++m) {
+        tables[m] = TableScores();
+        nonEnregistrees[m].clear();
     }
-    if (chemin.empty() || access(chemin.c_str(), F_OK) != 0) {
+    if (chemin.empty()) {
         return;
     }
-    std::string contenu;
-    std::string raison;
-    if (lireFichier(chemin, contenu, raison) && lire(contenu, raison)) {
-        return;
-    }
-    const std::string aCote = fichiers::mettreDeCote(chemin);
-    if (aCote.empty()) {
+    const fichiers::Contenu contenu = fichiers::lire(chemin, tailleMaxFichier);
+    if (contenu.etat == fichiers::Contenu::ILLISIBLE) {
         std::fprintf(stderr,
-                     "Vorlen: meilleurs scores illisibles dans %s (%s), impossible de le "
-                     "renommer: les scores de cette session ne seront pas enregistrés\n",
-                     chemin.c_str(), raison.c_str());
-        chemin.clear();
-    } else {
-        std::fprintf(stderr,
-                     "Vorlen: meilleurs scores illisibles dans %s (%s), gardés sous %s; "
-                     "le jeu repart de tableaux vides\n",
-                     chemin.c_str(), raison.c_str(), aCote.c_str());
+                     "Vorlen: meilleurs scores illisibles dans %s (%s); tableaux vides, le "
+                     "fichier sera gardé sous un autre nom au premier score\n",
+                     chemin.c_str(), contenu.raison.c_str());
+    } else if (contenu.etat == fichiers::Contenu::LU) {
+        lire(contenu.texte, std::cerr);
     }
 }
 
 int MeilleursScores::inscrire(Mode mode, const LigneScore& ligne) {
-    const int rang = tables[mode].ajouter(ligne);
-    std::string erreur;
-    if (rang >= 0 && !chemin.empty() && !fichiers::ecrireAtomiquement(chemin, texte(), erreur)) {
+    erreurEnregistrement.clear();
+    if (chemin.empty()) {
+        return tables[mode].ajouter(ligne);
+    }
+    if (tables[mode].rangPour(ligne.score) < 0) {
+        return -1;
+    }
+    // What the file holds now, another copy's scores included, then this
+    // copy's lines that earlier saves could not write, then the new one.
+    TableScores fusion[nbModes];
+    int rang = -1;
+    const fichiers::Enregistrement e =
+        fichiers::enregistrer(chemin, tailleMaxFichier, [&](const fichiers::Contenu& c) {
+            std::ostream muet(nullptr); // said at start already
+            Signalements problemes(muet, "");
+            const bool abime =
+                c.etat == fichiers::Contenu::LU && lireTables(c.texte, fusion, problemes) > 0;
+            for (int m = 0; m < nbModes; ++m) {
+                for (const LigneScore& l : nonEnregistrees[m]) {
+                    fusion[m].ajouter(l);
+                }
+            }
+            rang = fusion[mode].ajouter(ligne);
+            return fichiers::Fusion{texteDe(fusion), abime};
+        });
+    if (!e.aCote.empty()) {
+        std::fprintf(stderr, "Vorlen: %s gardé tel qu'il était sous %s\n", chemin.c_str(),
+                     e.aCote.c_str());
+    }
+    if (!e.reussi) {
+        erreurEnregistrement = e.erreur;
+        nonEnregistrees[mode].push_back(ligne);
         std::fprintf(stderr,
                      "Vorlen: meilleurs scores non enregistrés (%s); vérifiez ce dossier et "
                      "ses droits\n",
-                     erreur.c_str());
+                     e.erreur.c_str());
+        return tables[mode].ajouter(ligne);
+    }
+    std::copy(std::begin(fusion), std::end(fusion), std::begin(tables));
+    for (auto& lignes : nonEnregistrees) {
+        lignes.clear();
     }
     return rang;
 }
 
 std::string MeilleursScores::texte() const {
+    return texteDe(tables);
+}
+
+std::string MeilleursScores::texteDe(const TableScores (&tables)[nbModes]) {
     std::ostringstream s;
     s << "# Vorlen, meilleurs scores: score, niveau atteint, date, nom (noms séparés par /)\n";
     for (int m = 0; m < nbModes; ++m) {
@@ -211,42 +262,12 @@ std::string MeilleursScores::texte() const {
     return s.str();
 }
 
-bool MeilleursScores::lire(const std::string& contenu, std::string& erreur) {
+int MeilleursScores::lire(const std::string& contenu, std::ostream& rapport) {
     TableScores lues[nbModes];
-    int mode = -1;
-    std::istringstream s(contenu);
-    int numero = 0;
-    for (std::string ligne; std::getline(s, ligne);) {
-        ++numero;
-        if (!ligne.empty() && ligne.back() == '\r') {
-            ligne.pop_back();
-        }
-        if (ligne.empty() || ligne[0] == '#') {
-            continue;
-        }
-        std::string raison;
-        if (ligne[0] == '[') {
-            const auto connu =
-                std::find_if(std::begin(nomsModes), std::end(nomsModes), [&](const char* nom) {
-                    return ligne == std::string("[") + nom + "]";
-                });
-            mode = static_cast<int>(connu - std::begin(nomsModes));
-            raison = mode < nbModes ? "" : "section inconnue";
-        } else if (mode < 0) {
-            raison = "score avant toute section";
-        } else {
-            LigneScore lue;
-            if (lireLigne(ligne, mode == MODE_1J ? 1 : 2, lue, raison)) {
-                lues[mode].ajouter(lue);
-            }
-        }
-        if (!raison.empty()) {
-            erreur = "ligne " + std::to_string(numero) + ": " + raison;
-            return false;
-        }
-    }
+    Signalements problemes(rapport, "Vorlen: " + chemin + ": ");
+    const int abimees = lireTables(contenu, lues, problemes);
     std::copy(std::begin(lues), std::end(lues), std::begin(tables));
-    return true;
+    return abimees;
 }
 
 SaisieNom::SaisieNom(const std::string& propose) {

@@ -4,6 +4,7 @@
 #ifndef VORLEN_SCORES_H
 #define VORLEN_SCORES_H
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -43,25 +44,37 @@ public:
     // when the player has no data folder (the scores then last one run).
     static std::string fichierDuJoueur();
 
-    // Reads the tables from `chemin`. A missing file gives empty tables; a
-    // file that cannot be read is kept aside under a new name, with one line
-    // on standard error, and the tables start empty.
+    // Reads the tables from `chemin`. A missing file gives empty tables; each
+    // line that does not read is dropped and named, with its number, on
+    // standard error (a few at most); a file that cannot be read at all is
+    // one line and empty tables. The file itself is left as it is.
     void charger(const std::string& chemin);
-    // Enters the line in its mode's table and saves the file when it entered;
-    // returns its rank or -1. A failed save is told in one line on standard
-    // error; the tables stay as they are in memory.
+    // Enters the line in its mode's table and, when it entered, saves the file
+    // as it stands now (another copy of the game may have saved meanwhile)
+    // merged with this copy's new lines, the ten best of each table kept; a
+    // file with lines that did not read is kept aside as it was first.
+    // Returns the line's rank, or -1. A failed save is told in one line on
+    // standard error and kept for the screen; the line stays in memory and
+    // goes with the next save.
     int inscrire(Mode mode, const LigneScore& ligne);
+    // Why the last inscription could not be saved; empty when it was.
+    const std::string& getErreurEnregistrement() const { return erreurEnregistrement; }
 
     const TableScores& table(Mode mode) const { return tables[mode]; }
     // The file's text; lire() accepts it back.
     std::string texte() const;
-    // Replaces the tables with those of `texte`; false, with the line number
-    // and the reason in `erreur`, when it is not a table file.
-    bool lire(const std::string& texte, std::string& erreur);
+    // Replaces the tables with every line of `texte` that reads; each one that
+    // does not is named on `rapport`. Gives how many were dropped.
+    int lire(const std::string& texte, std::ostream& rapport);
 
 private:
+    static std::string texteDe(const TableScores (&tables)[nbModes]);
+
     std::string chemin;
     TableScores tables[nbModes];
+    // Lines entered in this run and not yet in the file.
+    std::vector<LigneScore> nonEnregistrees[nbModes];
+    std::string erreurEnregistrement;
 };
 
 // A name as a player types it: letters, digits and spaces, 12 at most.

@@ -44,8 +44,10 @@ void Settings::setPeripherique(int nJoueur, int p) {
     int& autre = peripheriques[2 - nJoueur];
     if (p != PERIPH_CLAVIER && autre == p) {
         autre = PERIPH_CLAVIER;
+        modifies.set(CHOIX_PERIPHERIQUE_J1 + 2 - nJoueur);
     }
     peripheriques[nJoueur - 1] = p;
+    modifies.set(CHOIX_PERIPHERIQUE_J1 + nJoueur - 1);
 }
 
 int Settings::joueurSouris() const {
@@ -59,11 +61,14 @@ int Settings::joueurManette(int manette) const {
 
 void Settings::setSensibiliteSouris(int s) {
     sensibiliteSouris = std::clamp(s, sensibiliteMin, sensibiliteMax);
+    modifies.set(CHOIX_SENSIBILITE_SOURIS);
 }
 
 void Settings::setTailleFenetre(int largeur, int hauteur) {
     largeurFenetre = std::clamp(largeur, largeurFenetreMin, tailleFenetreMax);
     hauteurFenetre = std::clamp(hauteur, hauteurFenetreMin, tailleFenetreMax);
+    modifies.set(CHOIX_LARGEUR_FENETRE);
+    modifies.set(CHOIX_HAUTEUR_FENETRE);
 }
 
 int Settings::getAssignedKey(int nJoueur, int nCommande) const {
@@ -82,15 +87,12 @@ bool Settings::assignKey(int keynum, int nJoueur, int nCommande) {
     if (!toucheLibre(keynum)) {
         return false;
     }
-    if (nJoueur == 1) {
-        controlj1[nCommande] = keynum;
-        return true;
+    if (nJoueur != 1 && nJoueur != 2) {
+        return false;
     }
-    if (nJoueur == 2) {
-        controlj2[nCommande] = keynum;
-        return true;
-    }
-    return false;
+    (nJoueur == 1 ? controlj1 : controlj2)[nCommande] = keynum;
+    modifies.set((nJoueur - 1) * nbCommandes + nCommande);
+    return true;
 }
 
 bool Settings::assignTouchePause(int keynum) {
@@ -98,6 +100,7 @@ bool Settings::assignTouchePause(int keynum) {
         return false;
     }
     touchePause = keynum;
+    modifies.set(2 * nbCommandes);
     return true;
 }
 
@@ -113,6 +116,10 @@ Settings::Touches Settings::getTouches() const {
 }
 
 void Settings::setTouches(const Touches& touches) {
+    const Touches avant = getTouches();
+    for (int k = 0; k < nbTouches; ++k) {
+        modifies[k] = modifies[k] || touches[k] != avant[k];
+    }
     std::copy_n(touches.begin(), nbCommandes, controlj1);
     std::copy_n(touches.begin() + nbCommandes, nbCommandes, controlj2);
     touchePause = touches[2 * nbCommandes];
@@ -137,10 +144,17 @@ void Settings::switchStatePleinEcran() {
 void Settings::setPleinEcran(bool oui) {
     pleinEcran = oui;
     pleinEcranRetenu = oui;
+    modifies.set(CHOIX_PLEIN_ECRAN);
+}
+
+void Settings::setEclairageVif(bool vif) {
+    eclairageVif = vif;
+    modifies.set(CHOIX_ECLAIRAGE);
 }
 
 void Settings::setVolume(int v) {
     volume = std::clamp(v, 0, volumeMax);
+    modifies.set(CHOIX_VOLUME);
 }
 
 bool Settings::volumeUp() {

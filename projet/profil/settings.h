@@ -6,6 +6,7 @@
 #define VORLEN_SETTINGS_H
 
 #include <array>
+#include <bitset>
 #include <string>
 
 class Settings {
@@ -15,6 +16,19 @@ public:
     static constexpr int nbTouches = 2 * nbCommandes + 1;
     static constexpr int volumeMax = 10;
     using Touches = std::array<int, nbTouches>;
+    // Every choice the settings file keeps: the keys in the order of
+    // Touches, then the options.
+    enum Choix {
+        CHOIX_PLEIN_ECRAN = nbTouches,
+        CHOIX_VOLUME,
+        CHOIX_ECLAIRAGE,
+        CHOIX_LARGEUR_FENETRE,
+        CHOIX_HAUTEUR_FENETRE,
+        CHOIX_PERIPHERIQUE_J1,
+        CHOIX_PERIPHERIQUE_J2,
+        CHOIX_SENSIBILITE_SOURIS,
+        nbChoix
+    };
 
     Settings();
 
@@ -56,7 +70,7 @@ public:
     // "vif" lights the field so objects show close to their full colour;
     // "classique", the default, keeps its dim look.
     bool getEclairageVif() const { return eclairageVif; }
-    void setEclairageVif(bool vif) { eclairageVif = vif; }
+    void setEclairageVif(bool vif);
 
     // The window's size when not in full screen, as the player left it; never
     // below a size where the picture still reads.
@@ -91,6 +105,12 @@ public:
     // The name the controls menu shows for a key code.
     static std::string getKeyByCode(int keynum);
 
+    // Whether this run changed `choix` since the settings file was last read
+    // or written: a save writes only those over what another copy of the
+    // game may have saved meanwhile.
+    bool choixModifie(int choix) const { return modifies.test(choix); }
+    void oublierModifications() { modifies.reset(); }
+
 private:
     bool toucheLibre(int keynum) const;
 
@@ -105,6 +125,7 @@ private:
     int hauteurFenetre;
     int peripheriques[2];
     int sensibiliteSouris;
+    std::bitset<nbChoix> modifies;
 };
 
 extern Settings currentSettings;

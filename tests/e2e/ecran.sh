@@ -85,15 +85,20 @@ attendre_image() {
 demarrer() {
     (cd "$donnees" && exec "$jeu" "$@") >"$TRAVAIL/sortie.txt" 2>"$TRAVAIL/erreurs.txt" &
     pid=$!
-    fenetre=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
-    [ -n "$fenetre" ] || { cat "$TRAVAIL/erreurs.txt"; echouer "no window within 30 s"; }
-    cible=$fenetre
-    local limite=$((SECONDS + 30))
-    until xdotool windowfocus --sync "$fenetre" 2>/dev/null &&
-        [ "$(xdotool getwindowfocus)" = "$fenetre" ]; do
-        [ "$SECONDS" -ge "$limite" ] && echouer "the window never took the keyboard"
+    # The library may name a first window before the video mode replaces it:
+    # the window is looked for again until one that is shown takes the keyboard.
+    local limite=$((SECONDS + 60))
+    fenetre=
+    until [ -n "$fenetre" ] && xdotool windowfocus --sync "$fenetre" 2>/dev/null &&
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$fenetre" ]; do
+        if [ "$SECONDS" -ge "$limite" ]; then
+            cat "$TRAVAIL/erreurs.txt"
+            echouer "no window shown and focused within 60 s"
+        fi
         sleep 0.2
+        fenetre=$(xdotool search --onlyvisible --name '^Vorlen$' 2>/dev/null | tail -n 1)
     done
+    cible=$fenetre
 }
 
 touche() {

@@ -23,8 +23,11 @@ static void taper(const std::string& texte) {
     pousser(SDLK_RETURN);
 }
 
-TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlighted) {
+TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlightedAndThatItWasNotSaved) {
     MeilleursScores scores;
+    ::testing::internal::CaptureStderr();
+    scores.charger("/dev/null/vorlen/scores.txt"); // a folder no one can make
+    ::testing::internal::GetCapturedStderr();
     freetype::font_data grande;
     grande.init("AXAXAX.TTF", 26);
     initGL();
@@ -57,4 +60,7 @@ TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlighted) {
     EXPECT_TRUE(capture.unPixelDans(90, 300, 352, 368, [](const Pixel& p) {
         return p.r > 200 && p.v > 200 && p.b > 200;
     })) << "the names in white on the bar";
+    EXPECT_TRUE(capture.unPixelDans(40, 400, 536, 562, [](const Pixel& p) {
+        return p.r > 200 && p.v < 100 && p.b < 100;
+    })) << "the failed save in red under the tables";
 }

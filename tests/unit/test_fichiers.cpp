@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/fichiers.h"
+#include "profil/preferences.h"
+#include "profil/scores.h"
+#include "profil/settings.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -80,13 +89,106 @@ TEST(Fichiers, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
     EXPECT_EQ(lire(chemin), "deux\n");
 }
 
-TEST(Fichiers, UnreadableFilesAreKeptAsideUnderAFreshName) {
+TEST(Fichiers, UnreadableFilesAreKeptAsideUnderAFreshNameEvenPastALoopingLink) {
     const DossierTemporaire tmp;
     const std::string chemin = (tmp.chemin / "scores.txt").string();
-    for (const char* attendu : {"scores.txt.illisible", "scores.txt.illisible-2"}) {
+    std::filesystem::create_symlink("scores.txt.illisible", chemin + ".illisible");
+    for (const char* attendu : {"scores.txt.illisible-2", "scores.txt.illisible-3"}) {
         std::ofstream(chemin) << "abime";
         EXPECT_EQ(fichiers::mettreDeCote(chemin), (tmp.chemin / attendu).string());
         EXPECT_FALSE(std::filesystem::exists(chemin));
         EXPECT_EQ(lire(tmp.chemin / attendu), "abime");
+    }
+}
+
+std::string sortieErreur(const std::function<void()>& f) {
+    ::testing::internal::CaptureStderr();
+    f();
+    return ::testing::internal::GetCapturedStderr();
+}
+
+TEST(Fichiers, BothReadersSayOneLineAndGoOnWhateverStandsAtTheirPath) {
+    namespace fs = std::filesystem;
+    const VariableGardee garde("XDG_CONFIG_HOME");
+    const auto lien = [](const char* vers) {
+        return [vers](const fs::path& p) { fs::create_symlink(vers, p); };
+    };
+    // What stands at the path; the reason said at start (none: the file is
+    // read); whether a save keeps it aside and writes a fresh file, else
+    // fails in one line.
+    const struct {
+        const char* quoi;
+        std::function<void(const fs::path&)> poser;
+        std::string raison;
+        bool gardeACote;
+    } cas[] = {
+        {"FIFO", [](const fs::path& p) { mkfifo(p.c_str(), 0600); },
+         "ce n'est pas un fichier ordinaire", true},
+        {"looping link", [](const fs::path& p) { fs::create_symlink(p.filename(), p); },
+         std::strerror(ELOOP), true},
+        {"device", lien("/dev/urandom"), "ce n'est pas un fichier ordinaire", true},
+        {"directory", [](const fs::path& p) { fs::create_directory(p); }, "c'est un dossier", true},
+        {"file too long", [](const fs::path& p) { std::ofstream(p) << std::string(65537, '#'); },
+         "plus de 64 Kio", true},
+        {"unreadable folder", [](const fs::path& p) { chmod(p.parent_path().c_str(), 0); },
+         std::strerror(EACCES), false},
+        {"over-long path", nullptr, std::strerror(ENAMETOOLONG), false},
+        {"link to a regular file", lien("ailleurs"), "", false},
+    };
+    for (const auto& c : cas) {
+        for (const bool reglages : {true, false}) {
+            SCOPED_TRACE(std::string(c.quoi) + (reglages ? ", settings" : ", scores"));
+            if (geteuid() == 0 && c.raison == std::strerror(EACCES)) {
+                continue; // no folder is closed to root
+            }
+            const DossierTemporaire tmp;
+            fs::path dossier = tmp.chemin;
+            for (int k = 0; !c.poser && k < 25; ++k) {
+                dossier /= std::string(200, 'a');
+            }
+            dossier /= "vorlen";
+            const fs::path chemin = dossier / (reglages ? "vorlen.ini" : "scores.txt");
+            std::error_code ec;
+            fs::create_directories(dossier, ec);
+            std::ofstream(dossier / "ailleurs")
+                << (reglages ? "[options]\nvolume = 2\n" : "[1 joueur]\n900 2 2026-12-06 Bob\n");
+            if (c.poser) {
+                c.poser(chemin);
+            }
+            Settings s;
+            MeilleursScores m;
+            setenv("XDG_CONFIG_HOME", dossier.parent_path().c_str(), 1);
+            const std::string dit = sortieErreur(
+                [&] { reglages ? preferences::charger(s) : m.charger(chemin.string()); });
+            if (c.raison.empty()) {
+                EXPECT_EQ(dit, "");
+            } else {
+                EXPECT_EQ(std::count(dit.begin(), dit.end(), '\n'), 1) << dit;
+                EXPECT_NE(dit.find(chemin.string()), std::string::npos) << dit;
+                EXPECT_NE(dit.find(c.raison), std::string::npos) << dit;
+            }
+            const bool lu = reglages ? s.getVolume() == 2
+                                     : m.table(MeilleursScores::MODE_1J).getLignes().size() == 1;
+            EXPECT_EQ(lu, c.raison.empty()) << "defaults unless the file read";
+
+            s.setVolume(4);
+            const std::string ditEnSauvant = sortieErreur([&] {
+                reglages
+                    ? preferences::enregistrer(s)
+                    : void(m.inscrire(MeilleursScores::MODE_1J, {500, 3, "2026-12-07", {"Al"}}));
+            });
+            if (c.raison.empty()) {
+                EXPECT_TRUE(fs::is_symlink(chemin)) << "the link stays a link";
+                const std::string cible = lire(dossier / "ailleurs");
+                EXPECT_NE(cible.find(reglages ? "volume = 4" : "500 3"), std::string::npos)
+                    << cible;
+            } else if (c.gardeACote) {
+                EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(chemin, ec))) << ditEnSauvant;
+                EXPECT_TRUE(fs::exists(fs::symlink_status(chemin.string() + ".illisible", ec)));
+            } else {
+                EXPECT_NE(ditEnSauvant.find("non enregistr"), std::string::npos) << ditEnSauvant;
+            }
+            chmod(dossier.c_str(), 0700);
+        }
     }
 }

@@ -99,16 +99,21 @@ TEST(NiveauFichier, EntreesEnToutOrdreRetourAu1EntreeCoupeeEtFichierAbimeSignale
                                                      entree(3, hautSeul) + entree(4, grisEtVide));
     const auto coupure = [](int k) { return k < 99 ? 4 : 7; };
     const std::string coupee = d.ecrire("c.lvl", entree(1, 1) + entree(2, coupure, 100));
-    verifier({{regles, 1, "", 1, 3, "10 -1 10 0 3"},
+    const std::string vingtCinq =
+        "@: niveau 1, rangee 1, colonne 1: 25 lu comme 10 (la plus solide)\n";
+    verifier({{regles, 1, vingtCinq, 1, 3, "10 -1 10 0 3"},
               {regles, 2, "", 2, 160, "6 6 6 6 6"},
               {regles, 3, "", 3, 16, "1 1 1 1 0"},
               {regles, 4, "", 4, 0, "-1 0 0 0 -1"},
-              {regles, 5, "", 1, 3, "10 -1 10 0 3"},
+              {regles, 5, vingtCinq, 1, 3, "10 -1 10 0 3"},
               {coupee, 2, "", 2, 160, "4 4 4 4 7"},
               {coupee, 3, "", 1, 160, "1 1 1 1 1"}});
     // A damaged file: a few clear lines naming it, and the match goes on.
-    const std::string dixGris = std::regex_replace(std::string(10, '-'), std::regex("-"),
-                                                   "@: niveau 1: -7 lu comme -1 (incassable)\n");
+    std::string dixGris;
+    for (int colonne = 1; colonne <= 10; ++colonne) {
+        dixGris += "@: niveau 1, rangee 1, colonne " + std::to_string(colonne) +
+                   ": -7 lu comme -1 (incassable)\n";
+    }
     const std::string grands =
         "[99999999999] " +
         entree(1, 3).replace(4, 1, "99999999999 -99999999999 " + std::string(100, '9'));
@@ -119,7 +124,8 @@ TEST(NiveauFichier, EntreesEnToutOrdreRetourAu1EntreeCoupeeEtFichierAbimeSignale
         {d.ecrire("sans1.lvl", entree(2, 2) + entree(3, 3)), 5,
          "le fichier @ n'a pas de niveau 1\n" + bascule, 0, 160, parDefaut},
         {d.ecrire("m.lvl", entree(1, 2).insert(4, "abc ") + "42 " + entree(2, 5)), 2,
-         "@: niveau 1: \"abc\" n'est pas un nombre, ignore\n"
+         "@: niveau 1, rangee 1, colonne 1: \"abc\" n'est pas un nombre, ignore; la suite de "
+         "l'entree est decalee d'une case\n"
          "@: apres le niveau 1: \"42\" n'est pas un en-tete, ignore\n",
          2, 160, "5 5 5 5 5"},
         {d.ecrire("rien.lvl", "[1]\n"), 1,
@@ -128,13 +134,13 @@ TEST(NiveauFichier, EntreesEnToutOrdreRetourAu1EntreeCoupeeEtFichierAbimeSignale
              bascule,
          0, 160, parDefaut},
         {d.ecrire("gris.lvl", entree(1, [](int k) { return k == 10 ? 1 : -7; })), 1,
-         dixGris + "@: trop d'erreurs, les suivantes ne sont pas signalees\n", 1, 1,
-         "-1 -1 -1 1 -1"},
+         dixGris + "@: trop d'erreurs, 149 autres non signalees\n", 1, 1, "-1 -1 -1 1 -1"},
         {d.ecrire("grands.lvl", grands), 1,
          "@: \"[99999999999]\" est hors limites, ignore\n"
-         "@: niveau 1: 99999999999 est hors limites, lu comme 10\n"
-         "@: niveau 1: -99999999999 est hors limites, lu comme -1\n"
-         "@: niveau 1: 999999999999999999999999... est hors limites, lu comme 10\n",
+         "@: niveau 1, rangee 1, colonne 1: 99999999999 est hors limites, lu comme 10\n"
+         "@: niveau 1, rangee 1, colonne 2: -99999999999 est hors limites, lu comme -1\n"
+         "@: niveau 1, rangee 1, colonne 3: 999999999999999999999999... est hors limites, lu "
+         "comme 10\n",
          1, 159, "10 -1 10 3 3"},
         {d.ecrire("coupe.lvl", "[1] 1 2 3\n" + entree(2, 4)), 1,
          "@: niveau 1: coupe par l'en-tete [2]\n", 1, 160, "1 2 3 3 3"},

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/preferences.h"
 #include "profil/settings.h"
+#include "systeme/signalements.h"
 
 #include <SDL_keysym.h>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -87,4 +90,68 @@ TEST_F(FichierPreferences, NoFileIsSilentNoPlaceIsMemoryOnlyAFailedSaveIsOneLine
     unsetenv("HOME");
     EXPECT_TRUE(uneLigne(memoire, [&] { preferences::charger(s); }));
     setenv("HOME", home.c_str(), 1);
+}
+
+TEST_F(FichierPreferences, AKeyTwicePutsBackOnlyTheKeysInConflictAndSaysWhich) {
+    fs::create_directories(chemin.parent_path());
+    std::ofstream(chemin) << "[touches]\nj1_gauche = q\nj1_droite = x\nj2_gauche = Q\npause = y\n";
+    Settings s;
+    EXPECT_TRUE(uneLigne("Vorlen: " + chemin.string() +
+                             ": une même touche sert deux fois; touche par défaut pour "
+                             "j1_gauche, j2_gauche",
+                         [&] { preferences::charger(s); }));
+    const Settings::Touches attendues = {SDLK_LEFT, SDLK_x, SDLK_SPACE, SDLK_a,
+                                         SDLK_z,    SDLK_w, SDLK_y};
+    EXPECT_EQ(s.getTouches(), attendues);
+    s.setVolume(5);
+    preferences::enregistrer(s);
+    EXPECT_NE(lire().find("j1_droite = x\n"), std::string::npos) << lire();
+}
+
+TEST_F(FichierPreferences, AFloodOfBadLinesIsTenLinesACountAndNoTerminalControl) {
+    fs::create_directories(chemin.parent_path());
+    std::ofstream f(chemin);
+    f << "[options]\n";
+    for (int k = 0; k < 1500; ++k) {
+        f << "titre\x1b]0;pirate\x07" << k << " = \x1b[2J\n";
+    }
+    f.close();
+    Settings s;
+    ::testing::internal::CaptureStderr();
+    preferences::charger(s);
+    const std::string e = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(e.begin(), e.end(), '\n'), Signalements::maxLignes + 1) << e;
+    EXPECT_NE(e.find(": trop d'erreurs, 1490 autres non signalees\n"), std::string::npos) << e;
+    EXPECT_NE(e.find("[options] titre?]0;pirate?0: réglage inconnu"), std::string::npos) << e;
+    EXPECT_EQ(
+        std::count_if(e.begin(), e.end(), [](char c) { return c > 0 && c < ' ' && c != '\n'; }), 0);
+}
+
+// Two copies of the game on one settings folder, each saving its own change in turn.
+TEST_F(FichierPreferences, TwoCopiesSavingInTurnKeepEachOthersChoicesAndNoStaleTemporary) {
+    Settings a, b;
+    preferences::charger(a);
+    preferences::charger(b);
+    a.setVolume(7);
+    preferences::enregistrer(a);
+    b.setEclairageVif(true);
+    ASSERT_TRUE(b.assignKey(SDLK_q, 2, 0));
+    std::ofstream(chemin.string() + ".Ab12Cd") << "a save killed midway";
+    std::ofstream(chemin.string() + ".illisible") << "kept aside by hand";
+    preferences::enregistrer(b);
+    a.setPleinEcran(true);
+    preferences::enregistrer(a);
+    Settings relus;
+    preferences::charger(relus);
+    EXPECT_EQ(relus.getVolume(), 7);
+    EXPECT_TRUE(relus.getEclairageVif());
+    EXPECT_TRUE(relus.getPleinEcranRetenu());
+    EXPECT_EQ(relus.getAssignedKey(2, 0), SDLK_q);
+    std::vector<std::string> noms;
+    for (const auto& entree : fs::directory_iterator(chemin.parent_path())) {
+        noms.push_back(entree.path().filename());
+    }
+    std::sort(noms.begin(), noms.end());
+    EXPECT_EQ(noms, (std::vector<std::string>{"vorlen.ini", "vorlen.ini.illisible",
+                                              "vorlen.ini.verrou"}));
 }

@@ -50,7 +50,7 @@ TEST(SaisieNom, TakesLettersDigitsAndSpacesUpToTwelveAndBackspaceRemovesTheLast)
     EXPECT_EQ(SaisieNom("  ").nom("Joueur 1"), "Joueur 1") << "nothing typed but spaces";
 }
 
-TEST(MeilleursScores, ASavedTableReadsBackAndAnUnreadableOneIsKeptAsideWithOneLine) {
+TEST(MeilleursScores, ASavedTableReadsBackAndABadLineDropsAloneNamedByItsNumberFileKeptAside) {
     const auto dossier =
         std::filesystem::temp_directory_path() / ("vorlen-scores-" + std::to_string(getpid()));
     const std::string fichier = (dossier / "scores.txt").string();
@@ -67,27 +67,69 @@ TEST(MeilleursScores, ASavedTableReadsBackAndAnUnreadableOneIsKeptAsideWithOneLi
     relus.charger(fichier);
     EXPECT_EQ(relus.texte(), sauve);
 
-    const char* const illisibles[] = {
-        "1520 3 2026-12-07 Alice\n",                  // before any section
-        "[1 joueur]\n1520 3 2026-12-07\n",            // no name
-        "[1 joueur]\n1520 3 07/12/2026 Alice\n",      // a date of another form
-        "[2 joueurs cooperatif]\n9 1 2026-12-07 A\n", // one name of two
-        "[1 joueur]\n99999999999 1 2026-12-07 A\n",   // beyond an int
-        "[1 joueur]\n5 1 2026-12-07 Abcdefghijklm\n", // a name too long
-        "[3 joueurs]\n",
+    // A line that does not read drops alone; the others stay, and the file is
+    // kept as it was before the next save rewrites it.
+    const std::string bonne = "[1 joueur]\n800 4 2026-12-01 Ann\n";
+    const std::pair<std::string, std::vector<int>> abimes[] = {
+        {"1520 3 2026-12-07 Alice\n" + bonne, {1}},                  // before any section
+        {bonne + "1520 3 2026-12-07\n", {3}},                        // no name
+        {bonne + "1520 3 07/12/2026 Alice\n", {3}},                  // a date of another form
+        {"[2 joueurs cooperatif]\n9 1 2026-12-07 A\n" + bonne, {2}}, // one name of two
+        {bonne + "99999999999 1 2026-12-07 A\n", {3}},               // beyond an int
+        {bonne + "5 1 2026-12-07 Abcdefghijklm\n", {3}},             // a name too long
+        {"[3 joueurs]\n5 1 2026-12-07 A\n" + bonne, {1, 2}},         // an unknown section
     };
-    for (const char* contenu : illisibles) {
+    for (const auto& [contenu, numeros] : abimes) {
         std::filesystem::remove(fichier + ".illisible");
         std::ofstream(fichier) << contenu;
         ::testing::internal::CaptureStderr();
         scores.charger(fichier);
         const std::string erreurs = ::testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(scores.table(MeilleursScores::MODE_1J).getLignes().empty()) << contenu;
-        EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
-        EXPECT_NE(erreurs.find(fichier), std::string::npos) << erreurs;
+        const auto& lignes = scores.table(MeilleursScores::MODE_1J).getLignes();
+        EXPECT_TRUE(lignes.size() == 1 && lignes[0].noms[0] == "Ann") << contenu;
+        EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), numeros.size()) << erreurs;
+        EXPECT_EQ(erreurs.back(), '\n');
+        for (const int n : numeros) {
+            const std::string attendu = fichier + ": ligne " + std::to_string(n) + ": ";
+            EXPECT_NE(erreurs.find(attendu), std::string::npos) << attendu << " in " << erreurs;
+        }
         scores.inscrire(MeilleursScores::MODE_1J, ligne(10, "Zoe"));
         EXPECT_EQ(lire(fichier + ".illisible"), contenu) << "kept as it was";
-        EXPECT_NE(lire(fichier).find("[1 joueur]\n10 2 2026-12-07 Zoe\n[2"), std::string::npos);
+        EXPECT_NE(lire(fichier).find("[1 joueur]\n800 4 2026-12-01 Ann\n10 2 2026-12-07 Zoe\n[2"),
+                  std::string::npos);
     }
+    std::filesystem::remove_all(dossier);
+}
+
+// Two copies of the game on one score file, each entering a score in turn.
+TEST(MeilleursScores, TwoCopiesSavingInTurnKeepBothAndAFailedSaveIsToldThenCaughtUp) {
+    const auto dossier =
+        std::filesystem::temp_directory_path() / ("vorlen-copies-" + std::to_string(getpid()));
+    const std::string fichier = (dossier / "scores.txt").string();
+    std::filesystem::remove_all(dossier);
+    MeilleursScores a, b;
+    a.charger(fichier);
+    b.charger(fichier);
+    EXPECT_EQ(a.inscrire(MeilleursScores::MODE_1J, ligne(300, "Alice")), 0);
+    EXPECT_EQ(b.inscrire(MeilleursScores::MODE_1J, ligne(200, "Bob")), 1) << "below Alice";
+    MeilleursScores relus;
+    relus.charger(fichier);
+    EXPECT_EQ(relus.table(MeilleursScores::MODE_1J).getLignes().size(), 2u) << lire(fichier);
+
+    const std::string ailleurs = dossier.string() + ".ailleurs";
+    std::filesystem::rename(dossier, ailleurs);
+    std::ofstream(dossier) << "a file where the folder should be";
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(a.inscrire(MeilleursScores::MODE_1J, ligne(100, "Carl")), 1);
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(a.getErreurEnregistrement().find(dossier.string()), std::string::npos)
+        << a.getErreurEnregistrement();
+    std::filesystem::remove(dossier);
+    std::filesystem::rename(ailleurs, dossier);
+    EXPECT_EQ(a.inscrire(MeilleursScores::MODE_1J, ligne(50, "Dan")), 3) << "Carl caught up";
+    EXPECT_EQ(a.getErreurEnregistrement(), "");
+    EXPECT_NE(lire(fichier).find("Alice\n200 2 2026-12-07 Bob\n100 2 2026-12-07 Carl\n50"),
+              std::string::npos)
+        << lire(fichier);
     std::filesystem::remove_all(dossier);
 }

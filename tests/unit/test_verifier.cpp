@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -46,10 +48,15 @@ TEST(Verifier, RapportEtStatutDeChaqueFichier) {
           "niveau 2: aucune brique cassable, le jeu passe au suivant",
           "niveau 4 jamais joue: le jeu va du niveau 1 au niveau 2 puis revient au 1",
           "niveau 2 en double: seul le premier est joue", "4 probleme(s)"}},
-        {"[1] 1 x 2",
+        {"[1] 1 2 3 4 5 6 7 8 9 10 1 2 3 4 5 6\n1 x 2 25",
          1,
-         {"niveau 1: \"x\" n'est pas un nombre, ignore",
-          "niveau 1: coupe par la fin du fichier, 2 valeurs sur 160", "2 probleme(s)"}},
+         {"niveau 1, rangee 2, colonne 2: \"x\" n'est pas un nombre, ignore; la suite de "
+          "l'entree est decalee d'une case",
+          "niveau 1, rangee 2, colonne 3: 25 lu comme 10 (la plus solide)",
+          "niveau 1: coupe par la fin du fichier, 19 valeurs sur 160", "3 probleme(s)"}},
+        {entree(1, 4, {11}),
+         1,
+         {"niveau 1, rangee 1, colonne 1: 11 lu comme 10 (la plus solide)", "1 probleme(s)"}},
         {entree(3, 1), 1, {"pas de niveau 1: le jeu joue son niveau par defaut"}},
     };
     for (const auto& [contenu, statut, lignes] : cas) {
@@ -79,7 +86,7 @@ TEST(NiveauFichier, FichiersQuiBloquaientLaPartieOuInondaientLaTrace) {
                                 std::to_string(n + 1) + "]\n"
                           : "";
     }
-    coupees += chemin + ": trop d'erreurs, les suivantes ne sont pas signalees\n";
+    coupees += chemin + ": trop d'erreurs, 2988 autres non signalees\n";
     // File, entry asked for; what is said, the level number, the bricks to break, trace's end.
     const std::tuple<std::string, int, std::string, int, int, std::string> cas[] = {
         {entree(1, 0) + entree(3, 2), 1, aucun, 0, 160, ""}, // 3 is never reached from 1
@@ -100,6 +107,34 @@ TEST(NiveauFichier, FichiersQuiBloquaientLaPartieOuInondaientLaTrace) {
         EXPECT_EQ(niveau.nbBriquesRestantes(), briques);
         EXPECT_EQ(sortie.str().substr(sortie.str().size() - finTrace.size()), finTrace);
     }
+    std::filesystem::remove(chemin);
+}
+
+// Peak resident memory of this process so far, in KiB.
+long picMemoire() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+TEST(NiveauFichier, UnFichierEnormeSeVerifieEtSeJoueEnMemoireBornee) {
+    std::string enTetes;
+    for (int k = 0; k < 500000; ++k) {
+        enTetes += "[1] "; // each an entry with nothing to break
+    }
+    // A level to play at last, past where the game stops looking.
+    std::ofstream(chemin, std::ios::binary) << enTetes << entree(2, 1);
+    const long avant = picMemoire();
+    std::ostream muet(nullptr);
+    EXPECT_EQ(verifierNiveaux(chemin.c_str(), muet), VERIF_PROBLEMES);
+    std::streambuf* sorties[] = {std::cout.rdbuf(nullptr), std::cerr.rdbuf(nullptr)};
+    Niveau niveau(3.0f);
+    niveau.initBriques(chemin.c_str(), 1); // looks for a level to finish, in bounded time
+    std::cout.rdbuf(sorties[0]), std::cerr.rdbuf(sorties[1]);
+    EXPECT_EQ(niveau.nbBriquesRestantes(), 160) << "the built-in level";
+#ifndef __SANITIZE_ADDRESS__ // which holds freed blocks back for a while
+    EXPECT_LT(picMemoire() - avant, 32 * 1024) << "KiB more for 2 MB of entries";
+#endif
     std::filesystem::remove(chemin);
 }
 
