@@ -19,6 +19,9 @@ PAQUETS=(
     desktop-file-utils appstream man-db
     # checking the committed sound effects
     sox libsox-fmt-all
+    # the Debian package: building it, lintian (which brings the newer perl it needs),
+    # its autopkgtest, and reading a window's icon
+    dpkg-dev debhelper lintian autopkgtest x11-utils
 )
 
 en_root() {

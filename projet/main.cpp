@@ -7,6 +7,7 @@
 #include "profil/settings.h"
 #include "son/mixer.h"
 #include "systeme/donnees.h"
+#include "systeme/icone.h"
 #include "systeme/options.h"
 #include "systeme/fenetre.h"
 #include "systeme/manettes.h"
@@ -80,6 +81,10 @@ int SDL_main(int argc, char** argv) {
     if (videoInfo == nullptr) {
         std::fprintf(stderr, "Video query failed: %s\n", SDL_GetError());
         std::exit(1);
+    }
+    // Without its data the game stops at the font, whose line names every folder tried.
+    if (donneesTrouvees) {
+        icone::poser();
     }
     if (!fenetre::ouvrir(*videoInfo)) {
         SDL_Quit();

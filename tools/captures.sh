@@ -24,7 +24,7 @@ cp -r "$donnees" "$travail/jeu"
 cd "$travail/jeu"
 XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/config" SDL_AUDIODRIVER=dummy "$jeu" >/dev/null 2>&1 &
 pid=$!
-fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
+fenetre=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
 sleep 1
 xdotool windowfocus --sync "$fenetre"
 touches() {

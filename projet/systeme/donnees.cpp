@@ -8,10 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#ifndef VORLEN_DONNEES_RELATIVES
-#define VORLEN_DONNEES_RELATIVES "../share/vorlen"
-#endif
-
 namespace {
 
 // The data directory of the prefix the program is installed in, found from

@@ -12,8 +12,9 @@
 extern const char* const fichierTemoinDonnees;
 
 // The directories to look in, in order: `choisi` (from --donnees) and the
-// environment's VORLEN_DONNEES when set, share/vorlen beside the program's
-// own folder, then the current directory.
+// environment's VORLEN_DONNEES when set, the data folder chosen when the game
+// was configured (VORLEN_DONNEES_RELATIVES, from the program's own folder),
+// then the current directory.
 std::vector<std::string> dossiersCandidats(const std::string& choisi);
 
 // Makes the first candidate that holds the font the working directory;

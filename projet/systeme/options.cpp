@@ -118,8 +118,8 @@ void afficherAide(std::ostream& flux) {
             "  --version         affiche la version\n"
             "\n"
             "Sans --donnees, le jeu cherche ses donnees dans $VORLEN_DONNEES, puis dans\n"
-            "../share/vorlen a cote du programme, puis dans le dossier courant.\n"
-            "Voir aussi: man vorlen\n";
+         << VORLEN_DONNEES_RELATIVES << " a cote du programme, puis dans le dossier courant.\n"
+         << "Voir aussi: man vorlen\n";
 }
 
 void afficherVersion(std::ostream& flux) {

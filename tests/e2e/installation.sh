@@ -31,9 +31,10 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/man6/vorlen.6" 2>&1 >
 { echo "[1]"; for k in $(seq 1 159); do echo -n "-1 "; done; echo 1; } >gris.lvl
 "$p/bin/vorlen" --niveaux gris.lvl >"$t/sortie.txt" 2>&1 &
 pid=$!
-fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
+fenetre=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
 [ -n "$fenetre" ] || { echouer "no window: $(cat "$t/sortie.txt")"; exit 1; }
 sleep 1 && xdotool windowfocus --sync "$fenetre"
+xprop -id "$fenetre" WM_HINTS | grep -q 'bitmap id # to use for icon' || echouer "no window icon"
 xdotool key --window "$fenetre" Return && sleep 0.3
 xdotool key --window "$fenetre" Return && sleep 1.5
 import -window root "$artefacts/installe.png"

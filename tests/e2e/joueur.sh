@@ -55,7 +55,7 @@ touches() {
 demarrer() {
     env "$@" "$jeu" >"$travail/sortie.txt" 2>"$travail/erreurs.txt" &
     pid=$!
-    fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
+    fenetre=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
     [ -n "$fenetre" ] || { echouer "no window titled Vorlen within 10 s"; cat "$travail/erreurs.txt"; exit 1; }
     sleep 1
     xdotool windowfocus --sync "$fenetre"
@@ -146,9 +146,12 @@ present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$blanc" || echouer "back from 
 touches Down
 quitter menu xdotool key --window "$fenetre" Return
 
-# --- What a player hears, through SDL's disk audio driver, with one sound missing.
+# --- What a player hears, through SDL's disk audio driver, with one sound and the icon missing.
 mv sounds/court.wav "$travail/court.wav"
+mv vorlen.png "$travail/vorlen.png"
 demarrer SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$travail/son.raw"
+[ "$(grep -c "icône vorlen.png illisible" "$travail/erreurs.txt")" -eq 1 ] ||
+    echouer "not one line for the missing icon: $(cat "$travail/erreurs.txt")"
 rapport=$(sed -n '/===== Fichiers son =====/,/===== Fin des fichiers son =====/p' "$travail/sortie.txt")
 charges=$(printf 'sounds/%s loaded\n' high.wav medium.wav low.wav gunshot2.wav Ricochet4.wav \
     die.wav verre1.ogg verre2.ogg verre3.ogg pickup.wav viesupp.wav grand.ogg)
@@ -169,6 +172,7 @@ sonore || echouer "no sound after the ball's first bounces"
 touches Escape Down Down Down Down
 quitter menu xdotool key --window "$fenetre" Return
 mv "$travail/court.wav" sounds/court.wav
+mv "$travail/vorlen.png" vorlen.png
 
 # --- SIGTERM and SIGINT end the game from every screen.
 for cas in "menu::TERM" "match:Return Return:TERM" "capture:Down Return Return Return:INT" \
