@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "banc.h"
-#include "fenetre.h"
 #include "ecrans/menu.h"
+#include "evenements.h"
+#include "fenetre.h"
 #include "profil/settings.h"
 #include "rendu/display.h"
 #include "systeme/fenetre.h"
@@ -11,29 +12,16 @@
 
 namespace {
 
-void pousser(SDL_Event event) {
-    SDL_PushEvent(&event);
-}
 void glisser(float unites) {
-    SDL_Event e = {SDL_MOUSEMOTION};
-    e.motion.xrel = static_cast<Sint16>(unites * Disposition::pixelsParUnite());
-    pousser(e);
+    pousser(mouvementSouris(static_cast<int>(unites * Disposition::pixelsParUnite())));
 }
-void cliquer(Uint8 bouton, int x, int y) {
-    SDL_Event e = {SDL_MOUSEBUTTONDOWN};
-    e.button.button = bouton;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-    pousser(e);
-}
-void pointer(int x, int y) {
-    SDL_Event e = {SDL_MOUSEMOTION};
-    e.motion.x = static_cast<Uint16>(x);
-    e.motion.y = static_cast<Uint16>(y);
-    pousser(e);
-}
-bool souristenue() {
+bool sourisTenue() {
     return SDL_WM_GrabInput(SDL_GRAB_QUERY) == SDL_GRAB_ON;
+}
+// Runs a menu until the events pushed so far, and a close, are handled.
+std::unique_ptr<Menu> menuApres() {
+    pousser(SDL_Event{SDL_QUIT});
+    return std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
 }
 
 struct Match : ::testing::Test {
@@ -43,7 +31,13 @@ struct Match : ::testing::Test {
         }
     }
     void TearDown() override { currentSettings.initSettings(); }
-    float x() { return partie.j1().getBatteRef().getPosition()->X; }
+    // The frames of the match, without drawing; then where player 1's paddle is.
+    float apres(int frames) {
+        for (int k = 0; k < frames; ++k) {
+            partie.jouerSansDessiner();
+        }
+        return partie.j1().getBatteRef().getPosition()->X;
+    }
     HorlogeDeTest horloge;
     Banc<Normal1j> partie;
 };
@@ -53,91 +47,59 @@ struct Match : ::testing::Test {
 TEST_F(Match, TheMouseSlidesItsPaddleToTheWallsWithItsHeldBallLaunchesAndIsHeldOnlyWhilePlaying) {
     partie.gerer(); // level 1 and the ball held on the paddle
     glisser(10.0f);
-    partie.jouerSansDessiner();
-    EXPECT_NEAR(x(), 10.0f, 0.2f);
-    EXPECT_NEAR(partie.balles().front().getPosition()->X, x(), 1e-4) << "the held ball follows";
-    EXPECT_TRUE(souristenue()) << "held, the pointer hidden, while the mouse plays";
+    EXPECT_NEAR(apres(1), 10.0f, 0.2f);
+    EXPECT_NEAR(partie.balles().front().getPosition()->X, apres(0), 1e-4) << "the ball follows";
+    EXPECT_TRUE(sourisTenue()) << "held, the pointer hidden, while the mouse plays";
     glisser(100.0f);
-    partie.jouerSansDessiner();
-    EXPECT_FLOAT_EQ(x(), 35.0f) << "the paddle's edge stops at the wall";
+    EXPECT_FLOAT_EQ(apres(1), 35.0f) << "the paddle's edge stops at the wall";
     glisser(-200.0f);
-    partie.jouerSansDessiner();
-    EXPECT_FLOAT_EQ(x(), -35.0f);
-    cliquer(SDL_BUTTON_LEFT, 0, 0);
-    partie.jouerSansDessiner();
+    EXPECT_FLOAT_EQ(apres(1), -35.0f);
+    pousser(boutonSouris(SDL_BUTTON_LEFT));
+    apres(1);
     EXPECT_FALSE(partie.balles().front().isHooked()) << "the left button launches";
-
     presser(SDLK_p);
     glisser(5.0f);
-    partie.jouerSansDessiner();
-    EXPECT_FLOAT_EQ(x(), -35.0f) << "paused, nothing moves";
-    EXPECT_FALSE(souristenue()) << "paused, the pointer is the player's again";
+    EXPECT_FLOAT_EQ(apres(1), -35.0f) << "paused, nothing moves";
+    EXPECT_FALSE(sourisTenue()) << "paused, the pointer is the player's again";
 }
 
-TEST_F(Match, AGamepadsStickMovesThePaddleEachFrameOnlyPastItsDeadZone) {
+TEST_F(Match, AGamepadsStickMovesThePaddleEachFrameOnlyPastItsDeadZoneAndStartPauses) {
     currentSettings.setPeripherique(1, Settings::PERIPH_MANETTE1);
     partie.gerer();
-    SDL_Event e = {SDL_JOYAXISMOTION};
-    e.jaxis.value = Commandes::zoneMorte - 1;
-    pousser(e);
-    for (int k = 0; k < 3; ++k) {
-        partie.jouerSansDessiner();
-    }
-    EXPECT_EQ(x(), 0.0f) << "inside the dead zone";
-    EXPECT_FALSE(souristenue()) << "nobody plays with the mouse";
-    e.jaxis.value = 32767;
-    pousser(e);
-    for (int k = 0; k < 3; ++k) {
-        partie.jouerSansDessiner();
-    }
-    EXPECT_NEAR(x(), 3.0f, 1e-4) << "full lean: the keys' speed";
-    SDL_Event start = {SDL_JOYBUTTONDOWN};
-    start.jbutton.button = 7;
-    pousser(start);
-    partie.jouerSansDessiner();
-    partie.jouerSansDessiner();
-    EXPECT_NEAR(x(), 3.0f, 1e-4) << "start pauses";
+    pousser(manette(SDL_JOYAXISMOTION, 0, 0, Commandes::zoneMorte - 1));
+    EXPECT_EQ(apres(3), 0.0f) << "inside the dead zone";
+    EXPECT_FALSE(sourisTenue()) << "nobody plays with the mouse";
+    pousser(manette(SDL_JOYAXISMOTION, 0, 0, 32767));
+    EXPECT_NEAR(apres(3), 3.0f, 1e-4) << "full lean: the keys' speed";
+    pousser(manette(SDL_JOYBUTTONDOWN, 0, 7));
+    EXPECT_NEAR(apres(2), 3.0f, 1e-4) << "start pauses";
 }
 
-TEST(MenuALaSouris, PointingHighlightsAClickChoosesAtAScaledWindowRightClickLowersTheVolume) {
-    fenetre::redimensionner(1000, 750);
+TEST(Menus, PointingAndClickingChooseInAScaledWindowAndAGamepadStepsChoosesAndGoesBack) {
     // "Options", the second item, 422 canvas rows down; "Volume", the third
     // of the options, 453 down; both at 1.25 times in this window.
-    pointer(420, 515);
-    cliquer(SDL_BUTTON_LEFT, 420, 515);
-    cliquer(SDL_BUTTON_RIGHT, 420, 554);
-    SDL_Event fin = {SDL_QUIT};
-    pousser(fin);
-    Menu menu(0.0f, 0.0f, 20.0f, -20.0f);
+    fenetre::redimensionner(1000, 750);
+    pousser(mouvementSouris(0, 420, 515));
+    pousser(boutonSouris(SDL_BUTTON_LEFT, 420, 515));
+    pousser(boutonSouris(SDL_BUTTON_RIGHT, 420, 554));
+    const auto souris = menuApres();
     fenetre::redimensionner(Capture::largeur, Capture::hauteur);
-    EXPECT_EQ(menu.getTitle(), "Options");
-    EXPECT_EQ(menu.getCurrentChoice(), Menu::OPTION_VOLUME);
-    EXPECT_EQ(currentSettings.getVolume(), Settings::volumeMax - 1);
+    EXPECT_EQ(souris->getTitle(), "Options");
+    EXPECT_EQ(souris->getCurrentChoice(), Menu::OPTION_VOLUME);
+    EXPECT_EQ(currentSettings.getVolume(), Settings::volumeMax - 1) << "a right click lowers it";
     currentSettings.initSettings();
-}
 
-TEST(MenuALaManette, TheCrossAndStickStepOncePerLeanTheFirstButtonChoosesTheSecondGoesBack) {
-    SDL_Event croix = {SDL_JOYHATMOTION};
-    croix.jhat.value = SDL_HAT_DOWN;
-    pousser(croix);
-    SDL_Event bouton = {SDL_JOYBUTTONDOWN};
-    pousser(bouton); // "Options"
-    SDL_Event axe = {SDL_JOYAXISMOTION};
-    axe.jaxis.axis = 1;
-    axe.jaxis.value = 30000;
-    pousser(axe);
-    pousser(axe); // still leaning: no second step
-    SDL_Event fin = {SDL_QUIT};
-    pousser(fin);
-    Menu menu(0.0f, 0.0f, 20.0f, -20.0f);
-    EXPECT_EQ(menu.getTitle(), "Options");
-    EXPECT_EQ(menu.getCurrentChoice(), Menu::OPTION_PLEIN_ECRAN);
-    pousser(croix);
-    pousser(bouton);
-    bouton.jbutton.button = 1;
-    pousser(bouton); // back from the options, as their "Retour" goes
-    pousser(fin);
-    Menu retour(0.0f, 0.0f, 20.0f, -20.0f);
-    EXPECT_EQ(retour.getTitle(), "Menu Principal");
-    EXPECT_EQ(retour.getCurrentChoice(), Menu::CHOIX_OPTIONS);
+    pousser(manette(SDL_JOYHATMOTION, 0, 0, SDL_HAT_DOWN));
+    pousser(manette(SDL_JOYBUTTONDOWN, 0, 0)); // "Options"
+    pousser(manette(SDL_JOYAXISMOTION, 0, 1, 30000));
+    pousser(manette(SDL_JOYAXISMOTION, 0, 1, 31000)); // still leaning: no second step
+    const auto pas = menuApres();
+    EXPECT_EQ(pas->getTitle(), "Options");
+    EXPECT_EQ(pas->getCurrentChoice(), Menu::OPTION_PLEIN_ECRAN);
+    pousser(manette(SDL_JOYHATMOTION, 0, 0, SDL_HAT_DOWN));
+    pousser(manette(SDL_JOYBUTTONDOWN, 0, 0));
+    pousser(manette(SDL_JOYBUTTONDOWN, 0, 1)); // back, as the options' "Retour" goes
+    const auto retour = menuApres();
+    EXPECT_EQ(retour->getTitle(), "Menu Principal");
+    EXPECT_EQ(retour->getCurrentChoice(), Menu::CHOIX_OPTIONS);
 }
