@@ -1,27 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "clavier.h"
 #include "ecrans/ecranscores.h"
-#include "fenetre.h"
 #include "ecrans/menu.h"
+#include "fenetre.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <thread>
-
-static void pousser(SDLKey touche, Uint16 caractere = 0) {
-    SDL_Event event = {SDL_KEYDOWN};
-    event.key.keysym.sym = touche;
-    event.key.keysym.unicode = caractere;
-    SDL_PushEvent(&event);
-}
-
-static void taper(const std::string& texte) {
-    for (const char c : texte) {
-        pousser(static_cast<SDLKey>(c), static_cast<Uint16>(c));
-    }
-    pousser(SDLK_RETURN);
-}
 
 TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlighted) {
     MeilleursScores scores;
@@ -35,15 +19,15 @@ TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlighted) {
     glViewport(0, 0, Capture::largeur, Capture::hauteur);
     // The login name offered to player 1 goes, then each types a name; the
     // table is left with a key once it has been drawn.
-    taper(std::string(12, '\b') + "Ann!");
-    taper("  Bob Martin  ");
-    std::thread clavier([] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        pousser(SDLK_SPACE, ' ');
-    });
+    std::vector<clavier::Touche> touches = clavier::saisie(std::string(12, '\b') + "Ann!");
+    for (const clavier::Touche& t : clavier::saisie("  Bob Martin  ")) {
+        touches.push_back(t);
+    }
+    touches.push_back({SDLK_SPACE, ' '});
+    clavier::jouer(touches);
     EcranScores ecran(grande);
     EXPECT_TRUE(ecran.inscrire(scores, MeilleursScores::MODE_COOP, {2040, 5, "2026-12-07", {}}));
-    clavier.join();
+    EXPECT_FALSE(clavier::aAttenduPlus());
     const Capture capture;
     const auto& lignes = scores.table(MeilleursScores::MODE_COOP).getLignes();
     EXPECT_EQ(lignes.size(), 1u);
