@@ -104,7 +104,7 @@ int next_p2(int a) {
     return rval;
 }
 
-void make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
+int make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
     const Glyphe glyphe = rendreGlyphe(face, ch);
     const FT_BitmapGlyph bitmapGlyphe = reinterpret_cast<FT_BitmapGlyph>(glyphe.get());
     const FT_Bitmap& bitmap = bitmapGlyphe->bitmap;
@@ -144,8 +144,10 @@ void make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
     glVertex2f(largeur, lignes);
     glEnd();
     glPopMatrix();
-    glTranslatef(face->glyph->advance.x >> 6, 0, 0);
+    const int avance = face->glyph->advance.x >> 6;
+    glTranslatef(avance, 0, 0);
     glEndList();
+    return bitmapGlyphe->left + avance;
 }
 
 void font_data::init(const char* fname, unsigned int taille) {
@@ -170,7 +172,7 @@ void font_data::init(const char* fname, unsigned int taille) {
     glGenTextures(nbCaracteres, textures);
     try {
         for (int code = 0; code < nbCaracteres; ++code) {
-            make_dlist(face.get(), static_cast<char>(code), list_base, textures);
+            avances[code] = make_dlist(face.get(), static_cast<char>(code), list_base, textures);
         }
     } catch (const std::runtime_error& e) {
         throw ErreurPolice(e.what(), fname);
@@ -204,6 +206,26 @@ void pop_projection_matrix() {
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glPopAttrib();
+}
+
+int largeur(const font_data& ft_font, const std::string& ligne) {
+    int pixels = 0;
+    for (const char c : septBits(ligne)) {
+        pixels += ft_font.avances[static_cast<unsigned char>(c)];
+    }
+    return pixels;
+}
+
+std::string ajuster(const font_data& ft_font, const std::string& ligne, int largeurMax) {
+    if (largeur(ft_font, ligne) <= largeurMax) {
+        return ligne;
+    }
+    const std::string points = "...";
+    std::string debut = ligne;
+    while (!debut.empty() && largeur(ft_font, debut + points) > largeurMax) {
+        debut.pop_back();
+    }
+    return debut + points;
 }
 
 std::string formater(const char* fmt, va_list args) {

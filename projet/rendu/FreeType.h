@@ -38,8 +38,10 @@ public:
     float h;
     GLuint* textures;
     GLuint list_base;
+    // How far each character moves the pen, in pixels.
+    int avances[nbCaracteres];
 
-    font_data() : h(0.0f), textures(nullptr), list_base(0) {}
+    font_data() : h(0.0f), textures(nullptr), list_base(0), avances() {}
     // Releases the font's textures and lists if it still holds them.
     ~font_data() { clean(); }
     font_data(const font_data&) = delete;
@@ -52,12 +54,19 @@ public:
 };
 
 int next_p2(int a);
-void make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base);
+// Compiles the list of `ch`; returns how far it moves the pen, in pixels.
+int make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base);
 void pushScreenCoordinateMatrix();
 void pop_projection_matrix();
 // Draws printf-style text with the first line's baseline starting at (x, y).
 void print(const font_data& ft_font, float x, float y, const char* fmt, ...)
     __attribute__((format(printf, 4, 5)));
+
+// The width in pixels of one line of text as print draws it.
+int largeur(const font_data& ft_font, const std::string& ligne);
+// The line as it fits in `largeurMax` pixels: whole, or cut and ended with
+// an ellipsis.
+std::string ajuster(const font_data& ft_font, const std::string& ligne, int largeurMax);
 
 // The text print draws: formatted, cut to what its 256-character buffer holds.
 std::string formater(const char* fmt, va_list args);

@@ -12,7 +12,7 @@ const int pollsEnTrop = 100;
 
 std::deque<clavier::Touche> aPresser;
 bool enCours = false;
-bool fileVide = true;
+bool fileVide = false;
 int pollsApres = 0;
 
 SDL_Event evenement(const clavier::Touche& touche) {
@@ -34,7 +34,8 @@ namespace clavier {
 void jouer(const std::vector<Touche>& touches) {
     aPresser.assign(touches.begin(), touches.end());
     enCours = true;
-    fileVide = true;
+    // The first key too waits for the game to find its queue empty once.
+    fileVide = false;
     pollsApres = 0;
 }
 

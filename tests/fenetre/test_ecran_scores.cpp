@@ -43,3 +43,31 @@ TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlighted) {
         return p.r > 200 && p.v > 200 && p.b > 200;
     })) << "the names in white on the bar";
 }
+
+TEST(EcranScores, WideNamesStayInsideTheEntryBoxAndTheirColumn) {
+    MeilleursScores scores;
+    freetype::font_data grande;
+    grande.init("AXAXAX.TTF", 26);
+    std::vector<clavier::Touche> touches = clavier::saisie(std::string(12, '\b') + "WWWWWWWWWWWW");
+    touches.push_back({SDLK_SPACE, ' '});
+    clavier::jouer(touches);
+    EcranScores ecran(grande);
+    EXPECT_TRUE(ecran.inscrire(scores, MeilleursScores::MODE_1J, {500, 2, "2026-12-07", {}}));
+    EXPECT_FALSE(clavier::aAttenduPlus());
+    const std::string nom = scores.table(MeilleursScores::MODE_1J).getLignes().at(0).noms.at(0);
+    EXPECT_EQ(nom.find_first_not_of('W'), std::string::npos) << nom;
+    EXPECT_TRUE(nom.size() >= 6 && nom.size() < 12) << "the box takes " << nom.size() << " W";
+
+    // Two names of twelve wide letters, as a hand-edited file may hold them.
+    const std::string douzeW(12, 'W');
+    const std::string douzeM(12, 'M');
+    scores.inscrire(MeilleursScores::MODE_COOP, {2040, 5, "2026-12-07", {douzeW, douzeM}});
+    clavier::jouer({{SDLK_SPACE, ' '}});
+    EXPECT_TRUE(ecran.montrer(scores, MeilleursScores::MODE_COOP, 0));
+    EXPECT_FALSE(clavier::aAttenduPlus());
+    const Capture capture;
+    const auto blancs = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b > 200; };
+    const Cadre noms = capture.cadreDans(90, 409, 352, 368, blancs);
+    EXPECT_TRUE(!noms.vide() && noms.col1 < 404) << "the names end at column " << noms.col1;
+    EXPECT_TRUE(capture.unPixelDans(410, 460, 352, 368, blancs)) << "the score is left whole";
+}
