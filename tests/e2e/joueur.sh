@@ -137,14 +137,24 @@ attendreEcran batte-a-droite "the right arrow did not take the paddle to the wal
     present 536 536 560 560 "$vert"
 xdotool keyup --window "$fenetre" Right
 
+# Escape leaves a match, which reads every key already queued: the keys for
+# the menu wait for it, with item $1 (the game type's) highlighted.
+quitterPartie() {
+    touches Escape
+    attendreEcran "menu-apres-partie-$1" "Escape did not lead back to the menu" \
+        present 310 600 "$(ligneHaut "$1")" "$(ligneBas "$1")" "$blanc"
+}
+
 # --- Escape: back to the menu, then a co-operative match.
-touches Escape Return Down Return
+quitterPartie 0
+touches Return Down Return
 attendreEcran cooperatif "no red paddle centred on row 545" present 325 325 545 545 "$rouge"
 present 325 325 560 560 "$vert" || echouer "no green paddle centred on row 560"
 present 325 325 540 549 "$vert" && echouer "the red paddle is not above the green one"
 
 # --- The credits, any key back, then Quitter.
-touches Escape Down Down Return
+quitterPartie 1
+touches Down Down Return
 titreCredits='g>0.9&&b>0.9&&r>0.6&&r<0.9'
 attendreEcran credits "the credits' heading is missing" present 270 620 70 95 "$titreCredits"
 touches space
@@ -173,7 +183,8 @@ sonore && echouer "sound before the ball was launched"
 # D, player 1's action since the rebinding above: the game remembers it.
 touches d
 jusqua sonore || echouer "no sound within $LIMITE s of the ball's launch"
-touches Escape Down Down Down Down
+quitterPartie 0
+touches Down Down Down Down
 quitter menu xdotool key --window "$fenetre" Return
 mv "$travail/court.wav" sounds/court.wav
 
