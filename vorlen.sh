@@ -13,6 +13,8 @@ PAQUETS=(
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev
     # building and testing
     cmake pkg-config g++ make libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+    # the window tests again on sdl12-compat, SDL 1.2 over SDL 2 (unpacked by the tests)
+    libsdl2-2.0-0
     # checking what is installed: desktop entry, AppStream metadata, manual page
     desktop-file-utils appstream man-db
     # checking the committed sound effects

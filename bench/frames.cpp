@@ -5,8 +5,8 @@
 // frame counts the software renderer's threads too: it is what a match
 // costs the machine, where the wall time is what it costs the frame rate.
 // Run from the run-time directory: cd build/data && ../bench/bench_frames
-#include "main.h"
 #include "ecrans/menu.h"
+#include "rendu/toile.h"
 #include "scene.h"
 
 #include <GL/gl.h>
@@ -56,8 +56,7 @@ int main() {
         return 1;
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    if (SDL_SetVideoMode(largeurFenetre, hauteurFenetre, 16, SDL_OPENGL | SDL_ANYFORMAT) ==
-        nullptr) {
+    if (SDL_SetVideoMode(largeurToile, hauteurToile, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
         std::fprintf(stderr, "bench_frames: %s\n", SDL_GetError());
         return 1;
     }

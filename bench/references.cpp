@@ -5,8 +5,9 @@
 //   vorlen_references comparer AVANT APRES  compares <frame>.png of both sets
 // Rendering runs from the run-time directory under a display; bench/references.sh
 // wraps both steps.
-#include "main.h"
 #include "ecrans/menu.h"
+#include "rendu/surfaces.h"
+#include "rendu/toile.h"
 #include "scene.h"
 
 #include <GL/gl.h>
@@ -53,14 +54,14 @@ public:
 
 // What the last swap showed, bottom row first, as Capture in the tests reads it.
 void enregistrer(const std::string& dossier, const char* nom) {
-    std::vector<unsigned char> rgb(largeurFenetre * hauteurFenetre * 3);
+    std::vector<unsigned char> rgb(largeurToile * hauteurToile * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, largeurFenetre, hauteurFenetre, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glReadPixels(0, 0, largeurToile, hauteurToile, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     std::ofstream f(dossier + "/" + nom + ".ppm", std::ios::binary);
-    f << "P6\n" << largeurFenetre << ' ' << hauteurFenetre << "\n255\n";
-    for (int l = hauteurFenetre - 1; l >= 0; --l) {
-        f.write(reinterpret_cast<const char*>(&rgb[l * largeurFenetre * 3]), largeurFenetre * 3);
+    f << "P6\n" << largeurToile << ' ' << hauteurToile << "\n255\n";
+    for (int l = hauteurToile - 1; l >= 0; --l) {
+        f.write(reinterpret_cast<const char*>(&rgb[l * largeurToile * 3]), largeurToile * 3);
     }
 }
 
@@ -122,8 +123,7 @@ int rendre(const std::string& dossier) {
         return 1;
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    if (SDL_SetVideoMode(largeurFenetre, hauteurFenetre, 16, SDL_OPENGL | SDL_ANYFORMAT) ==
-        nullptr) {
+    if (SDL_SetVideoMode(largeurToile, hauteurToile, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
         std::fprintf(stderr, "vorlen_references: %s\n", SDL_GetError());
         SDL_Quit();
         return 1;
@@ -136,28 +136,15 @@ int rendre(const std::string& dossier) {
     return 0;
 }
 
-struct FinSurface {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Image = std::unique_ptr<SDL_Surface, FinSurface>;
-
 // The picture as 24-bit RGB, or null with a line saying why.
-Image lire(const std::string& chemin) {
-    const Image brute(IMG_Load(chemin.c_str()));
+Surface lire(const std::string& chemin) {
+    const Surface brute(IMG_Load(chemin.c_str()));
     if (!brute) {
         std::fprintf(stderr, "vorlen_references: cannot read %s: %s\n", chemin.c_str(),
                      IMG_GetError());
         return nullptr;
     }
-    SDL_PixelFormat format = *brute->format;
-    format.palette = nullptr;
-    format.BitsPerPixel = 24;
-    format.BytesPerPixel = 3;
-    format.Rmask = 0x0000FF;
-    format.Gmask = 0x00FF00;
-    format.Bmask = 0xFF0000;
-    format.Amask = 0;
-    return Image(SDL_ConvertSurface(brute.get(), &format, SDL_SWSURFACE));
+    return convertirEnOctets(*brute, false);
 }
 
 // The share of pixels of `a` and `b` within the tolerance on every channel.
@@ -180,8 +167,8 @@ double partIdentique(const SDL_Surface& a, const SDL_Surface& b) {
 int comparer(const std::string& avant, const std::string& apres) {
     int echecs = 0;
     for (const char* nom : nomsFrames) {
-        const Image a = lire(avant + "/" + nom + ".png");
-        const Image b = lire(apres + "/" + nom + ".png");
+        const Surface a = lire(avant + "/" + nom + ".png");
+        const Surface b = lire(apres + "/" + nom + ".png");
         if (!a || !b || a->w != b->w || a->h != b->h) {
             std::printf("%-10s  missing or of another size\n", nom);
             ++echecs;

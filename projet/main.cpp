@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main.h"
 
-#include "systeme/donnees.h"
 #include "ecrans/menu.h"
-#include "son/mixer.h"
-#include "systeme/options.h"
 #include "jeu/partie.h"
-#include "systeme/pleinecran.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
+#include "son/mixer.h"
+#include "systeme/donnees.h"
+#include "systeme/options.h"
+#include "systeme/fenetre.h"
 #include "systeme/signaux.h"
 
 #include <cstdio>
@@ -24,13 +24,14 @@ int videoFlags = 0;
 
 namespace {
 
-const int profondeurCouleurs = 16;
-
 // Video is required, sound is not: without a sound card the game plays silent.
 bool initialiserSDL() {
     // Only X11 gives SDL an OpenGL window here; left to itself, SDL would fall
     // back on a text-mode driver that scribbles over the terminal, then fail.
     setenv("SDL_VIDEODRIVER", "x11", 0);
+    // The game scales its picture itself: SDL 1.2 over SDL 2 (sdl12-compat)
+    // must not scale it a second time, which also doubles the cost of a frame.
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == 0) {
         return true;
     }
@@ -45,21 +46,6 @@ bool initialiserSDL() {
                  "bureau graphique, ou sans écran avec xvfb-run\n",
                  raison.c_str());
     return false;
-}
-
-bool ouvrirFenetre() {
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_WM_SetCaption("Vorlen", nullptr);
-    screenSurface =
-        SDL_SetVideoMode(largeurFenetre, hauteurFenetre, profondeurCouleurs, videoFlags);
-    if (screenSurface == nullptr) {
-        std::fprintf(stderr,
-                     "Vorlen: impossible d'ouvrir la fenêtre OpenGL %dx%d (%s); lancez le jeu "
-                     "sur un bureau graphique avec OpenGL, ou sans écran avec xvfb-run\n",
-                     largeurFenetre, hauteurFenetre, SDL_GetError());
-        return false;
-    }
-    return true;
 }
 
 // Where the player started the game, before it moves to its data.
@@ -98,11 +84,10 @@ int SDL_main(int argc, char** argv) {
         std::fprintf(stderr, "Video query failed: %s\n", SDL_GetError());
         std::exit(1);
     }
-    if (!ouvrirFenetre()) {
+    if (!fenetre::ouvrir(*videoInfo)) {
         SDL_Quit();
         return 1;
     }
-    pleinecran::appliquerAuDemarrage();
     amixer.initMixer();
     amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
 

@@ -6,10 +6,6 @@
 
 #include <SDL.h>
 
-// The window's size, which every screen draws for.
-constexpr int largeurFenetre = 800;
-constexpr int hauteurFenetre = 600;
-
 extern SDL_Surface* screenSurface;
 extern int videoFlags;
 

@@ -22,7 +22,7 @@ cat >"$travail/donnees/vorlen/scores.txt" <<'FIN'
 FIN
 cp -r "$donnees" "$travail/jeu"
 cd "$travail/jeu"
-XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/reglages" SDL_AUDIODRIVER=dummy "$jeu" >/dev/null 2>&1 &
+XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/config" SDL_AUDIODRIVER=dummy "$jeu" >/dev/null 2>&1 &
 pid=$!
 fenetre=$(timeout 10 xdotool search --sync --name '^Vorlen$' | head -n 1)
 sleep 1

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/ecranscores.h"
 
-#include "main.h"
-#include "ecrans/menu.h"
+#include "ecrans/boucle.h"
+#include "rendu/toile.h"
 #include "systeme/signaux.h"
 
 #include <SDL.h>
@@ -26,19 +26,19 @@ const float colNiveau = 510.0f;
 const float colDate = 610.0f;
 const float finTable = colDate + 150.0f;
 // Between a column's text and the next column.
-const int ecartColonnes = 8;
+const float ecartColonnes = 8.0f;
 
 // Window pixels of the name entry: the name and its cursor stay inside the box.
 const float gaucheSaisie = 230.0f;
 const float cadreSaisie[4] = {220.0f, 290.0f, 580.0f, 332.0f};
 const float gaucheNom = gaucheSaisie + 2;
-const int margeSaisie = 4;
+const float margeSaisie = 4.0f;
 
 // A rectangle in window pixels, filled or outlined; the menu's matrices are
 // the identity, so corners go through normalised device coordinates.
 void rectangle(float x0, float y0, float x1, float y1, GLenum mode) {
-    const auto nx = [](float x) { return 2.0f * x / largeurFenetre - 1.0f; };
-    const auto ny = [](float y) { return 2.0f * y / hauteurFenetre - 1.0f; };
+    const auto nx = [](float x) { return 2.0f * x / largeurToile - 1.0f; };
+    const auto ny = [](float y) { return 2.0f * y / hauteurToile - 1.0f; };
     glBegin(mode);
     glVertex2f(nx(x0), ny(y0));
     glVertex2f(nx(x1), ny(y0));
@@ -49,7 +49,8 @@ void rectangle(float x0, float y0, float x1, float y1, GLenum mode) {
 
 // The players' names as they fit in `largeurMax` pixels: each shortened to
 // an equal share when all of them do not.
-std::string nomsJoints(const freetype::font_data& police, const LigneScore& ligne, int largeurMax) {
+std::string nomsJoints(const freetype::font_data& police, const LigneScore& ligne,
+                       float largeurMax) {
     const std::string et = " et ";
     std::string noms;
     for (const std::string& nom : ligne.noms) {
@@ -59,7 +60,7 @@ std::string nomsJoints(const freetype::font_data& police, const LigneScore& lign
         return noms;
     }
     const int nbNoms = static_cast<int>(ligne.noms.size());
-    const int part = (largeurMax - (nbNoms - 1) * freetype::largeur(police, et)) / nbNoms;
+    const float part = (largeurMax - (nbNoms - 1) * freetype::largeur(police, et)) / nbNoms;
     noms.clear();
     for (const std::string& nom : ligne.noms) {
         noms += (noms.empty() ? "" : et) + freetype::ajuster(police, nom, part);
@@ -70,7 +71,7 @@ std::string nomsJoints(const freetype::font_data& police, const LigneScore& lign
 // Draws `texte` at (x, y), shortened to end before the column at `xSuivante`.
 void cellule(const freetype::font_data& police, float x, float y, float xSuivante,
              const std::string& texte) {
-    const int largeurMax = static_cast<int>(xSuivante - x) - ecartColonnes;
+    const float largeurMax = xSuivante - x - ecartColonnes;
     freetype::print(police, x, y, "%s", freetype::ajuster(police, texte, largeurMax).c_str());
 }
 
@@ -97,7 +98,9 @@ bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode m
     while (!signaux::finDemandee()) {
         const Uint32 debut = SDL_GetTicks();
         SDL_Event event;
-        while (SDL_PollEvent(&event)) {
+        // Drawn every pass anyway.
+        bool redessiner = false;
+        while (evenementSuivant(event, redessiner)) {
             if (event.type == SDL_KEYDOWN) {
                 return true;
             }
@@ -152,7 +155,8 @@ bool EcranScores::saisir(const std::string& invite, const LigneScore& ligne,
 
 bool EcranScores::saisirEvenements(SaisieNom& saisie, bool& fermee) {
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    bool redessiner = false;
+    while (evenementSuivant(event, redessiner)) {
         if (event.type == SDL_QUIT) {
             fermee = true;
             return false;
@@ -176,7 +180,7 @@ bool EcranScores::saisirEvenements(SaisieNom& saisie, bool& fermee) {
 
 void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores::Mode mode,
                                  int rang) const {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    toile::nouvelleImage();
     glColor3ub(255, 7, 7);
     freetype::print(grande, 290, 555, "Meilleurs scores");
     for (int m = 0; m < MeilleursScores::nbModes; ++m) {
@@ -215,7 +219,7 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
             glColor3ub(220, 220, 220);
         }
         const LigneScore& l = lignes[k];
-        const int largeurNoms = static_cast<int>(colScore - colNom) - ecartColonnes;
+        const float largeurNoms = colScore - colNom - ecartColonnes;
         cellule(petite, colRang, y, colNom, std::to_string(k + 1) + ".");
         cellule(petite, colNom, y, colScore, nomsJoints(petite, l, largeurNoms));
         cellule(petite, colScore, y, colNiveau, std::to_string(l.score));
@@ -226,7 +230,7 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
 
 void EcranScores::dessinerSaisie(const std::string& invite, const LigneScore& ligne,
                                  MeilleursScores::Mode mode, const SaisieNom& saisie) const {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    toile::nouvelleImage();
     glColor3ub(255, 7, 7);
     freetype::print(grande, gaucheSaisie, 470, "Nouveau meilleur score");
     glColor3ub(255, 255, 0);

@@ -4,8 +4,8 @@
 #ifndef VORLEN_ECRANSCORES_H
 #define VORLEN_ECRANSCORES_H
 
-#include "rendu/FreeType.h"
 #include "profil/scores.h"
+#include "rendu/FreeType.h"
 
 class EcranScores {
 public:

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/menu.h"
 
+#include "ecrans/boucle.h"
 #include "ecrans/ecranscores.h"
-#include "main.h"
-#include "son/mixer.h"
-#include "systeme/pleinecran.h"
+#include "jeu/typesparties.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
+#include "rendu/surfaces.h"
+#include "rendu/toile.h"
+#include "son/mixer.h"
+#include "systeme/fenetre.h"
 #include "systeme/signaux.h"
-#include "jeu/typesparties.h"
+#include "systeme/version.h"
 
 #include <GL/glu.h>
 #include <SDL_image.h>
@@ -20,13 +23,6 @@
 
 namespace {
 
-const Uint32 dureePassage = 50;
-const int toucheRetour = 13;
-const int toucheEchap = 27;
-const int toucheHaut = 273;
-const int toucheBas = 274;
-const int toucheDroite = 275;
-const int toucheGauche = 276;
 // The items' baselines: the steps go down from here, and the last stays
 // high enough for its letters' tails to show.
 const int premiereLigne = 240;
@@ -63,15 +59,6 @@ void quadSDL(float gauche, float bas, float droite, float haut) {
     glEnd();
 }
 
-// The largest power of two not above `n`, at least 1.
-int puissanceDeDeuxSous(int n) {
-    int p = 1;
-    while (p * 2 <= n) {
-        p *= 2;
-    }
-    return p;
-}
-
 // The 32-bit pixels of `image` resampled, bilinearly, to `largeur` x `hauteur`:
 // a buffer of exactly the size OpenGL is told, whatever the image's sides.
 std::vector<Uint8> reechantillonner(const SDL_Surface& image, int largeur, int hauteur) {
@@ -104,18 +91,7 @@ std::vector<Uint8> reechantillonner(const SDL_Surface& image, int largeur, int h
     return pixels;
 }
 
-struct FinSurface {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Surface = std::unique_ptr<SDL_Surface, FinSurface>;
-
 } // namespace
-
-void finirPassage(Uint32 debut, Uint32 pas) {
-    while (SDL_GetTicks() - debut < dureePassage) {
-        SDL_Delay(pas);
-    }
-}
 
 bool initGL() {
     glShadeModel(GL_SMOOTH);
@@ -133,14 +109,7 @@ GLuint loadTexture(const char* filename, bool useMipMap) {
     if (!image) {
         return 0;
     }
-    SDL_PixelFormat format = *image->format;
-    format.BitsPerPixel = 32;
-    format.BytesPerPixel = 4;
-    format.Rmask = 0x000000FF;
-    format.Gmask = 0x0000FF00;
-    format.Bmask = 0x00FF0000;
-    format.Amask = 0xFF000000;
-    const Surface convertie(SDL_ConvertSurface(image.get(), &format, SDL_SWSURFACE));
+    const Surface convertie = convertirEnOctets(*image, true);
     if (!convertie) {
         return 0;
     }
@@ -149,9 +118,10 @@ GLuint loadTexture(const char* filename, bool useMipMap) {
         return 0;
     }
     // OpenGL 1.x wants sides in powers of two, and GLU's own rescaling of any
-    // other size reads past the end of the image it is given.
-    const int largeur = puissanceDeDeuxSous(retournee->w);
-    const int hauteur = puissanceDeDeuxSous(retournee->h);
+    // other size reads past the end of the image it is given: each side goes
+    // down to the largest power of two it holds.
+    const int largeur = freetype::next_p2(retournee->w + 1) / 2;
+    const int hauteur = freetype::next_p2(retournee->h + 1) / 2;
     const std::vector<Uint8> pixels = reechantillonner(*retournee, largeur, hauteur);
 
     GLuint texture;
@@ -222,32 +192,33 @@ void Menu::boucle() {
 bool Menu::traiterEvenements() {
     bool evenement = false;
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (evenementSuivant(event, evenement)) {
         evenement = true;
         if (event.type == SDL_QUIT) {
             continuer = false;
         } else if (event.type == SDL_KEYDOWN) {
             switch (event.key.keysym.sym) {
-            case toucheRetour:
+            case SDLK_RETURN:
                 activateChoice();
                 break;
-            case toucheHaut:
+            case SDLK_UP:
                 precChoice();
                 break;
-            case toucheBas:
+            case SDLK_DOWN:
                 nextChoice();
                 break;
-            case toucheDroite:
-            case toucheGauche:
-                changerVolume(event.key.keysym.sym == toucheDroite);
-                break;
-            case SDLK_F11:
-                basculerPleinEcran();
+            case SDLK_RIGHT:
+            case SDLK_LEFT:
+                changerVolume(event.key.keysym.sym == SDLK_RIGHT);
                 break;
             default:
                 break;
             }
         }
+    }
+    // F11 may have switched the screen: the options' words follow.
+    if (evenement) {
+        rafraichirOptions();
     }
     return evenement;
 }
@@ -294,7 +265,7 @@ void Menu::rafraichirOptions() {
 }
 
 void Menu::basculerPleinEcran() {
-    pleinecran::basculer();
+    fenetre::basculerPleinEcran();
     rafraichirOptions();
 }
 
@@ -484,15 +455,14 @@ void Menu::saisirTouche(const std::function<bool(int)>& assigner) {
     while (saisieEnCours && !signaux::finDemandee()) {
         const Uint32 start_time = SDL_GetTicks();
         SDL_Event event;
-        // Every event already queued is handled, a second key included.
-        while (SDL_PollEvent(&event)) {
+        // Every event already queued is handled, a second key included; the
+        // screen may switch meanwhile, and the capture goes on.
+        bool redessiner = false;
+        while (evenementSuivant(event, redessiner)) {
             if (event.type == SDL_QUIT) {
                 saisieEnCours = false;
-            } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F11) {
-                // The screen switches here too, and the capture goes on.
-                pleinecran::basculer();
             } else if (event.type == SDL_KEYDOWN) {
-                if (event.key.keysym.sym != toucheEchap) {
+                if (event.key.keysym.sym != SDLK_ESCAPE) {
                     change = assigner(event.key.keysym.sym) || change;
                 }
                 saisieEnCours = false;
@@ -509,7 +479,7 @@ void Menu::saisirTouche(const std::function<bool(int)>& assigner) {
 }
 
 void Menu::initDisplay() {
-    glViewport(0, 0, largeurFenetre, hauteurFenetre);
+    toile::vueEntiere();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
@@ -518,7 +488,7 @@ void Menu::initDisplay() {
 
 void Menu::dessinerImages(GLubyte teinte, const float (*titre)[4], const float (*gl)[4],
                           const float* sdl) const {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    toile::nouvelleImage();
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, imageTitre.nom());
     glColor3ub(teinte, teinte, teinte);
@@ -560,7 +530,7 @@ void Menu::display() {
     glPopMatrix();
 
     glColor3ub(255, 255, 230);
-    freetype::print(small_font, 750, 3, "v1.0");
+    freetype::print(small_font, 750, 3, "%s", version::menu);
     SDL_GL_SwapBuffers();
 }
 
@@ -571,7 +541,7 @@ void Menu::showcredits() {
     while (afficher && !signaux::finDemandee()) {
         const Uint32 start_time = SDL_GetTicks();
         SDL_Event event;
-        while (SDL_PollEvent(&event)) {
+        while (evenementSuivant(event, aDessiner)) {
             aDessiner = true;
             if (event.type == SDL_KEYDOWN) {
                 afficher = false;

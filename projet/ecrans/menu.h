@@ -4,9 +4,9 @@
 #ifndef VORLEN_MENU_H
 #define VORLEN_MENU_H
 
+#include "profil/scores.h"
 #include "rendu/FreeType.h"
 #include "rendu/ressourcesgl.h"
-#include "profil/scores.h"
 
 #include <SDL.h>
 
@@ -16,9 +16,6 @@
 
 class Partie;
 
-// Sleeps by steps of `pas` ms until more than 49 ms have passed since `debut`:
-// the end of one pass of a screen's loop.
-void finirPassage(Uint32 debut, Uint32 pas);
 // Puts OpenGL in the state the menu screens expect: flat 2D, no lighting.
 bool initGL();
 // The image as a texture, or 0 when it cannot be read.
@@ -69,11 +66,9 @@ public:
     // Both high-score tables, until a key.
     void showMeilleursScores();
 
-    int getIdMenu() const { return idMenu; }
     int getCurrentChoice() const { return currentChoice; }
     const std::string& getTitle() const { return title; }
     const std::vector<std::string>& getLabels() const { return labels; }
-    bool isRunning() const { return continuer; }
 
 private:
     void boucle();
@@ -102,6 +97,8 @@ private:
     Texture imageTitre;
     Texture logoSDL;
     Texture logoGL;
+    // The menu frame's corners, as the entry point gives them; the screens are
+    // laid out in the window's own coordinates and never read them.
     float posXHGMenu;
     float posYHGMenu;
     float posXBDMenu;

@@ -2,6 +2,7 @@
 #include "jeu/balle.h"
 
 #include "jeu/joueur.h"
+#include "jeu/terrain.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -15,11 +16,7 @@ const double centreAnglesLancement = 7.5;
 const double pasAnglesLancement = 10.0;
 
 const int finesseSphere = 10;
-const GLfloat lueurJoueur1[] = {0.4f, 0.4f, 0.0f, 0.5f};
-const GLfloat lueurJoueur2[] = {0.5f, 0.0f, 0.6f, 0.5f};
 const GLfloat rien[] = {0.0f, 0.0f, 0.0f, 0.0f};
-const Couleur couleurJoueur1 = {200, 200, 0};
-const Couleur couleurJoueur2 = {100, 100, 255};
 
 // A random upward velocity at launch speed, its speed cached in `norme`.
 Vecteur vitesseLancement() {
@@ -73,14 +70,9 @@ void Balle::agrandir() {
 
 void Balle::afficher() {
     glPushMatrix();
-    const int num = proprietaire->getNum();
-    if (num == 1) {
-        glMaterialfv(GL_FRONT, GL_EMISSION, lueurJoueur1);
-        glColor3ub(couleurJoueur1.r, couleurJoueur1.v, couleurJoueur1.b);
-    } else if (num == 2) {
-        glMaterialfv(GL_FRONT, GL_EMISSION, lueurJoueur2);
-        glColor3ub(couleurJoueur2.r, couleurJoueur2.v, couleurJoueur2.b);
-    }
+    const terrain::CouleursJoueur& couleurs = terrain::couleursJoueur(proprietaire->getNum());
+    glMaterialfv(GL_FRONT, GL_EMISSION, couleurs.lueurBalle);
+    glColor3ub(couleurs.balle.r, couleurs.balle.v, couleurs.balle.b);
     glTranslatef(position.X, position.Y, position.Z);
     // A piercing ball shows as a cloud of dots.
     gluQuadricDrawStyle(quadric.get(), traversante ? GLU_POINT : GLU_FILL);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/batte.h"
 
+#include "jeu/terrain.h"
+
 #include <GL/gl.h>
 
 namespace {
 
-const Couleur couleurJoueur1 = {0, 255, 10};
-const Couleur couleurJoueur2 = {255, 10, 0};
 const Couleur couleurCanon = {255, 255, 0};
 
 const float demieHauteur = 0.5f;
@@ -60,7 +60,7 @@ void dessinerBoite(float dx, float dy, float dz) {
 } // namespace
 
 Batte::Batte(Joueur* prop, int num)
-    : Item(0.0f, -35.0f, 0.0f, 0.0f, 0.0f), longueur(longueurInit),
+    : Item(0.0f, terrain::ligneBasJoueur1, 0.0f, 0.0f, 0.0f), longueur(longueurInit),
       proprietaire(prop), bc{longueurInit, 1.0f, 1.0f}, enableShoot(false), numJoueur(num) {}
 
 int Batte::deplacer(int sens) {
@@ -94,11 +94,8 @@ void Batte::reduire() {
 void Batte::afficher() {
     glPushMatrix();
     glTranslatef(position.X, position.Y, 0.0f);
-    if (numJoueur == 1) {
-        glColor3ub(couleurJoueur1.r, couleurJoueur1.v, couleurJoueur1.b);
-    } else if (numJoueur == 2) {
-        glColor3ub(couleurJoueur2.r, couleurJoueur2.v, couleurJoueur2.b);
-    }
+    const Couleur& couleur = terrain::couleursJoueur(numJoueur).batte;
+    glColor3ub(couleur.r, couleur.v, couleur.b);
     dessinerBoite(longueur / 2.0f, demieHauteur, demieProfondeur);
     if (enableShoot) {
         // The cannon sits on the edge between the top and the front faces.

@@ -40,6 +40,7 @@ public:
 
 private:
     float longueur;
+    // The owning player, who asks the paddle; the paddle never asks back.
     Joueur* proprietaire;
     BoiteCollision bc;
     bool enableShoot;

@@ -32,6 +32,7 @@ public:
     // (the quadrilaterals), then the eight corner triangles.
     static const std::array<Face, nbFaces>& faces();
 
+    // One brick alone; the match draws its whole grid in one batch instead.
     void afficher() override;
     // Its colour, then its quadrilaterals (or its corner triangles) moved to
     // its place, inside the caller's glBegin/glEnd: many bricks, one batch.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/debris.h"
 
+#include "jeu/terrain.h"
 #include "systeme/horloge.h"
 
 #include <GL/gl.h>
@@ -18,7 +19,6 @@ const int nbTailles = 20;
 const double diviseurLargeur = 18.0;
 const double diviseurHauteur = 20.0;
 const int nbTeintes = 256;
-const float mur = 40.0f;
 const float tour = 360.0f;
 
 float tirageVitesse() {
@@ -72,8 +72,8 @@ void Debris::deplacer() {
     // Only the side walls stop fragments, which fall through the floor. One
     // already heading back in is left alone: a fragment born past a wall (a
     // paddle may stick out) would otherwise flip every frame and stay there.
-    const bool contreMurGauche = position.X <= -mur && vitesse.X < 0.0f;
-    const bool contreMurDroit = position.X >= mur && vitesse.X > 0.0f;
+    const bool contreMurGauche = position.X <= terrain::murGauche && vitesse.X < 0.0f;
+    const bool contreMurDroit = position.X >= terrain::murDroit && vitesse.X > 0.0f;
     if (contreMurGauche || contreMurDroit) {
         vitesse.X = -vitesse.X;
     }

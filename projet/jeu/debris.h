@@ -24,7 +24,6 @@ public:
     void deplacer();
 
     const Vecteur& getVitesse() const { return vitesse; }
-    void setVitesse(const Vecteur& v) { vitesse = v; }
     Couleur getCouleur() const { return {cR, cV, cB}; }
     const BoiteCollision* getBoiteCol() const { return &bc; }
     // The orientation reached so far, worked out when asked for.
@@ -32,6 +31,7 @@ public:
     // Its four corners in place, as drawn, and the normal of its face.
     void coins(float sommets[4][3], float normale[3]) const;
 
+    // One fragment alone; the match draws them all in one batch instead.
     void afficher() override;
 
 private:

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/joueur.h"
 
+#include "jeu/terrain.h"
 #include "systeme/horloge.h"
-
-namespace {
-const float hauteurHaut = 35.0f;
-const float hauteurBasJoueur2 = -33.0f;
-} // namespace
 
 Joueur::Joueur(int num)
     : score(0), vies(3), batte(this, num), nBalles(0), side(COTE_BAS), cGAUCHE(false),
@@ -15,10 +11,10 @@ Joueur::Joueur(int num)
 void Joueur::setSide(SIDE cote) {
     side = cote;
     if (cote == COTE_HAUT) {
-        batte.getPosition()->Y = hauteurHaut;
+        batte.getPosition()->Y = terrain::ligneHaut;
     } else if (getNum() == 2) {
         // Player 1 keeps the line it was built on; player 2 runs just above it.
-        batte.getPosition()->Y = hauteurBasJoueur2;
+        batte.getPosition()->Y = terrain::ligneBasJoueur2;
     }
 }
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/partie.h"
 
-#include "systeme/horloge.h"
-#include "son/mixer.h"
-#include "systeme/pleinecran.h"
+#include "jeu/terrain.h"
 #include "profil/settings.h"
+#include "rendu/toile.h"
+#include "son/mixer.h"
+#include "systeme/horloge.h"
+#include "ecrans/boucle.h"
 #include "systeme/signaux.h"
 
 #include <GL/gl.h>
@@ -55,7 +57,7 @@ template <typename T, typename Predicat> void effacerSi(std::list<T>& liste, Pre
 
 Partie::Partie(int nbJ, float hBriques, SIDE coteJ1, SIDE coteJ2)
     : joueur1(1), joueur2(2), gameover(false), niveauCourant(hBriques),
-      disposition(this, 0, 0, 650, 600), nbJoueur(nbJ) {
+      disposition(this, 0, 0, Disposition::largeurChamp, hauteurToile), nbJoueur(nbJ) {
     joueur1.setSide(coteJ1);
     joueur2.setSide(coteJ2);
     disposition.setJoueur(&joueur1, 1);
@@ -82,7 +84,9 @@ void Partie::initAffichage() {
 bool Partie::traiterEvenements() {
     bool continuer = true;
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    // Every frame is drawn anyway.
+    bool redessiner = false;
+    while (evenementSuivant(event, redessiner)) {
         switch (event.type) {
         case SDL_QUIT:
             continuer = false;
@@ -92,11 +96,9 @@ bool Partie::traiterEvenements() {
                 // Once the match is lost, any key leaves it.
                 continuer = false;
                 toucheRelachee(event.key.keysym.sym);
-            } else if (event.key.keysym.sym == SDLK_F11) {
-                pleinecran::basculer();
             } else if (event.key.keysym.sym == currentSettings.getTouchePause()) {
                 pause.touchePressee();
-            } else if (pause.isActive() ? event.key.keysym.sym == toucheEchap
+            } else if (pause.isActive() ? event.key.keysym.sym == SDLK_ESCAPE
                                         : !toucheEnfoncee(event.key.keysym.sym)) {
                 // While paused, only Escape does something: it leaves.
                 continuer = false;
@@ -123,7 +125,7 @@ bool Partie::toucheEnfoncee(int touche) {
     if (commandeJoueur(joueur2, 2, touche)) {
         return true;
     }
-    return touche != toucheEchap;
+    return touche != SDLK_ESCAPE;
 }
 
 void Partie::fenetreQuittee(const SDL_ActiveEvent& active) {
@@ -401,7 +403,7 @@ void Partie::tirsContreBriques(void (AudioMixer::*sonImpact)()) {
                 }
             }
         }
-        if (tir.getPosition()->Y > plafond) {
+        if (tir.getPosition()->Y > terrain::plafond) {
             detruire = true;
             amixer.SPlay_Ricochet();
         }
@@ -419,7 +421,7 @@ void Partie::reglesBalles(std::initializer_list<Joueur*> battes) {
             renvoyerSurBatte(balle, *J);
         }
         const auto suivante = std::next(it);
-        if (balle.getPosition()->Y < ligneDePerte) {
+        if (balle.getPosition()->Y < terrain::ligneDePerte) {
             const int numJoueur = balle.getProp()->getNum();
             listeBalles.erase(it);
             perdreBalle(numJoueur);
@@ -432,6 +434,8 @@ void Partie::reglesBalles(std::initializer_list<Joueur*> battes) {
 void Partie::perdreBalle(int numJoueur) {
     Joueur* J = numJoueur == 1 ? &joueur1 : numJoueur == 2 ? &joueur2 : nullptr;
     if (J == nullptr) {
+        // Only the co-operative match has two owners to tell apart, and the
+        // line has always named it.
         std::cerr << "tentative de suppression de balle au joueur " << numJoueur << " (Coop2j)"
                   << std::endl;
         return;
@@ -461,7 +465,7 @@ void Partie::attraperBonus(std::initializer_list<Joueur*> attrapeurs) {
             applyBonus(*attrapeur, courant);
             listeBonus.erase(courant);
             attrapeur->ajouterScore(scoreBonus);
-        } else if (courant->getPosition()->Y < ligneDePerte) {
+        } else if (courant->getPosition()->Y < terrain::ligneDePerte) {
             listeBonus.erase(courant);
         }
     }
@@ -473,11 +477,11 @@ void Partie::rebondMurs(Balle& balle, float r) {
     // A wall turns only a ball moving into it: one grown within reach of a
     // wall and already leaving it is left alone, and the next test still runs.
     Vecteur normale;
-    if (p.X < murGauche + r && v.X < 0.0f) {
+    if (p.X < terrain::murGauche + r && v.X < 0.0f) {
         normale = Vecteur(1.0f, 0.0f, 0.0f);
-    } else if (p.X + r > murDroit && v.X > 0.0f) {
+    } else if (p.X + r > terrain::murDroit && v.X > 0.0f) {
         normale = Vecteur(-1.0f, 0.0f, 0.0f);
-    } else if (p.Y + r > plafond && v.Y > 0.0f) {
+    } else if (p.Y + r > terrain::plafond && v.Y > 0.0f) {
         normale = Vecteur(0.0f, -1.0f, 0.0f);
     } else {
         return;
@@ -593,12 +597,9 @@ void Partie::destroyJoueur(Joueur& J) {
     Vecteur S = *batte.getPosition();
     S.X += L / 2.0f;
     const float pas = L / nombreDebris;
+    const Couleur& couleur = terrain::couleursJoueur(J.getNum()).debrisBatte;
     for (int k = 0; k < nombreDebris; ++k) {
-        if (J.getNum() == 1) {
-            listeDebris.emplace_back(S, 0, 255, 0);
-        } else if (J.getNum() == 2) {
-            listeDebris.emplace_back(S, 255, 0, 0);
-        }
+        listeDebris.emplace_back(S, couleur.r, couleur.v, couleur.b);
         S.X -= pas;
     }
 }

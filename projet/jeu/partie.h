@@ -4,16 +4,16 @@
 #ifndef VORLEN_PARTIE_H
 #define VORLEN_PARTIE_H
 
+#include "ecrans/pause.h"
 #include "jeu/balle.h"
 #include "jeu/bonus.h"
 #include "jeu/debris.h"
-#include "rendu/display.h"
 #include "jeu/joueur.h"
+#include "jeu/tir.h"
+#include "niveaux/niveau.h"
+#include "rendu/display.h"
 #include "rendu/lots.h"
 #include "son/mixer.h"
-#include "niveaux/niveau.h"
-#include "ecrans/pause.h"
-#include "jeu/tir.h"
 
 #include <SDL.h>
 
@@ -28,7 +28,6 @@ protected:
 
 public:
     static constexpr Uint32 dureeFrame = 16;
-    static constexpr int toucheEchap = 27;
     // The level file every match reads; the player may choose another at start.
     static std::string fichierNiveaux;
 
@@ -71,10 +70,6 @@ protected:
     bool eventCollision(Bonus& bonus, Batte& batte);
 
     // Rule pieces the game modes share, in the order of their rules pass.
-    static constexpr float murGauche = -40.0f;
-    static constexpr float murDroit = 40.0f;
-    static constexpr float plafond = 35.0f;
-    static constexpr float ligneDePerte = -40.0f;
     static constexpr float angleRebond = 1.57f;
     static constexpr int nombreDebris = 25;
     static constexpr int scoreBonus = 5;

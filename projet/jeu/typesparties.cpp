@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/typesparties.h"
 
+#include "jeu/terrain.h"
+
 #include <cstdlib>
 
 #include <iostream>
-
-namespace {
-const float hauteurBriques1j = 3.0f;
-const float hauteurBriques2j = 0.0f;
-} // namespace
 
 TYPEBONUS tirerTypeBonus() {
     const int BONUS_LIFE_PROP = 2;
@@ -40,7 +37,7 @@ TYPEBONUS tirerTypeBonus() {
     return BONUS_NONE;
 }
 
-Normal1j::Normal1j() : Partie(1, hauteurBriques1j, COTE_BAS, COTE_BAS) {}
+Normal1j::Normal1j() : Partie(1, terrain::yPremiereLigne1j, COTE_BAS, COTE_BAS) {}
 
 void Normal1j::verifPositions() {
     if (joueurHorsJeu(joueur1)) {
@@ -55,7 +52,7 @@ void Normal1j::newBonus(float X, float Y, int sens) {
     listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
 }
 
-Coop2j::Coop2j() : Partie(2, hauteurBriques2j, COTE_BAS, COTE_BAS) {}
+Coop2j::Coop2j() : Partie(2, terrain::yPremiereLigne2j, COTE_BAS, COTE_BAS) {}
 
 void Coop2j::verifPositions() {
     gameover = checkPlayerState();

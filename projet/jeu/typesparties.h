@@ -20,7 +20,8 @@ public:
     void newBonus(float X, float Y, int sens) override;
 };
 
-// Two players side by side on the bottom edge, against the same bricks; the
+// Two players on the bottom edge, player 2's paddle just above player 1's,
+// against the same bricks; the
 // match goes on while either of them can still play.
 class Coop2j : public Partie {
 protected:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "niveaux/niveau.h"
 
+#include "jeu/terrain.h"
+
 #include <sys/stat.h>
 
 #include <cassert>
@@ -496,7 +498,7 @@ LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport) {
 }
 
 Niveau::Niveau(float briquesY)
-    : tabBriques(), posBriquesX(posBriquesXDepart), posBriquesY(briquesY), numNiveau(0),
+    : tabBriques(), posBriquesX(terrain::xPremiereColonne), posBriquesY(briquesY), numNiveau(0),
       qBriques(0) {}
 
 Niveau::~Niveau() {

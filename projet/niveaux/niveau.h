@@ -47,10 +47,6 @@ public:
     float getEcartY() const { return ecartY; }
 
 private:
-    // X of the centres of the leftmost column: the grid sits in the middle
-    // of the field.
-    static constexpr float posBriquesXDepart = -34.5f;
-
     void poserBrique(int i, int j, int solidite);
     void poserGrille(const Grille& points);
 

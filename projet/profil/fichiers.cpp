@@ -48,7 +48,7 @@ bool toutEcrire(int fd, const std::string& contenu) {
 
 } // namespace
 
-std::string dossierReglages() {
+std::string dossierPreferences() {
     return dossierXdg("XDG_CONFIG_HOME", ".config");
 }
 

@@ -10,7 +10,7 @@ namespace fichiers {
 
 // $XDG_CONFIG_HOME/vorlen, else ~/.config/vorlen; empty when neither
 // XDG_CONFIG_HOME nor HOME gives a place (the choices then live in memory).
-std::string dossierReglages();
+std::string dossierPreferences();
 // $XDG_DATA_HOME/vorlen, else ~/.local/share/vorlen; empty likewise.
 std::string dossierDonneesJoueur();
 

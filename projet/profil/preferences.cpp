@@ -57,6 +57,18 @@ const Option options[] = {
      1,
      [](const Settings& s) { return int(s.getEclairageVif()); },
      [](Settings& s, int v) { s.setEclairageVif(v != 0); }},
+    {"fenetre",
+     "largeur",
+     {},
+     Settings::tailleFenetreMax,
+     [](const Settings& s) { return s.getLargeurFenetre(); },
+     [](Settings& s, int v) { s.setTailleFenetre(v, s.getHauteurFenetre()); }},
+    {"fenetre",
+     "hauteur",
+     {},
+     Settings::tailleFenetreMax,
+     [](const Settings& s) { return s.getHauteurFenetre(); },
+     [](Settings& s, int v) { s.setTailleFenetre(s.getLargeurFenetre(), v); }},
 };
 
 // A key as the file writes it: the controls menu's name, else "touche N".
@@ -110,7 +122,7 @@ std::string choixOption(const Option& o) {
 
 // What reading finds, before it is handed to the settings.
 struct Lecture {
-    Settings& reglages;
+    Settings& settings;
     Settings::Touches touches;
     std::vector<std::string> problemes;
 };
@@ -143,7 +155,7 @@ bool lireOption(Lecture& lecture, const char* section, const char* nom, const ch
             lecture.problemes.push_back(std::string(nom) + " = " + valeur + ": attendu " +
                                         choixOption(o) + "; valeur par défaut");
         } else {
-            o.regler(lecture.reglages, v);
+            o.regler(lecture.settings, v);
         }
         return true;
     }
@@ -184,7 +196,7 @@ bool lireFichier(const std::string& chemin, Lecture& lecture) {
 // Keys must stay distinct: a key found twice takes every key back to its default.
 void appliquerTouches(Lecture& lecture) {
     if (Settings::touchesValides(lecture.touches)) {
-        lecture.reglages.setTouches(lecture.touches);
+        lecture.settings.setTouches(lecture.touches);
         return;
     }
     lecture.problemes.push_back("une même touche sert deux fois; toutes les touches par défaut");
@@ -195,11 +207,11 @@ void appliquerTouches(Lecture& lecture) {
 namespace preferences {
 
 std::string cheminFichier() {
-    const std::string dossier = fichiers::dossierReglages();
+    const std::string dossier = fichiers::dossierPreferences();
     return dossier.empty() ? dossier : dossier + "/" + nomFichier;
 }
 
-void charger(Settings& reglages) {
+void charger(Settings& settings) {
     const std::string chemin = cheminFichier();
     if (chemin.empty()) {
         std::cerr << "Vorlen: ni XDG_CONFIG_HOME ni HOME ne sont définis; les réglages ne "
@@ -211,7 +223,7 @@ void charger(Settings& reglages) {
     if (!std::filesystem::exists(chemin, ec) && !ec) {
         return;
     }
-    Lecture lecture{reglages, reglages.getTouches(), {}};
+    Lecture lecture{settings, settings.getTouches(), {}};
     if (lireFichier(chemin, lecture)) {
         appliquerTouches(lecture);
     }
@@ -220,12 +232,12 @@ void charger(Settings& reglages) {
     }
 }
 
-std::string texte(const Settings& reglages) {
+std::string texte(const Settings& settings) {
     std::string t = "; Réglages de Vorlen, réécrits par le jeu à chaque changement.\n"
                     "; Touches : a à z, ESPACE, HAUT, BAS, DROITE, GAUCHE, ou touche N "
                     "(code SDL de la touche).\n";
     t += std::string("\n[") + sectionTouches + "]\n";
-    const Settings::Touches touches = reglages.getTouches();
+    const Settings::Touches touches = settings.getTouches();
     for (int k = 0; k < Settings::nbTouches; ++k) {
         t += std::string(nomsTouches[k]) + " = " + nomTouche(touches[k]) + "\n";
     }
@@ -235,15 +247,15 @@ std::string texte(const Settings& reglages) {
             section = o.section;
             t += std::string("\n[") + section + "]\n";
         }
-        t += std::string(o.nom) + " = " + motOption(o, o.lire(reglages)) + "\n";
+        t += std::string(o.nom) + " = " + motOption(o, o.lire(settings)) + "\n";
     }
     return t;
 }
 
-void enregistrer(const Settings& reglages) {
+void enregistrer(const Settings& settings) {
     const std::string chemin = cheminFichier();
     std::string erreur;
-    if (!chemin.empty() && !fichiers::ecrireAtomiquement(chemin, texte(reglages), erreur)) {
+    if (!chemin.empty() && !fichiers::ecrireAtomiquement(chemin, texte(settings), erreur)) {
         std::cerr << "Vorlen: réglages non enregistrés (" << erreur
                   << "); le jeu continue avec ces réglages" << std::endl;
     }

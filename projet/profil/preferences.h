@@ -14,18 +14,18 @@ namespace preferences {
 // The file's path; empty when there is no place for it.
 std::string cheminFichier();
 
-// Reads the file into `reglages`. A missing file leaves the defaults. Each
+// Reads the file into `settings`. A missing file leaves the defaults. Each
 // problem (unreadable file or line, unknown name, value that is not a key or
 // not a choice, one key twice) is one line on standard error naming the file;
 // what was wrong keeps its default and the file is left as it is.
-void charger(Settings& reglages);
+void charger(Settings& settings);
 
 // The file's text for these choices.
-std::string texte(const Settings& reglages);
+std::string texte(const Settings& settings);
 
 // Saves the choices, atomically; a failure is one line and the game goes on.
 // Without a place for the file, nothing is written.
-void enregistrer(const Settings& reglages);
+void enregistrer(const Settings& settings);
 
 } // namespace preferences
 

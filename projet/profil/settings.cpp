@@ -1,41 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/settings.h"
 
+#include "rendu/toile.h"
+
 #include <SDL_keysym.h>
 
 #include <algorithm>
 #include <cassert>
-
-namespace {
-
-const int toucheEspace = 32;
-const int toucheA = 97;
-const int toucheZ = 122;
-const int toucheW = 119;
-const int toucheHaut = 273;
-const int toucheBas = 274;
-const int toucheDroite = 275;
-const int toucheGauche = 276;
-const int toucheP = 112;
-
-} // namespace
 
 Settings::Settings() {
     initSettings();
 }
 
 void Settings::initSettings() {
-    controlj1[0] = toucheGauche;
-    controlj1[1] = toucheDroite;
-    controlj1[2] = toucheEspace;
-    controlj2[0] = toucheA;
-    controlj2[1] = toucheZ;
-    controlj2[2] = toucheW;
+    controlj1[0] = SDLK_LEFT;
+    controlj1[1] = SDLK_RIGHT;
+    controlj1[2] = SDLK_SPACE;
+    controlj2[0] = SDLK_a;
+    controlj2[1] = SDLK_z;
+    controlj2[2] = SDLK_w;
     pleinEcran = false;
     volume = volumeMax;
-    touchePause = toucheP;
+    touchePause = SDLK_p;
     pleinEcranRetenu = false;
     eclairageVif = false;
+    largeurFenetre = largeurToile;
+    hauteurFenetre = hauteurToile;
+}
+
+void Settings::setTailleFenetre(int largeur, int hauteur) {
+    largeurFenetre = std::clamp(largeur, largeurFenetreMin, tailleFenetreMax);
+    hauteurFenetre = std::clamp(hauteur, hauteurFenetreMin, tailleFenetreMax);
 }
 
 int Settings::getAssignedKey(int nJoueur, int nCommande) const {
@@ -128,19 +123,19 @@ bool Settings::volumeDown() {
 }
 
 std::string Settings::getKeyByCode(int keynum) {
-    if (keynum >= toucheA && keynum <= toucheZ) {
+    if (keynum >= SDLK_a && keynum <= SDLK_z) {
         return std::string(1, static_cast<char>(keynum));
     }
     switch (keynum) {
-    case toucheEspace:
+    case SDLK_SPACE:
         return "ESPACE";
-    case toucheHaut:
+    case SDLK_UP:
         return "HAUT";
-    case toucheBas:
+    case SDLK_DOWN:
         return "BAS";
-    case toucheDroite:
+    case SDLK_RIGHT:
         return "DROITE";
-    case toucheGauche:
+    case SDLK_LEFT:
         return "GAUCHE";
     default:
         return "UNKNOWN";

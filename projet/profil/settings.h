@@ -58,6 +58,15 @@ public:
     bool getEclairageVif() const { return eclairageVif; }
     void setEclairageVif(bool vif) { eclairageVif = vif; }
 
+    // The window's size when not in full screen, as the player left it; never
+    // below a size where the picture still reads.
+    int getLargeurFenetre() const { return largeurFenetre; }
+    int getHauteurFenetre() const { return hauteurFenetre; }
+    void setTailleFenetre(int largeur, int hauteur);
+    static constexpr int largeurFenetreMin = 160;
+    static constexpr int hauteurFenetreMin = 120;
+    static constexpr int tailleFenetreMax = 16384;
+
     // The name the controls menu shows for a key code.
     static std::string getKeyByCode(int keynum);
 
@@ -71,6 +80,8 @@ private:
     int touchePause;
     bool pleinEcranRetenu;
     bool eclairageVif;
+    int largeurFenetre;
+    int hauteurFenetre;
 };
 
 extern Settings currentSettings;

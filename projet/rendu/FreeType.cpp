@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rendu/FreeType.h"
 
+#include "rendu/toile.h"
+
 #include FT_GLYPH_H
 
 #include <GL/glu.h>
 
+#include <cmath>
+#include <algorithm>
 #include <cstdio>
+#include <iostream>
 #include <memory>
 
 namespace freetype {
@@ -150,10 +155,13 @@ int make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
     return bitmapGlyphe->left + avance;
 }
 
-void font_data::init(const char* fname, unsigned int taille) {
-    clean();
-    h = static_cast<float>(taille);
+namespace {
 
+// The 128 characters of `fname` rasterised at `taille` points, into fresh
+// textures and lists, with their advances; throws ErreurPolice, and then
+// holds nothing.
+void rasteriser(const char* fname, float taille, GLuint*& textures, GLuint& list_base,
+                int* avances) {
     FT_Library brute;
     if (FT_Init_FreeType(&brute)) {
         throw ErreurPolice("FT_Init_FreeType failed", fname);
@@ -164,19 +172,59 @@ void font_data::init(const char* fname, unsigned int taille) {
         throw ErreurPolice(raisonNouvelleFace, fname);
     }
     const Face face(faceBrute);
-    FT_Set_Char_Size(face.get(), taille * 64, taille * 64, 96, 96);
+    const FT_F26Dot6 taille26_6 = std::lround(taille * 64.0f);
+    FT_Set_Char_Size(face.get(), taille26_6, taille26_6, 96, 96);
 
     // Taken only once the face has loaded, so a failed load holds nothing.
-    textures = new GLuint[nbCaracteres]();
-    list_base = glGenLists(nbCaracteres);
-    glGenTextures(nbCaracteres, textures);
+    const int nb = font_data::nbCaracteres;
+    std::unique_ptr<GLuint[]> noms(new GLuint[nb]());
+    const GLuint base = glGenLists(nb);
+    glGenTextures(nb, noms.get());
+    std::vector<int> avancesLues(nb);
     try {
-        for (int code = 0; code < nbCaracteres; ++code) {
-            avances[code] = make_dlist(face.get(), static_cast<char>(code), list_base, textures);
+        for (int code = 0; code < nb; ++code) {
+            avancesLues[code] = make_dlist(face.get(), static_cast<char>(code), base, noms.get());
         }
     } catch (const std::runtime_error& e) {
+        glDeleteLists(base, nb);
+        glDeleteTextures(nb, noms.get());
         throw ErreurPolice(e.what(), fname);
     }
+    textures = noms.release();
+    list_base = base;
+    std::copy(avancesLues.begin(), avancesLues.end(), avances);
+}
+
+} // namespace
+
+void font_data::init(const char* fname, unsigned int taille) {
+    clean();
+    h = static_cast<float>(taille);
+    fichier = fname;
+    echelle = toile::echelle();
+    rasteriser(fname, h * echelle, textures, list_base, avances);
+}
+
+void font_data::suivreEchelle() const {
+    if (textures == nullptr || echelle == toile::echelle()) {
+        return;
+    }
+    GLuint* nouvelles = nullptr;
+    GLuint nouvelleBase = 0;
+    try {
+        rasteriser(fichier.c_str(), h * toile::echelle(), nouvelles, nouvelleBase, avances);
+    } catch (const ErreurPolice& e) {
+        std::cerr << "Vorlen: police " << fichier << " illisible (" << e.what()
+                  << "); le texte garde sa taille d'avant" << std::endl;
+        echelle = toile::echelle();
+        return;
+    }
+    glDeleteLists(list_base, nbCaracteres);
+    glDeleteTextures(nbCaracteres, textures);
+    delete[] textures;
+    textures = nouvelles;
+    list_base = nouvelleBase;
+    echelle = toile::echelle();
 }
 
 void font_data::clean() {
@@ -194,10 +242,13 @@ void pushScreenCoordinateMatrix() {
     glPushAttrib(GL_TRANSFORM_BIT);
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
+    // Text is placed in canvas pixels, whatever the window's size.
+    const toile::Rectangle vue =
+        toile::versToile({viewport[0], viewport[1], viewport[2], viewport[3]});
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluOrtho2D(viewport[0], viewport[2], viewport[1], viewport[3]);
+    gluOrtho2D(vue.x, vue.largeur, vue.y, vue.hauteur);
     glPopAttrib();
 }
 
@@ -208,15 +259,15 @@ void pop_projection_matrix() {
     glPopAttrib();
 }
 
-int largeur(const font_data& ft_font, const std::string& ligne) {
+float largeur(const font_data& ft_font, const std::string& ligne) {
     int pixels = 0;
     for (const char c : septBits(ligne)) {
         pixels += ft_font.avances[static_cast<unsigned char>(c)];
     }
-    return pixels;
+    return static_cast<float>(pixels) / ft_font.echelleGlyphes();
 }
 
-std::string ajuster(const font_data& ft_font, const std::string& ligne, int largeurMax) {
+std::string ajuster(const font_data& ft_font, const std::string& ligne, float largeurMax) {
     if (largeur(ft_font, ligne) <= largeurMax) {
         return ligne;
     }
@@ -250,6 +301,7 @@ std::vector<std::string> decouperLignes(const std::string& texte) {
 }
 
 void print(const font_data& ft_font, float x, float y, const char* fmt, ...) {
+    ft_font.suivreEchelle();
     pushScreenCoordinateMatrix();
     const float hauteurLigne = ft_font.h * interligne;
 
@@ -275,6 +327,10 @@ void print(const font_data& ft_font, float x, float y, const char* fmt, ...) {
         glLoadIdentity();
         glTranslatef(x, y - hauteurLigne * i, 0);
         glMultMatrixf(modelview);
+        // Glyphs are in the window's pixels: one texel per pixel at any size.
+        if (ft_font.echelleGlyphes() != 1.0f) {
+            glScalef(1.0f / ft_font.echelleGlyphes(), 1.0f / ft_font.echelleGlyphes(), 1.0f);
+        }
         glCallLists(static_cast<GLsizei>(ligne.size()), GL_UNSIGNED_BYTE, ligne.data());
         glPopMatrix();
     }

@@ -36,21 +36,34 @@ public:
     static constexpr int nbCaracteres = 128;
 
     float h;
-    GLuint* textures;
-    GLuint list_base;
-    // How far each character moves the pen, in pixels.
-    int avances[nbCaracteres];
+    // Rasterised again, as a cache is, when the window's scale changes: the
+    // same font, sharp at the new size.
+    mutable GLuint* textures;
+    mutable GLuint list_base;
+    // How far each character moves the pen, in pixels of the glyphs' scale.
+    mutable int avances[nbCaracteres];
 
-    font_data() : h(0.0f), textures(nullptr), list_base(0), avances() {}
+    font_data() : h(0.0f), textures(nullptr), list_base(0), avances(), echelle(1.0f) {}
     // Releases the font's textures and lists if it still holds them.
     ~font_data() { clean(); }
     font_data(const font_data&) = delete;
     font_data& operator=(const font_data&) = delete;
 
-    // Builds every character at `h` points; throws ErreurPolice on failure.
+    // Builds every character at `h` points of the canvas, rasterised at the
+    // window's scale; throws ErreurPolice on failure.
     void init(const char* fname, unsigned int h);
     // Releases the textures and lists; a second call does nothing.
     void clean();
+    // The scale the glyphs were rasterised at: their pixels per canvas pixel.
+    float echelleGlyphes() const { return echelle; }
+    // Rasterises the glyphs again if the window's scale has changed since.
+    // Where the file can no longer be read, one line, and the glyphs stay
+    // as they were, magnified.
+    void suivreEchelle() const;
+
+private:
+    std::string fichier;
+    mutable float echelle;
 };
 
 int next_p2(int a);
@@ -62,11 +75,11 @@ void pop_projection_matrix();
 void print(const font_data& ft_font, float x, float y, const char* fmt, ...)
     __attribute__((format(printf, 4, 5)));
 
-// The width in pixels of one line of text as print draws it.
-int largeur(const font_data& ft_font, const std::string& ligne);
-// The line as it fits in `largeurMax` pixels: whole, or cut and ended with
-// an ellipsis.
-std::string ajuster(const font_data& ft_font, const std::string& ligne, int largeurMax);
+// The width, in canvas pixels, of one line of text as print draws it.
+float largeur(const font_data& ft_font, const std::string& ligne);
+// The line as it fits in `largeurMax` canvas pixels: whole, or cut and ended
+// with an ellipsis.
+std::string ajuster(const font_data& ft_font, const std::string& ligne, float largeurMax);
 
 // The text print draws: formatted, cut to what its 256-character buffer holds.
 std::string formater(const char* fmt, va_list args);

@@ -2,9 +2,10 @@
 #include "rendu/display.h"
 
 #include "jeu/joueur.h"
-#include "main.h"
+#include "jeu/terrain.h"
 #include "niveaux/niveau.h"
 #include "profil/settings.h"
+#include "rendu/toile.h"
 
 #include <GL/glu.h>
 
@@ -20,20 +21,15 @@ const double planProche = 0.1;
 const double planLointain = 1000.0;
 const double distanceCamera = 70.0;
 
-const float murGauche = -40.0f;
-const float murDroit = 40.0f;
-const float plafond = 35.0f;
-const float basDesMurs = -45.0f;
-
 const GLint brillance = 50;
 const float attenuationQuadratique = 1.1f;
 
 } // namespace
 
 HUD::HUD()
-    : posXHUD(650), posYHUD(0), lX(150),
-      lY(600), posNumNiveau{5, 200}, posJ1{0, 540}, posJ2{0, 400}, font_size(16), J1(nullptr),
-      J2(nullptr), Niv(nullptr) {}
+    : posXHUD(Disposition::largeurChamp), posYHUD(0), lX(largeurToile - Disposition::largeurChamp),
+      lY(hauteurToile), posNumNiveau{5, 200}, posJ1{0, 540}, posJ2{0, 400}, font_size(16),
+      J1(nullptr), J2(nullptr), Niv(nullptr) {}
 
 // Built at the first frame, not with the match: the rules run without a GL context.
 const freetype::font_data& HUD::police() {
@@ -52,7 +48,7 @@ void HUD::setJoueur(Joueur* J, int num) {
 }
 
 void HUD::activerVue() const {
-    glViewport(posXHUD, posYHUD, lX, lY);
+    toile::vue({posXHUD, posYHUD, lX, lY});
 }
 
 void HUD::affichage() {
@@ -71,7 +67,7 @@ void HUD::affichage() {
         copie.dessiner(bandesEcrites());
     } else {
         dessinerPanneau();
-        copie.prendre(posXHUD - 1, posYHUD, lX + 1, lY, chiffres);
+        copie.prendre({posXHUD - 1, posYHUD, lX + 1, lY}, chiffres);
     }
 
     glEnable(GL_LIGHTING);
@@ -99,8 +95,8 @@ void HUD::dessinerPanneau() {
     traceCadres(cadreJ1);
     traceCadres(cadreJ2);
 
-    // Text is placed in window pixels: shift it into the panel.
-    glViewport(0, 0, largeurFenetre, hauteurFenetre);
+    // Text is placed in canvas pixels: shift it into the panel.
+    toile::vueEntiere();
     glTranslatef(posXHUD, posYHUD, 0);
 
     glColor3f(1.0f, 1.0f, 0.0f);
@@ -154,7 +150,17 @@ void HUD::printGameOver() {
     freetype::print(police(), 250, 100, "Game Over");
 }
 
-void CopiePanneau::prendre(int x, int y, int largeur, int hauteur, const Chiffres& chiffres) {
+bool CopiePanneau::montre(const Chiffres& chiffres) const {
+    return valide && chiffres == chiffresCopies && toile::versFenetre(zoneCopie) == pixelsCopie;
+}
+
+void CopiePanneau::prendre(const toile::Rectangle& zone, const Chiffres& chiffres) {
+    const toile::Rectangle pixels = toile::versFenetre(zone);
+    // The window's size may have changed since the texture was made.
+    if (texture.nom() != 0 && (freetype::next_p2(pixels.largeur) != largeurTexture ||
+                               freetype::next_p2(pixels.hauteur) != hauteurTexture)) {
+        texture.reset(0);
+    }
     if (texture.nom() == 0) {
         GLuint nom;
         glGenTextures(1, &nom);
@@ -163,43 +169,44 @@ void CopiePanneau::prendre(int x, int y, int largeur, int hauteur, const Chiffre
         // Drawn back one texel per pixel: nearest texels copy it exactly.
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        largeurTexture = freetype::next_p2(largeur);
-        hauteurTexture = freetype::next_p2(hauteur);
+        largeurTexture = freetype::next_p2(pixels.largeur);
+        hauteurTexture = freetype::next_p2(pixels.hauteur);
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, largeurTexture, hauteurTexture, 0, GL_RGB,
                      GL_UNSIGNED_BYTE, nullptr);
     }
     glBindTexture(GL_TEXTURE_2D, texture.nom());
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, y, largeur, hauteur);
-    xCopie = x;
-    yCopie = y;
-    largeurCopie = largeur;
-    hauteurCopie = hauteur;
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, pixels.x, pixels.y, pixels.largeur, pixels.hauteur);
+    zoneCopie = zone;
+    pixelsCopie = pixels;
     chiffresCopies = chiffres;
     valide = true;
 }
 
 void CopiePanneau::dessiner(const std::array<Bande, 3>& bandes) const {
-    glViewport(xCopie, yCopie, largeurCopie, hauteurCopie);
+    toile::vue(zoneCopie);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, largeurCopie, 0, hauteurCopie, -1, 1);
+    glOrtho(0, zoneCopie.largeur, 0, zoneCopie.hauteur, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture.nom());
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    const float finS = static_cast<float>(largeurCopie) / largeurTexture;
+    // The copy holds the window's pixels; the bands are canvas rows.
+    const float finS = static_cast<float>(pixelsCopie.largeur) / largeurTexture;
+    const float texelsParLigne =
+        static_cast<float>(pixelsCopie.hauteur) / zoneCopie.hauteur / hauteurTexture;
     glBegin(GL_QUADS);
     for (const Bande& bande : bandes) {
-        const float basT = static_cast<float>(bande.bas) / hauteurTexture;
-        const float hautT = static_cast<float>(bande.haut) / hauteurTexture;
+        const float basT = bande.bas * texelsParLigne;
+        const float hautT = bande.haut * texelsParLigne;
         glTexCoord2f(0.0f, basT);
         glVertex2i(0, bande.bas);
         glTexCoord2f(finS, basT);
-        glVertex2i(largeurCopie, bande.bas);
+        glVertex2i(zoneCopie.largeur, bande.bas);
         glTexCoord2f(finS, hautT);
-        glVertex2i(largeurCopie, bande.haut);
+        glVertex2i(zoneCopie.largeur, bande.haut);
         glTexCoord2f(0.0f, hautT);
         glVertex2i(0, bande.haut);
     }
@@ -225,9 +232,11 @@ void Disposition::initAffichage() {
 
 void Disposition::initFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The border and the panel's frames thicken with the picture.
+    glLineWidth(toile::echelle());
     hudDisplay.activerVue();
     hudDisplay.affichage();
-    glViewport(posFenetre[0], posFenetre[1], tailleFenetre[0], tailleFenetre[1]);
+    toile::vue({posFenetre[0], posFenetre[1], tailleFenetre[0], tailleFenetre[1]});
     placerCamera();
     dessinerBord();
     placerLumiere();
@@ -287,12 +296,12 @@ void dessinerBord() {
     glDisable(GL_LIGHTING);
     glColor3ub(255, 255, 0);
     glBegin(GL_LINES);
-    glVertex3f(murGauche, plafond, 0);
-    glVertex3f(murDroit, plafond, 0);
-    glVertex3f(murGauche, basDesMurs, 0);
-    glVertex3f(murGauche, plafond, 0);
-    glVertex3f(murDroit, basDesMurs, 0);
-    glVertex3f(murDroit, plafond, 0);
+    glVertex3f(terrain::murGauche, terrain::plafond, 0);
+    glVertex3f(terrain::murDroit, terrain::plafond, 0);
+    glVertex3f(terrain::murGauche, terrain::basDesMurs, 0);
+    glVertex3f(terrain::murGauche, terrain::plafond, 0);
+    glVertex3f(terrain::murDroit, terrain::basDesMurs, 0);
+    glVertex3f(terrain::murDroit, terrain::plafond, 0);
     glEnd();
     glEnable(GL_LIGHTING);
     glPopMatrix();

@@ -6,6 +6,7 @@
 
 #include "rendu/FreeType.h"
 #include "rendu/ressourcesgl.h"
+#include "rendu/toile.h"
 
 #include <array>
 
@@ -25,29 +26,28 @@ public:
         int haut;
     };
 
-    // Whether the copy holds a panel that showed these numbers.
-    bool montre(const Chiffres& chiffres) const { return valide && chiffres == chiffresCopies; }
-    // Copies the window's rectangle (x, y, largeur, hauteur) of the frame
-    // being drawn, as the panel for these numbers.
-    void prendre(int x, int y, int largeur, int hauteur, const Chiffres& chiffres);
+    // Whether the copy holds a panel that showed these numbers, at the
+    // window's present size.
+    bool montre(const Chiffres& chiffres) const;
+    // Copies the canvas rectangle `zone` of the frame being drawn, in the
+    // window's pixels, as the panel for these numbers.
+    void prendre(const toile::Rectangle& zone, const Chiffres& chiffres);
     // Draws these bands of the copy back where they were taken, leaving the
-    // copied rectangle as the viewport with one unit per pixel. The rest of
-    // the copy is left out: it is as black as the cleared frame.
+    // copied rectangle as the viewport with one unit per canvas pixel. The
+    // rest of the copy is left out: it is as black as the cleared frame.
     void dessiner(const std::array<Bande, 3>& bandes) const;
 
 private:
     Texture texture;
-    int xCopie = 0;
-    int yCopie = 0;
-    int largeurCopie = 0;
-    int hauteurCopie = 0;
+    toile::Rectangle zoneCopie = {};
+    toile::Rectangle pixelsCopie = {};
     int largeurTexture = 0;
     int hauteurTexture = 0;
     Chiffres chiffresCopies = {};
     bool valide = false;
 };
 
-// The heads-up panel, 150 pixels wide at the window's right edge.
+// The heads-up panel, right of the field, to the window's right edge.
 class HUD {
 public:
     HUD();
@@ -91,6 +91,9 @@ private:
 
 class Disposition {
 public:
+    // The field takes the window's left part; the panel the rest.
+    static constexpr int largeurChamp = 650;
+
     Disposition(Partie* partie, int fX, int fY, int tfX, int tfY);
 
     // The match's fixed GL state, set once when it starts.
@@ -111,6 +114,7 @@ private:
     int posFenetre[2];
     int tailleFenetre[2];
     HUD hudDisplay;
+    // The match laid out, given at construction; nothing is drawn from it.
     Partie* partieEnCours;
 };
 

@@ -2,13 +2,10 @@
 #include "systeme/options.h"
 
 #include "niveaux/verification.h"
+#include "systeme/version.h"
 
 #include <cstring>
 #include <iostream>
-
-#ifndef VORLEN_VERSION
-#define VORLEN_VERSION "inconnue"
-#endif
 
 namespace {
 
@@ -126,7 +123,7 @@ void afficherAide(std::ostream& flux) {
 }
 
 void afficherVersion(std::ostream& flux) {
-    flux << "Vorlen " VORLEN_VERSION "\n";
+    flux << "Vorlen " << version::complete << "\n";
 }
 
 int repondreSansFenetre(const Options& options) {

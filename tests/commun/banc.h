@@ -4,8 +4,8 @@
 #ifndef VORLEN_TESTS_BANC_H
 #define VORLEN_TESTS_BANC_H
 
-#include "systeme/horloge.h"
 #include "jeu/typesparties.h"
+#include "systeme/horloge.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The process-wide objects the game's classes rely on, as the game defines them,
 // and the player's folders of a test run.
-#include "son/mixer.h"
+#include "main.h"
 #include "profil/settings.h"
+#include "son/mixer.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 AudioMixer amixer;
+SDL_Surface* screenSurface = nullptr;
 Settings currentSettings;
+int videoFlags = SDL_OPENGL | SDL_ANYFORMAT;
 
 namespace {
 
@@ -23,7 +26,7 @@ struct DossiersJoueurDuTest {
             std::abort();
         }
         racine = modele;
-        setenv("XDG_CONFIG_HOME", (racine + "/reglages").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (racine + "/config").c_str(), 1);
         setenv("XDG_DATA_HOME", (racine + "/donnees").c_str(), 1);
     }
     ~DossiersJoueurDuTest() {

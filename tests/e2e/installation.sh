@@ -14,7 +14,7 @@ pid=
 trap '[ -n "$pid" ] && { kill -9 "$pid"; wait "$pid"; } 2>/dev/null; rm -rf "$t"' EXIT
 echouer() { echo "ECHEC: $*"; echecs=$((echecs + 1)); }
 # The player's own files stay out of the real home.
-export XDG_CONFIG_HOME="$t/reglages" XDG_DATA_HOME="$t/donnees"
+export XDG_CONFIG_HOME="$t/config" XDG_DATA_HOME="$t/donnees"
 
 cmake --install "$construction" --prefix "$t/avant" >/dev/null || echouer "cmake --install failed"
 mv "$t/avant" "$t/prefixe" && p=$t/prefixe && cd "$t/partout"

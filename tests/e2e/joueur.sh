@@ -4,14 +4,15 @@
 # of match, the credits, "Quitter"; then listens to a match through SDL's disk
 # audio driver, ends the game by signals from each screen, and starts it with
 # no display and with no font.
-# Usage: joueur.sh VORLEN_BINARY RUNTIME_DIR
+# Usage: joueur.sh VORLEN_BINARY RUNTIME_DIR SDL12_COMPAT_LIBRARY_DIR
 set -u
 jeu=$1
 donnees=$2
+bibliothequeCompat=$3
 . "$(dirname "$0")/attente.sh"
 travail=$(mktemp -d)
 # The player's own files stay out of the real home.
-export XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/reglages"
+export XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/config"
 artefacts=${ARTEFACTS:-$(dirname "$jeu")/e2e-artefacts}
 mkdir -p "$artefacts"
 echecs=0
@@ -217,18 +218,9 @@ une_ligne_et_1() {
 }
 une_ligne_et_1 xvfb-run env -u DISPLAY "$jeu"
 # Debian 13's SDL 1.2 (sdl12-compat) reports video started on a second try
-# that failed like the first: the same line there. Fetched once into the build.
-compat=$(dirname "$jeu")/sdl12-compat
-if [ -z "$(find "$compat" -name libSDL-1.2.so.0 2>/dev/null)" ]; then
-    (mkdir -p "$compat" && cd "$compat" && apt-get download libsdl1.2-compat &&
-        dpkg -x libsdl1.2-compat_*.deb .) >/dev/null 2>&1
-fi
-bibliotheque=$(find "$compat" -name libSDL-1.2.so.0 -printf '%h' -quit 2>/dev/null)
-if [ -n "$bibliotheque" ]; then
-    une_ligne_et_1 "impossible d'initialiser l'affichage" env -u DISPLAY LD_LIBRARY_PATH="$bibliotheque" "$jeu"
-else
-    echo "sdl12-compat not found nor fetched (apt-get download libsdl1.2-compat): not tried without a display"
-fi
+# that failed like the first: the same line there.
+une_ligne_et_1 "impossible d'initialiser l'affichage" \
+    env -u DISPLAY LD_LIBRARY_PATH="$bibliothequeCompat" "$jeu"
 rm AXAXAX.TTF
 une_ligne_et_1 AXAXAX.TTF "$jeu"
 

@@ -2,6 +2,8 @@
 #include "fenetre.h"
 
 #include "ecrans/menu.h"
+#include "rendu/toile.h"
+#include "systeme/fenetre.h"
 
 #include <GL/gl.h>
 #include <SDL.h>
@@ -17,9 +19,7 @@ static bool ouvrirFenetre() {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         return false;
     }
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    if (SDL_SetVideoMode(Capture::largeur, Capture::hauteur, 16, SDL_OPENGL | SDL_ANYFORMAT) ==
-        nullptr) {
+    if (!fenetre::ouvrir(*SDL_GetVideoInfo())) {
         SDL_Quit();
         return false;
     }
@@ -28,14 +28,21 @@ static bool ouvrirFenetre() {
 
 // Mesa's software renderer keeps the last frame in the back buffer after the
 // swap, and its front buffer cannot be read back under Xvfb.
-Capture::Capture() : rgb(largeur * hauteur * 3) {
+Capture::Capture()
+    : largeurLue(toile::largeurFenetre()), hauteurLue(toile::hauteurFenetre()),
+      rgb(largeurLue * hauteurLue * 3) {
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, largeur, hauteur, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glReadPixels(0, 0, largeurLue, hauteurLue, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
 }
 
 Pixel Capture::at(int colonne, int ligne) const {
-    const unsigned char* p = &rgb[((hauteur - 1 - ligne) * largeur + colonne) * 3];
+    const toile::Rectangle p = toile::versFenetre({colonne, hauteur - 1 - ligne, 1, 1});
+    return pixelFenetre(p.x, hauteurLue - 1 - p.y);
+}
+
+Pixel Capture::pixelFenetre(int colonne, int ligne) const {
+    const unsigned char* p = &rgb[((hauteurLue - 1 - ligne) * largeurLue + colonne) * 3];
     return {p[0], p[1], p[2]};
 }
 

@@ -17,15 +17,21 @@ struct Cadre {
     bool vide() const { return col1 < 0; }
 };
 
-// What the window shows after the last swap, read once.
+// What the window shows after the last swap, read once, at its whole size.
 class Capture {
 public:
+    // The canvas, in whose pixels the tests look.
     static constexpr int largeur = 800;
     static constexpr int hauteur = 600;
 
     Capture();
-    // The pixel at `colonne`, `ligne` counted from the window's top.
+    // The window pixel that shows the canvas pixel at `colonne`, `ligne`
+    // counted from the canvas's top.
     Pixel at(int colonne, int ligne) const;
+    // The window's own pixel, `ligne` counted from the window's top.
+    Pixel pixelFenetre(int colonne, int ligne) const;
+    int largeurFenetre() const { return largeurLue; }
+    int hauteurFenetre() const { return hauteurLue; }
     // The extent, within the rectangle (inclusive, rows from the top), of the
     // pixels that pass `teste`.
     template <typename Test> Cadre cadreDans(int c0, int c1, int l0, int l1, Test teste) const {
@@ -43,8 +49,23 @@ public:
     template <typename Test> bool unPixelDans(int c0, int c1, int l0, int l1, Test teste) const {
         return !cadreDans(c0, c1, l0, l1, teste).vide();
     }
+    // The extent, in the window's own pixels, of those that pass `teste`.
+    template <typename Test> Cadre cadreFenetre(Test teste) const {
+        Cadre k;
+        for (int l = 0; l < hauteurLue; ++l) {
+            for (int c = 0; c < largeurLue; ++c) {
+                if (teste(pixelFenetre(c, l))) {
+                    k = {std::min(k.col0, c), std::max(k.col1, c), std::min(k.lig0, l),
+                         std::max(k.lig1, l)};
+                }
+            }
+        }
+        return k;
+    }
 
 private:
+    int largeurLue;
+    int hauteurLue;
     std::vector<unsigned char> rgb;
 };
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rendu/FreeType.h"
 #include "banc.h"
 #include "fenetre.h"
+#include "rendu/FreeType.h"
+#include "rendu/toile.h"
+#include "systeme/fenetre.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -106,10 +108,9 @@ const auto allume = [](const Pixel& p) { return p.r > 128 && p.v > 128 && p.b > 
 
 // Draws `texte` in white at (x, y) on a cleared screen and shows it.
 static Capture afficher(const freetype::font_data& police, float x, float y, const char* texte) {
-    glViewport(0, 0, Capture::largeur, Capture::hauteur);
+    toile::nouvelleImage();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3ub(255, 255, 255);
     freetype::print(police, x, y, "%s", texte);
     SDL_GL_SwapBuffers();
@@ -136,6 +137,32 @@ TEST(Police, TheSecondLineStandsOneLineHeightBelowTheFirstAndALongTextIsCutNotOv
     EXPECT_NEAR(premier.lig1, 600 - 300, 1) << "the baseline is at y = 300";
     EXPECT_TRUE(afficher(police, 0, 300, std::string(1000, 'W').c_str())
                     .unPixelDans(0, 799, 285, 300, allume));
+}
+
+TEST(Police, InAResizedWindowTextIsRasterisedAgainAtTheNewScaleNotMagnified) {
+    freetype::font_data police;
+    police.init("AXAXAX.TTF", 26);
+    const Cadre avant = afficher(police, 100, 300, "Vorlen").cadreFenetre(allume);
+    fenetre::redimensionner(1000, 750);
+    freetype::font_data neuve;
+    neuve.init("AXAXAX.TTF", 26);
+    const Capture apres = afficher(police, 100, 300, "Vorlen");
+    const Capture attendue = afficher(neuve, 100, 300, "Vorlen");
+    fenetre::redimensionner(Capture::largeur, Capture::hauteur);
+    ASSERT_EQ(apres.largeurFenetre(), 1000);
+    int differents = 0;
+    for (int l = 0; l < 750; ++l) {
+        for (int c = 0; c < 1000; ++c) {
+            const Pixel p = apres.pixelFenetre(c, l);
+            const Pixel q = attendue.pixelFenetre(c, l);
+            differents += p.r != q.r || p.v != q.v || p.b != q.b;
+        }
+    }
+    EXPECT_EQ(differents, 0) << "the same glyphs as a font made at this size";
+    const Cadre grand = apres.cadreFenetre(allume);
+    EXPECT_NEAR(grand.lig1 - grand.lig0, 1.25 * (avant.lig1 - avant.lig0), 2.0);
+    EXPECT_NEAR(grand.col1 - grand.col0, 1.25 * (avant.col1 - avant.col0), 3.0);
+    EXPECT_NEAR(grand.col0, 1.25 * avant.col0, 2.0);
 }
 
 TEST(Police, AFontAndEachMatchsPanelFontReleaseTheirListsAndTexturesOnce) {

@@ -54,11 +54,11 @@ TEST(Fichiers, XdgFoldersFallBackOnHomeAndIgnoreRelativePaths) {
     setenv("HOME", "/home/joueuse", 1);
     setenv("XDG_CONFIG_HOME", "/cfg", 1);
     setenv("XDG_DATA_HOME", "relatif", 1);
-    EXPECT_EQ(fichiers::dossierReglages(), "/cfg/vorlen");
+    EXPECT_EQ(fichiers::dossierPreferences(), "/cfg/vorlen");
     EXPECT_EQ(fichiers::dossierDonneesJoueur(), "/home/joueuse/.local/share/vorlen");
     unsetenv("XDG_CONFIG_HOME");
     unsetenv("HOME");
-    EXPECT_EQ(fichiers::dossierReglages(), "");
+    EXPECT_EQ(fichiers::dossierPreferences(), "");
 }
 
 TEST(Fichiers, AtomicWriteReplacesWholeOrLeavesTheOldFile) {

@@ -25,7 +25,7 @@ template <typename F>::testing::AssertionResult uneLigne(const std::string& debu
 }
 
 // A settings folder of its own.
-struct FichierReglages : ::testing::Test {
+struct FichierPreferences : ::testing::Test {
     const fs::path racine = fs::temp_directory_path() / ("vorlen-ini-" + std::to_string(getpid()));
     const fs::path chemin = racine / "vorlen" / "vorlen.ini";
     void SetUp() override { setenv("XDG_CONFIG_HOME", racine.c_str(), 1); }
@@ -35,7 +35,7 @@ struct FichierReglages : ::testing::Test {
     }
 };
 
-TEST_F(FichierReglages, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
+TEST_F(FichierPreferences, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
     Settings avant, apres;
     ASSERT_TRUE(avant.assignKey(SDLK_F1, 1, 0) && avant.assignTouchePause(SDLK_RETURN));
     avant.switchStatePleinEcran();
@@ -50,7 +50,7 @@ TEST_F(FichierReglages, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
     EXPECT_NE(lire().find("\nplein_ecran = oui\n"), std::string::npos) << "not saved";
 }
 
-TEST_F(FichierReglages, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheFileStays) {
+TEST_F(FichierPreferences, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheFileStays) {
     const struct {
         const char *texte, *ligne;
         int gauche, volume;
@@ -74,7 +74,7 @@ TEST_F(FichierReglages, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheFile
     }
 }
 
-TEST_F(FichierReglages, NoFileIsSilentNoPlaceIsMemoryOnlyAFailedSaveIsOneLine) {
+TEST_F(FichierPreferences, NoFileIsSilentNoPlaceIsMemoryOnlyAFailedSaveIsOneLine) {
     Settings s;
     ::testing::internal::CaptureStderr();
     preferences::charger(s);

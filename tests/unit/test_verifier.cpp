@@ -2,8 +2,8 @@
 // The command line as a player types it, and level files as a designer writes
 // them, checked with --verifier and loaded by the game.
 #include "niveaux/niveau.h"
-#include "systeme/options.h"
 #include "niveaux/verification.h"
+#include "systeme/options.h"
 
 #include <gtest/gtest.h>
 

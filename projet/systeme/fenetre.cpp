@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "systeme/fenetre.h"
+
+#include "main.h"
+#include "profil/preferences.h"
+#include "profil/settings.h"
+#include "rendu/toile.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstdio>
+#include <iostream>
+
+namespace fenetre {
+
+namespace {
+
+const int profondeurCouleurs = 16;
+
+// The desktop's resolution, which full screen keeps; 0 where SDL cannot tell.
+int largeurBureau = 0;
+int hauteurBureau = 0;
+
+// Sets the video mode; on success the canvas follows the new size.
+bool changerMode(int largeur, int hauteur, bool pleinEcran) {
+    const Uint32 drapeaux = videoFlags | (pleinEcran ? SDL_FULLSCREEN : SDL_RESIZABLE);
+    SDL_Surface* surface = SDL_SetVideoMode(largeur, hauteur, profondeurCouleurs, drapeaux);
+    if (surface == nullptr) {
+        return false;
+    }
+    screenSurface = surface;
+    toile::adapter(surface->w, surface->h);
+    // The driver takes the new size at a swap: one black frame settles it,
+    // so that the screen's next picture is drawn at the new size in full.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SDL_GL_SwapBuffers();
+    return true;
+}
+
+// Full screen at the desktop's resolution, or the remembered window.
+bool appliquer(bool pleinEcran) {
+    if (pleinEcran) {
+        return changerMode(largeurBureau, hauteurBureau, true);
+    }
+    int largeur = currentSettings.getLargeurFenetre();
+    int hauteur = currentSettings.getHauteurFenetre();
+    ajusterAEcran(largeur, hauteur, largeurBureau, hauteurBureau);
+    return changerMode(largeur, hauteur, false);
+}
+
+} // namespace
+
+void ajusterAEcran(int& largeur, int& hauteur, int largeurEcran, int hauteurEcran) {
+    if (largeurEcran <= 0 || hauteurEcran <= 0) {
+        return;
+    }
+    const double rapport = std::min({1.0, static_cast<double>(largeurEcran) / largeur,
+                                     static_cast<double>(hauteurEcran) / hauteur});
+    largeur = static_cast<int>(largeur * rapport);
+    hauteur = static_cast<int>(hauteur * rapport);
+}
+
+bool ouvrir(const SDL_VideoInfo& bureau) {
+    largeurBureau = bureau.current_w;
+    hauteurBureau = bureau.current_h;
+    if (largeurBureau <= 0 || hauteurBureau <= 0) {
+        // Full screen then keeps the canvas's own size.
+        largeurBureau = largeurToile;
+        hauteurBureau = hauteurToile;
+    }
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_WM_SetCaption("Vorlen", nullptr);
+    if (currentSettings.getPleinEcranState()) {
+        if (appliquer(true)) {
+            return true;
+        }
+        std::cerr << "Vorlen: l'affichage refuse le plein écran; le jeu s'ouvre en fenêtre"
+                  << std::endl;
+        currentSettings.imposerPleinEcran(false);
+    }
+    if (appliquer(false)) {
+        return true;
+    }
+    std::fprintf(stderr,
+                 "Vorlen: impossible d'ouvrir la fenêtre OpenGL %dx%d (%s); lancez le jeu "
+                 "sur un bureau graphique avec OpenGL, ou sans écran avec xvfb-run\n",
+                 currentSettings.getLargeurFenetre(), currentSettings.getHauteurFenetre(),
+                 SDL_GetError());
+    return false;
+}
+
+void basculerPleinEcran() {
+    const bool versPleinEcran = !currentSettings.getPleinEcranState();
+    if (appliquer(versPleinEcran)) {
+        currentSettings.switchStatePleinEcran();
+        preferences::enregistrer(currentSettings);
+        return;
+    }
+    std::cerr << (versPleinEcran ? "Vorlen: l'affichage refuse le plein écran; le jeu reste "
+                                   "en fenêtre"
+                                 : "Vorlen: l'affichage refuse de quitter le plein écran")
+              << std::endl;
+    // SDL may have dropped the old mode on the way: it is asked for again.
+    if (!appliquer(!versPleinEcran)) {
+        std::cerr << "Vorlen: plus aucune fenêtre (" << SDL_GetError() << ")" << std::endl;
+        std::exit(1);
+    }
+}
+
+void redimensionner(int largeur, int hauteur) {
+    if (currentSettings.getPleinEcranState()) {
+        return;
+    }
+    if (changerMode(largeur, hauteur, false)) {
+        currentSettings.setTailleFenetre(largeur, hauteur);
+        preferences::enregistrer(currentSettings);
+        return;
+    }
+    std::cerr << "Vorlen: l'affichage refuse la taille " << largeur << "x" << hauteur
+              << "; la fenêtre garde la sienne" << std::endl;
+    if (!appliquer(false)) {
+        std::cerr << "Vorlen: plus aucune fenêtre (" << SDL_GetError() << ")" << std::endl;
+        std::exit(1);
+    }
+}
+
+} // namespace fenetre

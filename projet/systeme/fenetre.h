@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's one window: opened at the size the player left it, fitted to the
+// screen; resized by the player; switched to full screen at the screen's own
+// resolution and back. SDL keeps the OpenGL context through every change of
+// video mode, so textures, lists and fonts stay; the canvas is laid out again
+// in the new size each time.
+#ifndef VORLEN_FENETRE_H
+#define VORLEN_FENETRE_H
+
+#include <SDL.h>
+
+namespace fenetre {
+
+// Opens the window as this run asks: full screen, or the remembered window
+// size shrunk to fit the screen. `bureau` is SDL's video query made before
+// any video mode, which gives the desktop's size. False, with one line, when
+// no window opens.
+bool ouvrir(const SDL_VideoInfo& bureau);
+
+// The player's switch (F11, the Options item): the window changes and the
+// choice is saved. Where the display refuses, one line, and nothing changes.
+void basculerPleinEcran();
+
+// The player resized the window: the video mode follows, and the size is
+// remembered for the next start.
+void redimensionner(int largeur, int hauteur);
+
+// The window's size for a remembered one of `largeur` x `hauteur` on a
+// screen of `largeurEcran` x `hauteurEcran`: as it is where it fits, else
+// shrunk, in proportion, until it does.
+void ajusterAEcran(int& largeur, int& hauteur, int largeurEcran, int hauteurEcran);
+
+} // namespace fenetre
+
+#endif
