@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One rules step (every object moved, then the one-player rules pass) on the
-// heavy scene, with Google Benchmark. Run from the run-time directory under
-// a display: cd build/data && ../bench/bench_regles
-#include "ecrans/menu.h"
-#include "rendu/toile.h"
+// heavy scene, with Google Benchmark. No display needed; run from the
+// run-time directory: cd build/data && ../bench/bench_regles
 #include "scene.h"
 
-#include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -38,17 +35,4 @@ BENCHMARK(BM_EtapeDeRegles)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    // A match builds its panel font, which needs a GL context.
-    if (SDL_Init(SDL_INIT_VIDEO) != 0 ||
-        SDL_SetVideoMode(largeurToile, hauteurToile, 16, SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
-        std::fprintf(stderr, "bench_regles: %s\n", SDL_GetError());
-        return 1;
-    }
-    initGL();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    SDL_Quit();
-    return 0;
-}
+BENCHMARK_MAIN();

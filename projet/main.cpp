@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 AudioMixer amixer;
 SDL_Surface* screenSurface = nullptr;
@@ -36,13 +37,16 @@ bool initialiserSDL() {
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == 0) {
         return true;
     }
-    if (SDL_Init(SDL_INIT_VIDEO) == 0) {
+    // Debian 13's SDL 1.2 answers 0 to a second try that fails like the
+    // first, and forgets why: only SDL_WasInit tells whether video started.
+    const std::string raison = SDL_GetError();
+    if (SDL_Init(SDL_INIT_VIDEO) == 0 && SDL_WasInit(SDL_INIT_VIDEO) != 0) {
         return true;
     }
     std::fprintf(stderr,
                  "Vorlen: impossible d'initialiser l'affichage (%s); lancez le jeu sur un "
                  "bureau graphique, ou sans écran avec xvfb-run\n",
-                 SDL_GetError());
+                 raison.c_str());
     return false;
 }
 

@@ -24,12 +24,17 @@ const float colNom = 90.0f;
 const float colScore = 410.0f;
 const float colNiveau = 510.0f;
 const float colDate = 610.0f;
+const float finTable = colDate + 150.0f;
+// Between a column's text and the next column.
+const float ecartColonnes = 8.0f;
 // Under the lower table's tenth line: why the new score was not kept.
 const float basAvertissement = 44.0f;
 
-// Window pixels of the name entry.
+// Window pixels of the name entry: the name and its cursor stay inside the box.
 const float gaucheSaisie = 230.0f;
 const float cadreSaisie[4] = {220.0f, 290.0f, 580.0f, 332.0f};
+const float gaucheNom = gaucheSaisie + 2;
+const float margeSaisie = 4.0f;
 
 // A rectangle in window pixels, filled or outlined; the menu's matrices are
 // the identity, so corners go through normalised device coordinates.
@@ -44,12 +49,32 @@ void rectangle(float x0, float y0, float x1, float y1, GLenum mode) {
     glEnd();
 }
 
-std::string nomsJoints(const LigneScore& ligne) {
+// The players' names as they fit in `largeurMax` pixels: each shortened to
+// an equal share when all of them do not.
+std::string nomsJoints(const freetype::font_data& police, const LigneScore& ligne,
+                       float largeurMax) {
+    const std::string et = " et ";
     std::string noms;
     for (const std::string& nom : ligne.noms) {
-        noms += (noms.empty() ? "" : " et ") + nom;
+        noms += (noms.empty() ? "" : et) + nom;
+    }
+    if (freetype::largeur(police, noms) <= largeurMax || ligne.noms.empty()) {
+        return noms;
+    }
+    const int nbNoms = static_cast<int>(ligne.noms.size());
+    const float part = (largeurMax - (nbNoms - 1) * freetype::largeur(police, et)) / nbNoms;
+    noms.clear();
+    for (const std::string& nom : ligne.noms) {
+        noms += (noms.empty() ? "" : et) + freetype::ajuster(police, nom, part);
     }
     return noms;
+}
+
+// Draws `texte` at (x, y), shortened to end before the column at `xSuivante`.
+void cellule(const freetype::font_data& police, float x, float y, float xSuivante,
+             const std::string& texte) {
+    const float largeurMax = xSuivante - x - ecartColonnes;
+    freetype::print(police, x, y, "%s", freetype::ajuster(police, texte, largeurMax).c_str());
 }
 
 // Typed characters arrive as text only while SDL translates keys; the
@@ -101,7 +126,10 @@ bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, 
         const std::string joueur = "Joueur " + std::to_string(j);
         // The login name is offered to the first player only: the second is
         // someone else at the same keyboard.
-        SaisieNom saisie(j == 1 ? nomDeConnexion() : std::string());
+        SaisieNom saisie(j == 1 ? nomDeConnexion() : std::string(), [this](const std::string& nom) {
+            const float droite = cadreSaisie[2] - margeSaisie;
+            return gaucheNom + freetype::largeur(grande, nom + "_") <= droite;
+        });
         if (ouverte) {
             ouverte =
                 saisir(nbNoms == 1 ? "Votre nom:" : joueur + ", votre nom:", ligne, mode, saisie);
@@ -193,17 +221,18 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
         const float y = entetes - pasLigne * (k + 1);
         if (static_cast<int>(k) == rangSurligne) {
             glColor3ub(0, 0, 150);
-            rectangle(colRang - 10, y - 5, colDate + 150, y + pasLigne - 5, GL_QUADS);
+            rectangle(colRang - 10, y - 5, finTable, y + pasLigne - 5, GL_QUADS);
             glColor3ub(255, 255, 255);
         } else {
             glColor3ub(220, 220, 220);
         }
         const LigneScore& l = lignes[k];
-        freetype::print(petite, colRang, y, "%d.", static_cast<int>(k) + 1);
-        freetype::print(petite, colNom, y, "%s", nomsJoints(l).c_str());
-        freetype::print(petite, colScore, y, "%d", l.score);
-        freetype::print(petite, colNiveau, y, "%d", l.niveau);
-        freetype::print(petite, colDate, y, "%s", l.date.c_str());
+        const float largeurNoms = colScore - colNom - ecartColonnes;
+        cellule(petite, colRang, y, colNom, std::to_string(k + 1) + ".");
+        cellule(petite, colNom, y, colScore, nomsJoints(petite, l, largeurNoms));
+        cellule(petite, colScore, y, colNiveau, std::to_string(l.score));
+        cellule(petite, colNiveau, y, colDate, std::to_string(l.niveau));
+        cellule(petite, colDate, y, finTable, l.date);
     }
 }
 
@@ -220,7 +249,7 @@ void EcranScores::dessinerSaisie(const std::string& invite, const LigneScore& li
     glColor3ub(204, 204, 0);
     rectangle(cadreSaisie[0], cadreSaisie[1], cadreSaisie[2], cadreSaisie[3], GL_LINE_LOOP);
     glColor3ub(255, 255, 255);
-    freetype::print(grande, gaucheSaisie + 2, 300, "%s_", saisie.getTexte().c_str());
+    freetype::print(grande, gaucheNom, 300, "%s_", saisie.getTexte().c_str());
     glColor3ub(170, 170, 170);
     freetype::print(petite, gaucheSaisie, 255, "Lettres, chiffres et espaces, 12 au plus");
     freetype::print(petite, gaucheSaisie, 233, "Entree: valider    Retour arriere: effacer");

@@ -13,6 +13,7 @@
 #include <ctime>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -270,15 +271,20 @@ int MeilleursScores::lire(const std::string& contenu, std::ostream& rapport) {
     return abimees;
 }
 
-SaisieNom::SaisieNom(const std::string& propose) {
+SaisieNom::SaisieNom(const std::string& propose, Tient dansLaBoite)
+    : tient(std::move(dansLaBoite)) {
     for (const char c : propose) {
         taper(static_cast<unsigned char>(c));
     }
 }
 
 void SaisieNom::taper(unsigned int caractere) {
-    if (caractereDeNom(caractere) && texte.size() < longueurMax) {
-        texte.push_back(static_cast<char>(caractere));
+    if (!caractereDeNom(caractere) || texte.size() >= longueurMax) {
+        return;
+    }
+    const std::string suite = texte + static_cast<char>(caractere);
+    if (!tient || tient(suite)) {
+        texte = suite;
     }
 }
 

@@ -4,6 +4,7 @@
 #ifndef VORLEN_SCORES_H
 #define VORLEN_SCORES_H
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -77,13 +78,17 @@ private:
     std::string erreurEnregistrement;
 };
 
-// A name as a player types it: letters, digits and spaces, 12 at most.
+// A name as a player types it: letters, digits and spaces, 12 at most, and
+// no more than its box shows.
 class SaisieNom {
 public:
     static constexpr std::size_t longueurMax = 12;
+    // Whether a text fits the box the name is typed in.
+    using Tient = std::function<bool(const std::string&)>;
 
-    // Starts from `propose`, cut to what a name may hold.
-    explicit SaisieNom(const std::string& propose);
+    // Starts from `propose`, cut to what a name may hold; any text fits when
+    // `dansLaBoite` is empty.
+    explicit SaisieNom(const std::string& propose, Tient dansLaBoite = {});
     // A typed character (its code): kept if a name may hold it and room is left.
     void taper(unsigned int caractere);
     // Removes the last character, if any.
@@ -95,6 +100,7 @@ public:
 
 private:
     std::string texte;
+    Tient tient;
 };
 
 // The login name, as far as a name may hold it; empty when unknown.

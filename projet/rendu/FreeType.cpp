@@ -8,6 +8,7 @@
 #include <GL/glu.h>
 
 #include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -108,7 +109,7 @@ int next_p2(int a) {
     return rval;
 }
 
-void make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
+int make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
     const Glyphe glyphe = rendreGlyphe(face, ch);
     const FT_BitmapGlyph bitmapGlyphe = reinterpret_cast<FT_BitmapGlyph>(glyphe.get());
     const FT_Bitmap& bitmap = bitmapGlyphe->bitmap;
@@ -148,15 +149,19 @@ void make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
     glVertex2f(largeur, lignes);
     glEnd();
     glPopMatrix();
-    glTranslatef(face->glyph->advance.x >> 6, 0, 0);
+    const int avance = face->glyph->advance.x >> 6;
+    glTranslatef(avance, 0, 0);
     glEndList();
+    return bitmapGlyphe->left + avance;
 }
 
 namespace {
 
 // The 128 characters of `fname` rasterised at `taille` points, into fresh
-// textures and lists; throws ErreurPolice, and then holds nothing.
-void rasteriser(const char* fname, float taille, GLuint*& textures, GLuint& list_base) {
+// textures and lists, with their advances; throws ErreurPolice, and then
+// holds nothing.
+void rasteriser(const char* fname, float taille, GLuint*& textures, GLuint& list_base,
+                int* avances) {
     FT_Library brute;
     if (FT_Init_FreeType(&brute)) {
         throw ErreurPolice("FT_Init_FreeType failed", fname);
@@ -175,9 +180,10 @@ void rasteriser(const char* fname, float taille, GLuint*& textures, GLuint& list
     std::unique_ptr<GLuint[]> noms(new GLuint[nb]());
     const GLuint base = glGenLists(nb);
     glGenTextures(nb, noms.get());
+    std::vector<int> avancesLues(nb);
     try {
         for (int code = 0; code < nb; ++code) {
-            make_dlist(face.get(), static_cast<char>(code), base, noms.get());
+            avancesLues[code] = make_dlist(face.get(), static_cast<char>(code), base, noms.get());
         }
     } catch (const std::runtime_error& e) {
         glDeleteLists(base, nb);
@@ -186,6 +192,7 @@ void rasteriser(const char* fname, float taille, GLuint*& textures, GLuint& list
     }
     textures = noms.release();
     list_base = base;
+    std::copy(avancesLues.begin(), avancesLues.end(), avances);
 }
 
 } // namespace
@@ -195,7 +202,7 @@ void font_data::init(const char* fname, unsigned int taille) {
     h = static_cast<float>(taille);
     fichier = fname;
     echelle = toile::echelle();
-    rasteriser(fname, h * echelle, textures, list_base);
+    rasteriser(fname, h * echelle, textures, list_base, avances);
 }
 
 void font_data::suivreEchelle() const {
@@ -205,7 +212,7 @@ void font_data::suivreEchelle() const {
     GLuint* nouvelles = nullptr;
     GLuint nouvelleBase = 0;
     try {
-        rasteriser(fichier.c_str(), h * toile::echelle(), nouvelles, nouvelleBase);
+        rasteriser(fichier.c_str(), h * toile::echelle(), nouvelles, nouvelleBase, avances);
     } catch (const ErreurPolice& e) {
         std::cerr << "Vorlen: police " << fichier << " illisible (" << e.what()
                   << "); le texte garde sa taille d'avant" << std::endl;
@@ -250,6 +257,26 @@ void pop_projection_matrix() {
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glPopAttrib();
+}
+
+float largeur(const font_data& ft_font, const std::string& ligne) {
+    int pixels = 0;
+    for (const char c : septBits(ligne)) {
+        pixels += ft_font.avances[static_cast<unsigned char>(c)];
+    }
+    return static_cast<float>(pixels) / ft_font.echelleGlyphes();
+}
+
+std::string ajuster(const font_data& ft_font, const std::string& ligne, float largeurMax) {
+    if (largeur(ft_font, ligne) <= largeurMax) {
+        return ligne;
+    }
+    const std::string points = "...";
+    std::string debut = ligne;
+    while (!debut.empty() && largeur(ft_font, debut + points) > largeurMax) {
+        debut.pop_back();
+    }
+    return debut + points;
 }
 
 std::string formater(const char* fmt, va_list args) {

@@ -40,8 +40,10 @@ public:
     // same font, sharp at the new size.
     mutable GLuint* textures;
     mutable GLuint list_base;
+    // How far each character moves the pen, in pixels of the glyphs' scale.
+    mutable int avances[nbCaracteres];
 
-    font_data() : h(0.0f), textures(nullptr), list_base(0), echelle(1.0f) {}
+    font_data() : h(0.0f), textures(nullptr), list_base(0), avances(), echelle(1.0f) {}
     // Releases the font's textures and lists if it still holds them.
     ~font_data() { clean(); }
     font_data(const font_data&) = delete;
@@ -65,12 +67,19 @@ private:
 };
 
 int next_p2(int a);
-void make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base);
+// Compiles the list of `ch`; returns how far it moves the pen, in pixels.
+int make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base);
 void pushScreenCoordinateMatrix();
 void pop_projection_matrix();
 // Draws printf-style text with the first line's baseline starting at (x, y).
 void print(const font_data& ft_font, float x, float y, const char* fmt, ...)
     __attribute__((format(printf, 4, 5)));
+
+// The width, in canvas pixels, of one line of text as print draws it.
+float largeur(const font_data& ft_font, const std::string& ligne);
+// The line as it fits in `largeurMax` canvas pixels: whole, or cut and ended
+// with an ellipsis.
+std::string ajuster(const font_data& ft_font, const std::string& ligne, float largeurMax);
 
 // The text print draws: formatted, cut to what its 256-character buffer holds.
 std::string formater(const char* fmt, va_list args);

@@ -31,8 +31,14 @@ const float attenuationQuadratique = 1.1f;
 HUD::HUD()
     : posXHUD(Disposition::largeurChamp), posYHUD(0), lX(largeurToile - Disposition::largeurChamp),
       lY(hauteurToile), posNumNiveau{5, 200}, posJ1{0, 540}, posJ2{0, 400}, font_size(16),
-      J1(nullptr), J2(nullptr), Niv(nullptr) {
-    font.init(freetype::fichierPolice, font_size);
+      J1(nullptr), J2(nullptr), Niv(nullptr) {}
+
+// Built at the first frame, not with the match: the rules run without a GL context.
+const freetype::font_data& HUD::police() {
+    if (font.textures == nullptr) {
+        font.init(freetype::fichierPolice, font_size);
+    }
+    return font;
 }
 
 void HUD::setJoueur(Joueur* J, int num) {
@@ -104,20 +110,20 @@ void HUD::dessinerPanneau() {
     afficherVies(*J2, cadreJ2);
     afficherScore(*J1, cadreJ1);
     afficherScore(*J2, cadreJ2);
-    freetype::print(font, posNumNiveau[0], posNumNiveau[1], "Niveau %2d", Niv->getNumNiveau());
+    freetype::print(police(), posNumNiveau[0], posNumNiveau[1], "Niveau %2d", Niv->getNumNiveau());
 }
 
 void HUD::afficherNom(const char* nom, const int* cadre) {
-    freetype::print(font, cadre[0] + font_size, cadre[2] - font_size, "%s", nom);
+    freetype::print(police(), cadre[0] + font_size, cadre[2] - font_size, "%s", nom);
 }
 
 void HUD::afficherVies(const Joueur& J, const int* cadre) {
-    freetype::print(font, cadre[0] + font_size, cadre[2] - 2 * font_size - 7, "Battes: %d",
+    freetype::print(police(), cadre[0] + font_size, cadre[2] - 2 * font_size - 7, "Battes: %d",
                     J.getNbVie());
 }
 
 void HUD::afficherScore(const Joueur& J, const int* cadre) {
-    freetype::print(font, cadre[0] + font_size + 12, cadre[2] - 4 * font_size - 13, "%6d",
+    freetype::print(police(), cadre[0] + font_size + 12, cadre[2] - 4 * font_size - 13, "%6d",
                     J.getScore());
 }
 
@@ -143,7 +149,7 @@ void HUD::traceCadres(int* cadre) {
 
 void HUD::printGameOver() {
     glColor3ub(255, 0, 0);
-    freetype::print(font, 250, 100, "Game Over");
+    freetype::print(police(), 250, 100, "Game Over");
 }
 
 bool CopiePanneau::montre(const Chiffres& chiffres) const {

@@ -72,6 +72,7 @@ private:
     void afficherNom(const char* nom, const int* cadre);
     void afficherVies(const Joueur& J, const int* cadre);
     void afficherScore(const Joueur& J, const int* cadre);
+    const freetype::font_data& police();
 
     int posXHUD;
     int posYHUD;

@@ -10,6 +10,12 @@ const int frequence = 88200;
 const int nbCanauxSortie = 2;
 const int tailleTampon = 4096;
 
+// SDL_mixer's post-mix hook, on the audio thread: the whole mixed buffer.
+void limiter(void* limiteur, Uint8* flux, int octets) {
+    static_cast<Limiteur*>(limiteur)->traiter(reinterpret_cast<Sint16*>(flux),
+                                              octets / static_cast<int>(sizeof(Sint16)));
+}
+
 // Starts a chunk once on the first free channel; a missing chunk plays nothing.
 void jouer(Mix_Chunk* chunk) {
     if (chunk) {
@@ -40,6 +46,8 @@ bool AudioMixer::initMixer() {
     if (Mix_OpenAudio(frequence, AUDIO_S16SYS, nbCanauxSortie, tailleTampon) == -1) {
         std::cout << "(EE) Le mixer audio n'est pas initialisé" << std::endl;
         init = false;
+    } else {
+        installerLimiteur();
     }
     std::cout << "===== Fichiers son =====" << std::endl;
     loadWavChunk(&high, "sounds/high.wav");
@@ -59,12 +67,24 @@ bool AudioMixer::initMixer() {
     return init;
 }
 
-void AudioMixer::setVolume(int niveau, int niveauMax) {
+void AudioMixer::installerLimiteur() {
+    Mix_AllocateChannels(nbCanaux);
+    Mix_Volume(-1, MIX_MAX_VOLUME / nbCanaux);
     int frequenceOuverte;
     Uint16 formatOuvert;
     int canauxOuverts;
-    if (Mix_QuerySpec(&frequenceOuverte, &formatOuvert, &canauxOuverts) != 0) {
-        Mix_Volume(-1, MIX_MAX_VOLUME * niveau / niveauMax);
+    if (Mix_QuerySpec(&frequenceOuverte, &formatOuvert, &canauxOuverts) != 0 &&
+        formatOuvert == AUDIO_S16SYS) {
+        limiteur = std::make_unique<Limiteur>(frequenceOuverte, canauxOuverts);
+        Mix_SetPostMix(limiter, limiteur.get());
+    }
+}
+
+void AudioMixer::setVolume(int niveau, int niveauMax) {
+    if (limiteur) {
+        SDL_LockAudio();
+        limiteur->regler(static_cast<float>(nbCanaux * niveau) / static_cast<float>(niveauMax));
+        SDL_UnlockAudio();
     }
 }
 

@@ -4,11 +4,18 @@
 #ifndef VORLEN_MIXER_H
 #define VORLEN_MIXER_H
 
+#include "son/limiteur.h"
+
 #include <SDL_mixer.h>
+
+#include <memory>
 
 class AudioMixer {
 public:
     static constexpr int nbVerres = 3;
+    // Effects heard at once; each channel mixes at 1/nbCanaux of full volume,
+    // so that their sum never reaches full scale before the limiter.
+    static constexpr int nbCanaux = 8;
 
     AudioMixer();
     // Frees every effect and closes the device.
@@ -18,8 +25,9 @@ public:
 
     // Opens the device and loads every effect; true when the device opened.
     bool initMixer();
-    // Every effect's volume, `niveau` out of `niveauMax`; 0 is silence. Only
-    // an open device has channels to set.
+    // Every effect's volume, `niveau` out of `niveauMax`; 0 is silence; at
+    // the top an effect alone plays as loud as its file. Only an open device
+    // has a volume to set.
     void setVolume(int niveau, int niveauMax);
 
     void SPlay_BrickHit();
@@ -36,6 +44,8 @@ public:
 
 private:
     void loadWavChunk(Mix_Chunk** chunk, const char* name);
+    // Puts the limiter after the mix, when the device plays 16-bit samples.
+    void installerLimiteur();
 
     Mix_Chunk* high;
     Mix_Chunk* med;
@@ -48,6 +58,7 @@ private:
     Mix_Chunk* vie;
     Mix_Chunk* grand;
     Mix_Chunk* court;
+    std::unique_ptr<Limiteur> limiteur;
 };
 
 extern AudioMixer amixer;

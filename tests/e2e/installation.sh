@@ -5,6 +5,7 @@
 # the game would. Usage: installation.sh BUILD_DIR
 set -u
 construction=$1
+. "$(dirname "$0")/attente.sh"
 t=$(mktemp -d)
 artefacts=$construction/e2e-artefacts
 mkdir -p "$artefacts" "$t/partout"
@@ -31,21 +32,20 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/man6/vorlen.6" 2>&1 >
 { echo "[1]"; for k in $(seq 1 159); do echo -n "-1 "; done; echo 1; } >gris.lvl
 "$p/bin/vorlen" --niveaux gris.lvl >"$t/sortie.txt" 2>&1 &
 pid=$!
-fenetre=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
-[ -n "$fenetre" ] || { echouer "no window: $(cat "$t/sortie.txt")"; exit 1; }
-sleep 1 && xdotool windowfocus --sync "$fenetre"
+attendreFenetre || { echouer "no window, visible and focused, within $LIMITE s: $(cat "$t/sortie.txt")"; exit 1; }
 xprop -id "$fenetre" WM_HINTS | grep -q 'bitmap id # to use for icon' || echouer "no window icon"
-xdotool key --window "$fenetre" Return && sleep 0.3
-xdotool key --window "$fenetre" Return && sleep 1.5
-import -window root "$artefacts/installe.png"
+xdotool key --window "$fenetre" Return Return
 # The cell of column 8, row 5: a neutral grey brick, lit.
-gris=$(convert "$artefacts/installe.png" -format '%[fx:abs(p{363,196}.r-p{363,196}.b)<0.03 &&
-    p{363,196}.g>0.08]' info:)
-[ "$gris" = 1 ] || echouer "the level of gris.lvl is not on screen"
+briqueGrise() {
+    import -window root "$artefacts/installe.png" 2>/dev/null &&
+        [ "$(convert "$artefacts/installe.png" -format '%[fx:abs(p{363,196}.r-p{363,196}.b)<0.03 &&
+            p{363,196}.g>0.08]' info:)" = 1 ]
+}
+jusqua briqueGrise || echouer "the level of gris.lvl is not on screen within $LIMITE s"
 
 # No font anywhere: one line naming every folder tried, status 1.
 mkdir -p "$t/seul/bin" && cp "$p/bin/vorlen" "$t/seul/bin/"
-VORLEN_DONNEES=$t/env timeout 10 "$t/seul/bin/vorlen" --donnees "$t/opt" >/dev/null 2>"$t/err.txt"
+VORLEN_DONNEES=$t/env timeout "$LIMITE" "$t/seul/bin/vorlen" --donnees "$t/opt" >/dev/null 2>"$t/err.txt"
 [ $? -eq 1 ] || echouer "status without a font"
 grep -qF "dossiers essayes: $t/opt, $t/env, $t/seul/share/vorlen, $t/partout" "$t/err.txt" &&
     [ "$(wc -l <"$t/err.txt")" = 1 ] || echouer "font line: $(cat "$t/err.txt")"

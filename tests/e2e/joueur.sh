@@ -4,10 +4,12 @@
 # of match, the credits, "Quitter"; then listens to a match through SDL's disk
 # audio driver, ends the game by signals from each screen, and starts it with
 # no display and with no font.
-# Usage: joueur.sh VORLEN_BINARY RUNTIME_DIR
+# Usage: joueur.sh VORLEN_BINARY RUNTIME_DIR SDL12_COMPAT_LIBRARY_DIR
 set -u
 jeu=$1
 donnees=$2
+bibliothequeCompat=$3
+. "$(dirname "$0")/attente.sh"
 travail=$(mktemp -d)
 # The player's own files stay out of the real home.
 export XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/config"
@@ -26,8 +28,21 @@ echouer() {
 
 # Takes a screenshot of the window, kept as $1.png among the artefacts.
 ecran() {
-    import -window "$fenetre" "$travail/ecran.png"
-    cp "$travail/ecran.png" "$artefacts/$1.png"
+    import -window "$fenetre" "$travail/ecran.png" 2>/dev/null &&
+        cp "$travail/ecran.png" "$artefacts/$1.png"
+}
+
+# Screenshot $1 taken, the command "$2"... holds on it.
+vu() {
+    ecran "$1" && shift && "$@"
+}
+
+# Takes screenshots as $1 until the command "$3"... holds on one; fails with
+# the message $2 when it has not within the limit.
+attendreEcran() {
+    local nom=$1 message=$2
+    shift 2
+    jusqua vu "$nom" "$@" || echouer "$message (not on screen within $LIMITE s)"
 }
 
 # True when some pixel of the rectangle columns $1..$2, rows $3..$4 of the
@@ -36,18 +51,17 @@ present() {
     [ "$(convert "$travail/ecran.png" -crop "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" +repage \
         -fx "$5" -format '%[fx:maxima]' info:)" != "0" ]
 }
+absent() { ! present "$@"; }
 
 blanc='r>0.9&&g>0.9&&b>0.9'
 bleu='b>0.9&&r<0.1&&g<0.1'
 vert='g>0.12&&g>4*r&&g>4*b'
 rouge='r>0.12&&r>4*g&&r>4*b'
 
-# Presses each key in turn, as a player would, leaving the menu time to follow.
+# Presses each key in turn, as a player would: the game queues them, and
+# what follows waits for the screen they lead to.
 touches() {
-    for touche in "$@"; do
-        xdotool key --window "$fenetre" "$touche"
-        sleep 0.3
-    done
+    xdotool key --window "$fenetre" "$@"
 }
 
 # Starts the game in the background, with the environment variables given as
@@ -55,30 +69,24 @@ touches() {
 demarrer() {
     env "$@" "$jeu" >"$travail/sortie.txt" 2>"$travail/erreurs.txt" &
     pid=$!
-    fenetre=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
-    [ -n "$fenetre" ] || { echouer "no window titled Vorlen within 10 s"; cat "$travail/erreurs.txt"; exit 1; }
-    sleep 1
-    xdotool windowfocus --sync "$fenetre"
+    attendreFenetre || {
+        echouer "no window titled Vorlen, visible and focused, within $LIMITE s"
+        cat "$travail/erreurs.txt"
+        exit 1
+    }
 }
 
 # After the command "$2"... (a key on "Quitter", a signal) the game, on screen $1, must end
-# with status 0 within a second.
+# with status 0.
 quitter() {
-    local lieu=$1 debut statut
+    local lieu=$1 statut
     shift
-    debut=$(date +%s%N)
     "$@"
-    for _ in $(seq 1 40); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    kill -0 "$pid" 2>/dev/null && echouer "$lieu: $1 did not end the program within 2 s" &&
-        kill -9 "$pid"
+    jusqua fini "$pid" || { echouer "$lieu: $1 did not end the program within $LIMITE s"; kill -9 "$pid"; }
     wait "$pid"
     statut=$?
     pid=
     [ "$statut" -eq 0 ] || echouer "$lieu: after $1 the program ended with status $statut"
-    [ $((($(date +%s%N) - debut) / 1000000)) -le 1000 ] || echouer "$lieu: $1 took over 1 s to end it"
 }
 
 # Rows of menu item $1 (0 first): its letters stand on the line 31 pixels
@@ -92,57 +100,67 @@ cd "$travail/jeu" || exit 1
 # --- The menu.
 demarrer
 [ "$(xdotool getwindowname "$fenetre")" = "Vorlen" ] || echouer "window title is not Vorlen"
-ecran menu
+attendreEcran menu "Nouvelle Partie is not highlighted" \
+    present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"
 present 120 680 30 330 'r>0.6&&g<0.4' && present 120 680 30 330 'g>0.6&&r<0.5' ||
     echouer "the title image is missing"
-present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc" || echouer "Nouvelle Partie is not highlighted"
 present 310 600 "$(ligneHaut 1)" "$(ligneBas 1)" "$bleu" || echouer "Options is not shown in blue"
 present 310 600 "$(ligneHaut 4)" "$(ligneBas 4)" "$bleu" || echouer "Quitter is not shown"
 
 # --- Options, Controles: player 1's action goes to D.
 touches Down Return Return Down Down
-ecran controles
-present 560 760 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" || echouer "J1 action <ESPACE> is not shown"
+attendreEcran controles "J1 action <ESPACE> is not shown" \
+    present 560 760 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc"
 touches Return
-ecran saisie
-present 310 560 "$(ligneHaut 2)" "$(ligneBas 2)" "$vert" || echouer "the waiting item is not green"
+attendreEcran saisie "the waiting item is not green" \
+    present 310 560 "$(ligneHaut 2)" "$(ligneBas 2)" "$vert"
 touches d
-ecran controles-d
-present 560 760 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" && echouer "the label does not show <d>"
+# Highlighted again, and short: "J1 action <d>".
+dCourt() {
+    present 310 550 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc" &&
+        absent 560 760 "$(ligneHaut 2)" "$(ligneBas 2)" "$blanc"
+}
+attendreEcran controles-d "the label does not show <d>" dCourt
 
 # --- Back to the main menu, then a one-player match.
 touches Down Down Down Down Down Return Down Down Down Down Down Return Up Return Return
-ecran partie
-[ "$(convert "$travail/ecran.png" -format '%[pixel:p{700,60}]' info:)" = "srgb(204,204,0)" ] ||
-    echouer "the panel's frames are missing"
+cadresPanneau() {
+    [ "$(convert "$travail/ecran.png" -format '%[pixel:p{700,60}]' info:)" = "srgb(204,204,0)" ]
+}
+attendreEcran partie "the panel's frames are missing" cadresPanneau
 present 325 325 560 560 "$vert" || echouer "player 1's paddle is not at the centre of row 560"
-present 320 330 545 555 'r>0.5&&g>0.5&&b<0.3' || echouer "no ball held on the paddle"
+balleTenue='r>0.5&&g>0.5&&b<0.3'
+present 320 330 545 555 "$balleTenue" || echouer "no ball held on the paddle"
 touches d
-sleep 0.5
-ecran balle-lancee
-present 320 330 545 555 'r>0.5&&g>0.5&&b<0.3' && echouer "D did not launch the ball"
+attendreEcran balle-lancee "D did not launch the ball" absent 320 330 545 555 "$balleTenue"
 xdotool keydown --window "$fenetre" Right
-sleep 0.8
+attendreEcran batte-a-droite "the right arrow did not take the paddle to the wall" \
+    present 536 536 560 560 "$vert"
 xdotool keyup --window "$fenetre" Right
-sleep 0.2
-ecran batte-a-droite
-present 536 536 560 560 "$vert" || echouer "the right arrow did not take the paddle to the wall"
+
+# Escape leaves a match, which reads every key already queued: the keys for
+# the menu wait for it, with item $1 (the game type's) highlighted.
+quitterPartie() {
+    touches Escape
+    attendreEcran "menu-apres-partie-$1" "Escape did not lead back to the menu" \
+        present 310 600 "$(ligneHaut "$1")" "$(ligneBas "$1")" "$blanc"
+}
 
 # --- Escape: back to the menu, then a co-operative match.
-touches Escape Return Down Return
-sleep 0.5
-ecran cooperatif
+quitterPartie 0
+touches Return Down Return
+attendreEcran cooperatif "no red paddle centred on row 545" present 325 325 545 545 "$rouge"
 present 325 325 560 560 "$vert" || echouer "no green paddle centred on row 560"
-present 325 325 545 545 "$rouge" || echouer "no red paddle centred on row 545"
 present 325 325 540 549 "$vert" && echouer "the red paddle is not above the green one"
 
 # --- The credits, any key back, then Quitter.
-touches Escape Down Down Return
-ecran credits
-present 270 620 70 95 'g>0.9&&b>0.9&&r>0.6&&r<0.9' || echouer "the credits' heading is missing"
+quitterPartie 1
+touches Down Down Return
+titreCredits='g>0.9&&b>0.9&&r>0.6&&r<0.9'
+attendreEcran credits "the credits' heading is missing" present 270 620 70 95 "$titreCredits"
 touches space
-ecran menu-apres-credits
-present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$blanc" || echouer "back from the credits, Credits is not highlighted"
+attendreEcran menu-apres-credits "back from the credits, Credits is not highlighted" \
+    present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$blanc"
 touches Down
 quitter menu xdotool key --window "$fenetre" Return
 
@@ -150,6 +168,7 @@ quitter menu xdotool key --window "$fenetre" Return
 mv sounds/court.wav "$travail/court.wav"
 mv vorlen.png "$travail/vorlen.png"
 demarrer SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$travail/son.raw"
+jusqua grep -q "===== Fin des fichiers son =====" "$travail/sortie.txt"
 [ "$(grep -c "icône vorlen.png illisible" "$travail/erreurs.txt")" -eq 1 ] ||
     echouer "not one line for the missing icon: $(cat "$travail/erreurs.txt")"
 rapport=$(sed -n '/===== Fichiers son =====/,/===== Fin des fichiers son =====/p' "$travail/sortie.txt")
@@ -163,23 +182,28 @@ $charges
 # Silence is all zero bytes.
 sonore() { [ "$(tr -d '\000' <"$travail/son.raw" | wc -c)" -gt 0 ]; }
 touches Return Return
-sleep 1
+attendreEcran partie-sonore "no ball held on the paddle" present 320 330 545 555 "$balleTenue"
 sonore && echouer "sound before the ball was launched"
 # D, player 1's action since the rebinding above: the game remembers it.
 touches d
-sleep 4
-sonore || echouer "no sound after the ball's first bounces"
-touches Escape Down Down Down Down
+jusqua sonore || echouer "no sound within $LIMITE s of the ball's launch"
+quitterPartie 0
+touches Down Down Down Down
 quitter menu xdotool key --window "$fenetre" Return
 mv "$travail/court.wav" sounds/court.wav
 mv "$travail/vorlen.png" vorlen.png
 
-# --- SIGTERM and SIGINT end the game from every screen.
-for cas in "menu::TERM" "match:Return Return:TERM" "capture:Down Return Return Return:INT" \
-    "credits:Down Down Down Return:TERM"; do
-    IFS=: read -r lieu suite signal <<<"$cas"
+# --- SIGTERM and SIGINT end the game from every screen, once it is there.
+enMenu() { present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"; }
+enMatch() { present 320 330 545 555 "$balleTenue"; }
+enCapture() { present 310 560 "$(ligneHaut 0)" "$(ligneBas 0)" "$vert"; }
+enCredits() { present 270 620 70 95 "$titreCredits"; }
+for cas in "menu::TERM:enMenu" "match:Return Return:TERM:enMatch" \
+    "capture:Down Return Return Return:INT:enCapture" "credits:Down Down Down Return:TERM:enCredits"; do
+    IFS=: read -r lieu suite signal ecranAttendu <<<"$cas"
     demarrer
-    touches $suite
+    [ -z "$suite" ] || touches $suite
+    attendreEcran "signal-$lieu" "$lieu: the screen is not reached" "$ecranAttendu"
     quitter "$lieu" kill -"$signal" "$pid"
 done
 
@@ -188,7 +212,7 @@ done
 une_ligne_et_1() {
     local attendu=$1 statut
     shift
-    timeout 10 "$@" >/dev/null 2>"$travail/erreur.txt"
+    timeout "$LIMITE" "$@" >/dev/null 2>"$travail/erreur.txt"
     statut=$?
     [ "$statut" -eq 1 ] || echouer "$* ended with status $statut, not 1"
     [ "$(wc -l <"$travail/erreur.txt")" -eq 1 ] ||
@@ -197,6 +221,10 @@ une_ligne_et_1() {
         echouer "$*: '$attendu' not in: $(cat "$travail/erreur.txt")"
 }
 une_ligne_et_1 xvfb-run env -u DISPLAY "$jeu"
+# Debian 13's SDL 1.2 (sdl12-compat) reports video started on a second try
+# that failed like the first: the same line there.
+une_ligne_et_1 "impossible d'initialiser l'affichage" \
+    env -u DISPLAY LD_LIBRARY_PATH="$bibliothequeCompat" "$jeu"
 rm AXAXAX.TTF
 une_ligne_et_1 AXAXAX.TTF "$jeu"
 

@@ -57,8 +57,9 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
     }
     // Without its window no test here means anything: fail, never skip. The
-    // shared X server is sometimes still busy with the last test's window.
-    const int essaisMax = 10;
+    // shared X server is sometimes still busy with the last test's window:
+    // tried for up to 30 s.
+    const int essaisMax = 60;
     int essais = 0;
     while (!ouvrirFenetre() && ++essais < essaisMax) {
         SDL_Delay(500);

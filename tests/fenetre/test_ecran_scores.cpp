@@ -1,27 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "clavier.h"
 #include "ecrans/ecranscores.h"
 #include "ecrans/menu.h"
 #include "fenetre.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <thread>
-
-static void pousser(SDLKey touche, Uint16 caractere = 0) {
-    SDL_Event event = {SDL_KEYDOWN};
-    event.key.keysym.sym = touche;
-    event.key.keysym.unicode = caractere;
-    SDL_PushEvent(&event);
-}
-
-static void taper(const std::string& texte) {
-    for (const char c : texte) {
-        pousser(static_cast<SDLKey>(c), static_cast<Uint16>(c));
-    }
-    pousser(SDLK_RETURN);
-}
 
 TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlightedAndThatItWasNotSaved) {
     MeilleursScores scores;
@@ -37,15 +21,15 @@ TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlightedAndThatItWasNot
     glLoadIdentity();
     // The login name offered to player 1 goes, then each types a name; the
     // table is left with a key once it has been drawn.
-    taper(std::string(12, '\b') + "Ann!");
-    taper("  Bob Martin  ");
-    std::thread clavier([] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        pousser(SDLK_SPACE, ' ');
-    });
+    std::vector<clavier::Touche> touches = clavier::saisie(std::string(12, '\b') + "Ann!");
+    for (const clavier::Touche& t : clavier::saisie("  Bob Martin  ")) {
+        touches.push_back(t);
+    }
+    touches.push_back({SDLK_SPACE, ' '});
+    clavier::jouer(touches);
     EcranScores ecran(grande);
     EXPECT_TRUE(ecran.inscrire(scores, MeilleursScores::MODE_COOP, {2040, 5, "2026-12-07", {}}));
-    clavier.join();
+    EXPECT_FALSE(clavier::aAttenduPlus());
     const Capture capture;
     const auto& lignes = scores.table(MeilleursScores::MODE_COOP).getLignes();
     EXPECT_EQ(lignes.size(), 1u);
@@ -63,4 +47,32 @@ TEST(EcranScores, BothPlayersNameTheTeamThenSeeItsLineHighlightedAndThatItWasNot
     EXPECT_TRUE(capture.unPixelDans(40, 400, 536, 562, [](const Pixel& p) {
         return p.r > 200 && p.v < 100 && p.b < 100;
     })) << "the failed save in red under the tables";
+}
+
+TEST(EcranScores, WideNamesStayInsideTheEntryBoxAndTheirColumn) {
+    MeilleursScores scores;
+    freetype::font_data grande;
+    grande.init("AXAXAX.TTF", 26);
+    std::vector<clavier::Touche> touches = clavier::saisie(std::string(12, '\b') + "WWWWWWWWWWWW");
+    touches.push_back({SDLK_SPACE, ' '});
+    clavier::jouer(touches);
+    EcranScores ecran(grande);
+    EXPECT_TRUE(ecran.inscrire(scores, MeilleursScores::MODE_1J, {500, 2, "2026-12-07", {}}));
+    EXPECT_FALSE(clavier::aAttenduPlus());
+    const std::string nom = scores.table(MeilleursScores::MODE_1J).getLignes().at(0).noms.at(0);
+    EXPECT_EQ(nom.find_first_not_of('W'), std::string::npos) << nom;
+    EXPECT_TRUE(nom.size() >= 6 && nom.size() < 12) << "the box takes " << nom.size() << " W";
+
+    // Two names of twelve wide letters, as a hand-edited file may hold them.
+    const std::string douzeW(12, 'W');
+    const std::string douzeM(12, 'M');
+    scores.inscrire(MeilleursScores::MODE_COOP, {2040, 5, "2026-12-07", {douzeW, douzeM}});
+    clavier::jouer({{SDLK_SPACE, ' '}});
+    EXPECT_TRUE(ecran.montrer(scores, MeilleursScores::MODE_COOP, 0));
+    EXPECT_FALSE(clavier::aAttenduPlus());
+    const Capture capture;
+    const auto blancs = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b > 200; };
+    const Cadre noms = capture.cadreDans(90, 409, 352, 368, blancs);
+    EXPECT_TRUE(!noms.vide() && noms.col1 < 404) << "the names end at column " << noms.col1;
+    EXPECT_TRUE(capture.unPixelDans(410, 460, 352, 368, blancs)) << "the score is left whole";
 }

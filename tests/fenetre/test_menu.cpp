@@ -1,38 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "banc.h"
+#include "clavier.h"
 #include "ecrans/menu.h"
 #include "profil/settings.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 #include <tuple>
 #include <vector>
 
-// Stands for the window's close button among the keys a test presses.
-const SDLKey fermeture = SDLK_UNKNOWN;
+using clavier::fermeture;
 
 static void fermer() {
     SDL_Event event = {SDL_QUIT};
     SDL_PushEvent(&event);
 }
 
-// Runs the menu until it ends while a player at the keyboard, from another
-// thread, presses each key a while after the one before.
+// Runs the menu until it ends while a player presses each key once the game
+// has handled the one before.
 static std::unique_ptr<Menu> menuJoue(const std::vector<SDLKey>& touches) {
-    std::thread clavier([touches] {
-        for (const SDLKey touche : touches) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(250));
-            touche == fermeture ? fermer() : presser(touche);
-        }
-    });
+    std::vector<clavier::Touche> suite;
+    for (const SDLKey touche : touches) {
+        suite.push_back({touche});
+    }
+    clavier::jouer(suite);
     auto menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
-    clavier.join();
+    EXPECT_FALSE(clavier::aAttenduPlus()) << "the menu went on after the last key";
     // What the menu left unread is not for the next one.
     for (SDL_Event reste; SDL_PollEvent(&reste);) {
     }

@@ -100,31 +100,3 @@ TEST(PauseEtOptions, AWindowThePlayerResizesLaysTheMenuOutAgainAndIsRememberedSo
     EXPECT_NEAR(item.col0, 1.25 * avant.col0, 2.0);
     EXPECT_NEAR(item.lig1 - item.lig0, 1.25 * (avant.lig1 - avant.lig0), 2.0);
 }
-
-// Through SDL's disk audio driver: silence at volume 0, sound at 10.
-TEST(PauseEtOptions, TheVolumeReachesTheMixerAndZeroIsSilence) {
-    const std::string fichier = testing::TempDir() + "vorlen-volume.raw";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", fichier.c_str(), 1);
-    setenv("SDL_DISKAUDIODELAY", "10", 1);
-    std::streamoff finSilence = 0;
-    {
-        AudioMixer son;
-        ASSERT_TRUE(son.initMixer());
-        for (const int volume : {0, Settings::volumeMax}) {
-            son.setVolume(volume, Settings::volumeMax);
-            son.SPlay_PlayerHit();
-            for (SDL_Delay(50); Mix_Playing(-1) != 0; SDL_Delay(10)) {
-            }
-            SDL_Delay(200);
-            if (volume == 0) {
-                finSilence = std::ifstream(fichier, std::ios::ate).tellg();
-            }
-        }
-    }
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    const std::string octets = (std::ostringstream() << std::ifstream(fichier).rdbuf()).str();
-    std::remove(fichier.c_str());
-    EXPECT_GE(octets.find_first_not_of('\0'), static_cast<std::size_t>(finSilence)) << "at 0";
-    EXPECT_NE(octets.find_first_not_of('\0', finSilence), std::string::npos) << "at 10";
-}

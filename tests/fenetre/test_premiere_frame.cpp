@@ -179,8 +179,9 @@ TEST(Police, AFontAndEachMatchsPanelFontReleaseTheirListsAndTexturesOnce) {
         EXPECT_EQ(police.textures, nullptr);
         police.init("AXAXAX.TTF", 16);
     }
+    // A match builds its panel's font at its first frame.
     for (int k = 0; k < 3; ++k) {
-        Normal1j partie;
+        Banc<Normal1j>().frame();
     }
     // Every name the five fonts could have taken is free again.
     const GLuint noms = 5 * freetype::font_data::nbCaracteres;

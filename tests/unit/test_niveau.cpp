@@ -151,7 +151,7 @@ TEST(NiveauFichier, EntreesEnToutOrdreRetourAu1EntreeCoupeeEtFichierAbimeSignale
 }
 
 TEST(NiveauFichier, NiveauxDuJeuSansErreurEtFinissables) {
-    const std::string chemin = "../../data/niveaux.lvl";
+    const std::string chemin = "niveaux.lvl";
     int n = 1;
     for (Niveau niveau(3.0f); charger(niveau, chemin, n) == "" && niveau.getNumNiveau() == n; ++n) {
         EXPECT_GE(niveau.nbBriquesRestantes(), 1) << "level " << n;
