@@ -21,9 +21,18 @@ focalisee() {
     return 1
 }
 
+# The pointer rests in the screen's bottom-right corner, off the window and
+# every menu item, as a player's mouse left aside while the keys play.
+poserSouris() {
+    local taille
+    taille=$(xdotool getdisplaygeometry)
+    xdotool mousemove $((${taille% *} - 1)) $((${taille#* } - 1))
+}
+
 # Sets fenetre to the game's window once it is mapped, viewable and holds the
 # keyboard; false, with fenetre possibly empty, when the limit passed.
 attendreFenetre() {
+    poserSouris
     fenetre=$(timeout "$LIMITE" xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
     [ -n "$fenetre" ] && jusqua focalisee "$fenetre"
 }

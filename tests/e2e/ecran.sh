@@ -83,6 +83,8 @@ attendre_image() {
 }
 
 demarrer() {
+    # The pointer rests off the window until a case moves it.
+    xdotool mousemove "$(($(xdotool getdisplaygeometry | cut -d' ' -f1) - 1))" 0
     (cd "$donnees" && exec "$jeu" "$@") >"$TRAVAIL/sortie.txt" 2>"$TRAVAIL/erreurs.txt" &
     pid=$!
     # The library may name a first window before the video mode replaces it:
@@ -118,6 +120,7 @@ finir() {
 jaune='r>0.7&&g>0.7&&b<0.2'
 vert='g>0.12&&g>4*r&&g>4*b'
 blanc='r>0.9&&g>0.9&&b>0.9'
+bleu='b>0.9&&r<0.1&&g<0.1'
 balle='r>0.4&&g>0.4&&b<0.1'
 
 # Where a canvas pixel (column $1, row $2 from the top) lands at scale $3 with
@@ -144,23 +147,32 @@ match_en_place() {
     present "$x0" "$x1" "$y0" "$y1" "$vert"
 }
 
+# From the main menu to a one-player match at scale $1, corner ($2, $3): the
+# second Return waits for the game types, which have no fourth item.
+lancer_match() {
+    local x0 y0 x1 y1
+    placer 310 465 "$1" "$2" "$3"; x0=$x; y0=$y
+    placer 600 490 "$1" "$2" "$3"; x1=$x; y1=$y
+    touche Return
+    attendre_image "! present $x0 $x1 $y0 $y1 '$bleu'"
+    touche Return
+    attendre_image "match_en_place $1 $2 $3"
+}
+
 case "$cas" in
 petit_ecran)
     # The 800x600 window does not fit: it opens at 640x480, the whole picture.
     demarrer
     [ "$(taille_fenetre)" = "640x480" ] || echouer "window of $(taille_fenetre), not 640x480"
-    touche Return
-    touche Return
-    attendre_image "match_en_place 0.8 0 0"
+    lancer_match 0.8 0 0
     ;;
 plein_ecran)
     # Full screen keeps the screen's resolution: the picture at 1.8 times,
     # 1440 pixels wide, between two black bars of 240.
     demarrer --plein-ecran
     cible=root
-    touche Return
-    touche Return
-    attendre_image "match_en_place 1.8 240 0" "noir 0 235 0 1079" "noir 1684 1919 0 1079" \
+    lancer_match 1.8 240 0
+    attendre_image "noir 0 235 0 1079" "noir 1684 1919 0 1079" \
         "present 390 1260 1070 1079 '$jaune'"
     touche F11
     cible=$fenetre
@@ -172,9 +184,8 @@ redimensionnee)
     # The player drags the window to 1000x750: the picture follows at 1.25.
     demarrer
     xdotool windowsize "$fenetre" 1000 750
-    touche Return
-    touche Return
-    attendre_image "match_en_place 1.25 0 0"
+    attendre_image "[ \"\$(taille_fenetre)\" = 1000x750 ]"
+    lancer_match 1.25 0 0
     grep -q '^largeur = 1000' "$XDG_CONFIG_HOME/vorlen/vorlen.ini" &&
         grep -q '^hauteur = 750' "$XDG_CONFIG_HOME/vorlen/vorlen.ini" ||
         echouer "the new size is not remembered"
