@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Waiting in the end-to-end scripts, which run on shared, busy machines: every
-# wait polls its condition up to a generous limit, never for a fixed time.
-# Sourced; the limit is LIMITE seconds (30 unless set).
+# What the end-to-end scripts share: waits, which poll their condition up to a
+# generous limit, never for a fixed time (these machines are shared and busy),
+# and what a screenshot shows. Sourced; the limit is LIMITE seconds (30 unless
+# set), the screenshot the file $image.
 LIMITE=${LIMITE:-30}
 
 # Runs the command "$@" until it succeeds, ten times a second; false once
@@ -29,15 +30,37 @@ poserSouris() {
     xdotool mousemove $((${taille% *} - 1)) $((${taille#* } - 1))
 }
 
-# Sets fenetre to the game's window once it is mapped, viewable and holds the
-# keyboard; false, with fenetre possibly empty, when the limit passed.
+# Sets fenetre to the game's window once it is shown and holds the keyboard;
+# false when the limit passed. The library may name a first window before the
+# video mode replaces it: the window is looked for again until one holds.
 attendreFenetre() {
     poserSouris
-    fenetre=$(timeout "$LIMITE" xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
-    [ -n "$fenetre" ] && jusqua focalisee "$fenetre"
+    fenetre=
+    jusqua fenetreFocalisee
+}
+fenetreFocalisee() {
+    [ -n "$fenetre" ] && focalisee "$fenetre" && return 0
+    fenetre=$(xdotool search --onlyvisible --name '^Vorlen$' 2>/dev/null | tail -n 1)
+    return 1
 }
 
 # True once the process $1 has ended.
 fini() {
     ! kill -0 "$1" 2>/dev/null
 }
+
+# True when some pixel of the screenshot's rectangle columns $1..$2, rows
+# $3..$4 passes the fx test $5 (r, g, b from 0 to 1).
+present() {
+    [ "$(convert "$image" -crop "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" +repage \
+        -fx "$5" -format '%[fx:maxima]' info:)" != "0" ]
+}
+absent() { ! present "$@"; }
+# True when that rectangle is black throughout.
+noir() { absent "$1" "$2" "$3" "$4" 'r+g+b>0'; }
+
+blanc='r>0.9&&g>0.9&&b>0.9'
+bleu='b>0.9&&r<0.1&&g<0.1'
+vert='g>0.12&&g>4*r&&g>4*b'
+rouge='r>0.12&&r>4*g&&r>4*b'
+jaune='r>0.7&&g>0.7&&b<0.2'

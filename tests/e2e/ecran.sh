@@ -11,6 +11,7 @@
 # (sdl12-compat) instead of the one it was built with.
 set -u
 ici=$(cd "$(dirname "$0")" && pwd)
+. "$ici/attente.sh"
 jeu=$1
 donnees=$2
 bibliotheque=${3:-}
@@ -53,18 +54,6 @@ echouer() {
     exit 1
 }
 
-# The screen's pixels in the rectangle columns $1..$2, rows $3..$4 pass the fx
-# test $5 somewhere (r, g, b from 0 to 1).
-present() {
-    [ "$(convert "$image" -crop "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" +repage \
-        -fx "$5" -format '%[fx:maxima]' info:)" != "0" ]
-}
-# ...and nowhere but black there.
-noir() {
-    [ "$(convert "$image" -crop "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" +repage \
-        -format '%[fx:maxima]' info:)" = "0" ]
-}
-
 # Takes screenshots of $cible (the window, or the whole screen: root) until
 # every check "$@" (each a command line, as one word) holds, or 30 s have
 # passed; says which failed.
@@ -83,23 +72,9 @@ attendre_image() {
 }
 
 demarrer() {
-    # The pointer rests off the window until a case moves it.
-    xdotool mousemove "$(($(xdotool getdisplaygeometry | cut -d' ' -f1) - 1))" 0
     (cd "$donnees" && exec "$jeu" "$@") >"$TRAVAIL/sortie.txt" 2>"$TRAVAIL/erreurs.txt" &
     pid=$!
-    # The library may name a first window before the video mode replaces it:
-    # the window is looked for again until one that is shown takes the keyboard.
-    local limite=$((SECONDS + 60))
-    fenetre=
-    until [ -n "$fenetre" ] && xdotool windowfocus --sync "$fenetre" 2>/dev/null &&
-        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$fenetre" ]; do
-        if [ "$SECONDS" -ge "$limite" ]; then
-            cat "$TRAVAIL/erreurs.txt"
-            echouer "no window shown and focused within 60 s"
-        fi
-        sleep 0.2
-        fenetre=$(xdotool search --onlyvisible --name '^Vorlen$' 2>/dev/null | tail -n 1)
-    done
+    attendreFenetre || { cat "$TRAVAIL/erreurs.txt"; echouer "no window shown and focused"; }
     cible=$fenetre
 }
 
@@ -117,10 +92,6 @@ finir() {
     pid=
 }
 
-jaune='r>0.7&&g>0.7&&b<0.2'
-vert='g>0.12&&g>4*r&&g>4*b'
-blanc='r>0.9&&g>0.9&&b>0.9'
-bleu='b>0.9&&r<0.1&&g<0.1'
 balle='r>0.4&&g>0.4&&b<0.1'
 
 # Where a canvas pixel (column $1, row $2 from the top) lands at scale $3 with

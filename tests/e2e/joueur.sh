@@ -11,6 +11,7 @@ donnees=$2
 bibliothequeCompat=$3
 . "$(dirname "$0")/attente.sh"
 travail=$(mktemp -d)
+image="$travail/ecran.png"
 # The player's own files stay out of the real home.
 export XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/config"
 artefacts=${ARTEFACTS:-$(dirname "$jeu")/e2e-artefacts}
@@ -44,19 +45,6 @@ attendreEcran() {
     shift 2
     jusqua vu "$nom" "$@" || echouer "$message (not on screen within $LIMITE s)"
 }
-
-# True when some pixel of the rectangle columns $1..$2, rows $3..$4 of the
-# last screenshot passes the fx test $5 (r, g, b from 0 to 1).
-present() {
-    [ "$(convert "$travail/ecran.png" -crop "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" +repage \
-        -fx "$5" -format '%[fx:maxima]' info:)" != "0" ]
-}
-absent() { ! present "$@"; }
-
-blanc='r>0.9&&g>0.9&&b>0.9'
-bleu='b>0.9&&r<0.1&&g<0.1'
-vert='g>0.12&&g>4*r&&g>4*b'
-rouge='r>0.12&&r>4*g&&r>4*b'
 
 # Presses each key in turn, as a player would: the game queues them, and
 # what follows waits for the screen they lead to.
