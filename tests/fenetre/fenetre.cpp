@@ -59,10 +59,10 @@ int main(int argc, char** argv) {
     // Without its window no test here means anything: fail, never skip. The
     // shared X server is sometimes still busy with the last test's window:
     // tried for up to 30 s.
-    const int essaisMax = 60;
+    const int essaisMax = 300;
     int essais = 0;
     while (!ouvrirFenetre() && ++essais < essaisMax) {
-        SDL_Delay(500);
+        SDL_Delay(100);
     }
     if (essais == essaisMax) {
         std::fprintf(stderr, "vorlen_tests_fenetre: no OpenGL window: %s\n", SDL_GetError());
