@@ -58,11 +58,11 @@ int main(int argc, char** argv) {
     }
     // Without its window no test here means anything: fail, never skip. The
     // shared X server is sometimes still busy with the last test's window:
-    // tried for up to 30 s.
-    const int essaisMax = 300;
+    // asked for every 50 ms, up to 30 s.
+    const int essaisMax = 600;
     int essais = 0;
     while (!ouvrirFenetre() && ++essais < essaisMax) {
-        SDL_Delay(100);
+        SDL_Delay(50);
     }
     if (essais == essaisMax) {
         std::fprintf(stderr, "vorlen_tests_fenetre: no OpenGL window: %s\n", SDL_GetError());

@@ -90,20 +90,6 @@ TEST_F(PremiereFrame, BuiltInBricksShowInTheirColumnPairsHues) {
     EXPECT_LT(trou.r + trou.v + trou.b, 30) << "the gaps between bricks stay dark";
 }
 
-TEST_F(PremiereFrame, TheActionKeyLaunchesTheHeldBallAndEscapeEndsTheMatch) {
-    ASSERT_EQ(partie.balles().size(), 1u);
-    EXPECT_TRUE(partie.balles().front().isHooked());
-    presser(SDLK_SPACE);
-    for (int k = 0; k < 10; ++k) {
-        ASSERT_TRUE(partie.frame());
-    }
-    EXPECT_FALSE(partie.balles().front().isHooked());
-    EXPECT_GT(partie.balles().front().getPosition()->Y, -34.0f + 3.0f);
-    EXPECT_TRUE(partie.tirs().empty()) << "no cannon, no shot";
-    presser(SDLK_ESCAPE);
-    EXPECT_FALSE(partie.frame());
-}
-
 const auto allume = [](const Pixel& p) { return p.r > 128 && p.v > 128 && p.b > 128; };
 
 // Draws `texte` in white at (x, y) on a cleared screen and shows it.
