@@ -6,6 +6,7 @@
 #include "systeme/options.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sys/resource.h>
 
@@ -19,8 +20,10 @@
 
 namespace {
 
-const std::string chemin =
-    (std::filesystem::temp_directory_path() / "vorlen_verifier.lvl").string();
+// One file per process: a package build runs these tests two at a time.
+const std::string chemin = (std::filesystem::temp_directory_path() /
+                            ("vorlen_verifier-" + std::to_string(getpid()) + ".lvl"))
+                               .string();
 
 // An entry whose 160 values are `valeur`, save the first ones given.
 std::string entree(int numero, int valeur, std::vector<int> debut = {}, const char* fin = "\n") {
