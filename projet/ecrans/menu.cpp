@@ -2,8 +2,10 @@
 #include "ecrans/menu.h"
 
 #include "ecrans/boucle.h"
+#include "ecrans/editeur.h"
 #include "ecrans/ecranscores.h"
 #include "jeu/typesparties.h"
+#include "niveaux/recueil.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
 #include "rendu/surfaces.h"
@@ -340,12 +342,17 @@ void Menu::reinit(std::string ititle, std::vector<std::string> listChoices, int 
 // Keeps the highlighted index: the menu left chooses the item to come back to.
 void Menu::reinitMainMenu() {
     initMenu("Menu Principal",
-             {"Nouvelle Partie", "Options", "Meilleurs scores", "Credits", "Quitter"},
+             {"Nouvelle Partie", "Options", "Meilleurs scores", "Editeur de niveaux", "Credits",
+              "Quitter"},
              MENU_PRINCIPAL);
 }
 
 void Menu::reinitPartieType() {
     reinit("Type de Partie", {"1 joueur", "2 joueurs cooperatif", "retour"}, MENU_TYPE_PARTIE, 0);
+}
+
+void Menu::reinitNiveauxMenu() {
+    reinit("Niveaux", {"Niveaux du jeu", "Mes niveaux", "retour"}, MENU_NIVEAUX, NIVEAUX_DU_JEU);
 }
 
 void Menu::reinitOptionsMenu() {
@@ -471,6 +478,9 @@ void Menu::activateChoice() {
     case MENU_APPAREILS:
         activerAppareils();
         break;
+    case MENU_NIVEAUX:
+        activerNiveaux();
+        break;
     default:
         std::cerr << "menu not yet implemented: " << idMenu << std::endl;
         std::exit(1);
@@ -488,6 +498,9 @@ void Menu::activerMenuPrincipal() {
     case CHOIX_MEILLEURS_SCORES:
         showMeilleursScores();
         break;
+    case CHOIX_EDITEUR:
+        editerNiveaux();
+        break;
     case CHOIX_CREDITS:
         showcredits();
         break;
@@ -502,10 +515,8 @@ void Menu::activerMenuPrincipal() {
 void Menu::activerTypePartie() {
     switch (currentChoice) {
     case 0:
-        jouerPartie(new Normal1j(), repetitionApres1j);
-        break;
     case 1:
-        jouerPartie(new Coop2j(), repetitionApres2j);
+        choisirNiveaux(currentChoice + 1);
         break;
     case 2:
         // Leaving the game types has always led to "Credits".
@@ -515,6 +526,55 @@ void Menu::activerTypePartie() {
     default:
         positionIncorrecte();
     }
+}
+
+void Menu::choisirNiveaux(int nbJoueurs) {
+    const bool imposes = Partie::fichierNiveaux != Niveau::fichierParDefaut;
+    if (imposes || !Recueil::jouable(Recueil::fichierDuJoueur())) {
+        lancerPartie(nbJoueurs, false);
+        return;
+    }
+    nbJoueursChoisis = nbJoueurs;
+    reinitNiveauxMenu();
+}
+
+void Menu::activerNiveaux() {
+    switch (currentChoice) {
+    case NIVEAUX_DU_JEU:
+    case NIVEAUX_DU_JOUEUR:
+        lancerPartie(nbJoueursChoisis, currentChoice == NIVEAUX_DU_JOUEUR);
+        break;
+    case NIVEAUX_RETOUR:
+        reinitPartieType();
+        currentChoice = nbJoueursChoisis - 1;
+        break;
+    default:
+        positionIncorrecte();
+    }
+}
+
+void Menu::lancerPartie(int nbJoueurs, bool niveauxDuJoueur) {
+    const std::string fichierDuJeu = Partie::fichierNiveaux;
+    if (niveauxDuJoueur) {
+        Partie::fichierNiveaux = Recueil::fichierDuJoueur();
+    }
+    if (nbJoueurs == 1) {
+        jouerPartie(new Normal1j(), repetitionApres1j);
+    } else {
+        jouerPartie(new Coop2j(), repetitionApres2j);
+    }
+    Partie::fichierNiveaux = fichierDuJeu;
+}
+
+void Menu::editerNiveaux() {
+    {
+        Editeur editeur(Recueil::fichierDuJoueur(), Niveau::fichierParDefaut);
+        if (!editeur.editer()) {
+            continuer = false;
+        }
+    }
+    initGL();
+    initDisplay();
 }
 
 void Menu::activerOptions() {

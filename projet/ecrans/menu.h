@@ -34,13 +34,15 @@ public:
         MENU_TYPE_PARTIE = 2,
         MENU_OPTIONS = 3,
         MENU_CONTROLES = 4,
-        MENU_APPAREILS = 5
+        MENU_APPAREILS = 5,
+        MENU_NIVEAUX = 6
     };
     // The main menu's items, in display order.
     enum {
         CHOIX_NOUVELLE_PARTIE,
         CHOIX_OPTIONS,
         CHOIX_MEILLEURS_SCORES,
+        CHOIX_EDITEUR,
         CHOIX_CREDITS,
         CHOIX_QUITTER
     };
@@ -53,6 +55,8 @@ public:
         OPTION_APPAREILS,
         OPTION_RETOUR
     };
+    // The level sets offered after the number of players, in display order.
+    enum { NIVEAUX_DU_JEU, NIVEAUX_DU_JOUEUR, NIVEAUX_RETOUR };
     // The items of "Souris et manettes", in display order.
     enum { APPAREIL_J1, APPAREIL_J2, APPAREIL_SENSIBILITE, APPAREIL_RETOUR };
 
@@ -68,6 +72,7 @@ public:
     void reinitOptionsMenu();
     void reinitControlesMenu();
     void reinitAppareilsMenu();
+    void reinitNiveauxMenu();
 
     void nextChoice();
     void precChoice();
@@ -106,6 +111,15 @@ private:
     void revenir();
     // Runs one match of the mode, then puts the menu back on screen.
     void jouerPartie(Partie* partie, int intervalleRepetition);
+    // A match for `nbJoueurs` on the level file every match reads, or on
+    // the player's own levels.
+    void lancerPartie(int nbJoueurs, bool niveauxDuJoueur);
+    // The level set is asked for when the player has levels to play and
+    // none was chosen on the command line.
+    void choisirNiveaux(int nbJoueurs);
+    void activerNiveaux();
+    // The level editor, until the player leaves it.
+    void editerNiveaux();
     // After a lost match, the players enter its score if it is among the best.
     void inscrireScore(const Partie& partie);
     void activerMenuPrincipal();
@@ -151,6 +165,8 @@ private:
     int axesManette[2] = {0, 0};
     // The item under the pointer when it last moved; -1 for none.
     int itemPointe = -1;
+    // The players of the match whose level set is being chosen.
+    int nbJoueursChoisis = 1;
     freetype::font_data our_font;
     freetype::font_data small_font;
     MeilleursScores meilleursScores;

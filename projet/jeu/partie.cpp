@@ -265,7 +265,11 @@ void Partie::niveauSuivant() {
             newBall(J, true);
         }
     }
-    niveauCourant.initBriques(fichierNiveaux.c_str(), niveauCourant.getNumNiveau() + 1);
+    chargerNiveau(niveauCourant.getNumNiveau() + 1);
+}
+
+void Partie::chargerNiveau(int numero) {
+    niveauCourant.initBriques(fichierNiveaux.c_str(), numero);
 }
 
 void Partie::deplacements() {

@@ -65,6 +65,9 @@ protected:
     void deplacements();
     void redessiner();
 
+    // Lays out level `numero` of the level file; a match on levels of its
+    // own lays them out from elsewhere.
+    virtual void chargerNiveau(int numero);
     void detruireBrique(int i, int j);
     bool eventCollision(Balle& balle, Batte& batte);
     bool eventCollision(Brique& brique, Balle& balle);

@@ -456,20 +456,6 @@ int lireGrille(LecteurNiveaux& lecteur, Trace& trace, Niveau::Grille& points) {
     return lues;
 }
 
-int compterCassables(const Niveau::Grille& points) {
-    int cassables = 0;
-    for (const auto& colonne : points) {
-        for (int solidite : colonne) {
-            cassables += solidite > 0;
-        }
-    }
-    return cassables;
-}
-
-// How far the game looks for a level to play past one with nothing to
-// break: far beyond any level file made by hand, and read in a blink.
-constexpr long maxEntreesCherchees = 10000;
-
 // Whether the match, having just loaded entry `numero` with nothing to
 // break, would load entries with nothing to break for ever: from entry n it
 // asks for n + 1, or goes back to 1 when there is none. A file of more
@@ -479,7 +465,7 @@ bool tourneAVide(const char* fichier, int numero) {
     long lues = 0;
     const LectureNiveaux lecture =
         lireNiveaux(fichier, fluxMuet(), [&cassables, &lues](const EntreeNiveaux& entree) {
-            cassables.emplace(entree.numero, compterCassables(entree.points));
+            cassables.emplace(entree.numero, nbBriquesCassables(entree.points));
             return ++lues < maxEntreesCherchees;
         });
     if (!lecture.complete) {
@@ -501,6 +487,16 @@ bool tourneAVide(const char* fichier, int numero) {
 }
 
 } // namespace
+
+int nbBriquesCassables(const Niveau::Grille& points) {
+    int cassables = 0;
+    for (const auto& colonne : points) {
+        for (int solidite : colonne) {
+            cassables += solidite > 0;
+        }
+    }
+    return cassables;
+}
 
 LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport,
                            const std::function<bool(const EntreeNiveaux&)>& chaqueEntree) {
@@ -556,12 +552,14 @@ void Niveau::poserBrique(int i, int j, int solidite) {
     }
 }
 
-void Niveau::poserGrille(const Grille& points) {
+void Niveau::charger(const Grille& points, int numero) {
+    qBriques = 0;
     for (int j = 0; j < nbBriquesY; ++j) {
         for (int i = 0; i < nbBriquesX; ++i) {
             poserBrique(i, j, points[i][j]);
         }
     }
+    numNiveau = numero;
 }
 
 Niveau::Grille Niveau::grille() const {
@@ -617,11 +615,10 @@ void Niveau::initBriques(const char* fichier, int nNiveau) {
     }
     Grille points{};
     lireGrille(lecteur, trace, points);
-    if (compterCassables(points) == 0 && tourneAVide(fichier, nNiveau)) {
+    if (nbBriquesCassables(points) == 0 && tourneAVide(fichier, nNiveau)) {
         signalerFichier(fichier, "n'a aucun niveau a finir (aucune brique cassable)");
         defaultLevel();
         return;
     }
-    poserGrille(points);
-    numNiveau = nNiveau;
+    charger(points, nNiveau);
 }

@@ -33,6 +33,9 @@ public:
 
     // Replaces the grid with entry `nNiveau` of the level file `fichier`.
     void initBriques(const char* fichier, int nNiveau);
+    // Replaces the grid with these hit points, as level `numero`: a level
+    // that comes from memory rather than from a file.
+    void charger(const Grille& points, int numero);
     // Replaces the grid with the built-in level.
     void defaultLevel();
     void detruire(int i, int j);
@@ -48,13 +51,19 @@ public:
 
 private:
     void poserBrique(int i, int j, int solidite);
-    void poserGrille(const Grille& points);
 
     float posBriquesX;
     float posBriquesY;
     int numNiveau;
     int qBriques;
 };
+
+// How far the game looks for a level to play past one with nothing to
+// break: far beyond any level file made by hand, and read in a blink.
+constexpr long maxEntreesCherchees = 10000;
+
+// The cells a ball can break: a level without one is skipped by the match.
+int nbBriquesCassables(const Niveau::Grille& points);
 
 // One entry of a level file as the loader reads it.
 struct EntreeNiveaux {

@@ -23,6 +23,11 @@ const double planProche = 0.1;
 const double planLointain = 1000.0;
 const double distanceCamera = 70.0;
 
+// Half the height the camera sees of the field's plane, in world units.
+double demiHauteurVue() {
+    return distanceCamera * std::tan(champVertical / 2.0 * 3.14159265358979 / 180.0);
+}
+
 const GLint brillance = 50;
 const float attenuationQuadratique = 1.1f;
 
@@ -220,9 +225,7 @@ Disposition::Disposition(Partie* partie, int fX, int fY, int tfX, int tfY)
     : posFenetre{fX, fY}, tailleFenetre{tfX, tfY}, hudDisplay(), partieEnCours(partie) {}
 
 double Disposition::pixelsParUnite() {
-    const double demiChampVertical = champVertical / 2.0 * 3.14159265358979 / 180.0;
-    const double largeurVue = 2.0 * distanceCamera * std::tan(demiChampVertical) * aspect;
-    return largeurChamp / largeurVue;
+    return largeurChamp / (2.0 * demiHauteurVue() * aspect);
 }
 
 void Disposition::initAffichage() {
@@ -244,10 +247,32 @@ void Disposition::initFrame() {
     glLineWidth(toile::echelle());
     hudDisplay.activerVue();
     hudDisplay.affichage();
+    preparerChamp();
+}
+
+void Disposition::preparerChamp() {
     toile::vue({posFenetre[0], posFenetre[1], tailleFenetre[0], tailleFenetre[1]});
     placerCamera();
     dessinerBord();
     placerLumiere();
+}
+
+bool Disposition::pointDuChamp(float xToile, float yToile, float& x, float& y) const {
+    const float u = (xToile - posFenetre[0]) / tailleFenetre[0];
+    const float v = (yToile - posFenetre[1]) / tailleFenetre[1];
+    if (u < 0.0f || u >= 1.0f || v < 0.0f || v >= 1.0f) {
+        return false;
+    }
+    x = static_cast<float>((2.0 * u - 1.0) * demiHauteurVue() * aspect);
+    y = static_cast<float>((2.0 * v - 1.0) * demiHauteurVue());
+    return true;
+}
+
+void Disposition::pointSurToile(float x, float y, float& xToile, float& yToile) const {
+    xToile = static_cast<float>(posFenetre[0] +
+                                tailleFenetre[0] * (x / (demiHauteurVue() * aspect) + 1.0) / 2.0);
+    yToile =
+        static_cast<float>(posFenetre[1] + tailleFenetre[1] * (y / demiHauteurVue() + 1.0) / 2.0);
 }
 
 void Disposition::placerCamera() {

@@ -104,6 +104,14 @@ public:
     // Clears, draws the panel, then leaves the field's viewport, camera,
     // border and light ready for the game objects.
     void initFrame();
+    // The field's viewport, camera, border and light, for what is drawn on
+    // the field: the match's objects, or a level being made.
+    void preparerChamp();
+    // The point of the field's plane under the canvas point (xToile, yToile),
+    // in world units; false outside the field.
+    bool pointDuChamp(float xToile, float yToile, float& x, float& y) const;
+    // Where the point (x, y) of the field's plane lands on the canvas.
+    void pointSurToile(float x, float y, float& xToile, float& yToile) const;
     void setJoueur(Joueur* J, int num) { hudDisplay.setJoueur(J, num); }
     void setNiveau(Niveau* N) { hudDisplay.setNiveau(N); }
     void printGameOver() { hudDisplay.printGameOver(); }

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 
 // One cell of a test level: column, row, hit points.
 struct Cellule {
@@ -24,7 +25,8 @@ public:
 
     // Every match in a test draws the same numbers, whatever ran before it.
     // The GL state is set only where a window is open: the rules need none.
-    Banc() {
+    template <typename... Arguments>
+    explicit Banc(Arguments&&... arguments) : Mode(std::forward<Arguments>(arguments)...) {
         std::srand(1);
         if (SDL_GetVideoSurface() != nullptr) {
             this->initAffichage();

@@ -1,0 +1,627 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ecrans/editeur.h"
+
+#include "ecrans/boucle.h"
+#include "jeu/essai.h"
+#include "jeu/terrain.h"
+#include "niveaux/verification.h"
+#include "rendu/toile.h"
+#include "systeme/signaux.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <map>
+#include <sstream>
+
+namespace {
+
+// The palette: one row of bricks under the grid, across the field.
+const float yPalette = -14.0f;
+const float ecartPalette = 6.2f;
+// The cursor and the marks stand just in front of the bricks' faces.
+const float zMarques = 0.6f;
+
+// The panel: an action and its key on each line, down from the level's number.
+const float xPanneau = 658.0f;
+const float droiteTouches = 794.0f;
+const int ligneTitre = 570;
+const int ligneNumero = 545;
+const int premiereAction = 505;
+const int pasActions = 24;
+const int descenteAction = 7;
+const int ligneEtat = 280;
+const int ligneMessage = 170;
+const int pasTexte = 18;
+const float largeurPanneau = largeurToile - Disposition::largeurChamp - 14.0f;
+// The help under the palette, in the field's width.
+const float xAide = 95.0f;
+const int ligneAide = 130;
+const float largeurAide = 470.0f;
+
+const int taillePolice = 16;
+const int taillePetitePolice = 12;
+
+// A held arrow moves the cursor on and on, as in a text editor.
+const int delaiRepetition = 300;
+const int intervalleRepetition = 40;
+
+// Key repeat as the editor wants it, put back as it was on the way out.
+class RepetitionTouches {
+public:
+    RepetitionTouches() {
+        SDL_GetKeyRepeat(&delai, &intervalle);
+        SDL_EnableKeyRepeat(delaiRepetition, intervalleRepetition);
+    }
+    ~RepetitionTouches() { SDL_EnableKeyRepeat(delai, intervalle); }
+    RepetitionTouches(const RepetitionTouches&) = delete;
+    RepetitionTouches& operator=(const RepetitionTouches&) = delete;
+
+private:
+    int delai = 0;
+    int intervalle = 0;
+};
+
+// The key shown beside each action, and its words.
+struct LigneAction {
+    const char* touche;
+    const char* libelle;
+};
+const LigneAction lignesActions[] = {
+    {"PgPrec", "< Niveau"}, {"PgSuiv", "Niveau >"}, {"N", "Nouveau"}, {"D", "Dupliquer"},
+    {"S", "Supprimer"},     {"C", "Copier jeu"},    {"E", "Essayer"}, {"Echap", "Quitter"},
+    {"O", "Oui"},           {"N", "Non"},
+};
+
+float xPaletteDe(int choix) {
+    return (choix - (Editeur::nbChoix - 1) / 2.0f) * ecartPalette;
+}
+
+// The shipped levels, the first entry of each number, in the order of the numbers.
+std::vector<Niveau::Grille> lireNiveauxDuJeu(const std::string& fichier) {
+    std::ostream muet(nullptr);
+    std::map<int, Niveau::Grille> parNumero;
+    lireNiveaux(fichier.c_str(), muet, [&parNumero](const EntreeNiveaux& entree) {
+        parNumero.emplace(entree.numero, entree.points);
+        return parNumero.size() < static_cast<std::size_t>(Recueil::maxNiveaux);
+    });
+    std::vector<Niveau::Grille> niveaux;
+    for (const auto& [numero, points] : parNumero) {
+        niveaux.push_back(points);
+    }
+    return niveaux;
+}
+
+// A rectangle of half-sides (dx, dy) around (x, y), in front of the bricks.
+void cadre(float x, float y, float dx, float dy) {
+    glBegin(GL_LINE_LOOP);
+    glVertex3f(x - dx, y - dy, zMarques);
+    glVertex3f(x + dx, y - dy, zMarques);
+    glVertex3f(x + dx, y + dy, zMarques);
+    glVertex3f(x - dx, y + dy, zMarques);
+    glEnd();
+}
+
+// A text's lines, one under the other from `ligne` down, cut to the width.
+void ecrire(const freetype::font_data& police, float x, int ligne, const std::string& texte,
+            float largeurMax) {
+    for (const std::string& morceau : freetype::decouperLignes(texte)) {
+        freetype::print(police, x, ligne, "%s",
+                        freetype::ajuster(police, morceau, largeurMax).c_str());
+        ligne -= pasTexte;
+    }
+}
+
+} // namespace
+
+int Editeur::pointsDuChoix(int choix) {
+    return choix == nbChoix - 1 ? -1 : choix;
+}
+
+Editeur::Editeur(std::string fichier, std::string fichierDuJeu)
+    : recueil(std::move(fichier)), niveauxDuJeu(lireNiveauxDuJeu(fichierDuJeu)),
+      niveau(terrain::yPremiereLigne1j),
+      disposition(nullptr, 0, 0, Disposition::largeurChamp, hauteurToile) {
+    recueil.charger(std::cerr);
+    police.init(freetype::fichierPolice, taillePolice);
+    petitePolice.init(freetype::fichierPolice, taillePetitePolice);
+    rafraichir();
+}
+
+// Drawn after each event only, as the menus are.
+bool Editeur::editer() {
+    const RepetitionTouches repetition;
+    disposition.initAffichage();
+    bool aDessiner = true;
+    while (enCours && !signaux::finDemandee()) {
+        const Uint32 debut = SDL_GetTicks();
+        SDL_Event event;
+        while (enCours && evenementSuivant(event, aDessiner)) {
+            aDessiner = true;
+            traiter(event);
+        }
+        if (aDessiner && enCours) {
+            dessiner();
+            aDessiner = false;
+        }
+        finirPassage(debut, 5);
+    }
+    // A signal ends the game: the work is saved on the way out if it can be.
+    if (signaux::finDemandee()) {
+        if (recueil.modifie()) {
+            enregistrer();
+        }
+        return false;
+    }
+    return !finDuJeu;
+}
+
+void Editeur::traiter(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        quitter(true);
+        break;
+    case SDL_KEYDOWN:
+        touche(event.key.keysym);
+        break;
+    case SDL_MOUSEMOTION:
+        survoler(event.motion.x, event.motion.y, event.motion.state);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        cliquer(event.button);
+        break;
+    default:
+        break;
+    }
+}
+
+void Editeur::touche(const SDL_keysym& touche) {
+    const SDLKey sym = touche.sym;
+    if (question != AUCUNE) {
+        toucheQuestion(sym);
+        return;
+    }
+    if (sym >= SDLK_1 && sym <= SDLK_9) {
+        choisir(sym - SDLK_0);
+    } else if (sym >= SDLK_KP1 && sym <= SDLK_KP9) {
+        choisir(sym - SDLK_KP0);
+    }
+    switch (sym) {
+    case SDLK_0:
+    case SDLK_KP0:
+        choisir(Brique::soliditeMax);
+        break;
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS:
+        choisir(nbChoix - 1);
+        break;
+    case SDLK_BACKSPACE:
+        choisir(0);
+        break;
+    case SDLK_TAB:
+        choisir((choix + ((touche.mod & KMOD_SHIFT) ? nbChoix - 1 : 1)) % nbChoix);
+        break;
+    case SDLK_LEFT:
+        curseurI = std::max(0, curseurI - 1);
+        break;
+    case SDLK_RIGHT:
+        curseurI = std::min(Niveau::nbBriquesX - 1, curseurI + 1);
+        break;
+    case SDLK_DOWN:
+        curseurJ = std::max(0, curseurJ - 1);
+        break;
+    case SDLK_UP:
+        curseurJ = std::min(Niveau::nbBriquesY - 1, curseurJ + 1);
+        break;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+    case SDLK_SPACE:
+        peindre(curseurI, curseurJ, pointsDuChoix(choix));
+        break;
+    case SDLK_PAGEUP:
+        agir(PRECEDENT);
+        break;
+    case SDLK_PAGEDOWN:
+        agir(SUIVANT);
+        break;
+    case SDLK_n:
+        agir(NOUVEAU);
+        break;
+    case SDLK_d:
+        agir(DUPLIQUER);
+        break;
+    case SDLK_s:
+        agir(SUPPRIMER);
+        break;
+    case SDLK_c:
+        agir(COPIER);
+        break;
+    case SDLK_e:
+        agir(ESSAYER);
+        break;
+    case SDLK_ESCAPE:
+        agir(QUITTER);
+        break;
+    default:
+        break;
+    }
+}
+
+void Editeur::toucheQuestion(SDLKey sym) {
+    if (sym == SDLK_o || sym == SDLK_RETURN || sym == SDLK_KP_ENTER) {
+        agir(OUI);
+    } else if (sym == SDLK_n || sym == SDLK_ESCAPE) {
+        agir(NON);
+    }
+}
+
+// The cursor follows the pointer over the grid; a held button paints as it goes.
+void Editeur::survoler(int x, int y, Uint8 boutons) {
+    int i, j;
+    if (question != AUCUNE || !celluleSous(x, y, i, j)) {
+        return;
+    }
+    curseurI = i;
+    curseurJ = j;
+    if (boutons & SDL_BUTTON(SDL_BUTTON_LEFT)) {
+        peindre(i, j, pointsDuChoix(choix));
+    } else if (boutons & SDL_BUTTON(SDL_BUTTON_RIGHT)) {
+        peindre(i, j, 0);
+    }
+}
+
+void Editeur::cliquer(const SDL_MouseButtonEvent& bouton) {
+    if (bouton.button == SDL_BUTTON_WHEELUP || bouton.button == SDL_BUTTON_WHEELDOWN) {
+        const int pas = bouton.button == SDL_BUTTON_WHEELDOWN ? 1 : nbChoix - 1;
+        choisir((choix + pas) % nbChoix);
+        return;
+    }
+    if (bouton.button != SDL_BUTTON_LEFT && bouton.button != SDL_BUTTON_RIGHT) {
+        return;
+    }
+    const bool gauche = bouton.button == SDL_BUTTON_LEFT;
+    const Action action = actionSous(bouton.x, bouton.y);
+    if (action != AUCUNE) {
+        if (gauche) {
+            agir(action);
+        }
+        return;
+    }
+    if (question != AUCUNE) {
+        return;
+    }
+    int i, j;
+    if (celluleSous(bouton.x, bouton.y, i, j)) {
+        curseurI = i;
+        curseurJ = j;
+        peindre(i, j, gauche ? pointsDuChoix(choix) : 0);
+    } else if (const int c = choixSous(bouton.x, bouton.y); c >= 0 && gauche) {
+        choisir(c);
+    }
+}
+
+void Editeur::agir(Action action) {
+    switch (action) {
+    case PRECEDENT:
+    case SUIVANT:
+        allerAuNiveau(numero + (action == SUIVANT ? 1 : -1));
+        break;
+    case NOUVEAU:
+    case DUPLIQUER:
+        if (recueil.nbNiveaux() == Recueil::maxNiveaux) {
+            annoncer("Deja " + std::to_string(Recueil::maxNiveaux) + "\nniveaux", true);
+        } else if (action == NOUVEAU) {
+            allerAuNiveau(recueil.nouveau());
+            annoncer("Niveau " + std::to_string(numero) + "\najoute", false);
+        } else {
+            const int original = numero;
+            allerAuNiveau(recueil.dupliquer(numero));
+            annoncer("Niveau " + std::to_string(numero) + ":\ncopie du " + std::to_string(original),
+                     false);
+        }
+        break;
+    case SUPPRIMER:
+    case QUITTER:
+        if (action == QUITTER) {
+            quitter(false);
+        } else {
+            question = SUPPRIMER;
+        }
+        break;
+    case COPIER:
+        copierNiveauDuJeu();
+        break;
+    case ESSAYER:
+        essayer();
+        break;
+    case OUI:
+        if (question == SUPPRIMER) {
+            const int supprime = numero;
+            allerAuNiveau(recueil.supprimer(numero));
+            annoncer("Niveau " + std::to_string(supprime) + "\nsupprime", false);
+        } else {
+            enCours = false;
+            finDuJeu = finApresQuestion;
+        }
+        question = AUCUNE;
+        break;
+    case NON:
+        question = AUCUNE;
+        break;
+    case AUCUNE:
+        break;
+    }
+}
+
+bool Editeur::celluleSous(int x, int y, int& i, int& j) const {
+    float cx, cy, wx, wy;
+    if (!toile::pointVersToile(x, y, cx, cy) || !disposition.pointDuChamp(cx, cy, wx, wy)) {
+        return false;
+    }
+    // Each cell reaches half a step round its brick's centre.
+    i = static_cast<int>(std::floor((wx - terrain::xPremiereColonne) / Niveau::ecartX + 0.5f));
+    j = static_cast<int>(std::floor((wy - terrain::yPremiereLigne1j) / Niveau::ecartY + 0.5f));
+    return i >= 0 && i < Niveau::nbBriquesX && j >= 0 && j < Niveau::nbBriquesY;
+}
+
+int Editeur::choixSous(int x, int y) const {
+    float cx, cy, wx, wy;
+    if (!toile::pointVersToile(x, y, cx, cy) || !disposition.pointDuChamp(cx, cy, wx, wy) ||
+        std::fabs(wy - yPalette) > Niveau::ecartY / 2.0f) {
+        return -1;
+    }
+    const int c = static_cast<int>(std::floor(wx / ecartPalette + (nbChoix - 1) / 2.0f + 0.5f));
+    return c >= 0 && c < nbChoix ? c : -1;
+}
+
+std::vector<Editeur::Action> Editeur::actionsMontrees() const {
+    if (question != AUCUNE) {
+        return {OUI, NON};
+    }
+    return {PRECEDENT, SUIVANT, NOUVEAU, DUPLIQUER, SUPPRIMER, COPIER, ESSAYER, QUITTER};
+}
+
+int Editeur::ligneAction(int k) const {
+    // A question's two lines come first, its answers under them.
+    const int decalage = question != AUCUNE ? 2 : 0;
+    return premiereAction - (k + decalage) * pasActions;
+}
+
+Editeur::Action Editeur::actionSous(int x, int y) const {
+    float cx, cy;
+    if (!toile::pointVersToile(x, y, cx, cy) || cx < Disposition::largeurChamp) {
+        return AUCUNE;
+    }
+    const std::vector<Action> actions = actionsMontrees();
+    for (std::size_t k = 0; k < actions.size(); ++k) {
+        const int bas = ligneAction(static_cast<int>(k)) - descenteAction;
+        if (cy >= bas && cy < bas + pasActions) {
+            return actions[k];
+        }
+    }
+    return AUCUNE;
+}
+
+void Editeur::peindre(int i, int j, int points) {
+    if (recueil.grille(numero)[i][j] != points) {
+        recueil.poser(numero, i, j, points);
+        rafraichir();
+    }
+}
+
+void Editeur::choisir(int nouveauChoix) {
+    choix = nouveauChoix;
+}
+
+void Editeur::allerAuNiveau(int n) {
+    numero = std::clamp(n, 1, recueil.nbNiveaux());
+    rafraichir();
+}
+
+void Editeur::rafraichir() {
+    const Niveau::Grille& points = recueil.grille(numero);
+    niveau.charger(points, numero);
+    cassables = nbBriquesCassables(points);
+    emmurees = briquesEmmurees(points);
+}
+
+void Editeur::copierNiveauDuJeu() {
+    if (niveauxDuJeu.empty()) {
+        annoncer("Aucun niveau\ndu jeu a copier", true);
+        return;
+    }
+    const int copie = prochaineCopie % static_cast<int>(niveauxDuJeu.size());
+    recueil.remplacer(numero, niveauxDuJeu[copie]);
+    prochaineCopie = copie + 1;
+    rafraichir();
+    annoncer("Copie du niveau\n" + std::to_string(copie + 1) + " du jeu", false);
+}
+
+// The level as it stands, saved first if it can be: a failed save still
+// leaves the level to try, from memory.
+void Editeur::essayer() {
+    if (cassables == 0) {
+        annoncer("Rien a casser:\najoutez une\nbrique cassable", true);
+        return;
+    }
+    if (recueil.modifie()) {
+        enregistrer();
+    }
+    {
+        Essai essai(recueil.grille(numero), numero);
+        essai.start();
+    }
+    disposition.initAffichage();
+}
+
+void Editeur::quitter(bool fin) {
+    if (recueil.modifie() && !enregistrer()) {
+        question = QUITTER;
+        finApresQuestion = fin;
+        return;
+    }
+    enCours = false;
+    finDuJeu = fin;
+}
+
+bool Editeur::enregistrer() {
+    const fichiers::Enregistrement resultat = recueil.enregistrer();
+    if (!resultat.aCote.empty()) {
+        std::cerr << "Vorlen: l'ancien fichier de niveaux est garde sous " << resultat.aCote
+                  << std::endl;
+    }
+    if (!resultat.reussi) {
+        std::cerr << "Vorlen: niveaux non enregistres (" << resultat.erreur
+                  << "); l'ancien fichier reste tel quel, les niveaux restent dans l'editeur"
+                  << std::endl;
+        annoncer("Enregistrement\nimpossible:\n" + resultat.erreur, true);
+        return false;
+    }
+    annoncer("Niveaux\nenregistres", false);
+    return true;
+}
+
+void Editeur::annoncer(const std::string& texte, bool erreur) {
+    message = texte;
+    messageErreur = erreur;
+}
+
+void Editeur::dessiner() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLineWidth(toile::echelle());
+    disposition.preparerChamp();
+    lotBriques.afficher(niveau);
+    dessinerPalette();
+    dessinerMarques();
+    // Texts are laid out in canvas pixels.
+    toile::vueEntiere();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    dessinerPanneau();
+    dessinerAide();
+    SDL_GL_SwapBuffers();
+}
+
+// Every kind of cell as the match will show it, lit as the grid is.
+void Editeur::dessinerPalette() {
+    for (int c = 0; c < nbChoix; ++c) {
+        if (pointsDuChoix(c) != 0) {
+            Brique(pointsDuChoix(c), xPaletteDe(c), yPalette).afficher();
+        }
+    }
+}
+
+// The cursor, the bricks no ball can reach, the empty cell of the palette
+// and the palette's choice: drawn over everything, unlit.
+void Editeur::dessinerMarques() const {
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    const float demiX = Niveau::ecartX / 2.0f;
+    const float demiY = Niveau::ecartY / 2.0f;
+    // The cells' bounds, faint, so that an empty grid shows where it lies.
+    glColor3ub(45, 45, 45);
+    glBegin(GL_LINES);
+    const float gauche = terrain::xPremiereColonne - demiX;
+    const float bas = terrain::yPremiereLigne1j - demiY;
+    const float droite = gauche + Niveau::nbBriquesX * Niveau::ecartX;
+    const float haut = bas + Niveau::nbBriquesY * Niveau::ecartY;
+    for (int i = 0; i <= Niveau::nbBriquesX; ++i) {
+        glVertex3f(gauche + i * Niveau::ecartX, bas, 0.0f);
+        glVertex3f(gauche + i * Niveau::ecartX, haut, 0.0f);
+    }
+    for (int j = 0; j <= Niveau::nbBriquesY; ++j) {
+        glVertex3f(gauche, bas + j * Niveau::ecartY, 0.0f);
+        glVertex3f(droite, bas + j * Niveau::ecartY, 0.0f);
+    }
+    glEnd();
+    glColor3ub(120, 120, 120);
+    cadre(xPaletteDe(0), yPalette, Brique::demieLongX, Brique::demieLongY);
+    glColor3ub(255, 60, 60);
+    glBegin(GL_LINES);
+    for (const auto& [i, j] : emmurees) {
+        const float x = terrain::xPremiereColonne + i * Niveau::ecartX;
+        const float y = terrain::yPremiereLigne1j + j * Niveau::ecartY;
+        glVertex3f(x - Brique::demieLongX, y - Brique::demieLongY, zMarques);
+        glVertex3f(x + Brique::demieLongX, y + Brique::demieLongY, zMarques);
+        glVertex3f(x - Brique::demieLongX, y + Brique::demieLongY, zMarques);
+        glVertex3f(x + Brique::demieLongX, y - Brique::demieLongY, zMarques);
+    }
+    glEnd();
+    glColor3ub(255, 255, 255);
+    cadre(terrain::xPremiereColonne + curseurI * Niveau::ecartX,
+          terrain::yPremiereLigne1j + curseurJ * Niveau::ecartY, demiX, demiY);
+    cadre(xPaletteDe(choix), yPalette, ecartPalette / 2.0f - 0.2f, demiY + 0.3f);
+    glPopAttrib();
+}
+
+void Editeur::dessinerPanneau() const {
+    glColor3ub(255, 255, 0);
+    freetype::print(police, xPanneau, ligneTitre, "Editeur");
+    freetype::print(police, xPanneau, ligneNumero, "Niveau %d / %d", numero, recueil.nbNiveaux());
+
+    if (question != AUCUNE) {
+        glColor3ub(255, 255, 255);
+        ecrire(petitePolice, xPanneau, premiereAction,
+               question == SUPPRIMER ? "Supprimer le\nniveau " + std::to_string(numero) + " ?"
+                                     : "Quitter sans\nenregistrer ?",
+               largeurPanneau);
+    }
+    const std::vector<Action> actions = actionsMontrees();
+    for (std::size_t k = 0; k < actions.size(); ++k) {
+        const int ligne = ligneAction(static_cast<int>(k));
+        const LigneAction& action = lignesActions[actions[k]];
+        glColor3ub(150, 200, 255);
+        freetype::print(petitePolice, xPanneau, ligne, "%s", action.libelle);
+        glColor3ub(255, 255, 0);
+        freetype::print(petitePolice,
+                        droiteTouches - freetype::largeur(petitePolice, action.touche), ligne, "%s",
+                        action.touche);
+    }
+
+    std::ostringstream etat;
+    if (cassables == 0) {
+        etat << "Aucune brique\ncassable";
+    } else if (!emmurees.empty()) {
+        etat << emmurees.size()
+             << (emmurees.size() > 1 ? " briques\nemmurees" : " brique\nemmuree");
+    }
+    if (etat.str().empty()) {
+        glColor3ub(80, 255, 80);
+        ecrire(petitePolice, xPanneau, ligneEtat, "Niveau jouable", largeurPanneau);
+    } else {
+        glColor3ub(255, 80, 80);
+        ecrire(petitePolice, xPanneau, ligneEtat, etat.str(), largeurPanneau);
+    }
+    glColor3ub(200, 200, 200);
+    ecrire(petitePolice, xPanneau, ligneEtat - 3 * pasTexte,
+           recueil.modifie() ? "Modifie" : "Enregistre", largeurPanneau);
+    if (messageErreur) {
+        glColor3ub(255, 80, 80);
+    }
+    ecrire(petitePolice, xPanneau, ligneMessage, message, largeurPanneau);
+}
+
+void Editeur::dessinerAide() const {
+    float x, y;
+    disposition.pointSurToile(0.0f, yPalette - Brique::demieLongY, x, y);
+    const int ligneLibelles = static_cast<int>(y) - 18;
+    glColor3ub(200, 200, 200);
+    for (int c = 0; c < nbChoix; ++c) {
+        const int points = pointsDuChoix(c);
+        const std::string libelle = points == 0  ? "vide"
+                                    : points < 0 ? "inc."
+                                                 : std::to_string(points);
+        disposition.pointSurToile(xPaletteDe(c), yPalette, x, y);
+        freetype::print(petitePolice, x - freetype::largeur(petitePolice, libelle) / 2.0f,
+                        ligneLibelles, "%s", libelle.c_str());
+    }
+    ecrire(petitePolice, xAide, ligneAide,
+           "Clic gauche: poser la brique choisie; clic droit: effacer\n"
+           "Au clavier: fleches, puis Entree pour poser\n"
+           "Choisir la brique: clic, molette, Tab, 1 a 9, 0 (10),\n"
+           "- (incassable), Retour arriere (vide)",
+           largeurAide);
+}

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The level editor: the player's own levels laid out on the field as the
+// match shows them, painted cell by cell with the mouse or the keys, checked
+// as they change, tried as a one-player match, and saved to the player's
+// level file.
+#ifndef VORLEN_EDITEUR_H
+#define VORLEN_EDITEUR_H
+
+#include "niveaux/niveau.h"
+#include "niveaux/recueil.h"
+#include "rendu/FreeType.h"
+#include "rendu/display.h"
+#include "rendu/lots.h"
+
+#include <SDL.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class Editeur {
+public:
+    // What a cell can be painted with, in the palette's order: empty, 1 to
+    // 10 hit points, unbreakable.
+    static constexpr int nbChoix = Brique::soliditeMax + 2;
+    // The hit points the level file holds for palette entry `choix`.
+    static int pointsDuChoix(int choix);
+
+    // The panel's actions, in their order down the panel.
+    enum Action {
+        PRECEDENT,
+        SUIVANT,
+        NOUVEAU,
+        DUPLIQUER,
+        SUPPRIMER,
+        COPIER,
+        ESSAYER,
+        QUITTER,
+        OUI,
+        NON,
+        AUCUNE
+    };
+
+    // Edits the level file `fichier`; the shipped levels it may copy are
+    // in `fichierDuJeu`.
+    Editeur(std::string fichier, std::string fichierDuJeu);
+    Editeur(const Editeur&) = delete;
+    Editeur& operator=(const Editeur&) = delete;
+
+    // Runs the editor until the player leaves it; false when the whole game
+    // is to end (the window closed, a signal).
+    bool editer();
+
+    // What the screen and the tests read.
+    const Recueil& getRecueil() const { return recueil; }
+    int getNumero() const { return numero; }
+    int getChoix() const { return choix; }
+    std::pair<int, int> getCurseur() const { return {curseurI, curseurJ}; }
+    bool enQuestion() const { return question != AUCUNE; }
+    const std::string& getMessage() const { return message; }
+    // The breakable bricks no ball can reach, as (column, row) cells.
+    const std::vector<std::pair<int, int>>& getEmmurees() const { return emmurees; }
+
+    // One event, as the loop hands it over.
+    void traiter(const SDL_Event& event);
+    void dessiner();
+
+private:
+    void touche(const SDL_keysym& touche);
+    void toucheQuestion(SDLKey sym);
+    void survoler(int x, int y, Uint8 boutons);
+    void cliquer(const SDL_MouseButtonEvent& bouton);
+    void agir(Action action);
+
+    // The grid's cell under the window pixel (x, y); false off the grid.
+    bool celluleSous(int x, int y, int& i, int& j) const;
+    // The palette's entry under the window pixel (x, y); -1 for none.
+    int choixSous(int x, int y) const;
+    // The panel's action under the window pixel (x, y).
+    Action actionSous(int x, int y) const;
+    // The panel's actions as shown now: the level's, or a question's answers.
+    std::vector<Action> actionsMontrees() const;
+    // The baseline of the panel's action `k` as shown now, in canvas pixels.
+    int ligneAction(int k) const;
+
+    void peindre(int i, int j, int points);
+    void choisir(int nouveauChoix);
+    void allerAuNiveau(int n);
+    // Lays the level shown out again and checks it.
+    void rafraichir();
+    void copierNiveauDuJeu();
+    void essayer();
+    // Leaves once the changes are saved, else asks first.
+    void quitter(bool finDuJeu);
+    bool enregistrer();
+    void annoncer(const std::string& texte, bool erreur);
+
+    void dessinerPalette();
+    void dessinerMarques() const;
+    void dessinerPanneau() const;
+    void dessinerAide() const;
+
+    Recueil recueil;
+    // The shipped levels, by number, to start from a copy of one.
+    std::vector<Niveau::Grille> niveauxDuJeu;
+    int prochaineCopie = 0;
+    int numero = 1;
+    int curseurI = 0;
+    int curseurJ = Niveau::nbBriquesY - 1;
+    int choix = 1;
+    Action question = AUCUNE;
+    bool finApresQuestion = false;
+    bool enCours = true;
+    bool finDuJeu = false;
+    std::string message;
+    bool messageErreur = false;
+    int cassables = 0;
+    std::vector<std::pair<int, int>> emmurees;
+
+    Niveau niveau;
+    Disposition disposition;
+    LotBriques lotBriques;
+    freetype::font_data police;
+    freetype::font_data petitePolice;
+};
+
+#endif

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The player's own levels as the editor holds them: numbered from 1 in the
+// order the game plays them, read from the player's level file and saved
+// back to it in the game's own format.
+#ifndef VORLEN_RECUEIL_H
+#define VORLEN_RECUEIL_H
+
+#include "niveaux/niveau.h"
+#include "profil/fichiers.h"
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+class Recueil {
+public:
+    // Far more levels than anyone makes by hand; a longer file is cut here.
+    static constexpr int maxNiveaux = 999;
+    // What a save reads back before replacing the file: 999 levels take
+    // half a megabyte, a bigger file is not one of ours.
+    static constexpr std::size_t tailleMaxFichier = 8u << 20;
+
+    // $XDG_DATA_HOME/vorlen/niveaux.lvl, else under ~/.local/share; empty
+    // when there is no place for it.
+    static std::string fichierDuJoueur();
+    // Whether the match would play a level of the file: it has a level 1,
+    // and a level with a brick to break in the round the match goes.
+    static bool jouable(const std::string& fichier);
+
+    // One empty level, to be saved at `fichier`.
+    explicit Recueil(std::string fichier);
+
+    // Reads the file, reporting each problem in one line on `rapport`; an
+    // absent file leaves one empty level. The levels are numbered again
+    // from 1 in the order the match plays them.
+    void charger(std::ostream& rapport);
+    // Writes every level atomically, under the level file's lock; on
+    // failure the file is untouched and the levels stay as they are.
+    fichiers::Enregistrement enregistrer();
+    // The level file's text, as the game's reader reads it.
+    std::string texte() const;
+
+    int nbNiveaux() const { return static_cast<int>(niveaux.size()); }
+    // Level `numero`, from 1 to nbNiveaux().
+    const Niveau::Grille& grille(int numero) const;
+    // Changes one cell, (column i, row j from the bottom), to `points`.
+    void poser(int numero, int i, int j, int points);
+    void remplacer(int numero, const Niveau::Grille& points);
+    // An empty level after the last; gives its number.
+    int nouveau();
+    // A copy of level `numero` right after it, the later ones moving up
+    // one; gives the copy's number.
+    int dupliquer(int numero);
+    // Removes level `numero`, the later ones moving down one; the last
+    // level left is emptied instead. Gives the level to show next.
+    int supprimer(int numero);
+    // Whether there are changes not saved yet.
+    bool modifie() const { return nonEnregistre; }
+    const std::string& fichier() const { return chemin; }
+
+private:
+    // Where level `numero` is kept; out_of_range for a level not there.
+    std::size_t indice(int numero) const;
+    // Level `numero`, about to change.
+    Niveau::Grille& niveau(int numero);
+
+    std::string chemin;
+    std::vector<Niveau::Grille> niveaux; // level k + 1 at index k
+    bool nonEnregistre = false;
+    // The file read held words the reader skipped or guessed: the first
+    // save keeps it aside rather than lose them.
+    bool garderDeCote = false;
+};
+
+#endif

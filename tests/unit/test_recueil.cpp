@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The player's own levels as the editor keeps them: numbered in play order
+// whatever is done to them, saved in the game's format, never lost.
+#include "niveaux/recueil.h"
+#include "niveaux/verification.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// One folder per process: a package build runs these tests two at a time.
+struct DossierRecueil : ::testing::Test {
+    void SetUp() override {
+        fs::remove_all(dossier);
+        fs::create_directories(dossier);
+    }
+    void TearDown() override { fs::remove_all(dossier); }
+
+    const fs::path dossier =
+        fs::temp_directory_path() / ("vorlen-recueil-" + std::to_string(getpid()));
+    const std::string fichier = (dossier / "niveaux.lvl").string();
+};
+
+// Level `marque`: its bottom-left cell holds that many points.
+Niveau::Grille marquee(int marque) {
+    Niveau::Grille points{};
+    points[0][0] = marque;
+    return points;
+}
+
+// The numbers and bottom-left cells of the file's entries, as the game reads them.
+std::vector<std::pair<int, int>> relire(const std::string& fichier) {
+    std::vector<std::pair<int, int>> entrees;
+    std::ostringstream rapport;
+    lireNiveaux(fichier.c_str(), rapport, [&entrees](const EntreeNiveaux& e) {
+        EXPECT_EQ(e.valeursLues, 160);
+        entrees.emplace_back(e.numero, e.points[0][0]);
+        return true;
+    });
+    EXPECT_EQ(rapport.str(), "");
+    return entrees;
+}
+
+std::string contenu(const std::string& fichier) {
+    std::ostringstream texte;
+    texte << std::ifstream(fichier).rdbuf();
+    return texte.str();
+}
+
+} // namespace
+
+TEST_F(DossierRecueil, NewCopyAndDeleteKeepTheLevelsNumberedFromOneInOrder) {
+    Recueil recueil(fichier);
+    recueil.remplacer(1, marquee(1));
+    for (int marque : {2, 3}) {
+        recueil.remplacer(recueil.nouveau(), marquee(marque));
+    }
+    struct Etape {
+        const char* quoi;
+        std::function<int(Recueil&)> faire;
+        int montre;
+        std::vector<std::pair<int, int>> fichier;
+    } etapes[] = {
+        {"copy of 2",
+         [](Recueil& r) { return r.dupliquer(2); },
+         3,
+         {{1, 1}, {2, 2}, {3, 2}, {4, 3}}},
+        {"delete 1", [](Recueil& r) { return r.supprimer(1); }, 1, {{1, 2}, {2, 2}, {3, 3}}},
+        {"delete the last", [](Recueil& r) { return r.supprimer(3); }, 2, {{1, 2}, {2, 2}}},
+        {"new", [](Recueil& r) { return r.nouveau(); }, 3, {{1, 2}, {2, 2}, {3, 0}}},
+        {"delete down to one",
+         [](Recueil& r) { return r.supprimer(1) + r.supprimer(1); },
+         2,
+         {{1, 0}}},
+        {"delete the only one", [](Recueil& r) { return r.supprimer(1); }, 1, {{1, 0}}},
+    };
+    for (Etape& etape : etapes) {
+        SCOPED_TRACE(etape.quoi);
+        ASSERT_EQ(etape.faire(recueil), etape.montre);
+        EXPECT_TRUE(recueil.modifie());
+        ASSERT_TRUE(recueil.enregistrer().reussi);
+        EXPECT_FALSE(recueil.modifie());
+        EXPECT_EQ(relire(fichier), etape.fichier);
+    }
+}
+
+TEST_F(DossierRecueil, AFileMadeByHandIsRenumberedAndKeptAsideBeforeItsJunkIsDropped) {
+    const auto valeurs = [](const char* premiere, int zeros) {
+        std::string texte = premiere;
+        for (int k = 0; k < zeros; ++k) {
+            texte += " 0";
+        }
+        return texte + "\n";
+    };
+    // Entry 1 twice, the second cut short; a stray word between entries.
+    const std::string original =
+        "[3]\n" + valeurs("0", 159) + "[1]\n" + valeurs("7", 159) + "x\n[1]\n-1\n";
+    std::ofstream(fichier) << original;
+    Recueil recueil(fichier);
+    std::ostringstream rapport;
+    recueil.charger(rapport);
+    EXPECT_NE(rapport.str().find("niveaux numerotes de nouveau de 1 a 3"), std::string::npos)
+        << rapport.str();
+    ASSERT_EQ(recueil.nbNiveaux(), 3);
+    // The first entry 1 is the one the match played: it stays first.
+    EXPECT_EQ(recueil.grille(1)[0][Niveau::nbBriquesY - 1], 7);
+    EXPECT_EQ(recueil.grille(2)[5][5], -1) << "a short entry is filled as the game fills it";
+    recueil.poser(3, 2, 0, 10);
+    ASSERT_TRUE(recueil.enregistrer().reussi);
+    EXPECT_EQ(contenu(fichier + ".illisible"), original);
+    EXPECT_EQ(relire(fichier), (std::vector<std::pair<int, int>>{{1, 0}, {2, -1}, {3, 0}}));
+    EXPECT_EQ(contenu(fichier).substr(0, 57),
+              "[1]\n 7  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0\n 0  0");
+    // Saved again, the file is the editor's own: nothing more is kept aside.
+    recueil.poser(1, 0, 0, 1);
+    ASSERT_TRUE(recueil.enregistrer().reussi);
+    EXPECT_FALSE(fs::exists(fichier + ".illisible-2"));
+    std::ostringstream verification;
+    EXPECT_EQ(verifierNiveaux(fichier.c_str(), verification), VERIF_PROBLEMES)
+        << "level 2 has no brick to break";
+}
+
+TEST_F(DossierRecueil, ASetIsOfferedOnlyWhenTheMatchWouldPlayOneOfItsLevels) {
+    const auto ecrire = [this](std::vector<std::pair<int, int>> niveaux) {
+        Recueil recueil(fichier);
+        recueil.supprimer(1);
+        for (std::size_t k = 0; k < niveaux.size(); ++k) {
+            const int n = k == 0 ? 1 : recueil.nouveau();
+            recueil.remplacer(n, marquee(niveaux[k].second));
+        }
+        recueil.enregistrer();
+        std::string texte = contenu(fichier);
+        for (std::size_t k = niveaux.size(); k-- > 0;) { // numbers as asked, gaps included
+            const std::string avant = "[" + std::to_string(k + 1) + "]";
+            texte.replace(texte.find(avant), avant.size(),
+                          "[" + std::to_string(niveaux[k].first) + "]");
+        }
+        std::ofstream(fichier) << texte;
+    };
+    EXPECT_FALSE(Recueil::jouable(fichier)) << "no file";
+    EXPECT_FALSE(Recueil::jouable("")) << "no place for one";
+    const std::pair<std::vector<std::pair<int, int>>, bool> cas[] = {
+        {{{1, 0}, {2, 3}}, true}, {{{1, -1}}, false}, {{{2, 3}}, false}, {{{1, 0}, {3, 3}}, false}};
+    for (const auto& [niveaux, jouable] : cas) {
+        ecrire(niveaux);
+        EXPECT_EQ(Recueil::jouable(fichier), jouable) << contenu(fichier);
+    }
+}
+
+// A full disk, as root sees one too: no file may grow past a few bytes.
+TEST_F(DossierRecueil, AFailedSaveLeavesTheOldFileAndKeepsTheLevelsToSaveLater) {
+    Recueil recueil(fichier);
+    recueil.remplacer(1, marquee(4));
+    ASSERT_TRUE(recueil.enregistrer().reussi);
+    const std::string avant = contenu(fichier);
+    recueil.remplacer(recueil.nouveau(), marquee(9));
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit petite{100, limite.rlim_max};
+    const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &petite);
+    const fichiers::Enregistrement echec = recueil.enregistrer();
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, ancienSignal);
+    EXPECT_FALSE(echec.reussi);
+    EXPECT_NE(echec.erreur.find(fichier), std::string::npos) << echec.erreur;
+    EXPECT_EQ(contenu(fichier), avant);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 2)
+        << "the file and its lock, no temporary left";
+    EXPECT_TRUE(recueil.modifie());
+    ASSERT_TRUE(recueil.enregistrer().reussi);
+    EXPECT_EQ(relire(fichier), (std::vector<std::pair<int, int>>{{1, 4}, {2, 9}}));
+}
