@@ -61,4 +61,4 @@ xdotool type --window "$fenetre" --delay 150 "Camille"
 touches Return
 sleep 0.5
 import -window "$fenetre" "$sortie/meilleurs-scores.png"
-touches Return Down Down Down Down Return
+touches Return Down Down Down Down Down Return

@@ -42,7 +42,7 @@ const int ligneAide = 130;
 const float largeurAide = 470.0f;
 
 const int taillePolice = 16;
-const int taillePetitePolice = 12;
+const int taillePetitePolice = 11;
 
 // A held arrow moves the cursor on and on, as in a text editor.
 const int delaiRepetition = 300;

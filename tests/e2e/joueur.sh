@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game as a player would: the menu, a key rebinding, both kinds
-# of match, the credits, "Quitter"; then listens to a match through SDL's disk
+# of match, the credits, "Quitter"; a level made in the editor, tried, then
+# played from the player's own levels; then listens to a match through SDL's disk
 # audio driver, ends the game by signals from each screen, and starts it with
 # no display and with no font.
 # Usage: joueur.sh VORLEN_BINARY RUNTIME_DIR SDL12_COMPAT_LIBRARY_DIR
@@ -93,7 +94,7 @@ attendreEcran menu "Nouvelle Partie is not highlighted" \
 present 120 680 30 330 'r>0.6&&g<0.4' && present 120 680 30 330 'g>0.6&&r<0.5' ||
     echouer "the title image is missing"
 present 310 600 "$(ligneHaut 1)" "$(ligneBas 1)" "$bleu" || echouer "Options is not shown in blue"
-present 310 600 "$(ligneHaut 4)" "$(ligneBas 4)" "$bleu" || echouer "Quitter is not shown"
+present 310 600 "$(ligneHaut 5)" "$(ligneBas 5)" "$bleu" || echouer "Quitter is not shown"
 
 # --- Options, Controles: player 1's action goes to D.
 touches Down Return Return Down Down
@@ -143,14 +144,62 @@ present 325 325 540 549 "$vert" && echouer "the red paddle is not above the gree
 
 # --- The credits, any key back, then Quitter.
 quitterPartie 1
-touches Down Down Return
+touches Down Down Down Return
 titreCredits='g>0.9&&b>0.9&&r>0.6&&r<0.9'
 attendreEcran credits "the credits' heading is missing" present 270 620 70 95 "$titreCredits"
 touches space
 attendreEcran menu-apres-credits "back from the credits, Credits is not highlighted" \
-    present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$blanc"
+    present 310 600 "$(ligneHaut 4)" "$(ligneBas 4)" "$blanc"
 touches Down
 quitter menu xdotool key --window "$fenetre" Return
+
+# --- The editor: a small level made with the mouse and the keys, tried, saved
+# on the way out, then played from the player's own levels.
+enEditeur() { present 655 745 12 35 "$jaune"; }
+# The window pixel at the centre of cell ($1, $2) of the one-player grid.
+cellule() {
+    awk -v i="$1" -v j="$2" \
+        'BEGIN { printf "%d %d", 325 * (1 + 0.0185577 * (-34.5 + 4.6 * i)), 300 * (1 - 0.0247436 * (3 + 2.4 * j)) }'
+}
+cliquer() {
+    xdotool mousemove --window "$fenetre" $(cellule "$1" "$2") click "$3"
+}
+# A brick of the level shown at cell ($1, $2), lit as the match lights it.
+brique() {
+    local c l
+    read -r c l <<<"$(cellule "$1" "$2")"
+    present $((c - 4)) $((c + 4)) $((l - 2)) $((l + 2)) 'r>0.08&&r>g&&r>=b'
+}
+demarrer
+touches Down Down Down Return
+attendreEcran editeur "the editor is not shown" enEditeur
+for i in 6 7 8 9; do cliquer "$i" 5 1; done
+cliquer 6 5 3
+touches 3 Right Down Return
+attendreEcran editeur-niveau "the level painted is not shown" brique 7 4
+touches e
+attendreEcran essai "trying the level shows no match of it" eval 'cadresPanneau && brique 8 5'
+brique 6 5 && echouer "the erased cell is shown in the trial"
+touches Escape
+attendreEcran editeur-apres-essai "the trial did not come back to the editor" enEditeur
+touches Escape
+attendreEcran menu-apres-editeur "leaving the editor did not lead back to the menu" \
+    present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$blanc"
+attendu=$(awk 'BEGIN { print "[1]"; for (j = 9; j >= 0; j--) { for (i = 0; i < 16; i++) {
+    v = (j == 5 && i >= 7 && i <= 9) ? 1 : (j == 4 && i == 7) ? 3 : 0
+    printf (i ? " %2d" : "%2d"), v } print "" } }')
+[ "$(cat "$XDG_DATA_HOME/vorlen/niveaux.lvl")" = "$attendu" ] ||
+    echouer "the level file is not the level made: $(cat "$XDG_DATA_HOME/vorlen/niveaux.lvl")"
+touches Up Up Up Return Return
+attendreEcran niveaux "the level sets are not offered" \
+    present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"
+touches Down Return
+attendreEcran mes-niveaux "the match does not play the level made" eval 'cadresPanneau && brique 7 4'
+brique 2 8 && echouer "the match shows the game's level 1, not the player's"
+quitterPartie 1
+quitter menu xdotool key --window "$fenetre" Down Down Down Down Return
+# The matches below play the game's levels without being asked.
+rm "$XDG_DATA_HOME/vorlen/niveaux.lvl"
 
 # --- What a player hears, through SDL's disk audio driver, with one sound and the icon missing.
 mv sounds/court.wav "$travail/court.wav"
@@ -176,7 +225,7 @@ sonore && echouer "sound before the ball was launched"
 touches d
 jusqua sonore || echouer "no sound within $LIMITE s of the ball's launch"
 quitterPartie 0
-touches Down Down Down Down
+touches Down Down Down Down Down
 quitter menu xdotool key --window "$fenetre" Return
 mv "$travail/court.wav" sounds/court.wav
 mv "$travail/vorlen.png" vorlen.png
@@ -187,7 +236,8 @@ enMatch() { present 320 330 545 555 "$balleTenue"; }
 enCapture() { present 310 560 "$(ligneHaut 0)" "$(ligneBas 0)" "$vert"; }
 enCredits() { present 270 620 70 95 "$titreCredits"; }
 for cas in "menu::TERM:enMenu" "match:Return Return:TERM:enMatch" \
-    "capture:Down Return Return Return:INT:enCapture" "credits:Down Down Down Return:TERM:enCredits"; do
+    "capture:Down Return Return Return:INT:enCapture" "credits:Down Down Down Down Return:TERM:enCredits" \
+    "editeur:Down Down Down Return:TERM:enEditeur"; do
     IFS=: read -r lieu suite signal ecranAttendu <<<"$cas"
     demarrer
     [ -z "$suite" ] || touches $suite

@@ -2,6 +2,8 @@
 #include "banc.h"
 #include "clavier.h"
 #include "ecrans/menu.h"
+#include "jeu/partie.h"
+#include "niveaux/recueil.h"
 #include "profil/settings.h"
 
 #include <SDL.h>
@@ -45,6 +47,19 @@ struct MenuArrete : ::testing::Test {
         }
         menu->activateChoice();
     }
+    // Steps: how far to move before activating, whether a match started there
+    // is left at once, then the menu reached and its highlighted item.
+    using Etape = std::tuple<int, bool, const char*, int>;
+    void suivre(std::initializer_list<Etape> etapes) {
+        for (const auto& [pas, partie, titre, choix] : etapes) {
+            if (partie) {
+                presser(SDLK_ESCAPE);
+            }
+            choisir(pas);
+            ASSERT_EQ(menu->getTitle(), titre);
+            ASSERT_EQ(menu->getCurrentChoice(), choix) << titre;
+        }
+    }
     void TearDown() override { currentSettings.initSettings(); }
 
     std::unique_ptr<Menu> menu = (fermer(), std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f));
@@ -53,26 +68,41 @@ struct MenuArrete : ::testing::Test {
 TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
     menu->precChoice();
     EXPECT_EQ(menu->getCurrentChoice(), 0);
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < 7; ++k) {
         menu->nextChoice();
     }
-    EXPECT_EQ(menu->getCurrentChoice(), 4);
-    // Steps, whether a match started there is left at once, then the menu reached and its
-    // item: back in the main one, the item left from (after a match, the game type's; the
-    // game types have always led back to "Credits").
-    const std::tuple<int, bool, const char*, int> etapes[] = {
-        {-4, false, "Type de Partie", 0}, {1, true, "Menu Principal", 1},
-        {-1, false, "Type de Partie", 0}, {0, true, "Menu Principal", 0},
-        {0, false, "Type de Partie", 0},  {2, false, "Menu Principal", 3},
-        {-2, false, "Options", 0},        {5, false, "Menu Principal", 1}};
-    for (const auto& [pas, partie, titre, choix] : etapes) {
-        if (partie) {
-            presser(SDLK_ESCAPE);
-        }
-        choisir(pas);
-        ASSERT_EQ(menu->getTitle(), titre);
-        ASSERT_EQ(menu->getCurrentChoice(), choix) << titre;
-    }
+    EXPECT_EQ(menu->getCurrentChoice(), 5);
+    // Back in the main menu, the item left from: after a match, the game type's;
+    // the game types have always led back to "Credits".
+    suivre({{-5, false, "Type de Partie", 0},
+            {1, true, "Menu Principal", 1},
+            {-1, false, "Type de Partie", 0},
+            {0, true, "Menu Principal", 0},
+            {0, false, "Type de Partie", 0},
+            {2, false, "Menu Principal", Menu::CHOIX_CREDITS},
+            {-3, false, "Options", 0},
+            {5, false, "Menu Principal", Menu::CHOIX_OPTIONS}});
+}
+
+TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
+    const std::string fichier = Recueil::fichierDuJoueur();
+    Recueil recueil(fichier);
+    recueil.poser(1, 0, 0, -1);
+    recueil.enregistrer();
+    suivre({{0, false, "Type de Partie", 0}, {0, true, "Menu Principal", 0}});
+    recueil.poser(1, 0, 1, 1);
+    recueil.enregistrer();
+    suivre({{0, false, "Type de Partie", 0},
+            {1, false, "Niveaux", 0},
+            {2, false, "Type de Partie", 1},
+            {0, false, "Niveaux", 0},
+            {1, true, "Menu Principal", Menu::NIVEAUX_DU_JOUEUR}});
+    EXPECT_EQ(Partie::fichierNiveaux, Niveau::fichierParDefaut) << "for that match only";
+    // A level file given on the command line holds for every match.
+    Partie::fichierNiveaux = "niveaux.lvl.choisi";
+    suivre({{-1, false, "Type de Partie", 0}, {0, true, "Menu Principal", 0}});
+    Partie::fichierNiveaux = Niveau::fichierParDefaut;
+    std::remove(fichier.c_str());
 }
 
 TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
@@ -123,6 +153,7 @@ TEST(MenuEnMarche, ClosingTheWindowEndsOnlyWhatIsRunning) {
         {SDLK_DOWN, SDLK_RETURN, SDLK_RETURN, SDLK_RETURN, fermeture, SDLK_DOWN, fermeture});
     EXPECT_EQ(capture->getLabels()[0], "J1 gauche <GAUCHE>") << "the capture took nothing";
     EXPECT_EQ(capture->getCurrentChoice(), 1) << "the menu went on after the capture";
-    const auto credits = menuJoue({SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, fermeture});
-    EXPECT_EQ(credits->getCurrentChoice(), 3) << "closed from the credits";
+    const auto credits =
+        menuJoue({SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, fermeture});
+    EXPECT_EQ(credits->getCurrentChoice(), Menu::CHOIX_CREDITS) << "closed from the credits";
 }

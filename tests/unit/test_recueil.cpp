@@ -168,7 +168,7 @@ TEST_F(DossierRecueil, AFailedSaveLeavesTheOldFileAndKeepsTheLevelsToSaveLater) 
     recueil.remplacer(recueil.nouveau(), marquee(9));
     rlimit limite{};
     getrlimit(RLIMIT_FSIZE, &limite);
-    const rlimit petite{100, limite.rlim_max};
+    const rlimit petite{400, limite.rlim_max};
     const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &petite);
     const fichiers::Enregistrement echec = recueil.enregistrer();

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The level editor as a level designer uses it: cells painted with the mouse
+// and the keys, what the checks show, a level tried, a save that fails.
+#include "banc.h"
+#include "ecrans/editeur.h"
+#include "evenements.h"
+#include "fenetre.h"
+#include "jeu/essai.h"
+#include "niveaux/verification.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Where the camera shows the field's point (x, y) in the 800 by 600 window.
+std::pair<int, int> pixelDu(float x, float y) {
+    return {static_cast<int>(325 * (1 + 0.0185577 * x)),
+            static_cast<int>(300 * (1 - 0.0247436 * y))};
+}
+// The centre of cell (i, j) of the one-player grid.
+std::pair<int, int> cellule(int i, int j) {
+    return pixelDu(-34.5f + 4.6f * i, 3.0f + 2.4f * j);
+}
+
+SDL_Event clic(std::pair<int, int> ou, Uint8 bouton = SDL_BUTTON_LEFT) {
+    return boutonSouris(bouton, ou.first, ou.second);
+}
+SDL_Event glisse(std::pair<int, int> ou, Uint8 boutons) {
+    SDL_Event e = mouvementSouris(0, ou.first, ou.second);
+    e.motion.state = boutons;
+    return e;
+}
+SDL_Event touche(SDLKey sym) {
+    SDL_Event e = {SDL_KEYDOWN};
+    e.key.keysym.sym = sym;
+    return e;
+}
+
+std::string contenu(const std::string& fichier) {
+    std::ostringstream texte;
+    texte << std::ifstream(fichier).rdbuf();
+    return texte.str();
+}
+
+// The level file as the game reads it back: its entries' grids.
+std::vector<Niveau::Grille> relire(const std::string& fichier) {
+    std::vector<Niveau::Grille> grilles;
+    std::ostringstream rapport;
+    lireNiveaux(fichier.c_str(), rapport, [&grilles](const EntreeNiveaux& e) {
+        EXPECT_EQ(e.valeursLues, 160);
+        grilles.push_back(e.points);
+        return true;
+    });
+    EXPECT_EQ(rapport.str(), "");
+    return grilles;
+}
+
+// An editor on a level file of this process's own, run event by event.
+struct Edition : ::testing::Test {
+    void SetUp() override {
+        fs::remove_all(dossier);
+        for (SDL_Event e; SDL_PollEvent(&e);) {
+        }
+    }
+    void TearDown() override { fs::remove_all(dossier); }
+    void faire(std::initializer_list<SDL_Event> evenements) {
+        for (const SDL_Event& e : evenements) {
+            editeur->traiter(e);
+        }
+    }
+
+    const fs::path dossier =
+        fs::temp_directory_path() / ("vorlen-editeur-" + std::to_string(getpid()));
+    const std::string fichier = (dossier / "niveaux.lvl").string();
+    std::unique_ptr<Editeur> editeur = std::make_unique<Editeur>(fichier, "niveaux.lvl");
+};
+
+} // namespace
+
+TEST_F(Edition, TheMouseAndTheKeysPaintExactlyTheCellsAskedAndTheFileSaysSo) {
+    // A click paints the chosen brick (1 at first); 0 chooses 10, and a drag
+    // with the button held paints each cell it crosses; the right button erases.
+    faire({clic(cellule(0, 9)), touche(SDLK_0), glisse(cellule(1, 9), SDL_BUTTON(1)),
+           glisse(cellule(2, 9), SDL_BUTTON(1)), glisse(cellule(3, 9), SDL_BUTTON(1)),
+           glisse(cellule(5, 5), 0), clic(cellule(2, 9), SDL_BUTTON_RIGHT)});
+    // The palette's sixth brick is 5; the arrows and Return paint from (2, 9).
+    faire({clic(pixelDu(-0.5f * 6.2f, -14.0f)), touche(SDLK_DOWN), touche(SDLK_DOWN),
+           touche(SDLK_RETURN), touche(SDLK_MINUS), touche(SDLK_RIGHT), touche(SDLK_SPACE),
+           touche(SDLK_BACKSPACE), touche(SDLK_DOWN), touche(SDLK_RETURN)});
+    EXPECT_FALSE(fs::exists(fichier)) << "saved only on the way out";
+    faire({touche(SDLK_ESCAPE)});
+    Niveau::Grille attendue{};
+    attendue[0][9] = 1;
+    attendue[1][9] = attendue[3][9] = 10;
+    attendue[2][7] = 5;
+    attendue[3][7] = -1;
+    const std::vector<Niveau::Grille> lues = relire(fichier);
+    ASSERT_EQ(lues.size(), 1u);
+    EXPECT_EQ(lues[0], attendue) << contenu(fichier);
+    std::ostringstream rapport;
+    EXPECT_EQ(verifierNiveaux(fichier.c_str(), rapport), VERIF_FINISSABLE) << rapport.str();
+}
+
+TEST_F(Edition, EachCheckShowsOnScreenAsTheLevelChanges) {
+    const auto montre = [this](int c0, int c1, int l0, int l1, auto teste) {
+        editeur->dessiner();
+        return Capture().unPixelDans(c0, c1, l0, l1, teste);
+    };
+    const auto rouge = [](Pixel p) { return p.r > 200 && p.v < 100 && p.b < 100; };
+    const auto vert = [](Pixel p) { return p.v > 200 && p.r < 100; };
+    // The panel's state line, under the actions.
+    EXPECT_TRUE(montre(655, 795, 305, 325, rouge)) << "no breakable brick";
+    faire({touche(SDLK_3), clic(cellule(8, 4)), touche(SDLK_MINUS)});
+    EXPECT_TRUE(montre(655, 795, 305, 325, vert)) << "a level to play";
+    EXPECT_TRUE(editeur->getEmmurees().empty());
+    faire({clic(cellule(7, 4)), clic(cellule(9, 4)), clic(cellule(8, 3)), clic(cellule(8, 5))});
+    EXPECT_EQ(editeur->getEmmurees(), (std::vector<std::pair<int, int>>{{8, 4}}));
+    const auto [x, y] = cellule(8, 4);
+    EXPECT_TRUE(montre(x - 3, x + 3, y - 3, y + 3, rouge)) << "the walled-in brick crossed out";
+    EXPECT_TRUE(montre(655, 795, 305, 325, rouge));
+    faire({clic(cellule(8, 5), SDL_BUTTON_RIGHT)});
+    EXPECT_TRUE(editeur->getEmmurees().empty()) << "opened from above";
+    EXPECT_FALSE(montre(x - 3, x + 3, y - 3, y + 3, rouge));
+}
+
+TEST_F(Edition, LevelsAreAddedCopiedAndDeletedOnlyOnceConfirmed) {
+    faire({clic(cellule(0, 0)), touche(SDLK_d), touche(SDLK_n), touche(SDLK_PAGEUP)});
+    EXPECT_EQ(std::make_pair(editeur->getNumero(), editeur->getRecueil().nbNiveaux()),
+              std::make_pair(2, 3));
+    EXPECT_EQ(editeur->getRecueil().grille(2)[0][0], 1) << "the copy";
+    faire({touche(SDLK_s)});
+    EXPECT_TRUE(editeur->enQuestion());
+    faire({touche(SDLK_n), touche(SDLK_s), touche(SDLK_o)});
+    EXPECT_EQ(std::make_pair(editeur->getNumero(), editeur->getRecueil().nbNiveaux()),
+              std::make_pair(2, 2));
+    EXPECT_EQ(editeur->getRecueil().grille(2)[0][0], 0) << "the new level moved down";
+}
+
+// A full disk, as root sees one too: no file may grow past a few bytes.
+TEST_F(Edition, AFailedSaveKeepsTheOldFileAndAsksBeforeTheLevelsAreLeft) {
+    faire({clic(cellule(0, 0)), touche(SDLK_ESCAPE)});
+    const std::string avant = contenu(fichier);
+    editeur = std::make_unique<Editeur>(fichier, "niveaux.lvl");
+    faire({clic(cellule(1, 0))});
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit petite{400, limite.rlim_max};
+    const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &petite);
+    ::testing::internal::CaptureStderr();
+    faire({touche(SDLK_ESCAPE)});
+    const std::string erreurs = ::testing::internal::GetCapturedStderr();
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, ancienSignal);
+    EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
+    EXPECT_NE(erreurs.find("niveaux non enregistres"), std::string::npos) << erreurs;
+    EXPECT_EQ(contenu(fichier), avant);
+    EXPECT_TRUE(editeur->enQuestion()) << "asked before leaving";
+    faire({touche(SDLK_n), touche(SDLK_ESCAPE)});
+    EXPECT_FALSE(editeur->enQuestion()) << "saved this time, and left";
+    EXPECT_EQ(relire(fichier).at(0)[1][0], 1);
+}
+
+TEST_F(Edition, TryingALevelPlaysThatLevelAloneThenComesBackWhereItWas) {
+    pousser(touche(SDLK_ESCAPE));
+    faire({touche(SDLK_e)});
+    EXPECT_NE(editeur->getMessage().find("Rien a casser"), std::string::npos);
+    SDL_Event reste;
+    ASSERT_EQ(SDL_PollEvent(&reste), 1) << "no match for a level with nothing to break";
+
+    // The game's level 1, copied, tried, and left with Escape at once.
+    faire({touche(SDLK_c), touche(SDLK_RIGHT)});
+    Niveau duJeu(3.0f);
+    duJeu.initBriques("niveaux.lvl", 1);
+    ASSERT_EQ(editeur->getRecueil().grille(1), duJeu.grille());
+    pousser(touche(SDLK_ESCAPE));
+    faire({touche(SDLK_e)});
+    EXPECT_EQ(SDL_PollEvent(&reste), 0) << "the match read the Escape";
+    EXPECT_EQ(editeur->getCurseur(), std::make_pair(1, Niveau::nbBriquesY - 1));
+    EXPECT_EQ(relire(fichier), std::vector<Niveau::Grille>{duJeu.grille()}) << "saved first";
+
+    // The match of a trial: that level, its number, and again once cleared.
+    Banc<Essai> essai(duJeu.grille(), 7);
+    for (int fois = 0; fois < 2; ++fois) {
+        essai.gerer();
+        EXPECT_EQ(essai.niveau().grille(), duJeu.grille());
+        EXPECT_EQ(essai.niveau().getNumNiveau(), 7);
+        EXPECT_EQ(essai.balles().size(), 1u);
+        for (int i = 0; i < Niveau::nbBriquesX; ++i) {
+            for (int j = 0; j < Niveau::nbBriquesY; ++j) {
+                if (duJeu.grille()[i][j] > 0) {
+                    essai.niveau().detruire(i, j);
+                }
+            }
+        }
+    }
+}
