@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes the README's pictures of the two lightings and of the high-score
-# table, playing the real game under Xvfb with a sample table.
+# Takes the README's pictures of the two lightings, of the high-score table
+# and of the level editor, playing the real game under Xvfb with a sample table.
 # Usage: xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tools/captures.sh build/vorlen build/data docs
 set -eu
 jeu=$(realpath "$1")
@@ -43,7 +43,7 @@ gameOver() {
 touches Return Return space
 sleep 1.2
 import -window "$fenetre" "$sortie/eclairage-classique.png"
-touches Escape Down Return Down Down Down Return Down Return Up Return Return space
+touches Escape Down Return Down Down Down Return Down Down Return Up Return Return space
 sleep 1.2
 import -window "$fenetre" "$sortie/eclairage-vif.png"
 # Miss every ball until the match is lost, then enter the table.
@@ -61,4 +61,32 @@ xdotool type --window "$fenetre" --delay 150 "Camille"
 touches Return
 sleep 0.5
 import -window "$fenetre" "$sortie/meilleurs-scores.png"
-touches Return Down Down Down Down Down Return
+
+# A level in the making: four rows dragged across with the mouse, a brick
+# walled in by unbreakable ones, crossed out by the editor's check.
+cellule() {
+    awk -v i="$1" -v j="$2" \
+        'BEGIN { printf "%d %d", 325 * (1 + 0.0185577 * (-34.5 + 4.6 * i)), 300 * (1 - 0.0247436 * (3 + 2.4 * j)) }'
+}
+touches Return Down Down Down Return
+for rangee in "9 0" "8 8" "7 6" "6 4"; do
+    read -r j points <<<"$rangee"
+    touches "$points"
+    xdotool mousemove --window "$fenetre" $(cellule 1 "$j") mousedown 1
+    for i in $(seq 2 14); do
+        xdotool mousemove --window "$fenetre" $(cellule "$i" "$j")
+        sleep 0.05
+    done
+    xdotool mouseup 1
+done
+touches minus
+for mur in "6 2" "8 2" "7 1" "7 3" "0 9" "15 9"; do
+    xdotool mousemove --window "$fenetre" $(cellule $mur) click 1
+    sleep 0.1
+done
+touches 2
+xdotool mousemove --window "$fenetre" $(cellule 7 2) click 1
+xdotool mousemove --window "$fenetre" $(cellule 11 4)
+sleep 0.5
+import -window "$fenetre" "$sortie/editeur.png"
+touches Escape Down Down Return

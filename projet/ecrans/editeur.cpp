@@ -259,6 +259,7 @@ void Editeur::toucheQuestion(SDLKey sym) {
 
 // The cursor follows the pointer over the grid; a held button paints as it goes.
 void Editeur::survoler(int x, int y, Uint8 boutons) {
+    actionPointee = actionSous(x, y);
     int i, j;
     if (question != AUCUNE || !celluleSous(x, y, i, j)) {
         return;
@@ -521,8 +522,9 @@ void Editeur::dessinerMarques() const {
     glDisable(GL_DEPTH_TEST);
     const float demiX = Niveau::ecartX / 2.0f;
     const float demiY = Niveau::ecartY / 2.0f;
-    // The cells' bounds, faint, so that an empty grid shows where it lies.
-    glColor3ub(45, 45, 45);
+    // The cells' bounds, faint, so that an empty grid shows where it lies;
+    // reddish while the level holds nothing to break.
+    cassables == 0 ? glColor3ub(110, 30, 30) : glColor3ub(45, 45, 45);
     glBegin(GL_LINES);
     const float gauche = terrain::xPremiereColonne - demiX;
     const float bas = terrain::yPremiereLigne1j - demiY;
@@ -539,17 +541,21 @@ void Editeur::dessinerMarques() const {
     glEnd();
     glColor3ub(120, 120, 120);
     cadre(xPaletteDe(0), yPalette, Brique::demieLongX, Brique::demieLongY);
-    glColor3ub(255, 60, 60);
-    glBegin(GL_LINES);
+    // A walled-in brick is framed and crossed out, boldly: its colour may be close to red.
+    glColor3ub(255, 40, 40);
+    glLineWidth(2.0f * toile::echelle());
     for (const auto& [i, j] : emmurees) {
         const float x = terrain::xPremiereColonne + i * Niveau::ecartX;
         const float y = terrain::yPremiereLigne1j + j * Niveau::ecartY;
+        cadre(x, y, Brique::demieLongX, Brique::demieLongY);
+        glBegin(GL_LINES);
         glVertex3f(x - Brique::demieLongX, y - Brique::demieLongY, zMarques);
         glVertex3f(x + Brique::demieLongX, y + Brique::demieLongY, zMarques);
         glVertex3f(x - Brique::demieLongX, y + Brique::demieLongY, zMarques);
         glVertex3f(x + Brique::demieLongX, y - Brique::demieLongY, zMarques);
+        glEnd();
     }
-    glEnd();
+    glLineWidth(toile::echelle());
     glColor3ub(255, 255, 255);
     cadre(terrain::xPremiereColonne + curseurI * Niveau::ecartX,
           terrain::yPremiereLigne1j + curseurJ * Niveau::ecartY, demiX, demiY);
@@ -573,7 +579,7 @@ void Editeur::dessinerPanneau() const {
     for (std::size_t k = 0; k < actions.size(); ++k) {
         const int ligne = ligneAction(static_cast<int>(k));
         const LigneAction& action = lignesActions[actions[k]];
-        glColor3ub(150, 200, 255);
+        actions[k] == actionPointee ? glColor3ub(255, 255, 255) : glColor3ub(150, 200, 255);
         freetype::print(petitePolice, xPanneau, ligne, "%s", action.libelle);
         glColor3ub(255, 255, 0);
         freetype::print(petitePolice,

@@ -109,6 +109,8 @@ private:
     int curseurJ = Niveau::nbBriquesY - 1;
     int choix = 1;
     Action question = AUCUNE;
+    // The panel's action under the pointer, shown brighter.
+    Action actionPointee = AUCUNE;
     bool finApresQuestion = false;
     bool enCours = true;
     bool finDuJeu = false;
