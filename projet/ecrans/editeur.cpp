@@ -64,15 +64,23 @@ private:
     int intervalle = 0;
 };
 
-// The key shown beside each action, and its words.
+// Each action of the panel: its key, the key's name and the action's words.
 struct LigneAction {
-    const char* touche;
+    SDLKey touche;
+    const char* nomTouche;
     const char* libelle;
 };
 const LigneAction lignesActions[] = {
-    {"PgPrec", "< Niveau"}, {"PgSuiv", "Niveau >"}, {"N", "Nouveau"}, {"D", "Dupliquer"},
-    {"S", "Supprimer"},     {"C", "Copier jeu"},    {"E", "Essayer"}, {"Echap", "Quitter"},
-    {"O", "Oui"},           {"N", "Non"},
+    {SDLK_PAGEUP, "PgPrec", "< Niveau"},
+    {SDLK_PAGEDOWN, "PgSuiv", "Niveau >"},
+    {SDLK_n, "N", "Nouveau"},
+    {SDLK_d, "D", "Dupliquer"},
+    {SDLK_s, "S", "Supprimer"},
+    {SDLK_c, "C", "Copier jeu"},
+    {SDLK_e, "E", "Essayer"},
+    {SDLK_ESCAPE, "Echap", "Quitter"},
+    {SDLK_o, "O", "Oui"},
+    {SDLK_n, "N", "Non"},
 };
 
 float xPaletteDe(int choix) {
@@ -179,81 +187,51 @@ void Editeur::traiter(const SDL_Event& event) {
 
 void Editeur::touche(const SDL_keysym& touche) {
     const SDLKey sym = touche.sym;
+    for (const Action action : actionsMontrees()) {
+        if (lignesActions[action].touche == sym) {
+            agir(action);
+            return;
+        }
+    }
     if (question != AUCUNE) {
-        toucheQuestion(sym);
+        // Return says yes and Escape no, as in any dialogue.
+        if (sym == SDLK_RETURN || sym == SDLK_KP_ENTER || sym == SDLK_ESCAPE) {
+            agir(sym == SDLK_ESCAPE ? NON : OUI);
+        }
         return;
     }
+    if (const int choisi = choixDeLaTouche(touche); choisi >= 0) {
+        choix = choisi;
+    } else if (sym == SDLK_RETURN || sym == SDLK_KP_ENTER || sym == SDLK_SPACE) {
+        peindre(curseurI, curseurJ, pointsDuChoix(choix));
+    } else if (sym == SDLK_LEFT || sym == SDLK_RIGHT) {
+        curseurI = std::clamp(curseurI + (sym == SDLK_RIGHT ? 1 : -1), 0, Niveau::nbBriquesX - 1);
+    } else if (sym == SDLK_UP || sym == SDLK_DOWN) {
+        curseurJ = std::clamp(curseurJ + (sym == SDLK_UP ? 1 : -1), 0, Niveau::nbBriquesY - 1);
+    }
+}
+
+int Editeur::choixDeLaTouche(const SDL_keysym& touche) const {
+    const SDLKey sym = touche.sym;
     if (sym >= SDLK_1 && sym <= SDLK_9) {
-        choisir(sym - SDLK_0);
-    } else if (sym >= SDLK_KP1 && sym <= SDLK_KP9) {
-        choisir(sym - SDLK_KP0);
+        return sym - SDLK_0;
+    }
+    if (sym >= SDLK_KP1 && sym <= SDLK_KP9) {
+        return sym - SDLK_KP0;
     }
     switch (sym) {
     case SDLK_0:
     case SDLK_KP0:
-        choisir(Brique::soliditeMax);
-        break;
+        return Brique::soliditeMax;
     case SDLK_MINUS:
     case SDLK_KP_MINUS:
-        choisir(nbChoix - 1);
-        break;
+        return nbChoix - 1;
     case SDLK_BACKSPACE:
-        choisir(0);
-        break;
+        return 0;
     case SDLK_TAB:
-        choisir((choix + ((touche.mod & KMOD_SHIFT) ? nbChoix - 1 : 1)) % nbChoix);
-        break;
-    case SDLK_LEFT:
-        curseurI = std::max(0, curseurI - 1);
-        break;
-    case SDLK_RIGHT:
-        curseurI = std::min(Niveau::nbBriquesX - 1, curseurI + 1);
-        break;
-    case SDLK_DOWN:
-        curseurJ = std::max(0, curseurJ - 1);
-        break;
-    case SDLK_UP:
-        curseurJ = std::min(Niveau::nbBriquesY - 1, curseurJ + 1);
-        break;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_SPACE:
-        peindre(curseurI, curseurJ, pointsDuChoix(choix));
-        break;
-    case SDLK_PAGEUP:
-        agir(PRECEDENT);
-        break;
-    case SDLK_PAGEDOWN:
-        agir(SUIVANT);
-        break;
-    case SDLK_n:
-        agir(NOUVEAU);
-        break;
-    case SDLK_d:
-        agir(DUPLIQUER);
-        break;
-    case SDLK_s:
-        agir(SUPPRIMER);
-        break;
-    case SDLK_c:
-        agir(COPIER);
-        break;
-    case SDLK_e:
-        agir(ESSAYER);
-        break;
-    case SDLK_ESCAPE:
-        agir(QUITTER);
-        break;
+        return (choix + ((touche.mod & KMOD_SHIFT) ? nbChoix - 1 : 1)) % nbChoix;
     default:
-        break;
-    }
-}
-
-void Editeur::toucheQuestion(SDLKey sym) {
-    if (sym == SDLK_o || sym == SDLK_RETURN || sym == SDLK_KP_ENTER) {
-        agir(OUI);
-    } else if (sym == SDLK_n || sym == SDLK_ESCAPE) {
-        agir(NON);
+        return -1;
     }
 }
 
@@ -276,7 +254,7 @@ void Editeur::survoler(int x, int y, Uint8 boutons) {
 void Editeur::cliquer(const SDL_MouseButtonEvent& bouton) {
     if (bouton.button == SDL_BUTTON_WHEELUP || bouton.button == SDL_BUTTON_WHEELDOWN) {
         const int pas = bouton.button == SDL_BUTTON_WHEELDOWN ? 1 : nbChoix - 1;
-        choisir((choix + pas) % nbChoix);
+        choix = (choix + pas) % nbChoix;
         return;
     }
     if (bouton.button != SDL_BUTTON_LEFT && bouton.button != SDL_BUTTON_RIGHT) {
@@ -299,37 +277,24 @@ void Editeur::cliquer(const SDL_MouseButtonEvent& bouton) {
         curseurJ = j;
         peindre(i, j, gauche ? pointsDuChoix(choix) : 0);
     } else if (const int c = choixSous(bouton.x, bouton.y); c >= 0 && gauche) {
-        choisir(c);
+        choix = c;
     }
 }
 
 void Editeur::agir(Action action) {
     switch (action) {
     case PRECEDENT:
+        allerAuNiveau(numero - 1);
+        break;
     case SUIVANT:
-        allerAuNiveau(numero + (action == SUIVANT ? 1 : -1));
+        allerAuNiveau(numero + 1);
         break;
     case NOUVEAU:
     case DUPLIQUER:
-        if (recueil.nbNiveaux() == Recueil::maxNiveaux) {
-            annoncer("Deja " + std::to_string(Recueil::maxNiveaux) + "\nniveaux", true);
-        } else if (action == NOUVEAU) {
-            allerAuNiveau(recueil.nouveau());
-            annoncer("Niveau " + std::to_string(numero) + "\najoute", false);
-        } else {
-            const int original = numero;
-            allerAuNiveau(recueil.dupliquer(numero));
-            annoncer("Niveau " + std::to_string(numero) + ":\ncopie du " + std::to_string(original),
-                     false);
-        }
+        ajouterNiveau(action == DUPLIQUER);
         break;
     case SUPPRIMER:
-    case QUITTER:
-        if (action == QUITTER) {
-            quitter(false);
-        } else {
-            question = SUPPRIMER;
-        }
+        question = SUPPRIMER;
         break;
     case COPIER:
         copierNiveauDuJeu();
@@ -337,16 +302,11 @@ void Editeur::agir(Action action) {
     case ESSAYER:
         essayer();
         break;
+    case QUITTER:
+        quitter(false);
+        break;
     case OUI:
-        if (question == SUPPRIMER) {
-            const int supprime = numero;
-            allerAuNiveau(recueil.supprimer(numero));
-            annoncer("Niveau " + std::to_string(supprime) + "\nsupprime", false);
-        } else {
-            enCours = false;
-            finDuJeu = finApresQuestion;
-        }
-        question = AUCUNE;
+        repondreOui();
         break;
     case NON:
         question = AUCUNE;
@@ -354,6 +314,30 @@ void Editeur::agir(Action action) {
     case AUCUNE:
         break;
     }
+}
+
+void Editeur::ajouterNiveau(bool copie) {
+    if (recueil.nbNiveaux() == Recueil::maxNiveaux) {
+        annoncer("Deja " + std::to_string(Recueil::maxNiveaux) + "\nniveaux", true);
+        return;
+    }
+    const int original = numero;
+    allerAuNiveau(copie ? recueil.dupliquer(numero) : recueil.nouveau());
+    annoncer("Niveau " + std::to_string(numero) +
+                 (copie ? ":\ncopie du " + std::to_string(original) : "\najoute"),
+             false);
+}
+
+void Editeur::repondreOui() {
+    if (question == SUPPRIMER) {
+        const int supprime = numero;
+        allerAuNiveau(recueil.supprimer(numero));
+        annoncer("Niveau " + std::to_string(supprime) + "\nsupprime", false);
+    } else {
+        enCours = false;
+        finDuJeu = finApresQuestion;
+    }
+    question = AUCUNE;
 }
 
 bool Editeur::celluleSous(int x, int y, int& i, int& j) const {
@@ -410,10 +394,6 @@ void Editeur::peindre(int i, int j, int points) {
         recueil.poser(numero, i, j, points);
         rafraichir();
     }
-}
-
-void Editeur::choisir(int nouveauChoix) {
-    choix = nouveauChoix;
 }
 
 void Editeur::allerAuNiveau(int n) {
@@ -583,8 +563,8 @@ void Editeur::dessinerPanneau() const {
         freetype::print(petitePolice, xPanneau, ligne, "%s", action.libelle);
         glColor3ub(255, 255, 0);
         freetype::print(petitePolice,
-                        droiteTouches - freetype::largeur(petitePolice, action.touche), ligne, "%s",
-                        action.touche);
+                        droiteTouches - freetype::largeur(petitePolice, action.nomTouche), ligne,
+                        "%s", action.nomTouche);
     }
 
     std::ostringstream etat;

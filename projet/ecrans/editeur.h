@@ -67,7 +67,8 @@ public:
 
 private:
     void touche(const SDL_keysym& touche);
-    void toucheQuestion(SDLKey sym);
+    // The palette's entry a key chooses; -1 for a key that chooses none.
+    int choixDeLaTouche(const SDL_keysym& touche) const;
     void survoler(int x, int y, Uint8 boutons);
     void cliquer(const SDL_MouseButtonEvent& bouton);
     void agir(Action action);
@@ -84,8 +85,11 @@ private:
     int ligneAction(int k) const;
 
     void peindre(int i, int j, int points);
-    void choisir(int nouveauChoix);
     void allerAuNiveau(int n);
+    // A new empty level after the last, or a copy of this one after it.
+    void ajouterNiveau(bool copie);
+    // Deletes the level, or leaves without saving: what the question asked.
+    void repondreOui();
     // Lays the level shown out again and checks it.
     void rafraichir();
     void copierNiveauDuJeu();
