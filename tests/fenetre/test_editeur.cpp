@@ -2,6 +2,7 @@
 // The level editor as a level designer uses it: cells painted with the mouse
 // and the keys, what the checks show, a level tried, a save that fails.
 #include "banc.h"
+#include "disque.h"
 #include "ecrans/editeur.h"
 #include "evenements.h"
 #include "fenetre.h"
@@ -12,9 +13,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -45,12 +43,6 @@ SDL_Event touche(SDLKey sym) {
     SDL_Event e = {SDL_KEYDOWN};
     e.key.keysym.sym = sym;
     return e;
-}
-
-std::string contenu(const std::string& fichier) {
-    std::ostringstream texte;
-    texte << std::ifstream(fichier).rdbuf();
-    return texte.str();
 }
 
 // The level file as the game reads it back: its entries' grids.
@@ -147,22 +139,17 @@ TEST_F(Edition, LevelsAreAddedCopiedAndDeletedOnlyOnceConfirmed) {
     EXPECT_EQ(editeur->getRecueil().grille(2)[0][0], 0) << "the new level moved down";
 }
 
-// A full disk, as root sees one too: no file may grow past a few bytes.
 TEST_F(Edition, AFailedSaveKeepsTheOldFileAndAsksBeforeTheLevelsAreLeft) {
     faire({clic(cellule(0, 0)), touche(SDLK_ESCAPE)});
     const std::string avant = contenu(fichier);
     editeur = std::make_unique<Editeur>(fichier, "niveaux.lvl");
     faire({clic(cellule(1, 0))});
-    rlimit limite{};
-    getrlimit(RLIMIT_FSIZE, &limite);
-    const rlimit petite{400, limite.rlim_max};
-    const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &petite);
     ::testing::internal::CaptureStderr();
-    faire({touche(SDLK_ESCAPE)});
+    {
+        const DisquePlein plein(400);
+        faire({touche(SDLK_ESCAPE)});
+    }
     const std::string erreurs = ::testing::internal::GetCapturedStderr();
-    setrlimit(RLIMIT_FSIZE, &limite);
-    std::signal(SIGXFSZ, ancienSignal);
     EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
     EXPECT_NE(erreurs.find("niveaux non enregistres"), std::string::npos) << erreurs;
     EXPECT_EQ(contenu(fichier), avant);

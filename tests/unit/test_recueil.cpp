@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player's own levels as the editor keeps them: numbered in play order
 // whatever is done to them, saved in the game's format, never lost.
+#include "disque.h"
 #include "niveaux/recueil.h"
 #include "niveaux/verification.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -51,12 +49,6 @@ std::vector<std::pair<int, int>> relire(const std::string& fichier) {
     });
     EXPECT_EQ(rapport.str(), "");
     return entrees;
-}
-
-std::string contenu(const std::string& fichier) {
-    std::ostringstream texte;
-    texte << std::ifstream(fichier).rdbuf();
-    return texte.str();
 }
 
 } // namespace
@@ -159,21 +151,17 @@ TEST_F(DossierRecueil, ASetIsOfferedOnlyWhenTheMatchWouldPlayOneOfItsLevels) {
     }
 }
 
-// A full disk, as root sees one too: no file may grow past a few bytes.
 TEST_F(DossierRecueil, AFailedSaveLeavesTheOldFileAndKeepsTheLevelsToSaveLater) {
     Recueil recueil(fichier);
     recueil.remplacer(1, marquee(4));
     ASSERT_TRUE(recueil.enregistrer().reussi);
     const std::string avant = contenu(fichier);
     recueil.remplacer(recueil.nouveau(), marquee(9));
-    rlimit limite{};
-    getrlimit(RLIMIT_FSIZE, &limite);
-    const rlimit petite{400, limite.rlim_max};
-    const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &petite);
-    const fichiers::Enregistrement echec = recueil.enregistrer();
-    setrlimit(RLIMIT_FSIZE, &limite);
-    std::signal(SIGXFSZ, ancienSignal);
+    fichiers::Enregistrement echec;
+    {
+        const DisquePlein plein(400);
+        echec = recueil.enregistrer();
+    }
     EXPECT_FALSE(echec.reussi);
     EXPECT_NE(echec.erreur.find(fichier), std::string::npos) << echec.erreur;
     EXPECT_EQ(contenu(fichier), avant);
