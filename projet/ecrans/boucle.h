@@ -18,6 +18,12 @@ bool evenementSuivant(SDL_Event& event, bool& aRedessiner);
 // screen that waits for one.
 bool toucheQuelconque(const SDL_Event& event);
 
+// The key a gamepad's event stands for on a screen with items: the stick
+// (one step per lean past half its travel) or the cross for the arrows, the
+// first button for Return, the second for Escape; SDLK_UNKNOWN for anything
+// else. `axes` keeps where each of the two axes last leaned (-1, 0, 1).
+SDLKey toucheDeManette(const SDL_Event& event, int (&axes)[2]);
+
 // Sleeps by steps of `pas` ms until more than 49 ms have passed since `debut`:
 // the end of one pass of a screen's loop.
 void finirPassage(Uint32 debut, Uint32 pas);

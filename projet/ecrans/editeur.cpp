@@ -181,6 +181,12 @@ void Editeur::traiter(const SDL_Event& event) {
         cliquer(event.button);
         break;
     default:
+        // A gamepad moves the cursor, paints and leaves as the keys do.
+        if (const SDLKey sym = toucheDeManette(event, axesManette); sym != SDLK_UNKNOWN) {
+            SDL_keysym touchee = {};
+            touchee.sym = sym;
+            touche(touchee);
+        }
         break;
     }
 }

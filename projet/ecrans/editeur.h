@@ -122,6 +122,8 @@ private:
     bool messageErreur = false;
     int cassables = 0;
     std::vector<std::pair<int, int>> emmurees;
+    // Where each of a gamepad's axes last leaned: one step per lean.
+    int axesManette[2] = {0, 0};
 
     Niveau niveau;
     Disposition disposition;

@@ -299,24 +299,11 @@ void Menu::cliquer(const SDL_MouseButtonEvent& bouton) {
 }
 
 void Menu::manette(const SDL_Event& event) {
-    if (event.type == SDL_JOYAXISMOTION && event.jaxis.axis < 2) {
-        const int seuil = 16000;
-        const int sens = event.jaxis.value < -seuil ? -1 : event.jaxis.value > seuil ? 1 : 0;
-        int& avant = axesManette[event.jaxis.axis];
-        if (sens != 0 && sens != avant) {
-            const int touches[2][2] = {{SDLK_LEFT, SDLK_RIGHT}, {SDLK_UP, SDLK_DOWN}};
-            touche(touches[event.jaxis.axis][sens > 0]);
-        }
-        avant = sens;
-    } else if (event.type == SDL_JOYHATMOTION) {
-        const Uint8 v = event.jhat.value;
-        touche((v & SDL_HAT_UP)      ? SDLK_UP
-               : (v & SDL_HAT_DOWN)  ? SDLK_DOWN
-               : (v & SDL_HAT_LEFT)  ? SDLK_LEFT
-               : (v & SDL_HAT_RIGHT) ? SDLK_RIGHT
-                                     : SDLK_UNKNOWN);
-    } else if (event.type == SDL_JOYBUTTONDOWN && event.jbutton.button < 2) {
-        event.jbutton.button == 0 ? touche(SDLK_RETURN) : revenir();
+    const SDLKey sym = toucheDeManette(event, axesManette);
+    if (sym == SDLK_ESCAPE) {
+        revenir();
+    } else if (sym != SDLK_UNKNOWN) {
+        touche(sym);
     }
 }
 

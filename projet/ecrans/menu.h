@@ -161,7 +161,7 @@ private:
     bool continuer;
     int currentChoice;
     bool currentControlesChoice;
-    // Where each of a gamepad's axes last leaned (-1, 0, 1): one step per lean.
+    // Where each of a gamepad's axes last leaned: one step per lean.
     int axesManette[2] = {0, 0};
     // The item under the pointer when it last moved; -1 for none.
     int itemPointe = -1;

@@ -90,6 +90,9 @@ TEST_F(Edition, TheMouseAndTheKeysPaintExactlyTheCellsAskedAndTheFileSaysSo) {
     faire({clic(pixelDu(-0.5f * 6.2f, -14.0f)), touche(SDLK_DOWN), touche(SDLK_DOWN),
            touche(SDLK_RETURN), touche(SDLK_MINUS), touche(SDLK_RIGHT), touche(SDLK_SPACE),
            touche(SDLK_BACKSPACE), touche(SDLK_DOWN), touche(SDLK_RETURN)});
+    // A gamepad's cross and first button do as the arrows and Return.
+    faire({touche(SDLK_2), manette(SDL_JOYHATMOTION, 0, 0, SDL_HAT_DOWN),
+           manette(SDL_JOYBUTTONDOWN, 0, 0)});
     EXPECT_FALSE(fs::exists(fichier)) << "saved only on the way out";
     faire({touche(SDLK_ESCAPE)});
     Niveau::Grille attendue{};
@@ -97,6 +100,7 @@ TEST_F(Edition, TheMouseAndTheKeysPaintExactlyTheCellsAskedAndTheFileSaysSo) {
     attendue[1][9] = attendue[3][9] = 10;
     attendue[2][7] = 5;
     attendue[3][7] = -1;
+    attendue[3][5] = 2;
     const std::vector<Niveau::Grille> lues = relire(fichier);
     ASSERT_EQ(lues.size(), 1u);
     EXPECT_EQ(lues[0], attendue) << contenu(fichier);
