@@ -170,4 +170,5 @@ TEST_F(DossierRecueil, AFailedSaveLeavesTheOldFileAndKeepsTheLevelsToSaveLater) 
     EXPECT_TRUE(recueil.modifie());
     ASSERT_TRUE(recueil.enregistrer().reussi);
     EXPECT_EQ(relire(fichier), (std::vector<std::pair<int, int>>{{1, 4}, {2, 9}}));
+    EXPECT_NE(Recueil("").enregistrer().erreur.find("ni XDG_DATA_HOME ni HOME"), std::string::npos);
 }
