@@ -38,6 +38,16 @@ Niveau::Grille marquee(int marque) {
     return points;
 }
 
+// Entry `numero` of a level file as a designer writes it: its first value
+// (top left) `premiere`, then `zeros` empty cells.
+std::string entree(int numero, int premiere, int zeros = 159) {
+    std::string texte = "[" + std::to_string(numero) + "]\n" + std::to_string(premiere);
+    for (int k = 0; k < zeros; ++k) {
+        texte += " 0";
+    }
+    return texte + "\n";
+}
+
 // The numbers and bottom-left cells of the file's entries, as the game reads them.
 std::vector<std::pair<int, int>> relire(const std::string& fichier) {
     std::vector<std::pair<int, int>> entrees;
@@ -89,16 +99,8 @@ TEST_F(DossierRecueil, NewCopyAndDeleteKeepTheLevelsNumberedFromOneInOrder) {
 }
 
 TEST_F(DossierRecueil, AFileMadeByHandIsRenumberedAndKeptAsideBeforeItsJunkIsDropped) {
-    const auto valeurs = [](const char* premiere, int zeros) {
-        std::string texte = premiere;
-        for (int k = 0; k < zeros; ++k) {
-            texte += " 0";
-        }
-        return texte + "\n";
-    };
     // Entry 1 twice, the second cut short; a stray word between entries.
-    const std::string original =
-        "[3]\n" + valeurs("0", 159) + "[1]\n" + valeurs("7", 159) + "x\n[1]\n-1\n";
+    const std::string original = entree(3, 0) + entree(1, 7) + "x\n" + entree(1, -1, 0);
     std::ofstream(fichier) << original;
     Recueil recueil(fichier);
     std::ostringstream rapport;
@@ -125,29 +127,15 @@ TEST_F(DossierRecueil, AFileMadeByHandIsRenumberedAndKeptAsideBeforeItsJunkIsDro
 }
 
 TEST_F(DossierRecueil, ASetIsOfferedOnlyWhenTheMatchWouldPlayOneOfItsLevels) {
-    const auto ecrire = [this](std::vector<std::pair<int, int>> niveaux) {
-        Recueil recueil(fichier);
-        recueil.supprimer(1);
-        for (std::size_t k = 0; k < niveaux.size(); ++k) {
-            const int n = k == 0 ? 1 : recueil.nouveau();
-            recueil.remplacer(n, marquee(niveaux[k].second));
-        }
-        recueil.enregistrer();
-        std::string texte = contenu(fichier);
-        for (std::size_t k = niveaux.size(); k-- > 0;) { // numbers as asked, gaps included
-            const std::string avant = "[" + std::to_string(k + 1) + "]";
-            texte.replace(texte.find(avant), avant.size(),
-                          "[" + std::to_string(niveaux[k].first) + "]");
-        }
-        std::ofstream(fichier) << texte;
-    };
     EXPECT_FALSE(Recueil::jouable(fichier)) << "no file";
     EXPECT_FALSE(Recueil::jouable("")) << "no place for one";
-    const std::pair<std::vector<std::pair<int, int>>, bool> cas[] = {
-        {{{1, 0}, {2, 3}}, true}, {{{1, -1}}, false}, {{{2, 3}}, false}, {{{1, 0}, {3, 3}}, false}};
-    for (const auto& [niveaux, jouable] : cas) {
-        ecrire(niveaux);
-        EXPECT_EQ(Recueil::jouable(fichier), jouable) << contenu(fichier);
+    const std::pair<std::string, bool> cas[] = {{entree(1, 0) + entree(2, 3), true},
+                                                {entree(1, -1), false},
+                                                {entree(2, 3), false},
+                                                {entree(1, 0) + entree(3, 3), false}};
+    for (const auto& [texte, jouable] : cas) {
+        std::ofstream(fichier) << texte;
+        EXPECT_EQ(Recueil::jouable(fichier), jouable) << texte;
     }
 }
 
