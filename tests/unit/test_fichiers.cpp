@@ -4,58 +4,15 @@
 #include "profil/scores.h"
 #include "profil/settings.h"
 
+#include "outils.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <sstream>
-
-namespace {
-
-std::string lire(const std::filesystem::path& chemin) {
-    std::ifstream f(chemin);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-// Puts a variable back as it was, so later tests in the same process see the
-// environment the test command gave them.
-struct VariableGardee {
-    std::string nom;
-    const char* avant;
-    std::string valeur;
-    explicit VariableGardee(const char* n) : nom(n), avant(std::getenv(n)) {
-        if (avant != nullptr) {
-            valeur = avant;
-        }
-    }
-    ~VariableGardee() {
-        if (avant != nullptr) {
-            setenv(nom.c_str(), valeur.c_str(), 1);
-        } else {
-            unsetenv(nom.c_str());
-        }
-    }
-};
-
-struct DossierTemporaire {
-    std::filesystem::path chemin;
-    DossierTemporaire() {
-        char modele[] = "/tmp/vorlen-fichiers-XXXXXX";
-        chemin = mkdtemp(modele);
-    }
-    ~DossierTemporaire() { std::filesystem::remove_all(chemin); }
-};
-
-} // namespace
 
 TEST(Fichiers, XdgFoldersFallBackOnHomeAndIgnoreRelativePaths) {
     const VariableGardee gardes[] = {VariableGardee("HOME"), VariableGardee("XDG_CONFIG_HOME"),
@@ -70,25 +27,6 @@ TEST(Fichiers, XdgFoldersFallBackOnHomeAndIgnoreRelativePaths) {
     EXPECT_EQ(fichiers::dossierPreferences(), "");
 }
 
-TEST(Fichiers, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
-    const DossierTemporaire tmp;
-    const std::string chemin = (tmp.chemin / "sous/dossier/vorlen.ini").string();
-    std::string erreur;
-    ASSERT_TRUE(fichiers::ecrireAtomiquement(chemin, "un\n", erreur)) << erreur;
-    ASSERT_TRUE(fichiers::ecrireAtomiquement(chemin, "deux\n", erreur)) << erreur;
-    EXPECT_EQ(lire(chemin), "deux\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.chemin / "sous/dossier"),
-                            std::filesystem::directory_iterator()),
-              1)
-        << "no temporary file left behind";
-
-    // A folder that is a file: nothing can be written, and the failure is named.
-    const std::string bloque = (tmp.chemin / "sous/dossier/vorlen.ini/x").string();
-    EXPECT_FALSE(fichiers::ecrireAtomiquement(bloque, "trois\n", erreur));
-    EXPECT_NE(erreur.find("vorlen.ini"), std::string::npos) << erreur;
-    EXPECT_EQ(lire(chemin), "deux\n");
-}
-
 TEST(Fichiers, UnreadableFilesAreKeptAsideUnderAFreshNameEvenPastALoopingLink) {
     const DossierTemporaire tmp;
     const std::string chemin = (tmp.chemin / "scores.txt").string();
@@ -97,14 +35,8 @@ TEST(Fichiers, UnreadableFilesAreKeptAsideUnderAFreshNameEvenPastALoopingLink) {
         std::ofstream(chemin) << "abime";
         EXPECT_EQ(fichiers::mettreDeCote(chemin), (tmp.chemin / attendu).string());
         EXPECT_FALSE(std::filesystem::exists(chemin));
-        EXPECT_EQ(lire(tmp.chemin / attendu), "abime");
+        EXPECT_EQ(lireFichier(tmp.chemin / attendu), "abime");
     }
-}
-
-std::string sortieErreur(const std::function<void()>& f) {
-    ::testing::internal::CaptureStderr();
-    f();
-    return ::testing::internal::GetCapturedStderr();
 }
 
 TEST(Fichiers, BothReadersSayOneLineAndGoOnWhateverStandsAtTheirPath) {
@@ -158,8 +90,8 @@ TEST(Fichiers, BothReadersSayOneLineAndGoOnWhateverStandsAtTheirPath) {
             Settings s;
             MeilleursScores m;
             setenv("XDG_CONFIG_HOME", dossier.parent_path().c_str(), 1);
-            const std::string dit = sortieErreur(
-                [&] { reglages ? preferences::charger(s) : m.charger(chemin.string()); });
+            const std::string dit =
+                erreursDe([&] { reglages ? preferences::charger(s) : m.charger(chemin.string()); });
             if (c.raison.empty()) {
                 EXPECT_EQ(dit, "");
             } else {
@@ -172,14 +104,14 @@ TEST(Fichiers, BothReadersSayOneLineAndGoOnWhateverStandsAtTheirPath) {
             EXPECT_EQ(lu, c.raison.empty()) << "defaults unless the file read";
 
             s.setVolume(4);
-            const std::string ditEnSauvant = sortieErreur([&] {
+            const std::string ditEnSauvant = erreursDe([&] {
                 reglages
                     ? preferences::enregistrer(s)
                     : void(m.inscrire(MeilleursScores::MODE_1J, {500, 3, "2026-12-07", {"Al"}}));
             });
             if (c.raison.empty()) {
                 EXPECT_TRUE(fs::is_symlink(chemin)) << "the link stays a link";
-                const std::string cible = lire(dossier / "ailleurs");
+                const std::string cible = lireFichier(dossier / "ailleurs");
                 EXPECT_NE(cible.find(reglages ? "volume = 4" : "500 3"), std::string::npos)
                     << cible;
             } else if (c.gardeACote) {
