@@ -74,29 +74,3 @@ TEST(PauseEtOptions, FullScreenKeepsTheContextAndIsSavedTheLongestMenuFitsTheWin
             << retour.lig0 << " to " << retour.lig1;
     }
 }
-
-TEST(PauseEtOptions, AWindowThePlayerResizesLaysTheMenuOutAgainAndIsRememberedSo) {
-    pousser(SDL_QUIT, SDLK_UNKNOWN);
-    Menu menu(0.0f, 0.0f, 20.0f, -20.0f);
-    menu.display();
-    const Cadre avant = Capture().cadreFenetre(blanc);
-    SDL_Event redimension = {SDL_VIDEORESIZE};
-    redimension.resize.w = 1000;
-    redimension.resize.h = 750;
-    SDL_PushEvent(&redimension);
-    pousser(SDL_QUIT, SDLK_UNKNOWN);
-    Menu relance(0.0f, 0.0f, 20.0f, -20.0f);
-    relance.display();
-    const Capture apres;
-    const std::ifstream ini(preferences::cheminFichier());
-    const std::string texte = (std::ostringstream() << ini.rdbuf()).str();
-    fenetre::redimensionner(Capture::largeur, Capture::hauteur);
-    EXPECT_NE(texte.find("largeur = 1000\nhauteur = 750"), std::string::npos) << texte;
-    ASSERT_EQ(apres.largeurFenetre(), 1000);
-    ASSERT_EQ(apres.hauteurFenetre(), 750);
-    // "Nouvelle Partie", the highlighted item, where the scale puts it.
-    const Cadre item = apres.cadreFenetre(blanc);
-    EXPECT_NEAR(item.lig0, 1.25 * avant.lig0, 2.0);
-    EXPECT_NEAR(item.col0, 1.25 * avant.col0, 2.0);
-    EXPECT_NEAR(item.lig1 - item.lig0, 1.25 * (avant.lig1 - avant.lig0), 2.0);
-}

@@ -27,18 +27,6 @@ TEST(Fichiers, XdgFoldersFallBackOnHomeAndIgnoreRelativePaths) {
     EXPECT_EQ(fichiers::dossierPreferences(), "");
 }
 
-TEST(Fichiers, UnreadableFilesAreKeptAsideUnderAFreshNameEvenPastALoopingLink) {
-    const DossierTemporaire tmp;
-    const std::string chemin = (tmp.chemin / "scores.txt").string();
-    std::filesystem::create_symlink("scores.txt.illisible", chemin + ".illisible");
-    for (const char* attendu : {"scores.txt.illisible-2", "scores.txt.illisible-3"}) {
-        std::ofstream(chemin) << "abime";
-        EXPECT_EQ(fichiers::mettreDeCote(chemin), (tmp.chemin / attendu).string());
-        EXPECT_FALSE(std::filesystem::exists(chemin));
-        EXPECT_EQ(lireFichier(tmp.chemin / attendu), "abime");
-    }
-}
-
 TEST(Fichiers, BothReadersSayOneLineAndGoOnWhateverStandsAtTheirPath) {
     namespace fs = std::filesystem;
     const VariableGardee garde("XDG_CONFIG_HOME");
