@@ -28,12 +28,12 @@ static int pixelsDifferents(const Capture& a, const Capture& b) {
     return differents;
 }
 
-// The first brick of the level's grid.
-static Brique& premiereBrique(Niveau& niveau, int& i, int& j) {
-    for (i = 0; i < Niveau::nbBriquesX; ++i) {
-        for (j = 0; j < Niveau::nbBriquesY; ++j) {
+// Where the first brick of the level's grid stands.
+static std::pair<int, int> premiereBrique(const Niveau& niveau) {
+    for (int i = 0; i < Niveau::nbBriquesX; ++i) {
+        for (int j = 0; j < Niveau::nbBriquesY; ++j) {
             if (niveau.tabBriques[i][j]) {
-                return *niveau.tabBriques[i][j];
+                return {i, j};
             }
         }
     }
@@ -50,13 +50,12 @@ TEST(DessinGarde, AfterEachChangeTheFrameIsWhatAFreshMatchDraws) {
         {"level 2 is laid out", [](Vue& v) { v.niveau().initBriques("niveaux.lvl", 2); }},
         {"a brick is damaged",
          [](Vue& v) {
-             int i, j;
-             premiereBrique(v.niveau(), i, j).faireDegats(1);
+             const auto [i, j] = premiereBrique(v.niveau());
+             v.niveau().tabBriques[i][j]->faireDegats(1);
          }},
         {"a brick breaks",
          [](Vue& v) {
-             int i, j;
-             premiereBrique(v.niveau(), i, j);
+             const auto [i, j] = premiereBrique(v.niveau());
              v.niveau().detruire(i, j);
          }},
     };

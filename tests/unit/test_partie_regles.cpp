@@ -51,8 +51,8 @@ TEST_F(Regles, WallsTurnTheBallSideBeforeCeilingThePaddleByWhereItMeetsIt) {
     const Vecteur v = haut.getVitesse();
     const float vx = montante.getVitesse().X;
     partie.verifier();
-    EXPECT_FLOAT_EQ(coin.getVitesse().X, v.X) << "side wall first";
-    EXPECT_FLOAT_EQ(coin.getVitesse().Y, v.Y) << "and only the side wall";
+    EXPECT_EQ(std::tuple(coin.getVitesse().X, coin.getVitesse().Y), std::tuple(v.X, v.Y))
+        << "the side wall first, and only it";
     EXPECT_FLOAT_EQ(haut.getVitesse().Y, -v.Y);
     EXPECT_FLOAT_EQ(haut.getPosition()->Y, 34.5f - 2 * v.Y) << "moved back, turned, moved";
     EXPECT_FLOAT_EQ(montante.getVitesse().X, vx) << "a rising ball passes through the paddle";
@@ -252,11 +252,10 @@ TEST_F(Regles, BallsAndShotsStartAtThePaddleAndLaunchingTouchesOnlyThePlayersHel
     }
     partie.newBall(&j1, true);
     partie.newTir(&j1);
-    EXPECT_FLOAT_EQ(partie.balles().back().getPosition()->X, 7.0f);
-    EXPECT_FLOAT_EQ(partie.balles().back().getPosition()->Y, -34.0f);
-    EXPECT_EQ(j1.getnBalles(), 1);
-    EXPECT_FLOAT_EQ(partie.tirs().back().getPosition()->X, 7.0f);
-    EXPECT_FLOAT_EQ(partie.tirs().back().getPosition()->Y, -35.0f);
+    const Vecteur &balle = *partie.balles().back().getPosition(),
+                  &tir = *partie.tirs().back().getPosition();
+    EXPECT_EQ(std::tuple(balle.X, balle.Y, j1.getnBalles(), tir.X, tir.Y),
+              std::tuple(7.0f, -34.0f, 1, 7.0f, -35.0f));
     partie.newBall(&partie.j2(), true);
     Balle& libre = partie.poserBalle(j1, 3.0f, 3.0f, 0.2f);
     const Vecteur v = libre.getVitesse();
