@@ -9,6 +9,10 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+#include <utility>
+
 const auto jaunePanneau = [](const Pixel& p) { return p.r == 204 && p.v == 204 && p.b == 0; };
 const auto jauneVif = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b < 80; };
 const auto vert = [](const Pixel& p) { return p.v > 30 && p.v > 4 * p.r && p.v > 4 * p.b; };
@@ -16,6 +20,18 @@ const auto vert = [](const Pixel& p) { return p.v > 30 && p.v > 4 * p.r && p.v >
 // Where a field point (x, y, 0) lands in the window, as the camera sees it.
 const auto colonneDe = [](float x) { return static_cast<int>(325.0 * (1 + 0.0185577 * x) + 0.5); };
 const auto ligneDe = [](float y) { return static_cast<int>(300.0 * (1 - 0.0247436 * y) + 0.5); };
+
+// How many of the window's pixels differ between two captures of one size.
+static int pixelsDifferents(const Capture& a, const Capture& b) {
+    int differents = 0;
+    for (int l = 0; l < a.hauteurFenetre(); ++l) {
+        for (int c = 0; c < a.largeurFenetre(); ++c) {
+            const Pixel p = a.pixelFenetre(c, l), q = b.pixelFenetre(c, l);
+            differents += p.r != q.r || p.v != q.v || p.b != q.b;
+        }
+    }
+    return differents;
+}
 
 // The first frame of a one-player match, as the window shows it.
 class PremiereFrame : public ::testing::Test {
@@ -55,6 +71,59 @@ TEST_F(PremiereFrame, PlayerOnesGreenPaddleLiesAtRow560CentredTenUnitsLong) {
     EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
     EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
     EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
+}
+
+// A match whose frame the test draws without playing one.
+class Vue : public Banc<Normal1j> {
+public:
+    Vue() { gerer(); } // level 1 and the held ball
+    Capture dessiner() {
+        redessiner();
+        return Capture();
+    }
+};
+
+// Where the first brick of the level's grid stands.
+static std::pair<int, int> premiereBrique(const Niveau& niveau) {
+    for (int i = 0; i < Niveau::nbBriquesX; ++i) {
+        for (int j = 0; j < Niveau::nbBriquesY; ++j) {
+            if (niveau.tabBriques[i][j]) {
+                return {i, j};
+            }
+        }
+    }
+    throw std::logic_error("level 1 has no brick");
+}
+
+TEST(DessinGarde, AfterEachChangeTheFrameIsWhatAFreshMatchDraws) {
+    const struct {
+        const char* nom;
+        std::function<void(Vue&)> changer;
+    } changements[] = {
+        {"player 1 scores", [](Vue& v) { v.j1().ajouterScore(120); }},
+        {"player 2 loses a life", [](Vue& v) { v.j2().perteVie(); }},
+        {"level 2 is laid out", [](Vue& v) { v.niveau().initBriques("niveaux.lvl", 2); }},
+        {"a brick is damaged",
+         [](Vue& v) {
+             const auto [i, j] = premiereBrique(v.niveau());
+             v.niveau().tabBriques[i][j]->faireDegats(1);
+         }},
+        {"a brick breaks",
+         [](Vue& v) {
+             const auto [i, j] = premiereBrique(v.niveau());
+             v.niveau().detruire(i, j);
+         }},
+    };
+    for (const auto& c : changements) {
+        Vue gardee;
+        gardee.dessiner();
+        c.changer(gardee);
+        const Capture apres = gardee.dessiner();
+        Vue neuve;
+        c.changer(neuve);
+        const Capture attendue = neuve.dessiner();
+        EXPECT_EQ(pixelsDifferents(apres, attendue), 0) << c.nom;
+    }
 }
 
 // The built-in level in each lighting. Classique: a greener hue from one
@@ -157,15 +226,8 @@ TEST(Police, InAResizedWindowTextIsRasterisedAgainAtTheNewScaleNotMagnified) {
     const Capture attendue = afficher(neuve, 100, 300, "Vorlen");
     fenetre::redimensionner(Capture::largeur, Capture::hauteur);
     ASSERT_EQ(apres.largeurFenetre(), 1000);
-    int differents = 0;
-    for (int l = 0; l < 750; ++l) {
-        for (int c = 0; c < 1000; ++c) {
-            const Pixel p = apres.pixelFenetre(c, l);
-            const Pixel q = attendue.pixelFenetre(c, l);
-            differents += p.r != q.r || p.v != q.v || p.b != q.b;
-        }
-    }
-    EXPECT_EQ(differents, 0) << "the same glyphs as a font made at this size";
+    EXPECT_EQ(pixelsDifferents(apres, attendue), 0)
+        << "the same glyphs as a font made at this size";
     const Cadre grand = apres.cadreFenetre(allume);
     EXPECT_NEAR(grand.lig1 - grand.lig0, 1.25 * (avant.lig1 - avant.lig0), 2.0);
     EXPECT_NEAR(grand.col1 - grand.col0, 1.25 * (avant.col1 - avant.col0), 3.0);
