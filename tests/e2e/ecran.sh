@@ -21,11 +21,9 @@ if [ "${ECRAN_CAS:-}" = "" ]; then
     mkdir -p "$artefacts"
     echecs=0
     lancer() {
-        local taille=$1
-        shift
-        ECRAN_CAS=1 TRAVAIL="$travail" ARTEFACTS="$artefacts" \
-            xvfb-run -a -s "-screen 0 ${taille}x24 -noreset" "$0" "$jeu" "$donnees" \
-            "$bibliotheque" "$@" || echecs=$((echecs + 1))
+        ECRAN_CAS=1 TRAVAIL="$travail" ARTEFACTS="$artefacts" xvfb-run -a \
+            -s "-screen 0 $1x24 -noreset" "$0" "$jeu" "$donnees" "$bibliotheque" "$2" ||
+            echecs=$((echecs + 1))
     }
     lancer 640x480 petit_ecran
     lancer 1920x1080 plein_ecran
@@ -70,24 +68,12 @@ demarrer() {
     cible=$fenetre
 }
 
-touche() {
-    xdotool key --window "$fenetre" "$1"
-}
+touche() { xdotool key --window "$fenetre" "$1"; }
+taille_fenetre() { xdotool getwindowgeometry "$fenetre" | sed -n 's/.*Geometry: //p'; }
+finir() { kill "$pid"; wait "$pid"; pid=; }
 
-taille_fenetre() {
-    xdotool getwindowgeometry "$fenetre" | sed -n 's/.*Geometry: //p'
-}
-
-finir() {
-    kill "$pid"
-    wait "$pid"
-    pid=
-}
-
-balle='r>0.4&&g>0.4&&b<0.1'
-
-# present on the canvas's columns $1..$2, rows $3..$4 (from the top), test
-# $5, drawn at scale $6 with the picture's corner at ($7, $8).
+# As present, for the canvas's columns $1..$2, rows $3..$4 (from the top)
+# and test $5, drawn at scale $6 with the picture's corner at ($7, $8).
 present_toile() {
     present $(awk "BEGIN { printf \"%d %d %d %d\", $7 + $1 * $6, $7 + $2 * $6, \
         $8 + $3 * $6, $8 + $4 * $6 }") "$5"
@@ -153,7 +139,7 @@ souris)
     xdotool mousemove_relative 120 0
     attendre_image "present 430 460 556 563 '$vert'" "! present 300 350 556 563 '$vert'"
     xdotool click 1
-    attendre_image "present 100 550 100 530 '$balle'"
+    attendre_image "present 100 550 100 530 'r>0.4&&g>0.4&&b<0.1'" # the ball
     ;;
 esac
 finir

@@ -2,12 +2,9 @@
 #include "banc.h"
 #include "ecrans/menu.h"
 #include "fenetre.h"
-#include "profil/settings.h"
-#include "son/mixer.h"
 #include "systeme/fenetre.h"
 
 #include <gtest/gtest.h>
-
 
 static void pousser(Uint8 type, SDLKey sym) {
     SDL_Event event = {type};

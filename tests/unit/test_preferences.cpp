@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/preferences.h"
 #include "profil/settings.h"
-#include "systeme/signalements.h"
 
 #include "outils.h"
 
@@ -58,6 +57,7 @@ TEST_F(FichierPreferences, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheF
         {"[options]\nvolume = 11\n[touches]\nj1_gauche = q\n", "volume = 11: attendu", SDLK_q, 10},
         {"[options]\nvolume = 4\ncouleur = bleu\n", "[options] couleur: réglage", SDLK_LEFT, 4},
         {"[touches]\nj1_gauche = q\n\x01\x02\n", "ligne 3 ni [section]", SDLK_q, 10},
+        {"[options]\n\x1b]0;x\x07 = 1\n", "[options] ?]0;x?: réglage inconnu", SDLK_LEFT, 10},
     };
     fs::create_directories(chemin.parent_path());
     for (const auto& c : cas) {
@@ -93,23 +93,6 @@ TEST_F(FichierPreferences, AKeyTwicePutsBackOnlyTheKeysInConflictAndSaysWhich) {
     const Settings::Touches attendues = {SDLK_LEFT, SDLK_x, SDLK_SPACE, SDLK_a,
                                          SDLK_z,    SDLK_w, SDLK_y};
     EXPECT_EQ(s.getTouches(), attendues);
-}
-
-TEST_F(FichierPreferences, AFloodOfBadLinesIsTenLinesACountAndNoTerminalControl) {
-    fs::create_directories(chemin.parent_path());
-    std::ofstream f(chemin);
-    f << "[options]\n";
-    for (int k = 0; k < 1500; ++k) {
-        f << "titre\x1b]0;pirate\x07" << k << " = \x1b[2J\n";
-    }
-    f.close();
-    Settings s;
-    const std::string e = erreursDe([&] { preferences::charger(s); });
-    EXPECT_EQ(std::count(e.begin(), e.end(), '\n'), Signalements::maxLignes + 1) << e;
-    EXPECT_NE(e.find(": trop d'erreurs, 1490 autres non signalees\n"), std::string::npos) << e;
-    EXPECT_NE(e.find("[options] titre?]0;pirate?0: réglage inconnu"), std::string::npos) << e;
-    EXPECT_EQ(
-        std::count_if(e.begin(), e.end(), [](char c) { return c > 0 && c < ' ' && c != '\n'; }), 0);
 }
 
 // Two copies of the game on one settings folder, each saving its own change in turn.
