@@ -156,16 +156,6 @@ TEST(NiveauFichier, EntreesEnToutOrdreRetourAu1EntreeCoupeeEtFichierAbimeSignale
     });
 }
 
-TEST(NiveauFichier, NiveauxDuJeuSansErreurEtFinissables) {
-    const std::string chemin = "niveaux.lvl";
-    int n = 1;
-    for (Niveau niveau(3.0f); charger(niveau, chemin, n) == "" && niveau.getNumNiveau() == n; ++n) {
-        EXPECT_GE(niveau.nbBriquesRestantes(), 1) << "level " << n;
-        EXPECT_TRUE(briquesEmmurees(niveau.grille()).empty()) << "walled-in bricks in level " << n;
-    }
-    EXPECT_GE(n - 1, 12) << "levels in " << chemin;
-}
-
 TEST(Verifier, RapportEtStatutDeChaqueFichier) {
     const Dossier d;
     const auto emmure = [](int k) { // a 5 walled in by four grey bricks
