@@ -63,12 +63,6 @@ std::string entree(int numero, int valeur, const char* fin = "\n") {
         numero, [valeur](int) { return valeur; }, nbCellules, fin);
 }
 
-// Hit points of the cell the k-th value of an entry lands in; 0 when empty.
-int pointsCellule(const Niveau& niveau, int k) {
-    const Brique* brique = niveau.tabBriques[k % 16][9 - k / 16];
-    return brique ? brique->getPtsVie() : 0;
-}
-
 // File, entry asked for, error stream (@ for the path), level number (0 when
 // left as it was), bricks counted, points of values 0, 1, 2, 10 and 159.
 using Chargement = std::tuple<std::string, int, std::string, int, int, std::string>;
@@ -84,8 +78,9 @@ void verifier(const std::vector<Chargement>& cas) {
         EXPECT_EQ(charger(niveau, fichier, demande),
                   std::regex_replace(erreurs, std::regex("@"), fichier));
         std::string points;
-        for (int k : {0, 1, 2, 10, 159}) {
-            points += (k ? " " : "") + std::to_string(pointsCellule(niveau, k));
+        for (int k : {0, 1, 2, 10, 159}) { // the cell the k-th value lands in, 0 when empty
+            const Brique* brique = niveau.tabBriques[k % 16][9 - k / 16];
+            points += (k ? " " : "") + std::to_string(brique ? brique->getPtsVie() : 0);
         }
         EXPECT_EQ(niveau.getNumNiveau(), numero);
         EXPECT_EQ(niveau.nbBriquesRestantes(), briques);
