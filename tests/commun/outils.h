@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the tests of the player's and the designer's files share: a folder of
-// their own, a file's text, the environment kept, and what a call says on
-// standard error.
+// What the tests share about files: a folder of their own, a file's text, the
+// environment kept, and what a call says on standard error.
 #ifndef VORLEN_TESTS_OUTILS_H
 #define VORLEN_TESTS_OUTILS_H
 
@@ -27,7 +26,10 @@ struct DossierTemporaire {
     }
     static std::filesystem::path creer() {
         std::string modele = (std::filesystem::temp_directory_path() / "vorlen-XXXXXX").string();
-        return mkdtemp(modele.data());
+        if (mkdtemp(modele.data()) == nullptr) {
+            std::abort(); // no test may fall back on the real home
+        }
+        return modele;
     }
 };
 

@@ -38,13 +38,9 @@ static int pixelsDifferents(const Capture& a, const Capture& b) {
 }
 
 // The first frame of a one-player match, as the window shows it.
-class PremiereFrame : public ::testing::Test {
-protected:
-    Banc<Normal1j> partie;
-    Capture capture = (partie.frame(), Capture());
-};
-
-TEST_F(PremiereFrame, PanelShowsBothPlayersFramesAndNamesAndTheFieldBorderWhereTheCameraPutsIt) {
+TEST(PremiereFrame, PanelBoxesNamesFieldBorderAndTenUnitPaddleStandWhereTheCameraPutsThem) {
+    Banc<Normal1j>().frame();
+    const Capture capture;
     // Panel pixels (x, y from the bottom) of each box's rules and edges.
     for (const int haut : {540, 400}) {
         for (const int y : {haut, haut - 21, haut - 24, haut - 44, haut - 100}) {
@@ -67,9 +63,6 @@ TEST_F(PremiereFrame, PanelShowsBothPlayersFramesAndNamesAndTheFieldBorderWhereT
     EXPECT_TRUE(capture.unPixelDans(565, 567, 300, 300, jauneVif)) << "right edge";
     EXPECT_FALSE(capture.unPixelDans(325, 325, 20, 36, jauneVif)) << "nothing above the field";
     EXPECT_FALSE(capture.unPixelDans(60, 78, 300, 300, jauneVif)) << "nothing left of it";
-}
-
-TEST_F(PremiereFrame, PlayerOnesGreenPaddleLiesAtRow560CentredTenUnitsLong) {
     const Cadre batte = capture.cadreDans(200, 450, 540, 580, vert);
     ASSERT_FALSE(batte.vide());
     EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);

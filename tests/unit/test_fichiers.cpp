@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "profil/fichiers.h"
 #include "profil/preferences.h"
 #include "profil/scores.h"
 #include "profil/settings.h"
@@ -13,19 +12,6 @@
 
 #include <cerrno>
 #include <cstring>
-
-TEST(Fichiers, XdgFoldersFallBackOnHomeAndIgnoreRelativePaths) {
-    const VariableGardee gardes[] = {VariableGardee("HOME"), VariableGardee("XDG_CONFIG_HOME"),
-                                     VariableGardee("XDG_DATA_HOME")};
-    setenv("HOME", "/home/joueuse", 1);
-    setenv("XDG_CONFIG_HOME", "/cfg", 1);
-    setenv("XDG_DATA_HOME", "relatif", 1);
-    EXPECT_EQ(fichiers::dossierPreferences(), "/cfg/vorlen");
-    EXPECT_EQ(fichiers::dossierDonneesJoueur(), "/home/joueuse/.local/share/vorlen");
-    unsetenv("XDG_CONFIG_HOME");
-    unsetenv("HOME");
-    EXPECT_EQ(fichiers::dossierPreferences(), "");
-}
 
 // A link to a file, read and written through, is the fuzzers' to lay.
 TEST(Fichiers, BothReadersSayOneLineAndGoOnWhateverStandsAtTheirPath) {

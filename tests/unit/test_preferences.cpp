@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "profil/fichiers.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
 
@@ -71,14 +72,18 @@ TEST_F(FichierPreferences, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheF
     }
 }
 
-TEST_F(FichierPreferences, NoFileIsSilentNoPlaceIsMemoryOnlyAFailedSaveIsOneLine) {
+TEST_F(FichierPreferences, NoFileIsSilentAFailedSaveIsOneLineXdgElseHomeElseMemoryOnly) {
     Settings s;
     EXPECT_EQ(erreursDe([&] { preferences::charger(s); }), "") << "no file: the defaults, silently";
     std::ofstream(racine) << "a file where the folder should be";
-    const std::string echec = "Vorlen: réglages non enregistrés (";
-    EXPECT_TRUE(uneLigne(echec, [&] { preferences::enregistrer(s); }));
-    const VariableGardee home("HOME");
+    EXPECT_TRUE(
+        uneLigne("Vorlen: réglages non enregistrés (", [&] { preferences::enregistrer(s); }));
+    const VariableGardee home("HOME"), donnees("XDG_DATA_HOME");
+    setenv("HOME", "/home/joueuse", 1);
+    setenv("XDG_DATA_HOME", "relatif", 1); // no place: a relative path
     unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(fichiers::dossierPreferences(), "/home/joueuse/.config/vorlen");
+    EXPECT_EQ(fichiers::dossierDonneesJoueur(), "/home/joueuse/.local/share/vorlen");
     unsetenv("HOME");
     EXPECT_TRUE(uneLigne("Vorlen: ni XDG_CONFIG_HOME ni HOME", [&] { preferences::charger(s); }));
 }

@@ -41,7 +41,8 @@ TEST(SaisieNom, TakesLettersDigitsAndSpacesUpToTwelveAndBackspaceRemovesTheLast)
     EXPECT_EQ(SaisieNom("  ").nom("Joueur 1"), "Joueur 1") << "nothing typed but spaces";
 }
 
-TEST(MeilleursScores, ASavedTableReadsBackAndABadLineDropsAloneNamedByItsNumberFileKeptAside) {
+// That a save reads back as it was made, the fuzzer proves on any file.
+TEST(MeilleursScores, ASavedTableIsPlainTextAndABadLineDropsAloneNamedByItsNumberFileKeptAside) {
     const DossierTemporaire tmp;
     const std::string fichier = (tmp.chemin / "vorlen" / "scores.txt").string();
     MeilleursScores scores;
@@ -52,9 +53,6 @@ TEST(MeilleursScores, ASavedTableReadsBackAndABadLineDropsAloneNamedByItsNumberF
     EXPECT_NE(sauve.find("[2 joueurs cooperatif]\n2040 5 2026-12-07 Alice / Bob Martin\n"),
               std::string::npos)
         << sauve;
-    MeilleursScores relus;
-    relus.charger(fichier);
-    EXPECT_EQ(relus.texte(), sauve);
 
     // A line that does not read drops alone; the others stay, and the file is
     // kept as it was, under a name not yet taken, before the next save
