@@ -234,17 +234,18 @@ TEST_F(Regles, BoxesTouchUpToTheirEdgesAndTheBallsSquareCorner) {
     EXPECT_FALSE(partie.eventCollision(partie.bonus().back(), batte));
 }
 
-TEST_F(Regles, BallsAndShotsStartAtThePaddleAndLaunchingTouchesOnlyThePlayersHeldBalls) {
+TEST_F(Regles, BallsAndShotsStartAtThePaddleHeldBallsFollowItAndLaunchingTouchesOnlyThePlayers) {
     j1.commandeDroite(true);
     for (int k = 0; k < 7; ++k) {
         j1.deplacer();
     }
     partie.newBall(&j1, true);
     partie.newTir(&j1);
-    const Vecteur &balle = *partie.balles().back().getPosition(),
-                  &tir = *partie.tirs().back().getPosition();
+    const Vecteur tir = *partie.tirs().back().getPosition();
+    partie.deplacer(); // a step further, the held ball with it
+    const Vecteur& balle = *partie.balles().back().getPosition();
     EXPECT_EQ(std::tuple(balle.X, balle.Y, j1.getnBalles(), tir.X, tir.Y),
-              std::tuple(7.0f, -34.0f, 1, 7.0f, -35.0f));
+              std::tuple(8.0f, -34.0f, 1, 7.0f, -35.0f));
     partie.newBall(&partie.j2(), true);
     Balle& libre = partie.poserBalle(j1, 3.0f, 3.0f, 0.2f);
     const Vecteur v = libre.getVitesse();
