@@ -46,6 +46,7 @@ private:
     const std::string valeur;
 };
 
+// What `f` says on standard error.
 inline std::string erreursDe(const std::function<void()>& f) {
     ::testing::internal::CaptureStderr();
     f();
