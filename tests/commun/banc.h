@@ -57,9 +57,6 @@ public:
     std::list<Bonus>& bonus() { return this->listeBonus; }
     std::list<Debris>& debris() { return this->listeDebris; }
     std::list<Tir>& tirs() { return this->listeTirs; }
-    typename Mode::FenetreCellules fenetre(float x, float y, float r) const {
-        return this->fenetreCellules(x, y, r);
-    }
 
     // Replaces the level with these cells only, through a level file of its own.
     void poserNiveau(std::initializer_list<Cellule> cellules) {

@@ -5,9 +5,7 @@
 #include "profil/settings.h"
 #include "son/mixer.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
+#include "outils.h"
 
 AudioMixer amixer;
 SDL_Surface* screenSurface = nullptr;
@@ -18,20 +16,10 @@ namespace {
 
 // Every test process keeps the player's settings and scores in a folder of its
 // own, removed at exit: no test reads or writes the real home.
-struct DossiersJoueurDuTest {
-    std::string racine;
+const struct DossiersJoueurDuTest : DossierTemporaire {
     DossiersJoueurDuTest() {
-        char modele[] = "/tmp/vorlen-tests-XXXXXX";
-        if (mkdtemp(modele) == nullptr) {
-            std::abort();
-        }
-        racine = modele;
-        setenv("XDG_CONFIG_HOME", (racine + "/config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (racine + "/donnees").c_str(), 1);
-    }
-    ~DossiersJoueurDuTest() {
-        std::error_code ignore;
-        std::filesystem::remove_all(racine, ignore);
+        setenv("XDG_CONFIG_HOME", (chemin / "config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (chemin / "donnees").c_str(), 1);
     }
 } dossiersJoueur;
 

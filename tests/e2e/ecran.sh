@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The picture at any size, and the pointer on it, as a player sees them, each
-# case on an X server of its own size: a 640x480 screen shows the whole
-# window and a whole match; full screen on a 1920x1080 screen fills its
-# height, centred between black bars, and F11 brings the window back; a
-# window the player resizes follows, and opens at that size next time; the
-# real mouse clicks through the menu, then drives the paddle and launches.
+# case on an X server of its own size: a small screen, full screen and back,
+# a window resized (and so reopened), the real mouse.
 # Usage: ecran.sh VORLEN_BINARY RUNTIME_DIR [SDL_LIBRARY_DIR]
 # With SDL_LIBRARY_DIR, the game runs on the SDL 1.2 found there
 # (sdl12-compat) instead of the one it was built with.
@@ -24,16 +21,13 @@ if [ "${ECRAN_CAS:-}" = "" ]; then
     mkdir -p "$artefacts"
     echecs=0
     lancer() {
-        local taille=$1
-        shift
-        ECRAN_CAS=1 TRAVAIL="$travail" ARTEFACTS="$artefacts" \
-            xvfb-run -a -s "-screen 0 ${taille}x24 -noreset" "$0" "$jeu" "$donnees" \
-            "$bibliotheque" "$@" || echecs=$((echecs + 1))
+        ECRAN_CAS=1 TRAVAIL="$travail" ARTEFACTS="$artefacts" xvfb-run -a \
+            -s "-screen 0 $1x24 -noreset" "$0" "$jeu" "$donnees" "$bibliotheque" "$2" ||
+            echecs=$((echecs + 1))
     }
     lancer 640x480 petit_ecran
     lancer 1920x1080 plein_ecran
     lancer 1920x1080 redimensionnee
-    lancer 1920x1080 rouverte
     lancer 1024x768 souris
     [ "$echecs" -eq 0 ] && echo "ecran: every case passed" || echo "ecran: $echecs case(s) failed"
     exit "$echecs"
@@ -54,21 +48,17 @@ echouer() {
     exit 1
 }
 
-# Takes screenshots of $cible (the window, or the whole screen: root) until
-# every check "$@" (each a command line, as one word) holds, or 30 s have
-# passed; says which failed.
-attendre_image() {
-    local limite=$((SECONDS + 30)) verification
-    while :; do
-        import -window "$cible" "$image"
-        local toutes=1
-        for verification in "$@"; do
-            eval "$verification" || { toutes=0; break; }
-        done
-        [ "$toutes" -eq 1 ] && return 0
-        [ "$SECONDS" -ge "$limite" ] && echouer "after 30 s, still not true: $verification"
-        sleep 0.2
+# Takes a screenshot of $cible (the window, or the whole screen: root); true
+# when every check "$@" (each a command line, as one word) holds on it, else
+# $verification names the first that failed.
+verifie() {
+    import -window "$cible" "$image"
+    for verification in "$@"; do
+        eval "$verification" || return 1
     done
+}
+attendre_image() {
+    jusqua verifie "$@" || echouer "after $LIMITE s, still not true: $verification"
 }
 
 demarrer() {
@@ -78,56 +68,32 @@ demarrer() {
     cible=$fenetre
 }
 
-touche() {
-    xdotool key --window "$fenetre" "$1"
-}
+touche() { xdotool key --window "$fenetre" "$1"; }
+taille_fenetre() { xdotool getwindowgeometry "$fenetre" | sed -n 's/.*Geometry: //p'; }
+finir() { kill "$pid"; wait "$pid"; pid=; }
 
-taille_fenetre() {
-    xdotool getwindowgeometry "$fenetre" | sed -n 's/.*Geometry: //p'
-}
-
-finir() {
-    kill "$pid"
-    wait "$pid"
-    pid=
-}
-
-balle='r>0.4&&g>0.4&&b<0.1'
-
-# Where a canvas pixel (column $1, row $2 from the top) lands at scale $3 with
-# the picture's corner at ($4, $5): sets x and y.
-placer() {
-    x=$(awk "BEGIN { printf \"%d\", $4 + $1 * $3 }")
-    y=$(awk "BEGIN { printf \"%d\", $5 + $2 * $3 }")
+# As present, for the canvas's columns $1..$2, rows $3..$4 (from the top)
+# and test $5, drawn at scale $6 with the picture's corner at ($7, $8).
+present_toile() {
+    present $(awk "BEGIN { printf \"%d %d %d %d\", $7 + $1 * $6, $7 + $2 * $6, \
+        $8 + $3 * $6, $8 + $4 * $6 }") "$5"
 }
 
 # A match at scale $1, corner ($2, $3): the field's top border (canvas row
-# 40, columns 83 to 566), player 1's box in the panel (its left rule at
-# column 650, rows 60 to 160) and the green paddle (rows 555 to 564 around
-# column 325) all where the scale puts them.
+# 40), player 1's box in the panel (its left rule at column 650) and the
+# green paddle (rows 555 to 564 around column 325) where the scale puts them.
 match_en_place() {
-    local e=$1 ox=$2 oy=$3 x0 y0 x1 y1
-    placer 100 38 "$e" "$ox" "$oy"; x0=$x; y0=$y
-    placer 550 42 "$e" "$ox" "$oy"; x1=$x; y1=$y
-    present "$x0" "$x1" "$y0" "$y1" "$jaune" || return 1
-    placer 648 70 "$e" "$ox" "$oy"; x0=$x; y0=$y
-    placer 652 150 "$e" "$ox" "$oy"; x1=$x; y1=$y
-    present "$x0" "$x1" "$y0" "$y1" "$jaune" || return 1
-    placer 305 553 "$e" "$ox" "$oy"; x0=$x; y0=$y
-    placer 345 566 "$e" "$ox" "$oy"; x1=$x; y1=$y
-    present "$x0" "$x1" "$y0" "$y1" "$vert"
+    present_toile 100 550 38 42 "$jaune" "$@" && present_toile 648 652 70 150 "$jaune" "$@" &&
+        present_toile 305 345 553 566 "$vert" "$@"
 }
 
 # From the main menu to a one-player match at scale $1, corner ($2, $3): the
 # second Return waits for the game types, which have no fourth item.
 lancer_match() {
-    local x0 y0 x1 y1
-    placer 310 465 "$1" "$2" "$3"; x0=$x; y0=$y
-    placer 600 490 "$1" "$2" "$3"; x1=$x; y1=$y
     touche Return
-    attendre_image "! present $x0 $x1 $y0 $y1 '$bleu'"
+    attendre_image "! present_toile 310 600 465 490 '$bleu' $*"
     touche Return
-    attendre_image "match_en_place $1 $2 $3"
+    attendre_image "match_en_place $*"
 }
 
 case "$cas" in
@@ -152,26 +118,15 @@ plein_ecran)
         echouer "the window's return is not remembered"
     ;;
 redimensionnee)
-    # The player drags the window to 1000x750: the picture follows at 1.25.
+    # The player drags the window to 1000x750: the picture follows at 1.25,
+    # and the next run opens at that size.
     demarrer
     xdotool windowsize "$fenetre" 1000 750
     attendre_image "[ \"\$(taille_fenetre)\" = 1000x750 ]"
     lancer_match 1.25 0 0
-    grep -q '^largeur = 1000' "$XDG_CONFIG_HOME/vorlen/vorlen.ini" &&
-        grep -q '^hauteur = 750' "$XDG_CONFIG_HOME/vorlen/vorlen.ini" ||
-        echouer "the new size is not remembered"
-    ;;
-rouverte)
-    # The size left at the last run comes back, here from the file; a size
-    # larger than the screen is brought within it, in proportion.
-    mkdir -p "$XDG_CONFIG_HOME/vorlen"
-    printf '[fenetre]\nlargeur = 1000\nhauteur = 750\n' >"$XDG_CONFIG_HOME/vorlen/vorlen.ini"
+    finir
     demarrer
     [ "$(taille_fenetre)" = "1000x750" ] || echouer "window of $(taille_fenetre), not 1000x750"
-    finir
-    printf '[fenetre]\nlargeur = 3000\nhauteur = 1500\n' >"$XDG_CONFIG_HOME/vorlen/vorlen.ini"
-    demarrer
-    [ "$(taille_fenetre)" = "1920x960" ] || echouer "window of $(taille_fenetre), not 1920x960"
     ;;
 souris)
     demarrer
@@ -184,7 +139,7 @@ souris)
     xdotool mousemove_relative 120 0
     attendre_image "present 430 460 556 563 '$vert'" "! present 300 350 556 563 '$vert'"
     xdotool click 1
-    attendre_image "present 100 550 100 530 '$balle'"
+    attendre_image "present 100 550 100 530 'r>0.4&&g>0.4&&b<0.1'" # the ball
     ;;
 esac
 finir

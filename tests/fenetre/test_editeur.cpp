@@ -2,16 +2,16 @@
 // The level editor as a level designer uses it: cells painted with the mouse
 // and the keys, what the checks show, a level tried, a save that fails.
 #include "banc.h"
-#include "disque.h"
+#include "erreurs.h"
 #include "ecrans/editeur.h"
 #include "evenements.h"
 #include "fenetre.h"
 #include "jeu/essai.h"
 #include "niveaux/verification.h"
+#include "outils.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -45,6 +45,16 @@ SDL_Event touche(SDLKey sym) {
     return e;
 }
 
+// Whether a key waits in SDL's queue, which is emptied: the window's own
+// events (another test's window may cover it) are not keys.
+bool touchesEnAttente() {
+    bool touche = false;
+    for (SDL_Event e; SDL_PollEvent(&e);) {
+        touche = touche || e.type == SDL_KEYDOWN;
+    }
+    return touche;
+}
+
 // The level file as the game reads it back: its entries' grids.
 std::vector<Niveau::Grille> relire(const std::string& fichier) {
     std::vector<Niveau::Grille> grilles;
@@ -58,23 +68,21 @@ std::vector<Niveau::Grille> relire(const std::string& fichier) {
     return grilles;
 }
 
-// An editor on a level file of this process's own, run event by event.
+// An editor on a level file of its own, run event by event.
 struct Edition : ::testing::Test {
+    // The window's own events so far are not the test's.
     void SetUp() override {
-        fs::remove_all(dossier);
         for (SDL_Event e; SDL_PollEvent(&e);) {
         }
     }
-    void TearDown() override { fs::remove_all(dossier); }
     void faire(std::initializer_list<SDL_Event> evenements) {
         for (const SDL_Event& e : evenements) {
             editeur->traiter(e);
         }
     }
 
-    const fs::path dossier =
-        fs::temp_directory_path() / ("vorlen-editeur-" + std::to_string(getpid()));
-    const std::string fichier = (dossier / "niveaux.lvl").string();
+    const DossierTemporaire dossier;
+    const std::string fichier = (dossier.chemin / "niveaux.lvl").string();
     std::unique_ptr<Editeur> editeur = std::make_unique<Editeur>(fichier, "niveaux.lvl");
 };
 
@@ -103,7 +111,7 @@ TEST_F(Edition, TheMouseAndTheKeysPaintExactlyTheCellsAskedAndTheFileSaysSo) {
     attendue[3][5] = 2;
     const std::vector<Niveau::Grille> lues = relire(fichier);
     ASSERT_EQ(lues.size(), 1u);
-    EXPECT_EQ(lues[0], attendue) << contenu(fichier);
+    EXPECT_EQ(lues[0], attendue) << lireFichier(fichier);
     std::ostringstream rapport;
     EXPECT_EQ(verifierNiveaux(fichier.c_str(), rapport), VERIF_FINISSABLE) << rapport.str();
 }
@@ -145,18 +153,16 @@ TEST_F(Edition, LevelsAreAddedCopiedAndDeletedOnlyOnceConfirmed) {
 
 TEST_F(Edition, AFailedSaveKeepsTheOldFileAndAsksBeforeTheLevelsAreLeft) {
     faire({clic(cellule(0, 0)), touche(SDLK_ESCAPE)});
-    const std::string avant = contenu(fichier);
+    const std::string avant = lireFichier(fichier);
     editeur = std::make_unique<Editeur>(fichier, "niveaux.lvl");
     faire({clic(cellule(1, 0))});
-    ::testing::internal::CaptureStderr();
-    {
+    const std::string erreurs = erreursDe([this] {
         const DisquePlein plein(400);
         faire({touche(SDLK_ESCAPE)});
-    }
-    const std::string erreurs = ::testing::internal::GetCapturedStderr();
+    });
     EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
     EXPECT_NE(erreurs.find("niveaux non enregistres"), std::string::npos) << erreurs;
-    EXPECT_EQ(contenu(fichier), avant);
+    EXPECT_EQ(lireFichier(fichier), avant);
     EXPECT_TRUE(editeur->enQuestion()) << "asked before leaving";
     faire({touche(SDLK_n), touche(SDLK_ESCAPE)});
     EXPECT_FALSE(editeur->enQuestion()) << "saved this time, and left";
@@ -167,8 +173,7 @@ TEST_F(Edition, TryingALevelPlaysThatLevelAloneThenComesBackWhereItWas) {
     pousser(touche(SDLK_ESCAPE));
     faire({touche(SDLK_e)});
     EXPECT_NE(editeur->getMessage().find("Rien a casser"), std::string::npos);
-    SDL_Event reste;
-    ASSERT_EQ(SDL_PollEvent(&reste), 1) << "no match for a level with nothing to break";
+    ASSERT_TRUE(touchesEnAttente()) << "no match for a level with nothing to break";
 
     // The game's level 1, copied, tried, and left with Escape at once.
     faire({touche(SDLK_c), touche(SDLK_RIGHT)});
@@ -177,7 +182,7 @@ TEST_F(Edition, TryingALevelPlaysThatLevelAloneThenComesBackWhereItWas) {
     ASSERT_EQ(editeur->getRecueil().grille(1), duJeu.grille());
     pousser(touche(SDLK_ESCAPE));
     faire({touche(SDLK_e)});
-    EXPECT_EQ(SDL_PollEvent(&reste), 0) << "the match read the Escape";
+    EXPECT_FALSE(touchesEnAttente()) << "the match read the Escape";
     EXPECT_EQ(editeur->getCurseur(), std::make_pair(1, Niveau::nbBriquesY - 1));
     EXPECT_EQ(relire(fichier), std::vector<Niveau::Grille>{duJeu.grille()}) << "saved first";
 

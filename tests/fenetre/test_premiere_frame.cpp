@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "banc.h"
 #include "fenetre.h"
+#include "profil/settings.h"
 #include "rendu/FreeType.h"
 #include "rendu/toile.h"
 #include "systeme/fenetre.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 const auto jaunePanneau = [](const Pixel& p) { return p.r == 204 && p.v == 204 && p.b == 0; };
 const auto jauneVif = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b < 80; };
@@ -16,14 +25,22 @@ const auto vert = [](const Pixel& p) { return p.v > 30 && p.v > 4 * p.r && p.v >
 const auto colonneDe = [](float x) { return static_cast<int>(325.0 * (1 + 0.0185577 * x) + 0.5); };
 const auto ligneDe = [](float y) { return static_cast<int>(300.0 * (1 - 0.0247436 * y) + 0.5); };
 
-// The first frame of a one-player match, as the window shows it.
-class PremiereFrame : public ::testing::Test {
-protected:
-    Banc<Normal1j> partie;
-    Capture capture = (partie.frame(), Capture());
-};
+// How many of the window's pixels differ between two captures of one size.
+static int pixelsDifferents(const Capture& a, const Capture& b) {
+    int differents = 0;
+    for (int l = 0; l < a.hauteurFenetre(); ++l) {
+        for (int c = 0; c < a.largeurFenetre(); ++c) {
+            const Pixel p = a.pixelFenetre(c, l), q = b.pixelFenetre(c, l);
+            differents += p.r != q.r || p.v != q.v || p.b != q.b;
+        }
+    }
+    return differents;
+}
 
-TEST_F(PremiereFrame, PanelShowsBothPlayersFramesAndNamesAndTheFieldBorderWhereTheCameraPutsIt) {
+// The first frame of a one-player match, as the window shows it.
+TEST(PremiereFrame, PanelBoxesNamesFieldBorderAndTenUnitPaddleStandWhereTheCameraPutsThem) {
+    Banc<Normal1j>().frame();
+    const Capture capture;
     // Panel pixels (x, y from the bottom) of each box's rules and edges.
     for (const int haut : {540, 400}) {
         for (const int y : {haut, haut - 21, haut - 24, haut - 44, haut - 100}) {
@@ -46,48 +63,118 @@ TEST_F(PremiereFrame, PanelShowsBothPlayersFramesAndNamesAndTheFieldBorderWhereT
     EXPECT_TRUE(capture.unPixelDans(565, 567, 300, 300, jauneVif)) << "right edge";
     EXPECT_FALSE(capture.unPixelDans(325, 325, 20, 36, jauneVif)) << "nothing above the field";
     EXPECT_FALSE(capture.unPixelDans(60, 78, 300, 300, jauneVif)) << "nothing left of it";
-}
-
-TEST_F(PremiereFrame, PlayerOnesGreenPaddleLiesAtRow560CentredAndGoesRightToX35NoFurther) {
     const Cadre batte = capture.cadreDans(200, 450, 540, 580, vert);
     ASSERT_FALSE(batte.vide());
     EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
     EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
     EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
-    presser(SDLK_RIGHT);
-    for (int k = 0; k < 60; ++k) {
-        ASSERT_TRUE(partie.frame());
-    }
-    EXPECT_FLOAT_EQ(partie.j1().getBatteRef().getPosition()->X, 35.0f);
-    EXPECT_FLOAT_EQ(partie.balles().front().getPosition()->X, 35.0f) << "the held ball follows";
-    presser(SDLK_RIGHT, false);
-    partie.frame();
-    capture = Capture();
-    EXPECT_TRUE(vert(capture.at(colonneDe(35.0f), 560)));
-    EXPECT_FALSE(vert(capture.at(325, 560)));
 }
 
-TEST_F(PremiereFrame, BuiltInBricksShowInTheirColumnPairsHues) {
-    partie.niveau().initBriques("absent.lvl", 1);
-    partie.frame();
-    capture = Capture();
-    // Brighter green against red from one column pair to the next, as the
-    // hit points rise; lighting scales the three channels alike.
-    double rapportPrecedent = 0.0;
-    for (int paire = 0; paire < 8; ++paire) {
-        const int points = paire + 1;
-        const Vecteur centre = partie.centre(2 * paire, 5);
-        const Pixel p = capture.at(colonneDe(centre.X), ligneDe(centre.Y));
-        ASSERT_TRUE(p.r > 10 && p.r < 120) << "lit as the scene lights it, not flat: " << p.r;
-        const double attendu = (50.0 + 20 * points) / (240.0 - 15 * points);
-        const double rapport = static_cast<double>(p.v) / p.r;
-        EXPECT_NEAR(rapport, attendu, 0.2 * attendu) << "column pair " << paire;
-        EXPECT_GT(rapport, rapportPrecedent) << "column pair " << paire;
-        rapportPrecedent = rapport;
+// A match whose frame the test draws without playing one.
+class Vue : public Banc<Normal1j> {
+public:
+    Vue() { gerer(); } // level 1 and the held ball
+    Capture dessiner() {
+        redessiner();
+        return Capture();
     }
-    const Vecteur gauche = partie.centre(0, 5);
-    const Pixel trou = capture.at(colonneDe(gauche.X + 2.3f), ligneDe(gauche.Y));
-    EXPECT_LT(trou.r + trou.v + trou.b, 30) << "the gaps between bricks stay dark";
+};
+
+// Where the first brick of the level's grid stands.
+static std::pair<int, int> premiereBrique(const Niveau& niveau) {
+    for (int i = 0; i < Niveau::nbBriquesX; ++i) {
+        for (int j = 0; j < Niveau::nbBriquesY; ++j) {
+            if (niveau.tabBriques[i][j]) {
+                return {i, j};
+            }
+        }
+    }
+    throw std::logic_error("level 1 has no brick");
+}
+
+TEST(DessinGarde, AfterEachChangeTheFrameIsWhatAFreshMatchDraws) {
+    const struct {
+        const char* nom;
+        std::function<void(Vue&)> changer;
+    } changements[] = {
+        {"player 1 scores", [](Vue& v) { v.j1().ajouterScore(120); }},
+        {"player 2 loses a life", [](Vue& v) { v.j2().perteVie(); }},
+        {"level 2 is laid out", [](Vue& v) { v.niveau().initBriques("niveaux.lvl", 2); }},
+        {"a brick is damaged",
+         [](Vue& v) {
+             const auto [i, j] = premiereBrique(v.niveau());
+             v.niveau().tabBriques[i][j]->faireDegats(1);
+         }},
+        {"a brick breaks",
+         [](Vue& v) {
+             const auto [i, j] = premiereBrique(v.niveau());
+             v.niveau().detruire(i, j);
+         }},
+    };
+    for (const auto& c : changements) {
+        Vue gardee;
+        gardee.dessiner();
+        c.changer(gardee);
+        const Capture apres = gardee.dessiner();
+        Vue neuve;
+        c.changer(neuve);
+        const Capture attendue = neuve.dessiner();
+        EXPECT_EQ(pixelsDifferents(apres, attendue), 0) << c.nom;
+    }
+}
+
+// The built-in level in each lighting. Classique: a greener hue from one
+// column pair to the next as the hit points rise, at about a fifth of the
+// colour; vif: a 5-point brick (165, 150, 140) near its colour, its bevels
+// lit from above.
+TEST(Briques, TheirHueSaysTheirPointsInBothLightingsVifNearTheirColourLitFromAbove) {
+    for (const bool vif : {false, true}) {
+        currentSettings.setEclairageVif(vif);
+        Banc<Normal1j> partie;
+        partie.niveau().initBriques("absent.lvl", 1);
+        partie.frame();
+        currentSettings.setEclairageVif(false);
+        const Capture capture;
+        double rapportPrecedent = 0.0;
+        for (int paire = 0; paire < 8; ++paire) {
+            const int points = paire + 1;
+            const Vecteur centre = partie.centre(2 * paire, 5);
+            const Pixel p = capture.at(colonneDe(centre.X), ligneDe(centre.Y));
+            const double attendu = (50.0 + 20 * points) / (240.0 - 15 * points);
+            const double rapport = static_cast<double>(p.v) / p.r;
+            EXPECT_NEAR(rapport, attendu, 0.2 * attendu) << "column pair " << paire;
+            EXPECT_GT(rapport, rapportPrecedent) << "column pair " << paire;
+            rapportPrecedent = rapport;
+        }
+        const Vecteur gauche = partie.centre(0, 5);
+        const Pixel trou = capture.at(colonneDe(gauche.X + 2.3f), ligneDe(gauche.Y));
+        EXPECT_LT(trou.r + trou.v + trou.b, 30) << "the gaps between bricks stay dark";
+        const Vecteur cinq = partie.centre(8, 5);
+        const int colonne = colonneDe(cinq.X), ligne = ligneDe(cinq.Y);
+        const Pixel face = capture.at(colonne, ligne);
+        if (!vif) {
+            EXPECT_TRUE(std::abs(face.r - 37) < 4 && std::abs(face.v - 34) < 4 &&
+                        std::abs(face.b - 31) < 4)
+                << face.r << ' ' << face.v << ' ' << face.b;
+            continue;
+        }
+        EXPECT_GE(face.r, 0.8 * 165) << "close to its full colour";
+        EXPECT_NEAR(static_cast<double>(face.b) / face.r, 140.0 / 165, 0.05) << "same hue";
+        // Its top and bottom bevels: the last lit rows above and below.
+        const auto allume = [&](int l) {
+            const Pixel p = capture.at(colonne, l);
+            return p.r + p.v + p.b > 30;
+        };
+        int haut = ligne, bas = ligne;
+        while (allume(haut - 1)) {
+            --haut;
+        }
+        while (allume(bas + 1)) {
+            ++bas;
+        }
+        EXPECT_GT(capture.at(colonne, haut).r, capture.at(colonne, bas).r + 30)
+            << "the light falls from above";
+    }
 }
 
 const auto allume = [](const Pixel& p) { return p.r > 128 && p.v > 128 && p.b > 128; };
@@ -136,15 +223,8 @@ TEST(Police, InAResizedWindowTextIsRasterisedAgainAtTheNewScaleNotMagnified) {
     const Capture attendue = afficher(neuve, 100, 300, "Vorlen");
     fenetre::redimensionner(Capture::largeur, Capture::hauteur);
     ASSERT_EQ(apres.largeurFenetre(), 1000);
-    int differents = 0;
-    for (int l = 0; l < 750; ++l) {
-        for (int c = 0; c < 1000; ++c) {
-            const Pixel p = apres.pixelFenetre(c, l);
-            const Pixel q = attendue.pixelFenetre(c, l);
-            differents += p.r != q.r || p.v != q.v || p.b != q.b;
-        }
-    }
-    EXPECT_EQ(differents, 0) << "the same glyphs as a font made at this size";
+    EXPECT_EQ(pixelsDifferents(apres, attendue), 0)
+        << "the same glyphs as a font made at this size";
     const Cadre grand = apres.cadreFenetre(allume);
     EXPECT_NEAR(grand.lig1 - grand.lig0, 1.25 * (avant.lig1 - avant.lig0), 2.0);
     EXPECT_NEAR(grand.col1 - grand.col0, 1.25 * (avant.col1 - avant.col0), 3.0);
@@ -159,10 +239,7 @@ TEST(Police, AFontAndEachMatchsPanelFontReleaseTheirListsAndTexturesOnce) {
         police.init("AXAXAX.TTF", 16);
         premiereListe = police.list_base;
         premiereTexture = police.textures[0];
-        EXPECT_TRUE(glIsList(premiereListe + 'A'));
-        police.clean();
-        EXPECT_FALSE(glIsList(premiereListe + 'A'));
-        EXPECT_EQ(police.textures, nullptr);
+        police.clean(); // and made again: each release frees what was made since
         police.init("AXAXAX.TTF", 16);
     }
     // A match builds its panel's font at its first frame.
@@ -173,4 +250,60 @@ TEST(Police, AFontAndEachMatchsPanelFontReleaseTheirListsAndTexturesOnce) {
     const GLuint noms = 5 * freetype::font_data::nbCaracteres;
     EXPECT_EQ(nomsVivants(premiereListe, premiereListe + noms, glIsList), 0);
     EXPECT_EQ(nomsVivants(premiereTexture, premiereTexture + noms, glIsTexture), 0);
+}
+
+// A bitmap font at 16 pixels, the size a font asked for at 12 points gets:
+// glyphs 13 pixels wide, 1 bit per pixel, so each row is 2 bytes of which
+// 13 bits count.
+static const char* const policeBdf = R"(STARTFONT 2.1
+FONT -vorlen-essai-medium-r-normal--16-120-96-96-c-140-iso10646-1
+SIZE 12 96 96
+FONTBOUNDINGBOX 13 3 0 0
+STARTPROPERTIES 3
+PIXEL_SIZE 16
+FONT_ASCENT 3
+FONT_DESCENT 0
+ENDPROPERTIES
+CHARS 1
+STARTCHAR B
+ENCODING 66
+SWIDTH 840 0
+DWIDTH 14 0
+BBX 13 3 0 0
+BITMAP
+FFF8
+0000
+4010
+ENDCHAR
+ENDFONT
+)";
+
+// The coverage of a glyph's texture, one string per row, '#' where it is full.
+static std::vector<std::string> couverture(GLuint texture) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint W = 0;
+    GLint H = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &W);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &H);
+    std::vector<unsigned char> rgba(4 * W * H);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    std::vector<std::string> lignes(H, std::string(W, '.'));
+    for (int j = 0; j < H; ++j) {
+        for (int i = 0; i < W; ++i) {
+            lignes[j][i] = rgba[4 * (i + j * W) + 3] == 255 ? '#' : '.';
+        }
+    }
+    return lignes;
+}
+
+TEST(PoliceBitmap, OneBitGlyphsAreReadRowByRowWithinTheirBitmap) {
+    const char* const fichier = "essai-bitmap.bdf";
+    std::ofstream(fichier) << policeBdf;
+    freetype::font_data police;
+    ASSERT_NO_THROW(police.init(fichier, 12));
+    std::remove(fichier);
+    EXPECT_EQ(couverture(police.textures['B']),
+              (std::vector<std::string>{"#############...", "................", ".#.........#....",
+                                        "................"}));
 }

@@ -4,10 +4,13 @@
 #include "profil/settings.h"
 #include "rendu/display.h"
 #include "systeme/manettes.h"
+#include "systeme/options.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 struct Appareils : ::testing::Test {
     void TearDown() override { currentSettings.initSettings(); }
@@ -74,4 +77,32 @@ TEST(Manettes, TheSystemsListNamesTheJoysticksAmongItsInputDevices) {
                              "H: Handlers=js1 event7 \n");
     EXPECT_EQ(manettesListees(liste),
               (std::vector<std::string>{"Microsoft X-Box 360 pad", "Logitech Dual Action"}));
+}
+
+// What was read, on one line: action, --donnees, --niveaux, --verifier, screen, ignored, error.
+static std::string optionsLues(std::vector<const char*> argv) {
+    argv.insert(argv.begin(), "vorlen");
+    const Options o = lireOptions(int(argv.size()), argv.data(), "/depart");
+    return std::to_string(o.action) + " " + o.donnees + "|" + o.niveaux + "|" + o.aVerifier + " " +
+           std::to_string(o.ecran) + " " + testing::PrintToString(o.ignores) + " " + o.erreur;
+}
+
+TEST(Options, LigneDeCommandeLueCommeLeJoueurLaTape) {
+    const auto manque = [](const std::string& option) {
+        return "vorlen: l'option --" + option + " attend une valeur; voyez vorlen --help";
+    };
+    const std::pair<std::vector<const char*>, std::string> cas[] = {
+        {{}, "0 || 0 {} "},
+        {{"--donnees", "/d", "--niveaux", "a.lvl", "--fenetre"}, "0 /d|/depart/a.lvl| 2 {} "},
+        {{"--niveaux=/x.lvl", "--plein-ecran", "-psn_0", "--donnees=d"},
+         "0 d|/x.lvl| 1 { \"-psn_0\" } "},
+        {{"--verifier", "n.lvl", "--donnees"}, "4 ||n.lvl 0 {} " + manque("donnees")},
+        {{"--niveaux="}, "4 || 0 {} " + manque("niveaux")},
+        {{"--verifier", "n.lvl", "x"}, "3 ||n.lvl 0 { \"x\" } "},
+        {{"--verifier", "n.lvl", "--help"}, "1 ||n.lvl 0 {} "},
+        {{"--version", "--donneesX"}, "2 || 0 { \"--donneesX\" } "},
+    };
+    for (const auto& [ligne, attendu] : cas) {
+        EXPECT_EQ(optionsLues(ligne), attendu) << testing::PrintToString(ligne);
+    }
 }

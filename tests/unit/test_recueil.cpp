@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player's own levels as the editor keeps them: numbered in play order
 // whatever is done to them, saved in the game's format, never lost.
-#include "disque.h"
+#include "outils.h"
 #include "niveaux/recueil.h"
 #include "niveaux/verification.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -18,17 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// One folder per process: a package build runs these tests two at a time.
 struct DossierRecueil : ::testing::Test {
-    void SetUp() override {
-        fs::remove_all(dossier);
-        fs::create_directories(dossier);
-    }
-    void TearDown() override { fs::remove_all(dossier); }
-
-    const fs::path dossier =
-        fs::temp_directory_path() / ("vorlen-recueil-" + std::to_string(getpid()));
-    const std::string fichier = (dossier / "niveaux.lvl").string();
+    const DossierTemporaire dossier;
+    const std::string fichier = (dossier.chemin / "niveaux.lvl").string();
 };
 
 // Level `marque`: its bottom-left cell holds that many points.
@@ -113,9 +104,9 @@ TEST_F(DossierRecueil, AFileMadeByHandIsRenumberedAndKeptAsideBeforeItsJunkIsDro
     EXPECT_EQ(recueil.grille(2)[5][5], -1) << "a short entry is filled as the game fills it";
     recueil.poser(3, 2, 0, 10);
     ASSERT_TRUE(recueil.enregistrer().reussi);
-    EXPECT_EQ(contenu(fichier + ".illisible"), original);
+    EXPECT_EQ(lireFichier(fichier + ".illisible"), original);
     EXPECT_EQ(relire(fichier), (std::vector<std::pair<int, int>>{{1, 0}, {2, -1}, {3, 0}}));
-    EXPECT_EQ(contenu(fichier).substr(0, 57),
+    EXPECT_EQ(lireFichier(fichier).substr(0, 57),
               "[1]\n 7  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0\n 0  0");
     // Saved again, the file is the editor's own: nothing more is kept aside.
     recueil.poser(1, 0, 0, 1);
@@ -143,7 +134,7 @@ TEST_F(DossierRecueil, AFailedSaveLeavesTheOldFileAndKeepsTheLevelsToSaveLater) 
     Recueil recueil(fichier);
     recueil.remplacer(1, marquee(4));
     ASSERT_TRUE(recueil.enregistrer().reussi);
-    const std::string avant = contenu(fichier);
+    const std::string avant = lireFichier(fichier);
     recueil.remplacer(recueil.nouveau(), marquee(9));
     fichiers::Enregistrement echec;
     {
@@ -152,8 +143,8 @@ TEST_F(DossierRecueil, AFailedSaveLeavesTheOldFileAndKeepsTheLevelsToSaveLater) 
     }
     EXPECT_FALSE(echec.reussi);
     EXPECT_NE(echec.erreur.find(fichier), std::string::npos) << echec.erreur;
-    EXPECT_EQ(contenu(fichier), avant);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 2)
+    EXPECT_EQ(lireFichier(fichier), avant);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier.chemin), fs::directory_iterator()), 2)
         << "the file and its lock, no temporary left";
     EXPECT_TRUE(recueil.modifie());
     ASSERT_TRUE(recueil.enregistrer().reussi);
