@@ -191,8 +191,9 @@ attendu=$(awk 'BEGIN { print "[1]"; for (j = 9; j >= 0; j--) { for (i = 0; i < 1
 [ "$(cat "$XDG_DATA_HOME/vorlen/niveaux.lvl")" = "$attendu" ] ||
     echouer "the level file is not the level made: $(cat "$XDG_DATA_HOME/vorlen/niveaux.lvl")"
 touches Up Up Up Return Return
+# The level sets' heading is shorter than every other menu's.
 attendreEcran niveaux "the level sets are not offered" \
-    present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"
+    eval 'present 300 420 300 335 "$rouge" && absent 450 620 300 335 "$rouge"'
 touches Down Return
 attendreEcran mes-niveaux "the match does not play the level made" eval 'cadresPanneau && brique 7 4'
 brique 2 8 && echouer "the match shows the game's level 1, not the player's"

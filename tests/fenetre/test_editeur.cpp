@@ -138,21 +138,12 @@ TEST_F(Edition, EachCheckShowsOnScreenAsTheLevelChanges) {
     EXPECT_FALSE(montre(x - 3, x + 3, y - 3, y + 3, rouge));
 }
 
-TEST_F(Edition, LevelsAreAddedCopiedAndDeletedOnlyOnceConfirmed) {
-    faire({clic(cellule(0, 0)), touche(SDLK_d), touche(SDLK_n), touche(SDLK_PAGEUP)});
-    EXPECT_EQ(std::make_pair(editeur->getNumero(), editeur->getRecueil().nbNiveaux()),
-              std::make_pair(2, 3));
-    EXPECT_EQ(editeur->getRecueil().grille(2)[0][0], 1) << "the copy";
-    faire({touche(SDLK_s)});
+TEST_F(Edition, ItAsksBeforeDeletingALevelAndBeforeDroppingLevelsItCouldNotSave) {
+    faire({clic(cellule(0, 0)), touche(SDLK_d), touche(SDLK_s)});
     EXPECT_TRUE(editeur->enQuestion());
     faire({touche(SDLK_n), touche(SDLK_s), touche(SDLK_o)});
-    EXPECT_EQ(std::make_pair(editeur->getNumero(), editeur->getRecueil().nbNiveaux()),
-              std::make_pair(2, 2));
-    EXPECT_EQ(editeur->getRecueil().grille(2)[0][0], 0) << "the new level moved down";
-}
-
-TEST_F(Edition, AFailedSaveKeepsTheOldFileAndAsksBeforeTheLevelsAreLeft) {
-    faire({clic(cellule(0, 0)), touche(SDLK_ESCAPE)});
+    EXPECT_EQ(editeur->getRecueil().nbNiveaux(), 1) << "the copy deleted, once confirmed";
+    faire({touche(SDLK_ESCAPE)});
     const std::string avant = lireFichier(fichier);
     editeur = std::make_unique<Editeur>(fichier, "niveaux.lvl");
     faire({clic(cellule(1, 0))});
@@ -163,10 +154,13 @@ TEST_F(Edition, AFailedSaveKeepsTheOldFileAndAsksBeforeTheLevelsAreLeft) {
     EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
     EXPECT_NE(erreurs.find("niveaux non enregistres"), std::string::npos) << erreurs;
     EXPECT_EQ(lireFichier(fichier), avant);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier.chemin), fs::directory_iterator()), 2)
+        << "the file and its lock, no temporary left";
     EXPECT_TRUE(editeur->enQuestion()) << "asked before leaving";
     faire({touche(SDLK_n), touche(SDLK_ESCAPE)});
     EXPECT_FALSE(editeur->enQuestion()) << "saved this time, and left";
     EXPECT_EQ(relire(fichier).at(0)[1][0], 1);
+    EXPECT_NE(Recueil("").enregistrer().erreur.find("ni XDG_DATA_HOME ni HOME"), std::string::npos);
 }
 
 TEST_F(Edition, TryingALevelPlaysThatLevelAloneThenComesBackWhereItWas) {

@@ -129,25 +129,3 @@ TEST_F(DossierRecueil, ASetIsOfferedOnlyWhenTheMatchWouldPlayOneOfItsLevels) {
         EXPECT_EQ(Recueil::jouable(fichier), jouable) << texte;
     }
 }
-
-TEST_F(DossierRecueil, AFailedSaveLeavesTheOldFileAndKeepsTheLevelsToSaveLater) {
-    Recueil recueil(fichier);
-    recueil.remplacer(1, marquee(4));
-    ASSERT_TRUE(recueil.enregistrer().reussi);
-    const std::string avant = lireFichier(fichier);
-    recueil.remplacer(recueil.nouveau(), marquee(9));
-    fichiers::Enregistrement echec;
-    {
-        const DisquePlein plein(400);
-        echec = recueil.enregistrer();
-    }
-    EXPECT_FALSE(echec.reussi);
-    EXPECT_NE(echec.erreur.find(fichier), std::string::npos) << echec.erreur;
-    EXPECT_EQ(lireFichier(fichier), avant);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dossier.chemin), fs::directory_iterator()), 2)
-        << "the file and its lock, no temporary left";
-    EXPECT_TRUE(recueil.modifie());
-    ASSERT_TRUE(recueil.enregistrer().reussi);
-    EXPECT_EQ(relire(fichier), (std::vector<std::pair<int, int>>{{1, 4}, {2, 9}}));
-    EXPECT_NE(Recueil("").enregistrer().erreur.find("ni XDG_DATA_HOME ni HOME"), std::string::npos);
-}
