@@ -461,13 +461,8 @@ int lireGrille(LecteurNiveaux& lecteur, Trace& trace, Niveau::Grille& points) {
 // asks for n + 1, or goes back to 1 when there is none. A file of more
 // entries than the search looks at is taken as such.
 bool tourneAVide(const char* fichier, int numero) {
-    std::map<int, int> cassables; // the first entry of each number is the one played
-    long lues = 0;
-    const LectureNiveaux lecture =
-        lireNiveaux(fichier, fluxMuet(), [&cassables, &lues](const EntreeNiveaux& entree) {
-            cassables.emplace(entree.numero, nbBriquesCassables(entree.points));
-            return ++lues < maxEntreesCherchees;
-        });
+    LectureNiveaux lecture;
+    const std::map<int, int> cassables = cassablesParNiveau(fichier, lecture);
     if (!lecture.complete) {
         return true;
     }
@@ -495,6 +490,16 @@ int nbBriquesCassables(const Niveau::Grille& points) {
             cassables += solidite > 0;
         }
     }
+    return cassables;
+}
+
+std::map<int, int> cassablesParNiveau(const char* fichier, LectureNiveaux& lecture) {
+    std::map<int, int> cassables;
+    long lues = 0;
+    lecture = lireNiveaux(fichier, fluxMuet(), [&cassables, &lues](const EntreeNiveaux& entree) {
+        cassables.emplace(entree.numero, nbBriquesCassables(entree.points));
+        return ++lues < maxEntreesCherchees;
+    });
     return cassables;
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <iosfwd>
+#include <map>
 
 class Niveau {
 public:
@@ -86,5 +87,10 @@ struct LectureNiveaux {
 // on `rapport`, naming the file, as the game reports them while it plays.
 LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport,
                            const std::function<bool(const EntreeNiveaux&)>& chaqueEntree);
+
+// The breakable bricks of each level of the file, as the match plays it:
+// the first entry of each number, among the entries the game looks at.
+// `lecture` says how the reading went.
+std::map<int, int> cassablesParNiveau(const char* fichier, LectureNiveaux& lecture);
 
 #endif

@@ -13,44 +13,28 @@
 
 namespace {
 
-const char* const nomFichier = "niveaux.lvl";
-
 // One entry as read, before the levels are numbered again.
 struct Lu {
     int numero;
     Niveau::Grille points;
 };
 
-// The hit points of each breakable level of the file, the first entry of
-// each number (the one the match plays).
-std::map<int, int> cassablesParNumero(const std::string& fichier, bool& lisible) {
-    std::ostream muet(nullptr);
-    std::map<int, int> cassables;
-    long lues = 0;
-    const LectureNiveaux lecture =
-        lireNiveaux(fichier.c_str(), muet, [&cassables, &lues](const EntreeNiveaux& entree) {
-            cassables.emplace(entree.numero, nbBriquesCassables(entree.points));
-            return ++lues < maxEntreesCherchees;
-        });
-    lisible = lecture.echec == nullptr;
-    return cassables;
-}
-
 } // namespace
 
 std::string Recueil::fichierDuJoueur() {
     const std::string dossier = fichiers::dossierDonneesJoueur();
-    return dossier.empty() ? std::string() : dossier + "/" + nomFichier;
+    // Named as the game's own level file: it is one of the same kind.
+    return dossier.empty() ? std::string() : dossier + "/" + Niveau::fichierParDefaut;
 }
 
 bool Recueil::jouable(const std::string& fichier) {
     if (fichier.empty()) {
         return false;
     }
-    bool lisible = false;
-    const std::map<int, int> cassables = cassablesParNumero(fichier, lisible);
+    LectureNiveaux lecture;
+    const std::map<int, int> cassables = cassablesParNiveau(fichier.c_str(), lecture);
     // The match goes from level 1 up while there is a next one, then round.
-    for (int numero = 1; lisible && cassables.count(numero) != 0; ++numero) {
+    for (int numero = 1; !lecture.echec && cassables.count(numero) != 0; ++numero) {
         if (cassables.at(numero) > 0) {
             return true;
         }
