@@ -53,8 +53,6 @@ public:
 
     // What the screen and the tests read.
     const Recueil& getRecueil() const { return recueil; }
-    int getNumero() const { return numero; }
-    int getChoix() const { return choix; }
     std::pair<int, int> getCurseur() const { return {curseurI, curseurJ}; }
     bool enQuestion() const { return question != AUCUNE; }
     const std::string& getMessage() const { return message; }
