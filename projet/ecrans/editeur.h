@@ -51,7 +51,7 @@ public:
     // is to end (the window closed, a signal).
     bool editer();
 
-    // What the screen and the tests read.
+    // How the editing stands, for the tests.
     const Recueil& getRecueil() const { return recueil; }
     std::pair<int, int> getCurseur() const { return {curseurI, curseurJ}; }
     bool enQuestion() const { return question != AUCUNE; }
