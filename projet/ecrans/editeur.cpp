@@ -589,7 +589,10 @@ void Editeur::dessinerPanneau() const {
     }
     glColor3ub(200, 200, 200);
     ecrire(petitePolice, xPanneau, ligneEtat - 3 * pasTexte,
-           recueil.modifie() ? "Modifie" : "Enregistre", largeurPanneau);
+           recueil.modifie()     ? "Modifie"
+           : recueil.surDisque() ? "Enregistre"
+                                 : "",
+           largeurPanneau);
     if (messageErreur) {
         glColor3ub(255, 80, 80);
     }

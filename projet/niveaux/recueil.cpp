@@ -84,6 +84,7 @@ void Recueil::charger(std::ostream& rapport) {
     }
     garderDeCote = (lecture.echec && !absent) || coupe || lecture.nbSignalements > 0;
     nonEnregistre = false;
+    dansLeFichier = lecture.echec == nullptr;
 }
 
 fichiers::Enregistrement Recueil::enregistrer() {
@@ -101,6 +102,7 @@ fichiers::Enregistrement Recueil::enregistrer() {
     if (resultat.reussi) {
         garderDeCote = false;
         nonEnregistre = false;
+        dansLeFichier = true;
     }
     return resultat;
 }

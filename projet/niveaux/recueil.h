@@ -57,6 +57,8 @@ public:
     int supprimer(int numero);
     // Whether there are changes not saved yet.
     bool modifie() const { return nonEnregistre; }
+    // Whether the file holds the levels read or saved last.
+    bool surDisque() const { return dansLeFichier; }
     const std::string& fichier() const { return chemin; }
 
 private:
@@ -68,6 +70,7 @@ private:
     std::string chemin;
     std::vector<Niveau::Grille> niveaux; // level k + 1 at index k
     bool nonEnregistre = false;
+    bool dansLeFichier = false;
     // The file read held words the reader skipped or guessed: the first
     // save keeps it aside rather than lose them.
     bool garderDeCote = false;

@@ -83,8 +83,9 @@ TEST_F(DossierRecueil, NewCopyAndDeleteKeepTheLevelsNumberedFromOneInOrder) {
         SCOPED_TRACE(etape.quoi);
         ASSERT_EQ(etape.faire(recueil), etape.montre);
         EXPECT_TRUE(recueil.modifie());
+        EXPECT_EQ(recueil.surDisque(), &etape != &etapes[0]) << "saved at the step before";
         ASSERT_TRUE(recueil.enregistrer().reussi);
-        EXPECT_FALSE(recueil.modifie());
+        EXPECT_TRUE(recueil.surDisque() && !recueil.modifie());
         EXPECT_EQ(relire(fichier), etape.fichier);
     }
 }
