@@ -323,7 +323,7 @@ const char* const etatVide = "est vide";
 const char* ouvrir(const char* nom, Fichier& fichier) {
     struct stat etat;
     if (stat(nom, &etat) != 0) {
-        return (errno == ENOENT || errno == ENOTDIR) ? "est introuvable" : "est illisible";
+        return (errno == ENOENT || errno == ENOTDIR) ? fichierIntrouvable : "est illisible";
     }
     if (S_ISDIR(etat.st_mode)) {
         return "est un dossier";

@@ -73,9 +73,12 @@ struct EntreeNiveaux {
     int valeursLues = 0; // fewer than the 160 cells when the entry is cut short
 };
 
+// What the reader says of a level file that is not there.
+inline constexpr const char* fichierIntrouvable = "est introuvable";
+
 // What reading a whole level file came to.
 struct LectureNiveaux {
-    const char* echec = nullptr; // what kept the file from being read, e.g. "est introuvable"
+    const char* echec = nullptr; // what kept the file from being read, e.g. fichierIntrouvable
     long nbEntrees = 0;
     int nbSignalements = 0; // problems met, each reported or counted
     bool complete = true;   // false when the reading was stopped before the end

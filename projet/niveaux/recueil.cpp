@@ -55,7 +55,7 @@ void Recueil::charger(std::ostream& rapport) {
             }
             return !coupe;
         });
-    const bool absent = lecture.echec && std::strcmp(lecture.echec, "est introuvable") == 0;
+    const bool absent = lecture.echec && std::strcmp(lecture.echec, fichierIntrouvable) == 0;
     if (lecture.echec && !absent) {
         rapport << chemin << ": le fichier " << lecture.echec
                 << ", l'editeur part d'un niveau vide; le fichier sera garde sous un autre nom"
