@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/boucle.h"
 
+#include "profil/preferences.h"
+#include "profil/settings.h"
 #include "systeme/fenetre.h"
 
 namespace {
@@ -10,20 +12,28 @@ const Uint32 dureePassage = 50;
 bool evenementSuivant(SDL_Event& event, bool& aRedessiner) {
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F11) {
-            fenetre::basculerPleinEcran();
+            basculerPleinEcranRetenu();
         } else if (event.type == SDL_VIDEORESIZE) {
             // A drag sends size after size: only the last one counts.
             SDL_Event plusRecent;
             while (SDL_PeepEvents(&plusRecent, 1, SDL_GETEVENT, SDL_VIDEORESIZEMASK) == 1) {
                 event = plusRecent;
             }
-            fenetre::redimensionner(event.resize.w, event.resize.h);
+            if (fenetre::redimensionner(event.resize.w, event.resize.h)) {
+                preferences::enregistrer(currentSettings);
+            }
         } else {
             return true;
         }
         aRedessiner = true;
     }
     return false;
+}
+
+void basculerPleinEcranRetenu() {
+    if (fenetre::basculerPleinEcran()) {
+        preferences::enregistrer(currentSettings);
+    }
 }
 
 bool toucheQuelconque(const SDL_Event& event) {

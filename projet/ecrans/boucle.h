@@ -8,11 +8,15 @@
 
 // The next event this screen must answer itself. Those every screen answers
 // alike are handled on the way: F11 switches full screen, a new window size
-// lays the canvas out again; both also set `aRedessiner`, since the picture
-// must be drawn anew. False once the queue is empty. The window's closing, a
-// signal and a lost focus mean something different on each screen: they are
-// the screen's to answer.
+// lays the canvas out again, and either is saved in the settings file; both
+// also set `aRedessiner`, since the picture must be drawn anew. False once the
+// queue is empty. The window's closing, a signal and a lost focus mean
+// something different on each screen: they are the screen's to answer.
 bool evenementSuivant(SDL_Event& event, bool& aRedessiner);
+
+// The player's switch to full screen and back, saved in the settings file:
+// F11 on any screen, or the Options item.
+void basculerPleinEcranRetenu();
 
 // A key, a mouse button or a gamepad button: what "any key" means to a
 // screen that waits for one.

@@ -11,7 +11,6 @@
 #include "rendu/surfaces.h"
 #include "rendu/toile.h"
 #include "son/mixer.h"
-#include "systeme/fenetre.h"
 #include "systeme/signaux.h"
 #include "systeme/version.h"
 
@@ -37,6 +36,10 @@ const int descenteItem = 8;
 const int delaiRepetition = 1000;
 const int repetitionApres1j = 50;
 const int repetitionApres2j = 250;
+// The settings file's notice, in small letters across the top, above the
+// title image.
+const int ligneAvis = 582;
+const float margeAvis = 10.0f;
 
 // One textured quad: texture coordinates then corners, in the given order.
 void quadTexture(const float (*coins)[4]) {
@@ -378,7 +381,7 @@ void Menu::rafraichirOptions() {
 }
 
 void Menu::basculerPleinEcran() {
-    fenetre::basculerPleinEcran();
+    basculerPleinEcranRetenu();
     rafraichirOptions();
 }
 
@@ -743,9 +746,21 @@ void Menu::display() {
     }
     glPopMatrix();
 
+    dessinerAvis();
     glColor3ub(255, 255, 230);
     freetype::print(small_font, 750, 3, "%s", version::menu);
     SDL_GL_SwapBuffers();
+}
+
+void Menu::dessinerAvis() const {
+    const std::string& avis = currentSettings.getAvisFichier();
+    if (avis.empty()) {
+        return;
+    }
+    glColor3ub(255, 170, 0);
+    const float largeur = largeurToile - 2 * margeAvis;
+    freetype::print(small_font, margeAvis, ligneAvis, "%s",
+                    freetype::ajuster(small_font, avis, largeur).c_str());
 }
 
 // Drawn once, then again only after an event, as the menus are.

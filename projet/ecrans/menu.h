@@ -145,6 +145,9 @@ private:
     // two badges, each quad given as texture coordinates then corners.
     void dessinerImages(GLubyte teinte, const float (*titre)[4], const float (*gl)[4],
                         const float* sdl) const;
+    // What the last save of the settings has to tell the player (a failure,
+    // a file kept aside), in one line cut to the width; nothing otherwise.
+    void dessinerAvis() const;
 
     Texture imageTitre;
     Texture logoSDL;

@@ -3,16 +3,17 @@
 
 #include "profil/fichiers.h"
 #include "profil/settings.h"
+#include "profil/texteini.h"
 #include "systeme/signalements.h"
 
 #include <SDL_keysym.h>
-#include <ini.h>
 
 #include <strings.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <vector>
 
@@ -28,6 +29,12 @@ const char* const prefixeCode = "touche ";
 // The file's names of the keys, in the order of Settings::Touches.
 const char* const nomsTouches[Settings::nbTouches] = {
     "j1_gauche", "j1_droite", "j1_action", "j2_gauche", "j2_droite", "j2_action", "pause"};
+
+// What a report says of a line libinih could not read, after its number, in
+// the order of TexteIni::Defaut::Sorte.
+const char* const motsDefauts[] = {
+    " ni [section] ni nom = valeur, ignorée", " trop longue, ignorée",
+    ": octet nul, la suite est ignorée; le fichier sera gardé de côté au prochain enregistrement"};
 
 // An option kept as a number of Settings: one of its words (the word's
 // index is the number), or, without words, a number from 0 to `max`.
@@ -192,16 +199,14 @@ bool lireOption(Lecture& lecture, const char* section, const char* nom, const ch
     return false;
 }
 
-int lireLigne(void* utilisateur, const char* section, const char* nom, const char* valeur) {
-    Lecture& lecture = *static_cast<Lecture*>(utilisateur);
-    const bool connu = std::strcmp(section, sectionTouches) == 0
-                           ? lireTouche(lecture, nom, valeur)
-                           : lireOption(lecture, section, nom, valeur);
+void lireValeur(Lecture& lecture, const TexteIni::Valeur& v) {
+    const bool connu = v.section == sectionTouches
+                           ? lireTouche(lecture, v.nom.c_str(), v.texte.c_str())
+                           : lireOption(lecture, v.section.c_str(), v.nom.c_str(), v.texte.c_str());
     if (!connu) {
-        lecture.problemes.signaler("[" + apercu(section) + "] " + apercu(nom) +
+        lecture.problemes.signaler("[" + apercu(v.section) + "] " + apercu(v.nom) +
                                    ": réglage inconnu, ignoré");
     }
-    return 1;
 }
 
 // Keys must stay distinct: each key found in two places goes back to its
@@ -230,25 +235,38 @@ void appliquerTouches(Lecture& lecture) {
     lecture.settings.setTouches(touches);
 }
 
+bool octetNul(const TexteIni& fichier) {
+    const auto& defauts = fichier.defauts();
+    return std::any_of(defauts.begin(), defauts.end(), [](const TexteIni::Defaut& d) {
+        return d.sorte == TexteIni::Defaut::OCTET_NUL;
+    });
+}
+
 // The file's text into `settings`, each problem reported.
-void lireTexte(const std::string& texte, Settings& settings, Signalements& problemes) {
+void lireTexte(const TexteIni& fichier, Settings& settings, Signalements& problemes) {
     Lecture lecture{settings, settings.getTouches(), problemes};
-    const int resultat = ini_parse_string(texte.c_str(), lireLigne, &lecture);
-    if (resultat > 0) {
-        problemes.signaler("ligne " + std::to_string(resultat) +
-                           " ni [section] ni nom = valeur, ignorée");
+    for (const TexteIni::Valeur& v : fichier.valeurs()) {
+        lireValeur(lecture, v);
+    }
+    for (const TexteIni::Defaut& d : fichier.defauts()) {
+        problemes.signaler("ligne " + std::to_string(d.ligne) + motsDefauts[d.sorte]);
     }
     appliquerTouches(lecture);
 }
 
-// The file as it stands, with this run's own changes over it.
-fichiers::Fusion fusionner(const fichiers::Contenu& surDisque, const Settings& settings) {
-    Settings fusion;
-    if (surDisque.etat == fichiers::Contenu::LU) {
-        std::ostream muet(nullptr); // said at start already
-        Signalements problemes(muet, "");
-        lireTexte(surDisque.texte, fusion, problemes);
-    }
+// The choices the file holds, read again at a save: what was wrong in it was
+// said at start.
+Settings lireEnSilence(const TexteIni& fichier) {
+    Settings lus;
+    std::ostream muet(nullptr);
+    Signalements problemes(muet, "");
+    lireTexte(fichier, lus, problemes);
+    return lus;
+}
+
+// This run's own changes over the choices the file holds now.
+Settings superposer(const Settings& dansLeFichier, const Settings& settings) {
+    Settings fusion = dansLeFichier;
     Settings::Touches touches = fusion.getTouches();
     const Settings::Touches miennes = settings.getTouches();
     for (int k = 0; k < Settings::nbTouches; ++k) {
@@ -263,7 +281,55 @@ fichiers::Fusion fusionner(const fichiers::Contenu& surDisque, const Settings& s
             o.regler(fusion, o.lire(settings));
         }
     }
-    return {preferences::texte(fusion)};
+    return fusion;
+}
+
+// Writes in `fichier` the values the save changes: those this run changed,
+// and those the merge moved (a set of keys that holds whole, a device taken
+// from the other player). A value the file already says, in whatever
+// spelling, is left as the player wrote it.
+void reporter(TexteIni& fichier, const Settings& dansLeFichier, const Settings& fusion,
+              const Settings& settings) {
+    const Settings::Touches avant = dansLeFichier.getTouches();
+    const Settings::Touches apres = fusion.getTouches();
+    for (int k = 0; k < Settings::nbTouches; ++k) {
+        const bool change = settings.choixModifie(k) || apres[k] != avant[k];
+        const std::string dit = fichier.valeur(sectionTouches, nomsTouches[k]);
+        if (change && codeTouche(dit.c_str()) != apres[k]) {
+            fichier.regler(sectionTouches, nomsTouches[k], nomTouche(apres[k]));
+        }
+    }
+    for (const Option& o : options) {
+        const int v = o.lire(fusion);
+        const bool change = settings.choixModifie(o.choix) || v != o.lire(dansLeFichier);
+        if (change && valeurOption(o, fichier.valeur(o.section, o.nom).c_str()) != v) {
+            fichier.regler(o.section, o.nom, motOption(o, v));
+        }
+    }
+}
+
+// The file as it stands, with this run's own changes over it: edited in
+// place; written afresh where there is none or it cannot be read, and where
+// a NUL byte hid its end, which is then kept aside whole.
+fichiers::Fusion fusionner(const fichiers::Contenu& surDisque, const Settings& settings) {
+    const bool lu = surDisque.etat == fichiers::Contenu::LU;
+    TexteIni fichier(lu ? surDisque.texte : std::string());
+    const Settings dansLeFichier = lireEnSilence(fichier);
+    const Settings fusion = superposer(dansLeFichier, settings);
+    if (!lu || octetNul(fichier)) {
+        return {preferences::texte(fusion), octetNul(fichier)};
+    }
+    reporter(fichier, dansLeFichier, fusion, settings);
+    return {fichier.texte()};
+}
+
+// The reason before the file it names ("file: reason" becomes "reason
+// (file)"), so that a line cut to the screen's width keeps it.
+std::string raisonDAbord(const std::string& erreur) {
+    const std::size_t deuxPoints = erreur.rfind(": ");
+    return deuxPoints == std::string::npos
+               ? erreur
+               : erreur.substr(deuxPoints + 2) + " (" + erreur.substr(0, deuxPoints) + ")";
 }
 
 } // namespace
@@ -289,7 +355,7 @@ void charger(Settings& settings) {
                   << "); réglages par défaut" << std::endl;
     } else if (contenu.etat == fichiers::Contenu::LU) {
         Signalements problemes(std::cerr, "Vorlen: " + chemin + ": ");
-        lireTexte(contenu.texte, settings, problemes);
+        lireTexte(TexteIni(contenu.texte), settings, problemes);
     }
     settings.oublierModifications();
 }
@@ -317,6 +383,8 @@ std::string texte(const Settings& settings) {
 void enregistrer(Settings& settings) {
     const std::string chemin = cheminFichier();
     if (chemin.empty()) {
+        // Said on standard error at start.
+        settings.setAvisFichier("Reglages non enregistres: ni XDG_CONFIG_HOME ni HOME");
         return;
     }
     const fichiers::Enregistrement e = fichiers::enregistrer(
@@ -328,8 +396,13 @@ void enregistrer(Settings& settings) {
     if (!e.reussi) {
         std::cerr << "Vorlen: réglages non enregistrés (" << e.erreur
                   << "); le jeu continue avec ces réglages" << std::endl;
+        settings.setAvisFichier("Reglages non enregistres: " + raisonDAbord(e.erreur));
         return;
     }
+    settings.setAvisFichier(e.aCote.empty()
+                                ? std::string()
+                                : "Ancien fichier de reglages garde sous " +
+                                      std::filesystem::path(e.aCote).filename().string());
     settings.oublierModifications();
 }
 

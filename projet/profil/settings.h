@@ -110,6 +110,11 @@ public:
     // game may have saved meanwhile.
     bool choixModifie(int choix) const { return modifies.test(choix); }
     void oublierModifications() { modifies.reset(); }
+    // What the menus say of the settings file after the last save, in one
+    // line: why it failed, or where the file it replaced was kept; empty when
+    // it went as it should.
+    const std::string& getAvisFichier() const { return avisFichier; }
+    void setAvisFichier(const std::string& avis) { avisFichier = avis; }
 
 private:
     bool toucheLibre(int keynum) const;
@@ -126,6 +131,7 @@ private:
     int peripheriques[2];
     int sensibiliteSouris;
     std::bitset<nbChoix> modifies;
+    std::string avisFichier;
 };
 
 extern Settings currentSettings;

@@ -2,7 +2,6 @@
 #include "systeme/fenetre.h"
 
 #include "main.h"
-#include "profil/preferences.h"
 #include "profil/settings.h"
 #include "rendu/toile.h"
 
@@ -101,12 +100,11 @@ bool ouvrir(const SDL_VideoInfo& bureau) {
     return false;
 }
 
-void basculerPleinEcran() {
+bool basculerPleinEcran() {
     const bool versPleinEcran = !currentSettings.getPleinEcranState();
     if (appliquer(versPleinEcran)) {
         currentSettings.switchStatePleinEcran();
-        preferences::enregistrer(currentSettings);
-        return;
+        return true;
     }
     std::cerr << (versPleinEcran ? "Vorlen: l'affichage refuse le plein écran; le jeu reste "
                                    "en fenêtre"
@@ -117,19 +115,19 @@ void basculerPleinEcran() {
         std::cerr << "Vorlen: plus aucune fenêtre (" << SDL_GetError() << ")" << std::endl;
         std::exit(1);
     }
+    return false;
 }
 
-void redimensionner(int largeur, int hauteur) {
+bool redimensionner(int largeur, int hauteur) {
     // The window manager may confirm the size the window already has.
     const bool memeTaille =
         largeur == toile::largeurFenetre() && hauteur == toile::hauteurFenetre();
     if (currentSettings.getPleinEcranState() || memeTaille) {
-        return;
+        return false;
     }
     if (changerMode(largeur, hauteur, false)) {
         currentSettings.setTailleFenetre(largeur, hauteur);
-        preferences::enregistrer(currentSettings);
-        return;
+        return true;
     }
     std::cerr << "Vorlen: l'affichage refuse la taille " << largeur << "x" << hauteur
               << "; la fenêtre garde la sienne" << std::endl;
@@ -137,6 +135,7 @@ void redimensionner(int largeur, int hauteur) {
         std::cerr << "Vorlen: plus aucune fenêtre (" << SDL_GetError() << ")" << std::endl;
         std::exit(1);
     }
+    return false;
 }
 
 void CaptureSouris::tenir(bool oui) {

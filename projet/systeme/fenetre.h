@@ -18,12 +18,14 @@ namespace fenetre {
 bool ouvrir(const SDL_VideoInfo& bureau);
 
 // The player's switch (F11, the Options item): the window changes and the
-// choice is saved. Where the display refuses, one line, and nothing changes.
-void basculerPleinEcran();
+// choice is remembered in the settings; true then, for the caller to save
+// them. Where the display refuses, one line, nothing changes, and false.
+bool basculerPleinEcran();
 
 // The player resized the window: the video mode follows, and the size is
-// remembered for the next start.
-void redimensionner(int largeur, int hauteur);
+// remembered in the settings for the next start; true when it changed, for
+// the caller to save them.
+bool redimensionner(int largeur, int hauteur);
 
 // The window's size for a remembered one of `largeur` x `hauteur` on a
 // screen of `largeurEcran` x `hauteurEcran`: as it is where it fits, else

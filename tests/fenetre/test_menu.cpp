@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "banc.h"
 #include "clavier.h"
+#include "erreurs.h"
+#include "fenetre.h"
+#include "outils.h"
 #include "ecrans/menu.h"
 #include "jeu/partie.h"
 #include "niveaux/recueil.h"
@@ -125,6 +128,32 @@ TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
     EXPECT_EQ(currentSettings.getAssignedKey(2, 2), 100);
     choisir(2);
     EXPECT_EQ(menu->getTitle(), "Options");
+}
+
+// Above the title image, in one line cut to the width, until a save goes through.
+TEST_F(MenuArrete, AFailedSettingsSaveSaysWhyOnTheMenu) {
+    const auto orange = [](Pixel p) { return p.r > 150 && p.v > 60 && p.b < 60; };
+    const VariableGardee garde("XDG_CONFIG_HOME");
+    const DossierTemporaire tmp;
+    // A file where the settings folder should be, with a name long enough
+    // that the line giving it cannot fit.
+    const std::filesystem::path fichier = tmp.chemin / std::string(200, 'x');
+    std::ofstream(fichier) << "";
+    setenv("XDG_CONFIG_HOME", fichier.c_str(), 1);
+    menu->reinitOptionsMenu();
+    for (int k = 0; k < Menu::OPTION_ECLAIRAGE; ++k) {
+        menu->nextChoice();
+    }
+    for (const bool echec : {true, false}) {
+        if (!echec) {
+            std::filesystem::remove(fichier);
+        }
+        erreursDe([&] { menu->activateChoice(); });
+        menu->display();
+        const Capture ecran;
+        EXPECT_EQ(ecran.unPixelDans(0, 799, 0, 29, orange), echec);
+        EXPECT_FALSE(ecran.unPixelDans(791, 799, 0, 29, orange)) << "past the width";
+    }
 }
 
 TEST(Textures, AnyImageReachesOpenGlWithPowerOfTwoSidesAndItsColours) {

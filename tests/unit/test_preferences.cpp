@@ -2,6 +2,7 @@
 #include "profil/fichiers.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
+#include "systeme/signalements.h"
 
 #include "erreurs.h"
 #include "outils.h"
@@ -14,6 +15,7 @@
 #include <tuple>
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 // Whether `f` says one line on standard error, starting with `debut`.
 template <typename F>::testing::AssertionResult uneLigne(const std::string& debut, F f) {
@@ -50,8 +52,10 @@ TEST_F(FichierPreferences, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
 }
 
 TEST_F(FichierPreferences, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheFileStays) {
+    const std::string longue = "j1_gauche = q ; " + std::string(200, '-') + "\n";
     const struct {
-        const char *texte, *ligne;
+        std::string texte;
+        const char* ligne;
         int gauche, volume;
     } cas[] = {
         {"[touches]\nj1_gauche = q\nj2_action = FLECHE\n", "j2_action = FLECHE: ce n", SDLK_q, 10},
@@ -59,8 +63,12 @@ TEST_F(FichierPreferences, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheF
         {"[touches]\nj1_gauche = p\n", "une même touche sert deux fois", SDLK_LEFT, 10},
         {"[options]\nvolume = 11\n[touches]\nj1_gauche = q\n", "volume = 11: attendu", SDLK_q, 10},
         {"[options]\nvolume = 4\ncouleur = bleu\n", "[options] couleur: réglage", SDLK_LEFT, 4},
-        {"[touches]\nj1_gauche = q\n\x01\x02\n", "ligne 3 ni [section]", SDLK_q, 10},
+        // A byte order mark starts a file, not a line.
+        {"[touches]\nj1_gauche = q\n\xEF\xBB\xBF[x]\n", "ligne 3 ni [section]", SDLK_q, 10},
         {"[options]\n\x1b]0;x\x07 = 1\n", "[options] ?]0;x?: réglage inconnu", SDLK_LEFT, 10},
+        {"[touches]\n" + longue, "ligne 2 trop longue, ignorée", SDLK_LEFT, 10},
+        {"[options]\nvolume = 4\n\0\nvolume = 5\n"s, "ligne 3: octet nul, la suite est ignorée",
+         SDLK_LEFT, 4},
     };
     fs::create_directories(chemin.parent_path());
     for (const auto& c : cas) {
@@ -71,6 +79,72 @@ TEST_F(FichierPreferences, EachFaultIsOneLineNamingTheFileTheDefaultStandsInTheF
         EXPECT_TRUE(s.getAssignedKey(1, 0) == c.gauche && s.getVolume() == c.volume) << c.texte;
         EXPECT_EQ(lire(), c.texte) << "left as it was";
     }
+    // Every line skipped is said, up to the bound, not only the first.
+    std::string abimees = "[options]\n";
+    for (int k = 0; k < Signalements::maxLignes + 2; ++k) {
+        abimees += "?\n";
+    }
+    std::ofstream(chemin) << abimees;
+    const std::string dit = erreursDe([] {
+        Settings s;
+        preferences::charger(s);
+    });
+    EXPECT_EQ(std::count(dit.begin(), dit.end(), '\n'), Signalements::maxLignes + 1) << dit;
+    EXPECT_NE(dit.find("ligne 11 ni [section]"), std::string::npos) << dit;
+    EXPECT_NE(dit.find("trop d'erreurs, 2 autres"), std::string::npos) << dit;
+}
+
+// A file the player wrote, in which the game changes the volume: the volume's
+// line alone changes, or is added, every other byte as it was; a file a NUL
+// byte cut short is kept aside whole and written afresh.
+TEST_F(FichierPreferences, ASaveRewritesOnlyTheLinesOfTheValuesItChanges) {
+    const struct {
+        const char* quoi;
+        std::string avant, apres;
+    } cas[] = {
+        {"comments, unknown names and sections, a value the game did not change",
+         "; mes reglages\n[options]\neclairage = fluo\nvolume = 3\ncouleur = bleu\n\n[x]\ny=1\n",
+         "; mes reglages\n[options]\neclairage = fluo\nvolume = 7\ncouleur = bleu\n\n[x]\ny=1\n"},
+        {"the player's spelling, an inline comment", "[options]\n volume\t:  fort   ; oui\n",
+         "[options]\n volume\t:  7   ; oui\n"},
+        {"CR LF", "[options]\r\nvolume=3\r\n[touches]\r\n",
+         "[options]\r\nvolume=7\r\n[touches]\r\n"},
+        {"CR LF, the volume added to its section", "[options]\r\neclairage = vif\r\n[touches]\r\n",
+         "[options]\r\neclairage = vif\r\nvolume = 7\r\n[touches]\r\n"},
+        {"the value already said, in the player's spelling", "[options]\nvolume = 07\n",
+         "[options]\nvolume = 07\n"},
+        {"a name twice, the last one read", "[options]\nvolume = 2\nvolume = 3\n",
+         "[options]\nvolume = 2\nvolume = 7\n"},
+        {"no last line end", "[options]\nvolume = 3", "[options]\nvolume = 7"},
+        {"no last line end, a new section", "[touches]\npause = o",
+         "[touches]\npause = o\n\n[options]\nvolume = 7\n"},
+        {"a byte order mark", "\xEF\xBB\xBF[options]\n; rien\n",
+         "\xEF\xBB\xBF[options]\nvolume = 7\n; rien\n"},
+        {"a section with no value yet", "[options]\n; rien\n", "[options]\nvolume = 7\n; rien\n"},
+        {"a comment the value would run into", "[options]\nvolume = ; fort\n",
+         "[options]\nvolume = ; fort\nvolume = 7\n"},
+        {"a NUL byte", "[options]\nvolume = 3\n\0[touches]\n"s, ""},
+    };
+    fs::create_directories(chemin.parent_path());
+    const std::string aCote = chemin.string() + ".illisible";
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        std::ofstream(chemin, std::ios::binary) << c.avant;
+        Settings s, relus;
+        erreursDe([&] {
+            preferences::charger(s);
+            s.setVolume(7);
+            preferences::enregistrer(s);
+            preferences::charger(relus);
+        });
+        const bool neuf = c.apres.empty();
+        EXPECT_EQ(lire(), neuf ? preferences::texte(s) : c.apres);
+        EXPECT_EQ(lireFichier(aCote), neuf ? c.avant : "");
+        EXPECT_EQ(s.getAvisFichier(),
+                  neuf ? "Ancien fichier de reglages garde sous vorlen.ini.illisible" : "");
+        EXPECT_EQ(relus.getVolume(), 7);
+        fs::remove(aCote);
+    }
 }
 
 TEST_F(FichierPreferences, NoFileIsSilentAFailedSaveIsOneLineXdgElseHomeElseMemoryOnly) {
@@ -79,6 +153,12 @@ TEST_F(FichierPreferences, NoFileIsSilentAFailedSaveIsOneLineXdgElseHomeElseMemo
     std::ofstream(racine) << "a file where the folder should be";
     EXPECT_TRUE(
         uneLigne("Vorlen: réglages non enregistrés (", [&] { preferences::enregistrer(s); }));
+    // The menus' line: the reason first, so that cut to the screen's width it stays.
+    EXPECT_EQ(s.getAvisFichier(),
+              "Reglages non enregistres: Not a directory (" + (racine / "vorlen").string() + ")");
+    fs::remove(racine);
+    preferences::enregistrer(s);
+    EXPECT_EQ(s.getAvisFichier(), "") << "saved at last";
     const VariableGardee home("HOME"), donnees("XDG_DATA_HOME");
     setenv("HOME", "/home/joueuse", 1);
     setenv("XDG_DATA_HOME", "relatif", 1); // no place: a relative path
@@ -87,6 +167,8 @@ TEST_F(FichierPreferences, NoFileIsSilentAFailedSaveIsOneLineXdgElseHomeElseMemo
     EXPECT_EQ(fichiers::dossierDonneesJoueur(), "/home/joueuse/.local/share/vorlen");
     unsetenv("HOME");
     EXPECT_TRUE(uneLigne("Vorlen: ni XDG_CONFIG_HOME ni HOME", [&] { preferences::charger(s); }));
+    EXPECT_EQ(erreursDe([&] { preferences::enregistrer(s); }), "") << "said at start";
+    EXPECT_EQ(s.getAvisFichier(), "Reglages non enregistres: ni XDG_CONFIG_HOME ni HOME");
 }
 
 TEST_F(FichierPreferences, AKeyTwicePutsBackOnlyTheKeysInConflictAndSaysWhich) {
@@ -115,12 +197,23 @@ TEST_F(FichierPreferences, TwoCopiesSavingInTurnKeepEachOthersChoicesAndNoStaleT
     std::ofstream(chemin.string() + ".illisible") << "kept aside by hand";
     preferences::enregistrer(b);
     a.setPleinEcran(true);
+    ASSERT_TRUE(a.assignKey(SDLK_e, 1, 0));
+    a.setPeripherique(2, Settings::PERIPH_MANETTE1);
     preferences::enregistrer(a);
+    // Both took E, for two commands: the set of the last to save holds whole;
+    // the gamepad goes to the last to take it.
+    ASSERT_TRUE(b.assignKey(SDLK_e, 2, 1));
+    b.setPeripherique(1, Settings::PERIPH_MANETTE1);
+    preferences::enregistrer(b);
     Settings relus;
     preferences::charger(relus);
-    EXPECT_EQ(std::tuple(relus.getVolume(), relus.getEclairageVif(), relus.getPleinEcranRetenu(),
-                         relus.getAssignedKey(2, 0)),
-              std::tuple(7, true, true, int(SDLK_q)));
+    EXPECT_EQ(
+        std::tuple(relus.getVolume(), relus.getEclairageVif(), relus.getPleinEcranRetenu(),
+                   relus.getPeripherique(1), relus.getPeripherique(2)),
+        std::tuple(7, true, true, int(Settings::PERIPH_MANETTE1), int(Settings::PERIPH_CLAVIER)));
+    const Settings::Touches attendues = {SDLK_LEFT, SDLK_RIGHT, SDLK_SPACE, SDLK_q,
+                                         SDLK_e,    SDLK_w,     SDLK_p};
+    EXPECT_EQ(relus.getTouches(), attendues);
     std::set<std::string> noms;
     for (const auto& entree : fs::directory_iterator(chemin.parent_path())) {
         noms.insert(entree.path().filename());
