@@ -266,8 +266,11 @@ Contenu lire(const std::string& chemin, std::size_t tailleMax) {
     }
     contenu.etat = Contenu::LU;
     // A file may still grow while it is read: one byte more than allowed tells.
-    contenu.texte.resize(tailleMax + 1);
-    contenu.texte.resize(std::fread(contenu.texte.data(), 1, contenu.texte.size(), fichier.get()));
+    char morceau[64 * 1024];
+    for (std::size_t lu = 0; contenu.texte.size() <= tailleMax &&
+                             (lu = std::fread(morceau, 1, sizeof morceau, fichier.get())) > 0;) {
+        contenu.texte.append(morceau, lu);
+    }
     if (std::ferror(fichier.get())) {
         return illisible(std::strerror(errno));
     }
