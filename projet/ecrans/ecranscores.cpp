@@ -190,11 +190,18 @@ void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores:
         dessinerTable(scores.table(modeTable), MeilleursScores::nomsModes[m], hautTable[m],
                       modeTable == mode ? rang : -1);
     }
-    const std::string& erreur = scores.getErreurEnregistrement();
-    if (!erreur.empty()) {
+    const fichiers::Enregistrement& enregistrement = scores.getEnregistrement();
+    if (!enregistrement.reussi) {
+        // The reason first, the file's name shortened from its middle to what is left.
+        const std::string raison = "Score non enregistre (" + enregistrement.raison + "): ";
+        const float reste = largeurToile - 2 * colRang - freetype::largeur(petite, raison);
         glColor3ub(255, 60, 60);
-        freetype::print(petite, colRang, basAvertissement, "Score non enregistre (%s)",
-                        erreur.c_str());
+        freetype::print(
+            petite, colRang, basAvertissement, "%s",
+            freetype::ajuster(
+                petite, raison + freetype::abregerAuMilieu(petite, enregistrement.fichier, reste),
+                largeurToile - 2 * colRang)
+                .c_str());
     }
     glColor3ub(150, 150, 150);
     freetype::print(petite, 300, 18, "Une touche pour revenir");

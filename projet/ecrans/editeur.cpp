@@ -132,9 +132,10 @@ Editeur::Editeur(std::string fichier, std::string fichierDuJeu)
     : recueil(std::move(fichier)), niveauxDuJeu(lireNiveauxDuJeu(fichierDuJeu)),
       niveau(terrain::yPremiereLigne1j),
       disposition(nullptr, 0, 0, Disposition::largeurChamp, hauteurToile) {
-    recueil.charger(std::cerr);
+    const std::string avis = recueil.charger(std::cerr);
     police.init(freetype::fichierPolice, taillePolice);
     petitePolice.init(freetype::fichierPolice, taillePetitePolice);
+    annoncer(avis, true);
     rafraichir();
 }
 
@@ -460,18 +461,36 @@ bool Editeur::enregistrer() {
                   << std::endl;
     }
     if (!resultat.reussi) {
-        std::cerr << "Vorlen: niveaux non enregistres (" << resultat.erreur
-                  << "); l'ancien fichier reste tel quel, les niveaux restent dans l'editeur"
+        // On the way out of the game nothing stays in the editor.
+        std::cerr << "Vorlen: niveaux non enregistres (" << resultat.erreur << "); l'ancien "
+                  << "fichier reste tel quel"
+                  << (signaux::finDemandee() ? ", ces changements sont perdus"
+                                             : ", les niveaux restent dans l'editeur")
                   << std::endl;
-        annoncer("Enregistrement\nimpossible:\n" + resultat.erreur, true);
+        annoncer("Enregistrement impossible: " + resultat.raison, true, resultat.fichier);
         return false;
     }
-    annoncer("Niveaux\nenregistres", false);
+    const int repris = recueil.niveauxRepris();
+    if (repris > 0) {
+        std::cerr << "Vorlen: " << recueil.fichier() << " a change depuis sa lecture; " << repris
+                  << " niveau(x) trouve(s) la sont gardes apres les votres" << std::endl;
+        annoncer("Niveaux enregistres. Le fichier avait change: " + std::to_string(repris) +
+                     (repris > 1 ? " niveaux ajoutes a la fin" : " niveau ajoute a la fin"),
+                 false);
+        allerAuNiveau(numero);
+        return true;
+    }
+    annoncer(resultat.aCote.empty() ? "Niveaux\nenregistres"
+                                    : "Niveaux enregistres; l'ancien fichier est garde a cote",
+             false, resultat.aCote);
     return true;
 }
 
-void Editeur::annoncer(const std::string& texte, bool erreur) {
-    message = texte;
+void Editeur::annoncer(const std::string& texte, bool erreur, const std::string& fichier) {
+    message = freetype::couperAuxMots(petitePolice, texte, largeurPanneau);
+    if (!fichier.empty()) {
+        message += "\n" + freetype::abregerAuMilieu(petitePolice, fichier, largeurPanneau);
+    }
     messageErreur = erreur;
 }
 
@@ -552,7 +571,12 @@ void Editeur::dessinerMarques() const {
 void Editeur::dessinerPanneau() const {
     glColor3ub(255, 255, 0);
     freetype::print(police, xPanneau, ligneTitre, "Editeur");
-    freetype::print(police, xPanneau, ligneNumero, "Niveau %d / %d", numero, recueil.nbNiveaux());
+    // "Niveau 999 / 999" is wider than the panel in the larger letters.
+    const std::string niveauSurTotal =
+        "Niveau " + std::to_string(numero) + " / " + std::to_string(recueil.nbNiveaux());
+    const bool tient = freetype::largeur(police, niveauSurTotal) <= largeurPanneau;
+    freetype::print(tient ? police : petitePolice, xPanneau, ligneNumero, "%s",
+                    niveauSurTotal.c_str());
 
     if (question != AUCUNE) {
         glColor3ub(255, 255, 255);

@@ -95,7 +95,9 @@ private:
     // Leaves once the changes are saved, else asks first.
     void quitter(bool finDuJeu);
     bool enregistrer();
-    void annoncer(const std::string& texte, bool erreur);
+    // A notice under the panel's actions, broken to its width; a file's
+    // name, shortened from the middle, on its last line.
+    void annoncer(const std::string& texte, bool erreur, const std::string& fichier = "");
 
     void dessinerPalette();
     void dessinerMarques() const;

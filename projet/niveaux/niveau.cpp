@@ -2,9 +2,8 @@
 #include "niveaux/niveau.h"
 
 #include "jeu/terrain.h"
+#include "profil/fichiers.h"
 #include "systeme/signalements.h"
-
-#include <sys/stat.h>
 
 #include <cassert>
 #include <cctype>
@@ -121,11 +120,6 @@ private:
     std::string apercu;
     bool apercuTronque = false;
 };
-
-struct FermetureFichier {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using Fichier = std::unique_ptr<std::FILE, FermetureFichier>;
 
 // Reads the level file word by word for one call of the loader and reports,
 // on the error stream, what it has to skip or guess.
@@ -318,21 +312,25 @@ private:
 
 const char* const etatVide = "est vide";
 
-// Opens the level file, refusing anything but a plain file: reading a pipe
-// or a device could block the game. Null once open, otherwise what is wrong.
-const char* ouvrir(const char* nom, Fichier& fichier) {
-    struct stat etat;
-    if (stat(nom, &etat) != 0) {
-        return (errno == ENOENT || errno == ENOTDIR) ? fichierIntrouvable : "est illisible";
+// Opens the level file once, refusing anything but a plain file of a level
+// file's size: reading a pipe or a device could block the game, and a huge
+// file would freeze it. Null once open, otherwise what is wrong.
+const char* ouvrir(const char* nom, fichiers::Fichier& fichier) {
+    fichiers::Contenu refus;
+    fichier = fichiers::ouvrir(nom, tailleMaxFichierNiveaux, refus);
+    if (fichier) {
+        return nullptr;
     }
-    if (S_ISDIR(etat.st_mode)) {
-        return "est un dossier";
+    if (refus.etat == fichiers::Contenu::ABSENT) {
+        return fichierIntrouvable;
     }
-    if (!S_ISREG(etat.st_mode)) {
-        return "est illisible";
+    const std::string tropLong = fichiers::raisonTropLong(tailleMaxFichierNiveaux);
+    if (refus.raison == tropLong) {
+        static const std::string etatTropGrand =
+            "est trop grand pour un fichier de niveaux (" + tropLong + ")";
+        return etatTropGrand.c_str();
     }
-    fichier.reset(std::fopen(nom, "r"));
-    return fichier ? nullptr : "est illisible";
+    return refus.raison == fichiers::raisonDossier ? "est un dossier" : "est illisible";
 }
 
 // What is wrong with a file that opened but holds no header at all.
@@ -503,15 +501,13 @@ std::map<int, int> cassablesParNiveau(const char* fichier, LectureNiveaux& lectu
     return cassables;
 }
 
-LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport,
+namespace {
+
+// Reads the open level file `f`, named `nom` in reports, entry by entry.
+LectureNiveaux lireEntrees(std::FILE* f, const char* nom, std::ostream& rapport,
                            const std::function<bool(const EntreeNiveaux&)>& chaqueEntree) {
     LectureNiveaux lecture;
-    Fichier f;
-    lecture.echec = ouvrir(fichier, f);
-    if (lecture.echec) {
-        return lecture;
-    }
-    LecteurNiveaux lecteur(f.get(), fichier, rapport);
+    LecteurNiveaux lecteur(f, nom, rapport);
     Trace muette(fluxMuet()); // no search to trace here
     for (int numero = 0; lecture.complete && lecteur.lireEntete(numero);) {
         EntreeNiveaux entree;
@@ -530,6 +526,34 @@ LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport,
     }
     lecture.nbSignalements = lecteur.nbSignalements();
     return lecture;
+}
+
+} // namespace
+
+LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport,
+                           const std::function<bool(const EntreeNiveaux&)>& chaqueEntree) {
+    fichiers::Fichier f;
+    if (const char* echec = ouvrir(fichier, f)) {
+        LectureNiveaux lecture;
+        lecture.echec = echec;
+        return lecture;
+    }
+    return lireEntrees(f.get(), fichier, rapport, chaqueEntree);
+}
+
+LectureNiveaux lireTexteNiveaux(const std::string& texte, const char* nom, std::ostream& rapport,
+                                const std::function<bool(const EntreeNiveaux&)>& chaqueEntree) {
+    LectureNiveaux lecture;
+    if (texte.empty()) {
+        return lecture;
+    }
+    // The text read already, read again by the same reader from memory.
+    const fichiers::Fichier f(fmemopen(const_cast<char*>(texte.data()), texte.size(), "r"));
+    if (!f) {
+        lecture.echec = "est illisible";
+        return lecture;
+    }
+    return lireEntrees(f.get(), nom, rapport, chaqueEntree);
 }
 
 Niveau::Niveau(float briquesY)
@@ -598,7 +622,7 @@ void Niveau::detruire(int i, int j) {
 
 void Niveau::initBriques(const char* fichier, int nNiveau) {
     qBriques = 0;
-    Fichier f;
+    fichiers::Fichier f;
     if (const char* echec = ouvrir(fichier, f)) {
         signalerFichier(fichier, echec);
         defaultLevel();

@@ -7,9 +7,11 @@
 #include "jeu/brique.h"
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <string>
 
 class Niveau {
 public:
@@ -73,6 +75,10 @@ struct EntreeNiveaux {
     int valeursLues = 0; // fewer than the 160 cells when the entry is cut short
 };
 
+// 999 levels take half a megabyte, the 10,000 entries the game looks at
+// five: a longer file is not a level file, and is refused before it is read.
+constexpr std::size_t tailleMaxFichierNiveaux = 8u << 20;
+
 // What the reader says of a level file that is not there.
 inline constexpr const char* fichierIntrouvable = "est introuvable";
 
@@ -90,6 +96,10 @@ struct LectureNiveaux {
 // on `rapport`, naming the file, as the game reports them while it plays.
 LectureNiveaux lireNiveaux(const char* fichier, std::ostream& rapport,
                            const std::function<bool(const EntreeNiveaux&)>& chaqueEntree);
+
+// The same over a level file's text already read, named `nom` in reports.
+LectureNiveaux lireTexteNiveaux(const std::string& texte, const char* nom, std::ostream& rapport,
+                                const std::function<bool(const EntreeNiveaux&)>& chaqueEntree);
 
 // The breakable bricks of each level of the file, as the match plays it:
 // the first entry of each number, among the entries the game looks at.

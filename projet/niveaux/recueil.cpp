@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <stdexcept>
 #include <ostream>
@@ -18,6 +17,42 @@ struct Lu {
     int numero;
     Niveau::Grille points;
 };
+
+// A level file's text as the editor takes it.
+struct LectureRecueil {
+    std::vector<Niveau::Grille> niveaux; // in the order the match plays them
+    bool coupe = false;                  // past Recueil::maxNiveaux
+    bool renumerote = false;
+    int nbSignalements = 0;
+};
+
+LectureRecueil lireRecueil(const std::string& texte, const std::string& nom,
+                           std::ostream& rapport) {
+    std::vector<Lu> lus;
+    LectureRecueil lecture;
+    const LectureNiveaux l = lireTexteNiveaux(
+        texte, nom.c_str(), rapport, [&lus, &lecture](const EntreeNiveaux& entree) {
+            lecture.coupe = lus.size() == static_cast<std::size_t>(Recueil::maxNiveaux);
+            if (!lecture.coupe) {
+                lus.push_back({entree.numero, entree.points});
+            }
+            return !lecture.coupe;
+        });
+    lecture.nbSignalements = l.nbSignalements + (l.echec != nullptr);
+    // The level played first comes first; of two entries of one number, the
+    // one the match plays.
+    std::stable_sort(lus.begin(), lus.end(),
+                     [](const Lu& a, const Lu& b) { return a.numero < b.numero; });
+    for (const Lu& lu : lus) {
+        lecture.renumerote = lecture.renumerote || lu.numero != int(lecture.niveaux.size()) + 1;
+        lecture.niveaux.push_back(lu.points);
+    }
+    return lecture;
+}
+
+bool contient(const std::vector<Niveau::Grille>& niveaux, const Niveau::Grille& points) {
+    return std::find(niveaux.begin(), niveaux.end(), points) != niveaux.end();
+}
 
 } // namespace
 
@@ -44,62 +79,59 @@ bool Recueil::jouable(const std::string& fichier) {
 
 Recueil::Recueil(std::string fichier) : chemin(std::move(fichier)), niveaux(1) {}
 
-void Recueil::charger(std::ostream& rapport) {
-    std::vector<Lu> lus;
-    bool coupe = false;
-    const LectureNiveaux lecture =
-        lireNiveaux(chemin.c_str(), rapport, [&lus, &coupe](const EntreeNiveaux& entree) {
-            coupe = lus.size() == static_cast<std::size_t>(maxNiveaux);
-            if (!coupe) {
-                lus.push_back({entree.numero, entree.points});
-            }
-            return !coupe;
-        });
-    const bool absent = lecture.echec && std::strcmp(lecture.echec, fichierIntrouvable) == 0;
-    if (lecture.echec && !absent) {
-        rapport << chemin << ": le fichier " << lecture.echec
-                << ", l'editeur part d'un niveau vide; le fichier sera garde sous un autre nom"
+std::string Recueil::charger(std::ostream& rapport) {
+    const fichiers::Contenu contenu = fichiers::lire(chemin, tailleMaxFichierNiveaux);
+    const LectureRecueil lecture = lireRecueil(contenu.texte, chemin, rapport);
+    std::string avis;
+    if (contenu.etat == fichiers::Contenu::ILLISIBLE) {
+        rapport << chemin << ": le fichier est illisible (" << contenu.raison
+                << "), l'editeur part d'un niveau vide; le fichier sera garde sous un autre nom"
                 << std::endl;
-    }
-    if (coupe) {
+        avis = "Fichier illisible:\nil sera garde a cote";
+    } else if (lecture.coupe) {
         rapport << chemin << ": plus de " << maxNiveaux << " niveaux, seuls les " << maxNiveaux
-                << " premiers sont repris" << std::endl;
+                << " premiers sont repris; le fichier sera garde sous un autre nom" << std::endl;
+        avis = "Plus de " + std::to_string(maxNiveaux) + " niveaux:\nle fichier sera\ngarde a cote";
+    } else if (lecture.nbSignalements > 0) {
+        avis = "Fichier abime: il\nsera garde a cote";
     }
-    // The level played first comes first; of two entries of one number, the
-    // one the match plays.
-    std::stable_sort(lus.begin(), lus.end(),
-                     [](const Lu& a, const Lu& b) { return a.numero < b.numero; });
-    bool suiteDe1 = true;
-    niveaux.clear();
-    for (const Lu& lu : lus) {
-        suiteDe1 = suiteDe1 && lu.numero == nbNiveaux() + 1;
-        niveaux.push_back(lu.points);
-    }
-    if (!suiteDe1) {
+    niveaux = lecture.niveaux;
+    if (lecture.renumerote) {
         rapport << chemin << ": niveaux numerotes de nouveau de 1 a " << nbNiveaux()
                 << ", dans l'ordre de leurs numeros" << std::endl;
+        avis = avis.empty() ? "Niveaux numerotes\nde 1 a " + std::to_string(nbNiveaux()) : avis;
     }
     if (niveaux.empty()) {
         niveaux.emplace_back();
     }
-    garderDeCote = (lecture.echec && !absent) || coupe || lecture.nbSignalements > 0;
+    texteConnu = contenu.texte;
+    niveauxConnus = niveaux;
+    garderDeCote =
+        contenu.etat == fichiers::Contenu::ILLISIBLE || lecture.coupe || lecture.nbSignalements > 0;
     nonEnregistre = false;
-    dansLeFichier = lecture.echec == nullptr;
+    dansLeFichier = contenu.etat == fichiers::Contenu::LU && !garderDeCote && !lecture.renumerote;
+    return avis;
 }
 
 fichiers::Enregistrement Recueil::enregistrer() {
+    fichiers::Enregistrement resultat;
     if (chemin.empty()) {
-        fichiers::Enregistrement echec;
-        echec.erreur = "aucun dossier pour vos niveaux: ni XDG_DATA_HOME ni HOME";
-        return echec;
+        resultat.echouer("", "aucun dossier pour vos niveaux: ni XDG_DATA_HOME ni HOME");
+        return resultat;
     }
-    const std::string contenu = texte();
-    const bool deCote = garderDeCote;
-    const fichiers::Enregistrement resultat = fichiers::enregistrer(
-        chemin, tailleMaxFichier, [&contenu, deCote](const fichiers::Contenu&) {
-            return fichiers::Fusion{contenu, deCote};
+    std::vector<Niveau::Grille> fusion;
+    resultat = fichiers::enregistrer(
+        chemin, tailleMaxFichierNiveaux, [this, &fusion](const fichiers::Contenu& surDisque) {
+            fusion = niveaux;
+            const bool abime = surDisque.etat == fichiers::Contenu::LU &&
+                               surDisque.texte != texteConnu && reprendre(surDisque.texte, fusion);
+            return fichiers::Fusion{texteDe(fusion), garderDeCote || abime};
         });
     if (resultat.reussi) {
+        repris = static_cast<int>(fusion.size() - niveaux.size());
+        niveaux = fusion;
+        texteConnu = texte();
+        niveauxConnus = niveaux;
         garderDeCote = false;
         nonEnregistre = false;
         dansLeFichier = true;
@@ -107,7 +139,27 @@ fichiers::Enregistrement Recueil::enregistrer() {
     return resultat;
 }
 
+bool Recueil::reprendre(const std::string& texteAutre, std::vector<Niveau::Grille>& fusion) const {
+    std::ostream muet(nullptr); // the other copy's file, not this editor's to report
+    const LectureRecueil autre = lireRecueil(texteAutre, chemin, muet);
+    bool abime = autre.coupe || autre.nbSignalements > 0;
+    for (const Niveau::Grille& points : autre.niveaux) {
+        if (contient(niveauxConnus, points) || contient(fusion, points)) {
+            continue;
+        }
+        if (fusion.size() == static_cast<std::size_t>(maxNiveaux)) {
+            return true; // the rest stays in the file kept aside
+        }
+        fusion.push_back(points);
+    }
+    return abime;
+}
+
 std::string Recueil::texte() const {
+    return texteDe(niveaux);
+}
+
+std::string Recueil::texteDe(const std::vector<Niveau::Grille>& niveaux) {
     std::string texte;
     for (std::size_t k = 0; k < niveaux.size(); ++k) {
         texte += (k > 0 ? "\n[" : "[") + std::to_string(k + 1) + "]\n";

@@ -17,9 +17,6 @@ class Recueil {
 public:
     // Far more levels than anyone makes by hand; a longer file is cut here.
     static constexpr int maxNiveaux = 999;
-    // What a save reads back before replacing the file: 999 levels take
-    // half a megabyte, a bigger file is not one of ours.
-    static constexpr std::size_t tailleMaxFichier = 8u << 20;
 
     // $XDG_DATA_HOME/vorlen/niveaux.lvl, else under ~/.local/share; empty
     // when there is no place for it.
@@ -33,11 +30,18 @@ public:
 
     // Reads the file, reporting each problem in one line on `rapport`; an
     // absent file leaves one empty level. The levels are numbered again
-    // from 1 in the order the match plays them.
-    void charger(std::ostream& rapport);
+    // from 1 in the order the match plays them. Gives a short notice for the
+    // screen when the levels shown are not the file as it stands (cut,
+    // renumbered, words skipped, unreadable), else an empty text.
+    std::string charger(std::ostream& rapport);
     // Writes every level atomically, under the level file's lock; on
-    // failure the file is untouched and the levels stay as they are.
+    // failure the file is untouched and the levels stay as they are. When
+    // the file changed since this editor read or wrote it (another copy of
+    // the game, a hand), the levels found there and in neither this
+    // editor's levels nor the file as it was read are kept after ours.
     fichiers::Enregistrement enregistrer();
+    // How many levels the last save took from a file changed meanwhile.
+    int niveauxRepris() const { return repris; }
     // The level file's text, as the game's reader reads it.
     std::string texte() const;
 
@@ -66,9 +70,19 @@ private:
     std::size_t indice(int numero) const;
     // Level `numero`, about to change.
     Niveau::Grille& niveau(int numero);
+    // Adds to `fusion` the levels of the other file text that are neither
+    // there nor in the file as this editor knew it; true when some of that
+    // text could not be taken (junk, or no room left), to be kept aside.
+    bool reprendre(const std::string& texteAutre, std::vector<Niveau::Grille>& fusion) const;
+    static std::string texteDe(const std::vector<Niveau::Grille>& niveaux);
 
     std::string chemin;
     std::vector<Niveau::Grille> niveaux; // level k + 1 at index k
+    // The file as this editor last read or wrote it, and its levels: what
+    // tells another copy's changes from this one's.
+    std::string texteConnu;
+    std::vector<Niveau::Grille> niveauxConnus;
+    int repris = 0;
     bool nonEnregistre = false;
     bool dansLeFichier = false;
     // The file read held words the reader skipped or guessed: the first

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/fichiers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -20,8 +23,11 @@ namespace {
 
 const char* const nomDuJeu = "vorlen";
 const char* const suffixeVerrou = ".verrou";
-// mkstemp's six characters after the file's name and a dot.
-const std::size_t longueurSuffixeTemporaire = 6;
+// A temporary is ".<file>.temporaire-vorlen-" and mkstemp's six characters:
+// hidden, and a name no player gives a file of their own.
+const char* const marqueTemporaire = ".temporaire-vorlen-";
+const std::size_t longueurAleatoire = 6;
+const int pasAttenteVerrouMs = 20;
 // As the system itself gives up on a chain of links.
 const int maxLiens = 40;
 const int maxNomsDeCote = 1000;
@@ -67,31 +73,12 @@ public:
     Descripteur(const Descripteur&) = delete;
     Descripteur& operator=(const Descripteur&) = delete;
     int get() const { return fd; }
+    // Hands the descriptor over to whoever closes it now.
+    void liberer() { fd = -1; }
 
 private:
     int fd;
 };
-
-// Up to `tailleMax` bytes and one more, to tell a file that is too long.
-bool lireAuPlus(int fd, std::size_t tailleMax, std::string& texte) {
-    texte.resize(tailleMax + 1);
-    std::size_t lu = 0;
-    while (lu < texte.size()) {
-        const ssize_t n = read(fd, texte.data() + lu, texte.size() - lu);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return false;
-        }
-        if (n == 0) {
-            break;
-        }
-        lu += static_cast<std::size_t>(n);
-    }
-    texte.resize(lu);
-    return true;
-}
 
 Contenu illisible(const std::string& raison) {
     return {Contenu::ILLISIBLE, std::string(), raison};
@@ -104,41 +91,43 @@ bool nomPris(const std::string& chemin) {
 }
 
 // The file a save must replace: `chemin`, or the end of its chain of links
-// (a player's dotfiles), so that the link stays a link.
-bool cibleDuLien(const std::string& chemin, std::string& cible, std::string& erreur) {
+// (a player's dotfiles), so that the link stays a link. On failure `cible` is
+// the link that could not be followed and `raison` why.
+bool cibleDuLien(const std::string& chemin, std::string& cible, std::string& raison) {
     namespace fs = std::filesystem;
     fs::path p = chemin;
     for (int k = 0; k < maxLiens; ++k) {
         std::error_code ec;
+        cible = p.string();
         if (!fs::is_symlink(fs::symlink_status(p, ec))) {
-            cible = p.string();
             return true;
         }
         const fs::path lien = fs::read_symlink(p, ec);
         if (ec) {
-            erreur = p.string() + ": " + ec.message();
+            raison = ec.message();
             return false;
         }
         p = lien.is_absolute() ? lien : p.parent_path() / lien;
     }
-    erreur = chemin + ": " + std::strerror(ELOOP);
+    cible = chemin;
+    raison = std::strerror(ELOOP);
     return false;
 }
 
-// A name mkstemp made beside `chemin`: our own temporary, left by a save
-// that was killed. The lock beside it has a name of the same length.
+std::string prefixeTemporaire(const std::string& base) {
+    return "." + base + marqueTemporaire;
+}
+
+// One of our temporaries beside the file `base`, left by a save that was
+// killed: the only names a save ever removes.
 bool estTemporaire(const std::string& nom, const std::string& base) {
-    if (nom.size() != base.size() + 1 + longueurSuffixeTemporaire ||
-        nom.compare(0, base.size(), base) != 0 || nom[base.size()] != '.' ||
-        nom == base + suffixeVerrou) {
+    const std::string prefixe = prefixeTemporaire(base);
+    if (nom.size() != prefixe.size() + longueurAleatoire ||
+        nom.compare(0, prefixe.size(), prefixe) != 0) {
         return false;
     }
-    for (std::size_t k = base.size() + 1; k < nom.size(); ++k) {
-        if (!std::isalnum(static_cast<unsigned char>(nom[k]))) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(nom.begin() + static_cast<long>(prefixe.size()), nom.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 // Under the lock no save of ours is under way: every temporary is stale.
@@ -158,35 +147,76 @@ void effacerTemporaires(const std::string& chemin) {
 }
 
 // Holds an advisory lock on a file beside `chemin` while it lives, so that
-// two copies of the game save one after the other. Where the lock cannot be
-// had (a folder we may not write), the save goes on and fails or not alone.
+// two copies of the game save one after the other. Where the lock file cannot
+// be made (a folder we may not write), the save goes on and fails or not
+// alone; a lock another copy holds past `attenteVerrouMs` is not waited for.
 class Verrou {
 public:
     explicit Verrou(const std::string& chemin)
         : fd(open((chemin + suffixeVerrou).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
                   0600)) {
-        while (fd.get() >= 0 && flock(fd.get(), LOCK_EX) != 0 && errno == EINTR) {
+        for (int attendu = 0; fd.get() >= 0 && flock(fd.get(), LOCK_EX | LOCK_NB) != 0;
+             attendu += pasAttenteVerrouMs) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || attendu >= attenteVerrouMs) {
+                occupe = errno == EWOULDBLOCK;
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(pasAttenteVerrouMs));
         }
+        tenu = fd.get() >= 0;
     }
+    // Another copy of the game is saving and did not finish in time.
+    bool estOccupe() const { return occupe; }
+    // No save of ours can be under way beside the file.
+    bool estTenu() const { return tenu; }
 
 private:
     Descripteur fd; // the lock goes with it
+    bool occupe = false;
+    bool tenu = false;
 };
 
-bool creerDossier(const std::string& chemin, std::string& erreur) {
+void creerDossier(const std::string& chemin, Enregistrement& resultat) {
     const std::filesystem::path dossier = std::filesystem::path(chemin).parent_path();
     std::error_code ec;
     if (!dossier.empty()) {
         std::filesystem::create_directories(dossier, ec);
         if (ec) {
-            erreur = dossier.string() + ": " + ec.message();
-            return false;
+            resultat.echouer(dossier.string(), ec.message());
         }
     }
-    return true;
+}
+
+// The permissions the file being replaced has, else those the player's umask
+// gives a new file.
+mode_t modeDuFichier(const std::string& chemin) {
+    struct stat etat;
+    if (stat(chemin.c_str(), &etat) == 0) {
+        return etat.st_mode & 07777;
+    }
+    const mode_t masque = umask(0);
+    umask(masque);
+    return 0666 & ~masque;
+}
+
+// A rename is on disk once its folder is.
+void synchroniserDossier(const std::string& chemin) {
+    const std::string dossier = std::filesystem::path(chemin).parent_path().string();
+    const Descripteur fd(
+        open(dossier.empty() ? "." : dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0) {
+        fsync(fd.get());
+    }
 }
 
 } // namespace
+
+void Enregistrement::echouer(const std::string& nomFichier, const std::string& pourquoi) {
+    reussi = false;
+    fichier = nomFichier;
+    raison = pourquoi;
+    erreur = nomFichier + ": " + pourquoi;
+}
 
 std::string dossierPreferences() {
     return dossierXdg("XDG_CONFIG_HOME", ".config");
@@ -196,51 +226,80 @@ std::string dossierDonneesJoueur() {
     return dossierXdg("XDG_DATA_HOME", ".local/share");
 }
 
-Contenu lire(const std::string& chemin, std::size_t tailleMax) {
+std::string raisonTropLong(std::size_t tailleMax) {
+    return tailleMax >= (1u << 20) ? "plus de " + std::to_string(tailleMax >> 20) + " Mio"
+                                   : "plus de " + std::to_string(tailleMax >> 10) + " Kio";
+}
+
+Fichier ouvrir(const std::string& chemin, std::size_t tailleMax, Contenu& refus) {
     // Not blocking: opening a pipe for reading would wait for a writer.
-    const Descripteur fd(open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (fd.get() < 0) {
-        return errno == ENOENT ? Contenu() : illisible(std::strerror(errno));
+    const int fd = open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        // A file under what is not a folder is not there either.
+        refus = errno == ENOENT || errno == ENOTDIR ? Contenu() : illisible(std::strerror(errno));
+        return nullptr;
     }
+    Descripteur proprietaire(fd);
     struct stat etat;
-    if (fstat(fd.get(), &etat) != 0) {
-        return illisible(std::strerror(errno));
+    if (fstat(fd, &etat) != 0) {
+        refus = illisible(std::strerror(errno));
+    } else if (S_ISDIR(etat.st_mode)) {
+        refus = illisible(raisonDossier);
+    } else if (!S_ISREG(etat.st_mode)) {
+        refus = illisible("ce n'est pas un fichier ordinaire");
+    } else if (static_cast<std::size_t>(etat.st_size) > tailleMax) {
+        refus = illisible(raisonTropLong(tailleMax));
+    } else if (Fichier fichier{fdopen(fd, "r")}) {
+        proprietaire.liberer();
+        return fichier;
+    } else {
+        refus = illisible(std::strerror(errno));
     }
-    if (S_ISDIR(etat.st_mode)) {
-        return illisible("c'est un dossier");
+    return nullptr;
+}
+
+Contenu lire(const std::string& chemin, std::size_t tailleMax) {
+    Contenu contenu;
+    const Fichier fichier = ouvrir(chemin, tailleMax, contenu);
+    if (!fichier) {
+        return contenu;
     }
-    if (!S_ISREG(etat.st_mode)) {
-        return illisible("ce n'est pas un fichier ordinaire");
+    contenu.etat = Contenu::LU;
+    // A file may still grow while it is read: one byte more than allowed tells.
+    char morceau[64 * 1024];
+    for (std::size_t lu = 0; contenu.texte.size() <= tailleMax &&
+                             (lu = std::fread(morceau, 1, sizeof morceau, fichier.get())) > 0;) {
+        contenu.texte.append(morceau, lu);
     }
-    Contenu contenu{Contenu::LU, std::string(), std::string()};
-    if (!lireAuPlus(fd.get(), tailleMax, contenu.texte)) {
+    if (std::ferror(fichier.get())) {
         return illisible(std::strerror(errno));
     }
     if (contenu.texte.size() > tailleMax) {
-        return illisible("plus de " + std::to_string(tailleMax / 1024) + " Kio");
+        return illisible(raisonTropLong(tailleMax));
     }
     return contenu;
 }
 
 bool ecrireAtomiquement(const std::string& chemin, const std::string& contenu,
                         std::string& erreur) {
-    if (!creerDossier(chemin, erreur)) {
-        return false;
-    }
-    std::string temporaire = chemin + ".XXXXXX";
+    const std::filesystem::path p = chemin;
+    std::string temporaire =
+        (p.parent_path() / (prefixeTemporaire(p.filename().string()) + "XXXXXX")).string();
     const int fd = mkstemp(temporaire.data());
     if (fd < 0) {
-        erreur = temporaire + ": " + std::strerror(errno);
+        erreur = std::strerror(errno);
         return false;
     }
-    const bool ecrit = toutEcrire(fd, contenu) && fsync(fd) == 0;
+    const bool ecrit =
+        fchmod(fd, modeDuFichier(chemin)) == 0 && toutEcrire(fd, contenu) && fsync(fd) == 0;
     const int errnoEcriture = errno;
     const bool ferme = close(fd) == 0;
     if (!ecrit || !ferme || std::rename(temporaire.c_str(), chemin.c_str()) != 0) {
-        erreur = chemin + ": " + std::strerror(ecrit && ferme ? errno : errnoEcriture);
+        erreur = std::strerror(ecrit && ferme ? errno : errnoEcriture);
         unlink(temporaire.c_str());
         return false;
     }
+    synchroniserDossier(chemin);
     return true;
 }
 
@@ -258,27 +317,39 @@ std::string mettreDeCote(const std::string& chemin) {
 Enregistrement enregistrer(const std::string& chemin, std::size_t tailleMax,
                            const std::function<Fusion(const Contenu&)>& fusionner) {
     Enregistrement resultat;
-    if (!creerDossier(chemin, resultat.erreur)) {
+    creerDossier(chemin, resultat);
+    if (!resultat.erreur.empty()) {
         return resultat;
     }
     const Verrou verrou(chemin);
+    if (verrou.estOccupe()) {
+        resultat.echouer(chemin, "une autre copie du jeu l'enregistre; nouvel essai au prochain "
+                                 "enregistrement");
+        return resultat;
+    }
     const Contenu avant = lire(chemin, tailleMax);
     const Fusion fusion = fusionner(avant);
     if (avant.etat == Contenu::ILLISIBLE || fusion.garderDeCote) {
         resultat.aCote = mettreDeCote(chemin);
         if (resultat.aCote.empty()) {
-            resultat.erreur = chemin + ": illisible (" +
-                              (avant.raison.empty() ? "lignes abimees" : avant.raison) +
-                              ") et impossible a renommer";
+            resultat.echouer(chemin, "illisible (" +
+                                         (avant.raison.empty() ? "lignes abimees" : avant.raison) +
+                                         ") et impossible a renommer");
             return resultat;
         }
     }
-    std::string cible;
-    if (!cibleDuLien(chemin, cible, resultat.erreur)) {
+    std::string cible, erreur;
+    if (!cibleDuLien(chemin, cible, erreur)) {
+        resultat.echouer(cible, erreur);
         return resultat;
     }
-    effacerTemporaires(cible);
-    resultat.reussi = ecrireAtomiquement(cible, fusion.texte, resultat.erreur);
+    if (verrou.estTenu()) {
+        effacerTemporaires(cible);
+    }
+    resultat.reussi = ecrireAtomiquement(cible, fusion.texte, erreur);
+    if (!resultat.reussi) {
+        resultat.echouer(cible, erreur);
+    }
     return resultat;
 }
 

@@ -6,7 +6,9 @@
 #define VORLEN_FICHIERS_H
 
 #include <cstddef>
+#include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace fichiers {
@@ -25,14 +27,31 @@ struct Contenu {
     std::string raison; // why it is ILLISIBLE, for a message
 };
 
-// Reads `chemin`, following links, if it is a regular file of at most
-// `tailleMax` bytes. A pipe, a device, a folder or a path the system cannot
-// examine is ILLISIBLE, found so without ever waiting on it.
+// What is said of a folder where a file should be.
+inline constexpr const char* raisonDossier = "c'est un dossier";
+// What is said of a file too long for its kind: "plus de 64 Kio".
+std::string raisonTropLong(std::size_t tailleMax);
+
+struct FermetureFichier {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using Fichier = std::unique_ptr<std::FILE, FermetureFichier>;
+
+// Opens `chemin` once for reading, following links but never waiting on a
+// pipe, and keeps it only if the opened file is a regular file of at most
+// `tailleMax` bytes: a file too long for its kind is refused before a byte
+// of it is read. Otherwise null, and `refus` says why (ABSENT or ILLISIBLE).
+Fichier ouvrir(const std::string& chemin, std::size_t tailleMax, Contenu& refus);
+
+// Reads `chemin` as `ouvrir` opens it. A pipe, a device, a folder, a file too
+// long or a path the system cannot examine is ILLISIBLE, found so at once.
 Contenu lire(const std::string& chemin, std::size_t tailleMax);
 
-// Writes `contenu` to a temporary file beside `chemin`, flushes it to disk and
-// renames it over `chemin`, creating the folder first. On failure the old file
-// is untouched, `erreur` says what went wrong and the result is false.
+// Writes `contenu` to a temporary file of ours beside `chemin`, flushes it to
+// disk, renames it over `chemin` and flushes the folder, so that a power cut
+// leaves the old file or the new one. The file keeps its permissions; a new
+// one gets those the player's umask gives. The folder must exist. On failure
+// the old file is untouched, `erreur` says why and the result is false.
 bool ecrireAtomiquement(const std::string& chemin, const std::string& contenu, std::string& erreur);
 
 // Moves a file we cannot read out of the way under a name not yet taken
@@ -51,14 +70,28 @@ struct Fusion {
 
 struct Enregistrement {
     bool reussi = false;
-    std::string erreur; // what went wrong, naming the file, when not reussi
-    std::string aCote;  // where the old file was kept, if it was
+    std::string erreur;  // what went wrong, naming the file, when not reussi
+    std::string raison;  // the same without the file's name, for a short notice
+    std::string fichier; // the file it is about
+    std::string aCote;   // where the old file was kept, if it was
+
+    void echouer(const std::string& nomFichier, const std::string& pourquoi);
+    static Enregistrement reussite() {
+        Enregistrement e;
+        e.reussi = true;
+        return e;
+    }
 };
+
+// How long a save waits for another copy of the game to finish its own.
+constexpr int attenteVerrouMs = 1000;
 
 // Saves `chemin` so that two copies of the game saving in turn lose nothing:
 // under a lock beside it, reads the file again, lets `fusionner` merge it
 // with this copy's own changes, keeps an unreadable file aside, and writes
-// atomically where a link leads. Stale temporaries of killed saves go.
+// atomically where a link leads. A lock held longer than `attenteVerrouMs`
+// fails the save, to be tried again at the next one. Our own folder is made
+// when missing, nothing outside it. Temporaries of killed saves go.
 Enregistrement enregistrer(const std::string& chemin, std::size_t tailleMax,
                            const std::function<Fusion(const Contenu&)>& fusionner);
 

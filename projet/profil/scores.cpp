@@ -198,7 +198,7 @@ void MeilleursScores::charger(const std::string& fichier) {
 }
 
 int MeilleursScores::inscrire(Mode mode, const LigneScore& ligne) {
-    erreurEnregistrement.clear();
+    enregistrement = fichiers::Enregistrement::reussite();
     if (chemin.empty()) {
         return tables[mode].ajouter(ligne);
     }
@@ -227,8 +227,8 @@ int MeilleursScores::inscrire(Mode mode, const LigneScore& ligne) {
         std::fprintf(stderr, "Vorlen: %s gardé tel qu'il était sous %s\n", chemin.c_str(),
                      e.aCote.c_str());
     }
+    enregistrement = e;
     if (!e.reussi) {
-        erreurEnregistrement = e.erreur;
         nonEnregistrees[mode].push_back(ligne);
         std::fprintf(stderr,
                      "Vorlen: meilleurs scores non enregistrés (%s); vérifiez ce dossier et "

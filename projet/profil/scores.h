@@ -4,6 +4,8 @@
 #ifndef VORLEN_SCORES_H
 #define VORLEN_SCORES_H
 
+#include "profil/fichiers.h"
+
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -58,8 +60,9 @@ public:
     // standard error and kept for the screen; the line stays in memory and
     // goes with the next save.
     int inscrire(Mode mode, const LigneScore& ligne);
-    // Why the last inscription could not be saved; empty when it was.
-    const std::string& getErreurEnregistrement() const { return erreurEnregistrement; }
+    // Why the last inscription could not be saved, and the file; not
+    // reussi only when it was not.
+    const fichiers::Enregistrement& getEnregistrement() const { return enregistrement; }
 
     const TableScores& table(Mode mode) const { return tables[mode]; }
     // The file's text; lire() accepts it back.
@@ -75,7 +78,7 @@ private:
     TableScores tables[nbModes];
     // Lines entered in this run and not yet in the file.
     std::vector<LigneScore> nonEnregistrees[nbModes];
-    std::string erreurEnregistrement;
+    fichiers::Enregistrement enregistrement = fichiers::Enregistrement::reussite();
 };
 
 // A name as a player types it: letters, digits and spaces, 12 at most, and

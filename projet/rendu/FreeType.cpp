@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <algorithm>
+#include <sstream>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -277,6 +278,48 @@ std::string ajuster(const font_data& ft_font, const std::string& ligne, float la
         debut.pop_back();
     }
     return debut + points;
+}
+
+std::string abregerAuMilieu(const font_data& ft_font, const std::string& ligne, float largeurMax) {
+    // No line print draws is longer than its buffer: start from its two ends.
+    const std::size_t tampon = tailleTampon;
+    const std::size_t moitie = std::min(ligne.size() / 2, tampon / 2);
+    std::string debut = ligne.substr(0, moitie);
+    std::string fin = ligne.substr(ligne.size() - moitie);
+    std::string abrege = ligne.size() < tampon ? ligne : debut + "..." + fin;
+    // Takes a character from the longer half until the line fits.
+    while (largeur(ft_font, abrege) > largeurMax && !(debut.empty() && fin.empty())) {
+        if (debut.size() > fin.size()) {
+            debut.pop_back();
+        } else {
+            fin.erase(0, 1);
+        }
+        abrege = debut + "..." + fin;
+    }
+    return abrege;
+}
+
+std::string couperAuxMots(const font_data& ft_font, const std::string& texte, float largeurMax) {
+    std::string coupe;
+    for (const std::string& ligne : decouperLignes(texte)) {
+        std::string courante;
+        std::istringstream mots(ligne);
+        for (std::string mot; mots >> mot;) {
+            if (!courante.empty() && largeur(ft_font, courante + " " + mot) <= largeurMax) {
+                courante += " " + mot;
+                continue;
+            }
+            if (!courante.empty()) {
+                coupe += courante + "\n";
+            }
+            courante = ajuster(ft_font, mot, largeurMax);
+        }
+        coupe += courante + "\n";
+    }
+    if (!coupe.empty()) {
+        coupe.pop_back();
+    }
+    return coupe;
 }
 
 std::string formater(const char* fmt, va_list args) {

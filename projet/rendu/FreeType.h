@@ -80,6 +80,11 @@ float largeur(const font_data& ft_font, const std::string& ligne);
 // The line as it fits in `largeurMax` canvas pixels: whole, or cut and ended
 // with an ellipsis.
 std::string ajuster(const font_data& ft_font, const std::string& ligne, float largeurMax);
+// The same, cut in the middle instead: a path keeps its start and its file's name.
+std::string abregerAuMilieu(const font_data& ft_font, const std::string& ligne, float largeurMax);
+// The text with its lines broken between words so that each fits in
+// `largeurMax` canvas pixels; a word wider than that is cut as ajuster cuts.
+std::string couperAuxMots(const font_data& ft_font, const std::string& texte, float largeurMax);
 
 // The text print draws: formatted, cut to what its 256-character buffer holds.
 std::string formater(const char* fmt, va_list args);

@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -21,13 +22,22 @@ enum Pose { FICHIER, LIEN, TROP_LONG, nbPoses };
 // Made once, removed at exit. The readers' messages would flood the run:
 // the test closes their stream (-close_fd_mask=2), libFuzzer keeps its own.
 inline const std::filesystem::path& dossier() {
+    // A plain buffer, not the path below: the clean-up runs after the
+    // statics made before it are gone.
+    static char nom[] = "/dev/shm/fuzz_joueur_XXXXXX";
     static const std::filesystem::path d = [] {
         // In memory where there is such a folder: every save syncs its file to disk.
-        const bool enMemoire = std::filesystem::is_directory("/dev/shm");
-        std::string modele = enMemoire ? "/dev/shm/fuzz_joueur_XXXXXX" : "/tmp/fuzz_joueur_XXXXXX";
-        std::filesystem::path p = mkdtemp(modele.data());
-        std::atexit([] { std::filesystem::remove_all(dossier()); });
-        return p;
+        if (!std::filesystem::is_directory("/dev/shm")) {
+            std::copy_n("/tmp/fuzz_joueur_XXXXXX", sizeof nom, nom);
+        }
+        if (mkdtemp(nom) == nullptr) {
+            std::abort();
+        }
+        std::atexit([] {
+            std::error_code ignore;
+            std::filesystem::remove_all(nom, ignore);
+        });
+        return std::filesystem::path(nom);
     }();
     return d;
 }

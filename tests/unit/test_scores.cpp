@@ -103,12 +103,12 @@ TEST(MeilleursScores, TwoCopiesSavingInTurnKeepBothAndAFailedSaveIsToldThenCaugh
     std::filesystem::rename(dossier, ailleurs);
     std::ofstream(dossier) << "a file where the folder should be";
     erreursDe([&] { EXPECT_EQ(a.inscrire(MeilleursScores::MODE_1J, ligne(100, "Carl")), 1); });
-    EXPECT_NE(a.getErreurEnregistrement().find(dossier.string()), std::string::npos)
-        << a.getErreurEnregistrement();
+    EXPECT_EQ(a.getEnregistrement().fichier, dossier.string());
+    EXPECT_FALSE(a.getEnregistrement().reussi);
     std::filesystem::remove(dossier);
     std::filesystem::rename(ailleurs, dossier);
     EXPECT_EQ(a.inscrire(MeilleursScores::MODE_1J, ligne(50, "Dan")), 3) << "Carl caught up";
-    EXPECT_EQ(a.getErreurEnregistrement(), "");
+    EXPECT_TRUE(a.getEnregistrement().reussi) << a.getEnregistrement().erreur;
     EXPECT_NE(lireFichier(fichier).find("Alice\n200 2 2026-12-07 Bob\n100 2 2026-12-07 Carl\n50"),
               std::string::npos)
         << lireFichier(fichier);
