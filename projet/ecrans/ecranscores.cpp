@@ -193,15 +193,11 @@ void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores:
     const fichiers::Enregistrement& enregistrement = scores.getEnregistrement();
     if (!enregistrement.reussi) {
         // The reason first, the file's name shortened from its middle to what is left.
-        const std::string raison = "Score non enregistre (" + enregistrement.raison + "): ";
-        const float reste = largeurToile - 2 * colRang - freetype::largeur(petite, raison);
+        const std::string avis =
+            freetype::avecFichier(petite, "Score non enregistre (" + enregistrement.raison + ")",
+                                  enregistrement.fichier, largeurToile - 2 * colRang);
         glColor3ub(255, 60, 60);
-        freetype::print(
-            petite, colRang, basAvertissement, "%s",
-            freetype::ajuster(
-                petite, raison + freetype::abregerAuMilieu(petite, enregistrement.fichier, reste),
-                largeurToile - 2 * colRang)
-                .c_str());
+        freetype::print(petite, colRang, basAvertissement, "%s", avis.c_str());
     }
     glColor3ub(150, 150, 150);
     freetype::print(petite, 300, 18, "Une touche pour revenir");

@@ -753,14 +753,19 @@ void Menu::display() {
 }
 
 void Menu::dessinerAvis() const {
-    const std::string& avis = currentSettings.getAvisFichier();
-    if (avis.empty()) {
+    const fichiers::Enregistrement& e = currentSettings.getEnregistrement();
+    if (e.reussi && e.aCote.empty()) {
         return;
     }
-    glColor3ub(255, 170, 0);
+    // The reason first, the file's name shortened from its middle to what is left.
     const float largeur = largeurToile - 2 * margeAvis;
-    freetype::print(small_font, margeAvis, ligneAvis, "%s",
-                    freetype::ajuster(small_font, avis, largeur).c_str());
+    const std::string avis =
+        e.reussi ? freetype::avecFichier(small_font, "Ancien fichier de reglages garde sous",
+                                         e.aCote, largeur)
+                 : freetype::avecFichier(small_font, "Reglages non enregistres (" + e.raison + ")",
+                                         e.fichier, largeur);
+    glColor3ub(255, 170, 0);
+    freetype::print(small_font, margeAvis, ligneAvis, "%s", avis.c_str());
 }
 
 // Drawn once, then again only after an event, as the menus are.

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <vector>
 
@@ -316,20 +315,12 @@ fichiers::Fusion fusionner(const fichiers::Contenu& surDisque, const Settings& s
     TexteIni fichier(lu ? surDisque.texte : std::string());
     const Settings dansLeFichier = lireEnSilence(fichier);
     const Settings fusion = superposer(dansLeFichier, settings);
-    if (!lu || octetNul(fichier)) {
-        return {preferences::texte(fusion), octetNul(fichier)};
+    const bool coupe = octetNul(fichier);
+    if (!lu || coupe) {
+        return {preferences::texte(fusion), coupe};
     }
     reporter(fichier, dansLeFichier, fusion, settings);
     return {fichier.texte()};
-}
-
-// The reason before the file it names ("file: reason" becomes "reason
-// (file)"), so that a line cut to the screen's width keeps it.
-std::string raisonDAbord(const std::string& erreur) {
-    const std::size_t deuxPoints = erreur.rfind(": ");
-    return deuxPoints == std::string::npos
-               ? erreur
-               : erreur.substr(deuxPoints + 2) + " (" + erreur.substr(0, deuxPoints) + ")";
 }
 
 } // namespace
@@ -383,12 +374,15 @@ std::string texte(const Settings& settings) {
 void enregistrer(Settings& settings) {
     const std::string chemin = cheminFichier();
     if (chemin.empty()) {
-        // Said on standard error at start.
-        settings.setAvisFichier("Reglages non enregistres: ni XDG_CONFIG_HOME ni HOME");
+        // Said on standard error at start; the menus say it at each change.
+        fichiers::Enregistrement sansPlace;
+        sansPlace.raison = "ni XDG_CONFIG_HOME ni HOME";
+        settings.setEnregistrement(sansPlace);
         return;
     }
     const fichiers::Enregistrement e = fichiers::enregistrer(
         chemin, tailleMax, [&](const fichiers::Contenu& c) { return fusionner(c, settings); });
+    settings.setEnregistrement(e);
     if (!e.aCote.empty()) {
         std::cerr << "Vorlen: " << chemin << " illisible, gardé tel quel sous " << e.aCote
                   << std::endl;
@@ -396,13 +390,8 @@ void enregistrer(Settings& settings) {
     if (!e.reussi) {
         std::cerr << "Vorlen: réglages non enregistrés (" << e.erreur
                   << "); le jeu continue avec ces réglages" << std::endl;
-        settings.setAvisFichier("Reglages non enregistres: " + raisonDAbord(e.erreur));
         return;
     }
-    settings.setAvisFichier(e.aCote.empty()
-                                ? std::string()
-                                : "Ancien fichier de reglages garde sous " +
-                                      std::filesystem::path(e.aCote).filename().string());
     settings.oublierModifications();
 }
 

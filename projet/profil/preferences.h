@@ -30,8 +30,8 @@ std::string texte(const Settings& settings);
 // the values the save changes are rewritten and the player's own text stays;
 // an unreadable file, or one a NUL byte cut short, is kept aside and written
 // afresh. A failure is one line on standard error and the game goes on.
-// Either, and a file kept aside, is left in the settings' notice for the
-// menus to show. Without a place for the file, nothing is written.
+// What the save did is left in the settings for the menus to show. Without a
+// place for the file, nothing is written.
 void enregistrer(Settings& settings);
 
 } // namespace preferences

@@ -5,6 +5,8 @@
 #ifndef VORLEN_SETTINGS_H
 #define VORLEN_SETTINGS_H
 
+#include "profil/fichiers.h"
+
 #include <array>
 #include <bitset>
 #include <string>
@@ -110,11 +112,10 @@ public:
     // game may have saved meanwhile.
     bool choixModifie(int choix) const { return modifies.test(choix); }
     void oublierModifications() { modifies.reset(); }
-    // What the menus say of the settings file after the last save, in one
-    // line: why it failed, or where the file it replaced was kept; empty when
-    // it went as it should.
-    const std::string& getAvisFichier() const { return avisFichier; }
-    void setAvisFichier(const std::string& avis) { avisFichier = avis; }
+    // What the last save of these choices in the settings file did, for the
+    // menus to show: why it failed, or where the file it replaced was kept.
+    const fichiers::Enregistrement& getEnregistrement() const { return enregistrement; }
+    void setEnregistrement(const fichiers::Enregistrement& e) { enregistrement = e; }
 
 private:
     bool toucheLibre(int keynum) const;
@@ -131,7 +132,7 @@ private:
     int peripheriques[2];
     int sensibiliteSouris;
     std::bitset<nbChoix> modifies;
-    std::string avisFichier;
+    fichiers::Enregistrement enregistrement = fichiers::Enregistrement::reussite();
 };
 
 extern Settings currentSettings;

@@ -75,10 +75,10 @@ void TexteIni::lire() {
     Lecteur lecteur{*this, std::min(nul, contenu.size())};
     // libinih's answer names its first bad line only: each is found below.
     ini_parse_stream(&Lecteur::ligneSuivante, &lecteur, &Lecteur::valeurLue, &lecteur);
-    for (int k = 0; k < static_cast<int>(lignes.size()); ++k) {
-        if (lignes[k].tropLongue) {
-            problemes.push_back({Defaut::TROP_LONGUE, k + 1});
-        } else if (!lignes[k].avecValeur) {
+    for (int k = 1; k <= static_cast<int>(lignes.size()); ++k) {
+        if (lignes[k - 1].tropLongue) {
+            problemes.push_back({Defaut::TROP_LONGUE, k});
+        } else if (!lignes[k - 1].avecValeur) {
             classer(k);
         }
     }
@@ -89,7 +89,7 @@ void TexteIni::lire() {
 }
 
 void TexteIni::classer(int ligne) {
-    const Ligne& l = lignes[ligne];
+    const Ligne& l = lignes[ligne - 1];
     std::string seule = contenu.substr(l.debut, l.fin - l.debut);
     if (!seule.empty() && seule.back() == '\n') {
         seule.pop_back();
@@ -97,7 +97,7 @@ void TexteIni::classer(int ligne) {
     // The line alone, where libinih tells a [section] line from a line it
     // skips, then a value of ours, which falls in the section the line opens.
     // Only a first line may start with a byte order mark.
-    const std::string essai = (ligne == 0 ? "" : "\n") + seule + "\n_=\n";
+    const std::string essai = (ligne == 1 ? "" : "\n") + seule + "\n_=\n";
     std::string section;
     const int erreur = ini_parse_string(
         essai.c_str(),
@@ -107,7 +107,7 @@ void TexteIni::classer(int ligne) {
         },
         &section);
     if (erreur != 0) {
-        problemes.push_back({Defaut::IGNOREE, ligne + 1});
+        problemes.push_back({Defaut::IGNOREE, ligne});
     } else if (!section.empty()) {
         entetes.push_back({section, ligne});
     }
@@ -120,21 +120,35 @@ std::string TexteIni::valeur(const std::string& section, const std::string& nom)
 
 void TexteIni::regler(const std::string& section, const std::string& nom,
                       const std::string& texteValeur) {
+    // What follows may read as part of the new text ("volume = ; fort" filled
+    // reads "7; fort", an indented line after a new one continues it): each
+    // way in turn, the closest to the player's text first, until it reads so.
+    const TexteIni avant = *this;
     const Valeur* ancienne = derniere(section, nom);
     if (ancienne != nullptr && ancienne->debut != std::string::npos) {
-        const std::string avant = contenu;
         contenu.replace(ancienne->debut, ancienne->texte.size(), texteValeur);
-        lire();
-        if (valeur(section, nom) == texteValeur) {
+        if (relu(section, nom, texteValeur)) {
             return;
         }
-        // The rest of its line reads as part of the new text ("volume = ; fort"
-        // filled becomes "volume = 7; fort"): a line of its own after it.
-        contenu = avant;
-        lire();
+        *this = avant;
     }
-    inserer(section, nom + " = " + texteValeur);
+    const std::string ligne = nom + " = " + texteValeur;
+    const int derniere = derniereLigne(section);
+    if (derniere > 0) {
+        insererApres(derniere, ligne);
+        if (relu(section, nom, texteValeur)) {
+            return;
+        }
+        *this = avant;
+    }
+    ajouterSection(section, ligne);
     lire();
+}
+
+bool TexteIni::relu(const std::string& section, const std::string& nom,
+                    const std::string& texteValeur) {
+    lire();
+    return valeur(section, nom) == texteValeur;
 }
 
 const TexteIni::Valeur* TexteIni::derniere(const std::string& section,
@@ -148,10 +162,10 @@ const TexteIni::Valeur* TexteIni::derniere(const std::string& section,
 }
 
 int TexteIni::derniereLigne(const std::string& section) const {
-    int derniere = -1;
+    int derniere = 0;
     for (const Valeur& v : lues) {
         if (v.section == section) {
-            derniere = std::max(derniere, v.ligne - 1);
+            derniere = std::max(derniere, v.ligne);
         }
     }
     for (const Entete& e : entetes) {
@@ -162,20 +176,20 @@ int TexteIni::derniereLigne(const std::string& section) const {
     return derniere;
 }
 
-void TexteIni::inserer(const std::string& section, const std::string& ligne) {
+void TexteIni::insererApres(int ligne, const std::string& texteLigne) {
+    const std::size_t apres = lignes[ligne - 1].fin;
+    const bool terminee = contenu[apres - 1] == '\n';
     const std::string fin = finDeLigne();
-    const int derniere = derniereLigne(section);
-    if (derniere >= 0) {
-        const std::size_t apres = lignes[derniere].fin;
-        const bool terminee = contenu[apres - 1] == '\n';
-        contenu.insert(apres, terminee ? ligne + fin : fin + ligne);
-        return;
-    }
-    // A blank line before the new section, as between the sections the game writes.
+    contenu.insert(apres, terminee ? texteLigne + fin : fin + texteLigne);
+}
+
+void TexteIni::ajouterSection(const std::string& section, const std::string& texteLigne) {
+    const std::string fin = finDeLigne();
+    // A blank line before it, as between the sections the game writes.
     if (!contenu.empty()) {
         contenu += contenu.back() == '\n' ? fin : fin + fin;
     }
-    contenu += "[" + section + "]" + fin + ligne + fin;
+    contenu += "[" + section + "]" + fin + texteLigne + fin;
 }
 
 std::string TexteIni::finDeLigne() const {

@@ -41,10 +41,11 @@ public:
     // The last text the file gives `nom` in `section`; empty when none.
     std::string valeur(const std::string& section, const std::string& nom) const;
 
-    // Gives `nom` in `section` the text `texteValeur`: in place of the last text
-    // it has, the rest of its line as it was, where it then reads so; else on
-    // a line of its own at the end of the section, or of a new section at the
-    // end of the text, in the text's own line ends.
+    // Gives `nom` in `section` the text `texteValeur`, the first way that
+    // then reads so: in place of the last text it has, the rest of its line as
+    // it was; on a line of its own at the end of the section; in a new section
+    // at the end of the text. New lines end as the text's own do. After a NUL
+    // byte nothing is read: such a text is to be written afresh.
     void regler(const std::string& section, const std::string& nom, const std::string& texteValeur);
 
 private:
@@ -61,18 +62,21 @@ private:
     // A [section] line.
     struct Entete {
         std::string section;
-        int ligne;
+        int ligne; // from 1
     };
 
     void lire();
-    // What libinih makes of line `ligne`, which gave it no value: a [section]
-    // line, a line it skips, or nothing (a comment, a blank line).
+    // What libinih makes of line `ligne` (from 1), which gave it no value: a
+    // [section] line, a line it skips, or nothing (a comment, a blank line).
     void classer(int ligne);
     const Valeur* derniere(const std::string& section, const std::string& nom) const;
-    // The index of the last line of `section`, its value or its heading; -1
+    // The number of the last line of `section`, a value or its heading; 0
     // when the text has none.
     int derniereLigne(const std::string& section) const;
-    void inserer(const std::string& section, const std::string& ligne);
+    // Reads the text again; whether `nom` in `section` now reads `texteValeur`.
+    bool relu(const std::string& section, const std::string& nom, const std::string& texteValeur);
+    void insererApres(int ligne, const std::string& texteLigne);
+    void ajouterSection(const std::string& section, const std::string& texteLigne);
     // The text's own line end: CR LF when its first line ends so, else LF.
     std::string finDeLigne() const;
 

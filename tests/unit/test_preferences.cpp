@@ -121,6 +121,8 @@ TEST_F(FichierPreferences, ASaveRewritesOnlyTheLinesOfTheValuesItChanges) {
         {"a byte order mark", "\xEF\xBB\xBF[options]\n; rien\n",
          "\xEF\xBB\xBF[options]\nvolume = 7\n; rien\n"},
         {"a section with no value yet", "[options]\n; rien\n", "[options]\nvolume = 7\n; rien\n"},
+        {"an indented line the new one would continue", "[options]\n  5\n",
+         "[options]\n  5\n\n[options]\nvolume = 7\n"},
         {"a comment the value would run into", "[options]\nvolume = ; fort\n",
          "[options]\nvolume = ; fort\nvolume = 7\n"},
         {"a NUL byte", "[options]\nvolume = 3\n\0[touches]\n"s, ""},
@@ -140,8 +142,7 @@ TEST_F(FichierPreferences, ASaveRewritesOnlyTheLinesOfTheValuesItChanges) {
         const bool neuf = c.apres.empty();
         EXPECT_EQ(lire(), neuf ? preferences::texte(s) : c.apres);
         EXPECT_EQ(lireFichier(aCote), neuf ? c.avant : "");
-        EXPECT_EQ(s.getAvisFichier(),
-                  neuf ? "Ancien fichier de reglages garde sous vorlen.ini.illisible" : "");
+        EXPECT_EQ(s.getEnregistrement().aCote, neuf ? aCote : "");
         EXPECT_EQ(relus.getVolume(), 7);
         fs::remove(aCote);
     }
@@ -153,12 +154,10 @@ TEST_F(FichierPreferences, NoFileIsSilentAFailedSaveIsOneLineXdgElseHomeElseMemo
     std::ofstream(racine) << "a file where the folder should be";
     EXPECT_TRUE(
         uneLigne("Vorlen: réglages non enregistrés (", [&] { preferences::enregistrer(s); }));
-    // The menus' line: the reason first, so that cut to the screen's width it stays.
-    EXPECT_EQ(s.getAvisFichier(),
-              "Reglages non enregistres: Not a directory (" + (racine / "vorlen").string() + ")");
+    EXPECT_FALSE(s.getEnregistrement().reussi) << "kept for the menus";
     fs::remove(racine);
     preferences::enregistrer(s);
-    EXPECT_EQ(s.getAvisFichier(), "") << "saved at last";
+    EXPECT_TRUE(s.getEnregistrement().reussi) << "saved at last";
     const VariableGardee home("HOME"), donnees("XDG_DATA_HOME");
     setenv("HOME", "/home/joueuse", 1);
     setenv("XDG_DATA_HOME", "relatif", 1); // no place: a relative path
@@ -168,7 +167,8 @@ TEST_F(FichierPreferences, NoFileIsSilentAFailedSaveIsOneLineXdgElseHomeElseMemo
     unsetenv("HOME");
     EXPECT_TRUE(uneLigne("Vorlen: ni XDG_CONFIG_HOME ni HOME", [&] { preferences::charger(s); }));
     EXPECT_EQ(erreursDe([&] { preferences::enregistrer(s); }), "") << "said at start";
-    EXPECT_EQ(s.getAvisFichier(), "Reglages non enregistres: ni XDG_CONFIG_HOME ni HOME");
+    EXPECT_EQ(s.getEnregistrement().raison, "ni XDG_CONFIG_HOME ni HOME");
+    EXPECT_FALSE(s.getEnregistrement().reussi);
 }
 
 TEST_F(FichierPreferences, AKeyTwicePutsBackOnlyTheKeysInConflictAndSaysWhich) {
