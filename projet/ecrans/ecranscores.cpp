@@ -190,22 +190,33 @@ void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores:
         dessinerTable(scores.table(modeTable), MeilleursScores::nomsModes[m], hautTable[m],
                       modeTable == mode ? rang : -1);
     }
-    const fichiers::Enregistrement& enregistrement = scores.getEnregistrement();
-    if (!enregistrement.reussi) {
-        // The reason first, the file's name shortened from its middle to what is left.
-        const std::string raison = "Score non enregistre (" + enregistrement.raison + "): ";
-        const float reste = largeurToile - 2 * colRang - freetype::largeur(petite, raison);
-        glColor3ub(255, 60, 60);
-        freetype::print(
-            petite, colRang, basAvertissement, "%s",
-            freetype::ajuster(
-                petite, raison + freetype::abregerAuMilieu(petite, enregistrement.fichier, reste),
-                largeurToile - 2 * colRang)
-                .c_str());
-    }
+    dessinerAvertissement(scores.getEnregistrement());
     glColor3ub(150, 150, 150);
     freetype::print(petite, 300, 18, "Une touche pour revenir");
     SDL_GL_SwapBuffers();
+}
+
+void EcranScores::dessinerAvertissement(const fichiers::Enregistrement& enregistrement) const {
+    // What went wrong first, then the file's name shortened from its middle
+    // to the room left.
+    std::string debut, fichier;
+    if (!enregistrement.reussi) {
+        debut = "Score non enregistre (" + enregistrement.raison + "): ";
+        fichier = enregistrement.fichier;
+    } else if (!enregistrement.aCote.empty()) {
+        debut = "Ancien fichier illisible, garde sous ";
+        fichier = enregistrement.aCote;
+    } else {
+        return;
+    }
+    const float largeurMax = largeurToile - 2 * colRang;
+    const float reste = largeurMax - freetype::largeur(petite, debut);
+    glColor3ub(255, 60, 60);
+    freetype::print(petite, colRang, basAvertissement, "%s",
+                    freetype::ajuster(petite,
+                                      debut + freetype::abregerAuMilieu(petite, fichier, reste),
+                                      largeurMax)
+                        .c_str());
 }
 
 void EcranScores::dessinerTable(const TableScores& table, const char* titre, float haut,
