@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/ecranscores.h"
 
+#include "ecrans/avis.h"
 #include "ecrans/boucle.h"
 #include "rendu/toile.h"
 #include "systeme/signaux.h"
@@ -190,18 +191,18 @@ void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores:
         dessinerTable(scores.table(modeTable), MeilleursScores::nomsModes[m], hautTable[m],
                       modeTable == mode ? rang : -1);
     }
-    const fichiers::Enregistrement& enregistrement = scores.getEnregistrement();
-    if (!enregistrement.reussi) {
-        // The reason first, the file's name shortened from its middle to what is left.
-        const std::string avis =
-            freetype::avecFichier(petite, "Score non enregistre (" + enregistrement.raison + ")",
-                                  enregistrement.fichier, largeurToile - 2 * colRang);
-        glColor3ub(255, 60, 60);
-        freetype::print(petite, colRang, basAvertissement, "%s", avis.c_str());
-    }
+    dessinerAvertissement(scores.getEnregistrement());
     glColor3ub(150, 150, 150);
     freetype::print(petite, 300, 18, "Une touche pour revenir");
     SDL_GL_SwapBuffers();
+}
+
+void EcranScores::dessinerAvertissement(const fichiers::Enregistrement& enregistrement) const {
+    glColor3ub(255, 60, 60);
+    freetype::print(petite, colRang, basAvertissement, "%s",
+                    avisEnregistrement(petite, enregistrement, "Score non enregistre",
+                                       largeurToile - 2 * colRang)
+                        .c_str());
 }
 
 void EcranScores::dessinerTable(const TableScores& table, const char* titre, float haut,

@@ -33,6 +33,8 @@ private:
     bool saisir(const std::string& invite, const LigneScore& ligne, MeilleursScores::Mode mode,
                 SaisieNom& saisie);
     void dessinerTables(const MeilleursScores& scores, MeilleursScores::Mode mode, int rang) const;
+    // One line under the tables when the last save failed or kept the old file aside.
+    void dessinerAvertissement(const fichiers::Enregistrement& enregistrement) const;
     void dessinerTable(const TableScores& table, const char* titre, float haut,
                        int rangSurligne) const;
     void dessinerSaisie(const std::string& invite, const LigneScore& ligne,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/menu.h"
 
+#include "ecrans/avis.h"
 #include "ecrans/boucle.h"
 #include "ecrans/editeur.h"
 #include "ecrans/ecranscores.h"
@@ -753,19 +754,11 @@ void Menu::display() {
 }
 
 void Menu::dessinerAvis() const {
-    const fichiers::Enregistrement& e = currentSettings.getEnregistrement();
-    if (e.reussi && e.aCote.empty()) {
-        return;
-    }
-    // The reason first, the file's name shortened from its middle to what is left.
-    const float largeur = largeurToile - 2 * margeAvis;
-    const std::string avis =
-        e.reussi ? freetype::avecFichier(small_font, "Ancien fichier de reglages garde sous",
-                                         e.aCote, largeur)
-                 : freetype::avecFichier(small_font, "Reglages non enregistres (" + e.raison + ")",
-                                         e.fichier, largeur);
     glColor3ub(255, 170, 0);
-    freetype::print(small_font, margeAvis, ligneAvis, "%s", avis.c_str());
+    freetype::print(small_font, margeAvis, ligneAvis, "%s",
+                    avisEnregistrement(small_font, currentSettings.getEnregistrement(),
+                                       "Reglages non enregistres", largeurToile - 2 * margeAvis)
+                        .c_str());
 }
 
 // Drawn once, then again only after an event, as the menus are.

@@ -299,16 +299,6 @@ std::string abregerAuMilieu(const font_data& ft_font, const std::string& ligne, 
     return abrege;
 }
 
-std::string avecFichier(const font_data& ft_font, const std::string& texte,
-                        const std::string& fichier, float largeurMax) {
-    if (fichier.empty()) {
-        return ajuster(ft_font, texte, largeurMax);
-    }
-    const std::string debut = texte + ": ";
-    const float reste = largeurMax - largeur(ft_font, debut);
-    return ajuster(ft_font, debut + abregerAuMilieu(ft_font, fichier, reste), largeurMax);
-}
-
 std::string couperAuxMots(const font_data& ft_font, const std::string& texte, float largeurMax) {
     std::string coupe;
     for (const std::string& ligne : decouperLignes(texte)) {

@@ -82,11 +82,6 @@ float largeur(const font_data& ft_font, const std::string& ligne);
 std::string ajuster(const font_data& ft_font, const std::string& ligne, float largeurMax);
 // The same, cut in the middle instead: a path keeps its start and its file's name.
 std::string abregerAuMilieu(const font_data& ft_font, const std::string& ligne, float largeurMax);
-// A notice about a file in one line: `texte` whole, then, if there is one, the
-// file's name shortened from its middle to the room left; the whole cut to
-// `largeurMax` canvas pixels.
-std::string avecFichier(const font_data& ft_font, const std::string& texte,
-                        const std::string& fichier, float largeurMax);
 // The text with its lines broken between words so that each fits in
 // `largeurMax` canvas pixels; a word wider than that is cut as ajuster cuts.
 std::string couperAuxMots(const font_data& ft_font, const std::string& texte, float largeurMax);
