@@ -114,6 +114,11 @@ bool cibleDuLien(const std::string& chemin, std::string& cible, std::string& rai
     return false;
 }
 
+bool estFichierOrdinaire(const std::string& chemin) {
+    struct stat etat;
+    return lstat(chemin.c_str(), &etat) == 0 && S_ISREG(etat.st_mode);
+}
+
 std::string prefixeTemporaire(const std::string& base) {
     return "." + base + marqueTemporaire;
 }
@@ -329,17 +334,24 @@ Enregistrement enregistrer(const std::string& chemin, std::size_t tailleMax,
     }
     const Contenu avant = lire(chemin, tailleMax);
     const Fusion fusion = fusionner(avant);
+    std::string cible, erreur;
+    const bool lienSuivi = cibleDuLien(chemin, cible, erreur);
     if (avant.etat == Contenu::ILLISIBLE || fusion.garderDeCote) {
-        resultat.aCote = mettreDeCote(chemin);
+        // A player's file reached through links (dotfiles) is kept aside where
+        // it is, and the links still lead to the new one; anything else at
+        // the end of a link (a device, a pipe, a loop) is not ours to move:
+        // the name itself goes aside.
+        if (!lienSuivi || !estFichierOrdinaire(cible)) {
+            cible = chemin;
+        }
+        resultat.aCote = mettreDeCote(cible);
         if (resultat.aCote.empty()) {
-            resultat.echouer(chemin, "illisible (" +
-                                         (avant.raison.empty() ? "lignes abimees" : avant.raison) +
-                                         ") et impossible a renommer");
+            resultat.echouer(cible, "illisible (" +
+                                        (avant.raison.empty() ? "lignes abimees" : avant.raison) +
+                                        ") et impossible a renommer");
             return resultat;
         }
-    }
-    std::string cible, erreur;
-    if (!cibleDuLien(chemin, cible, erreur)) {
+    } else if (!lienSuivi) {
         resultat.echouer(cible, erreur);
         return resultat;
     }

@@ -28,11 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     preferences::enregistrer(lus);
     Settings relus;
     preferences::charger(relus);
-    // A file a NUL byte cut short goes aside whole, a link with it.
+    // A file a NUL byte cut short goes aside whole.
     const bool octetNul = std::memchr(donnees + 1, '\0', taille > 0 ? taille - 1 : 0) != nullptr;
-    const bool aCote = std::filesystem::exists(chemin.string() + ".illisible");
-    if (preferences::texte(relus) != preferences::texte(lus) ||
-        (octetNul ? !aCote : !joueur_fuzz::poseRespectee(chemin, pose))) {
+    const bool aCote = std::filesystem::exists(joueur_fuzz::gardeACote(chemin, pose));
+    if (preferences::texte(relus) != preferences::texte(lus) || (octetNul && !aCote) ||
+        !joueur_fuzz::poseRespectee(chemin, pose)) {
         __builtin_trap();
     }
     return 0;

@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     scores.inscrire(MeilleursScores::MODE_1J, {999999999, 1, "2026-12-07", {"Fuzz"}});
     MeilleursScores relus;
     relus.charger(chemin.string());
-    const bool gardeACote = std::filesystem::exists(chemin.string() + ".illisible");
+    const bool gardeACote = std::filesystem::exists(joueur_fuzz::gardeACote(chemin, pose));
     if (relus.texte() != scores.texte() || relus.lire(relus.texte(), muet) != 0 ||
-        (pose == joueur_fuzz::FICHIER && abime != gardeACote) ||
-        (!abime && !joueur_fuzz::poseRespectee(chemin, pose))) {
+        (pose != joueur_fuzz::TROP_LONG && abime != gardeACote) ||
+        !joueur_fuzz::poseRespectee(chemin, pose)) {
         __builtin_trap();
     }
     return 0;

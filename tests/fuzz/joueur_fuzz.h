@@ -64,6 +64,11 @@ inline Pose poser(const std::filesystem::path& chemin, const std::uint8_t* donne
     return pose;
 }
 
+// Where a save keeps the file aside: beside the file a link leads to.
+inline std::filesystem::path gardeACote(const std::filesystem::path& chemin, Pose pose) {
+    return (pose == LIEN ? chemin.parent_path() / "ailleurs" : chemin).string() + ".illisible";
+}
+
 // What a save must leave: the link still a link, a file too long kept aside.
 inline bool poseRespectee(const std::filesystem::path& chemin, Pose pose) {
     std::error_code ec;
@@ -71,7 +76,7 @@ inline bool poseRespectee(const std::filesystem::path& chemin, Pose pose) {
     case LIEN:
         return std::filesystem::is_symlink(chemin);
     case TROP_LONG:
-        return std::filesystem::file_size(chemin.string() + ".illisible", ec) > 64 * 1024;
+        return std::filesystem::file_size(gardeACote(chemin, pose), ec) > 64 * 1024;
     default:
         return std::filesystem::is_regular_file(chemin);
     }

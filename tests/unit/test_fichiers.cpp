@@ -11,6 +11,7 @@
 
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -111,7 +112,14 @@ TEST(Fichiers, EveryReaderSaysOneLineAndGoesOnWhateverStandsAtItsPath) {
          "ce n'est pas un fichier ordinaire", true},
         {"looping link", [](const fs::path& p) { fs::create_symlink(p.filename(), p); },
          std::strerror(ELOOP), true},
-        {"device", [](const fs::path& p) { fs::create_symlink("/dev/urandom", p); },
+        // A device of the test's own where it may make one: a faulty save
+        // that moved what a link leads to must not move the system's.
+        {"device",
+         [](const fs::path& p) {
+             const fs::path nul = p.parent_path().parent_path() / "nul";
+             fs::create_symlink(
+                 mknod(nul.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 ? nul : "/dev/null", p);
+         },
          "ce n'est pas un fichier ordinaire", true},
         {"directory", [](const fs::path& p) { fs::create_directory(p); }, "c'est un dossier", true},
         // Sparse: refused by its size, before a byte of it is read.
@@ -210,6 +218,17 @@ TEST(Fichiers, ASaveTouchesNoOtherFileKeepsTheModeCreatesNothingAwayAndWaitsASec
         }
         f.sauver(dossier, reussi);
         EXPECT_TRUE(reussi) << "the lock released, the next save goes through";
+
+        // A link into the player's dotfiles to a damaged file: that file is
+        // kept aside where it is, and the link leads to the new one.
+        fs::remove(chemin);
+        const fs::path dotfiles = tmp.chemin / "dotfiles" / f.nom;
+        fs::create_directories(dotfiles.parent_path());
+        std::ofstream(dotfiles) << std::string("x\0y\n", 4);
+        fs::create_symlink(dotfiles, chemin);
+        f.sauver(dossier, reussi);
+        EXPECT_TRUE(reussi && fs::is_symlink(chemin));
+        EXPECT_EQ(lireFichier(dotfiles.string() + ".illisible"), std::string("x\0y\n", 4));
 
         // A dangling link: the save fails, and makes no folder where it leads.
         fs::remove(chemin);
