@@ -24,58 +24,44 @@ namespace fs = std::filesystem;
 namespace {
 
 // The three files a player keeps, each read and saved as the game does, in
-// the folder `dossier` (…/vorlen); a save gives what it said on standard error.
+// the folder `dossier` (…/vorlen), each save changing what it saves.
 struct FichierJoueur {
     const char* nom;
-    std::function<std::string(const fs::path& dossier)> charger;
-    std::function<std::string(const fs::path& dossier, bool& reussi)> sauver;
+    std::function<void(const fs::path& dossier)> charger;
+    std::function<fichiers::Enregistrement(const fs::path& dossier)> sauver;
 };
 
+int change = 0;
 const FichierJoueur fichiersJoueur[] = {
     {"vorlen.ini",
      [](const fs::path& dossier) {
          setenv("XDG_CONFIG_HOME", dossier.parent_path().c_str(), 1);
          Settings s;
-         return erreursDe([&] { preferences::charger(s); });
+         preferences::charger(s);
      },
-     [](const fs::path& dossier, bool& reussi) {
+     [](const fs::path& dossier) {
          setenv("XDG_CONFIG_HOME", dossier.parent_path().c_str(), 1);
-         static int volume = 0;
          Settings s;
-         s.setVolume(++volume % (Settings::volumeMax + 1));
-         const std::string dit = erreursDe([&] { preferences::enregistrer(s); });
-         reussi = dit.find("non enregistr") == std::string::npos;
-         return dit;
+         s.setVolume(++change % (Settings::volumeMax + 1));
+         preferences::enregistrer(s);
+         return s.getEnregistrement();
      }},
     {"scores.txt",
+     [](const fs::path& dossier) { MeilleursScores().charger(dossier / "scores.txt"); },
      [](const fs::path& dossier) {
          MeilleursScores m;
-         return erreursDe([&] { m.charger((dossier / "scores.txt").string()); });
-     },
-     [](const fs::path& dossier, bool& reussi) {
-         static int score = 100;
-         MeilleursScores m;
-         const std::string dit = erreursDe([&] {
-             m.charger((dossier / "scores.txt").string());
-             m.inscrire(MeilleursScores::MODE_1J, {score += 100, 3, "2026-12-08", {"Al"}});
-         });
-         reussi = m.getEnregistrement().reussi;
-         return dit;
+         m.charger(dossier / "scores.txt");
+         m.inscrire(MeilleursScores::MODE_1J, {100 * ++change, 3, "2026-12-08", {"Al"}});
+         return m.getEnregistrement();
      }},
     {"niveaux.lvl",
+     [](const fs::path& dossier) { Recueil(dossier / "niveaux.lvl").charger(std::cerr); },
      [](const fs::path& dossier) {
-         Recueil r((dossier / "niveaux.lvl").string());
-         return erreursDe([&] { r.charger(std::cerr); });
-     },
-     [](const fs::path& dossier, bool& reussi) {
-         static int points = 0;
-         Recueil r((dossier / "niveaux.lvl").string());
+         Recueil r(dossier / "niveaux.lvl");
          std::ostream muet(nullptr);
          r.charger(muet);
-         r.poser(1, 0, 0, ++points % 10 + 1);
-         const fichiers::Enregistrement e = r.enregistrer();
-         reussi = e.reussi;
-         return e.erreur;
+         r.poser(1, 0, 0, ++change % 10 + 1);
+         return r.enregistrer();
      }},
 };
 
@@ -152,20 +138,19 @@ TEST(Fichiers, EveryReaderSaysOneLineAndGoesOnWhateverStandsAtItsPath) {
                 c.poser(chemin);
             }
             const auto debut = std::chrono::steady_clock::now();
-            const std::string dit = f.charger(dossier);
+            const std::string dit = erreursDe([&] { f.charger(dossier); });
             EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(1));
             EXPECT_EQ(std::count(dit.begin(), dit.end(), '\n'), 1) << dit;
             EXPECT_NE(dit.find(chemin.string()), std::string::npos) << dit;
             EXPECT_NE(dit.find(c.raison), std::string::npos) << dit;
-            bool reussi = false;
-            const std::string ditEnSauvant = f.sauver(dossier, reussi);
+            fichiers::Enregistrement e;
+            erreursDe([&] { e = f.sauver(dossier); });
+            EXPECT_EQ(e.reussi, c.gardeACote) << e.erreur;
             if (c.gardeACote) {
-                EXPECT_TRUE(reussi) << ditEnSauvant;
-                EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(chemin, ec))) << ditEnSauvant;
+                EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(chemin, ec)));
                 EXPECT_TRUE(fs::exists(fs::symlink_status(chemin.string() + ".illisible", ec)));
             } else {
-                EXPECT_FALSE(reussi);
-                EXPECT_NE(ditEnSauvant.find(c.raison), std::string::npos) << ditEnSauvant;
+                EXPECT_NE(e.raison.find(c.raison), std::string::npos) << e.erreur;
             }
             chmod(dossier.c_str(), 0700);
         }
@@ -186,38 +171,31 @@ TEST(Fichiers, ASaveTouchesNoOtherFileKeepsTheModeCreatesNothingAwayAndWaitsASec
         for (const std::string& suffixe : siens) {
             std::ofstream(chemin.string() + suffixe) << "the player's own";
         }
-        const fs::path notreVieux =
-            dossier / ("." + std::string(f.nom) + ".temporaire-vorlen-Ab12Cd");
+        const fs::path notreVieux = dossier / ("." + std::string(f.nom) + siens[3]);
         std::ofstream(notreVieux) << "left by a save that was killed";
-        bool reussi = false;
-        EXPECT_EQ(f.sauver(dossier, reussi), "");
-        EXPECT_TRUE(reussi);
+        EXPECT_TRUE(f.sauver(dossier).reussi);
         for (const std::string& suffixe : siens) {
             EXPECT_EQ(lireFichier(chemin.string() + suffixe), "the player's own") << suffixe;
         }
         EXPECT_FALSE(fs::exists(notreVieux));
         EXPECT_EQ(mode(chemin), 0640u) << "a new file follows the umask";
         chmod(chemin.c_str(), 0604);
-        f.sauver(dossier, reussi);
+        f.sauver(dossier);
         EXPECT_EQ(mode(chemin), 0604u) << "a saved file keeps its mode";
 
         // Another copy holding the lock: this save gives up after a second, the file as it was.
         const std::string avant = lireFichier(chemin);
-        {
-            const int autre = open((chemin.string() + ".verrou").c_str(), O_RDWR);
-            ASSERT_EQ(flock(autre, LOCK_EX), 0);
-            const auto debut = std::chrono::steady_clock::now();
-            const std::string dit = f.sauver(dossier, reussi);
-            const auto duree = std::chrono::steady_clock::now() - debut;
-            EXPECT_FALSE(reussi) << dit;
-            EXPECT_NE(dit.find("une autre copie du jeu"), std::string::npos) << dit;
-            EXPECT_GE(duree, std::chrono::milliseconds(900));
-            EXPECT_LT(duree, std::chrono::seconds(3));
-            EXPECT_EQ(lireFichier(chemin), avant);
-            close(autre);
-        }
-        f.sauver(dossier, reussi);
-        EXPECT_TRUE(reussi) << "the lock released, the next save goes through";
+        const int autre = open((chemin.string() + ".verrou").c_str(), O_RDWR);
+        ASSERT_EQ(flock(autre, LOCK_EX), 0);
+        const auto debut = std::chrono::steady_clock::now();
+        fichiers::Enregistrement e;
+        erreursDe([&] { e = f.sauver(dossier); });
+        const auto duree = std::chrono::steady_clock::now() - debut;
+        EXPECT_NE(e.raison.find("une autre copie du jeu"), std::string::npos) << e.erreur;
+        EXPECT_TRUE(duree >= std::chrono::milliseconds(900) && duree < std::chrono::seconds(3));
+        EXPECT_EQ(lireFichier(chemin), avant);
+        close(autre);
+        EXPECT_TRUE(f.sauver(dossier).reussi) << "the lock released, the next save goes through";
 
         // A link into the player's dotfiles to a damaged file: that file is
         // kept aside where it is, and the link leads to the new one.
@@ -226,15 +204,14 @@ TEST(Fichiers, ASaveTouchesNoOtherFileKeepsTheModeCreatesNothingAwayAndWaitsASec
         fs::create_directories(dotfiles.parent_path());
         std::ofstream(dotfiles) << std::string("x\0y\n", 4);
         fs::create_symlink(dotfiles, chemin);
-        f.sauver(dossier, reussi);
-        EXPECT_TRUE(reussi && fs::is_symlink(chemin));
+        erreursDe([&] { e = f.sauver(dossier); });
+        EXPECT_TRUE(e.reussi && fs::is_symlink(chemin));
         EXPECT_EQ(lireFichier(dotfiles.string() + ".illisible"), std::string("x\0y\n", 4));
 
         // A dangling link: the save fails, and makes no folder where it leads.
         fs::remove(chemin);
         fs::create_symlink(tmp.chemin / "ailleurs" / "sous" / f.nom, chemin);
-        f.sauver(dossier, reussi);
-        EXPECT_FALSE(reussi);
+        erreursDe([&] { EXPECT_FALSE(f.sauver(dossier).reussi); });
         EXPECT_FALSE(fs::exists(tmp.chemin / "ailleurs"));
     }
 }
