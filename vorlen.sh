@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 PAQUETS=(
     # the game
     libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libfreetype-dev
-    libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev
+    libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev libx11-dev
     # building and testing
     cmake pkg-config g++ make libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
     # the window tests again on sdl12-compat, SDL 1.2 over SDL 2 (unpacked by the tests)

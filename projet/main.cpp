@@ -11,6 +11,7 @@
 #include "systeme/options.h"
 #include "systeme/fenetre.h"
 #include "systeme/manettes.h"
+#include "systeme/sauvegardeurgente.h"
 #include "systeme/signaux.h"
 
 #include <cstdio>
@@ -94,6 +95,7 @@ int SDL_main(int argc, char** argv) {
         SDL_Quit();
         return 1;
     }
+    SauvegardeUrgente::surveillerAffichage();
     const Manettes manettes;
     amixer.initMixer();
     amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);

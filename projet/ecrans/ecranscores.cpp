@@ -4,11 +4,13 @@
 #include "ecrans/avis.h"
 #include "ecrans/boucle.h"
 #include "rendu/toile.h"
+#include "systeme/sauvegardeurgente.h"
 #include "systeme/signaux.h"
 
 #include <SDL.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -78,6 +80,19 @@ void cellule(const freetype::font_data& police, float x, float y, float xSuivant
     freetype::print(police, x, y, "%s", freetype::ajuster(police, texte, largeurMax).c_str());
 }
 
+// What player `numero` (from 1) is called until a name is typed.
+std::string joueur(int numero) {
+    return "Joueur " + std::to_string(numero);
+}
+
+// The line with each player's name as typed so far, or as offered.
+LigneScore avecNoms(LigneScore ligne, const std::vector<SaisieNom>& saisies) {
+    for (std::size_t k = 0; k < saisies.size(); ++k) {
+        ligne.noms.push_back(saisies[k].nom(joueur(static_cast<int>(k) + 1)));
+    }
+    return ligne;
+}
+
 // Typed characters arrive as text only while SDL translates keys; the
 // translation is put back as it was when the entry ends.
 class TraductionTouches {
@@ -122,22 +137,30 @@ bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, 
         return true;
     }
     const int nbNoms = mode == MeilleursScores::MODE_1J ? 1 : 2;
-    bool ouverte = true;
+    std::vector<SaisieNom> saisies;
     for (int j = 1; j <= nbNoms; ++j) {
-        const std::string joueur = "Joueur " + std::to_string(j);
         // The login name is offered to the first player only: the second is
         // someone else at the same keyboard.
-        SaisieNom saisie(j == 1 ? nomDeConnexion() : std::string(), [this](const std::string& nom) {
-            const float droite = cadreSaisie[2] - margeSaisie;
-            return gaucheNom + freetype::largeur(grande, nom + "_") <= droite;
-        });
-        if (ouverte) {
-            ouverte =
-                saisir(nbNoms == 1 ? "Votre nom:" : joueur + ", votre nom:", ligne, mode, saisie);
-        }
-        ligne.noms.push_back(saisie.nom(joueur));
+        saisies.emplace_back(j == 1 ? nomDeConnexion() : std::string(),
+                             [this](const std::string& nom) {
+                                 const float droite = cadreSaisie[2] - margeSaisie;
+                                 return gaucheNom + freetype::largeur(grande, nom + "_") <= droite;
+                             });
     }
-    const int rang = scores.inscrire(mode, ligne);
+    bool ouverte = true;
+    {
+        // The display lost, the score still goes in with the names as they stand.
+        const SauvegardeUrgente urgence([&] {
+            scores.inscrire(mode, avecNoms(ligne, saisies));
+            return "meilleur score " + std::to_string(ligne.score) +
+                   (scores.getErreurEnregistrement().empty() ? " enregistré" : " non enregistré");
+        });
+        for (int j = 1; j <= nbNoms && ouverte; ++j) {
+            const std::string invite = nbNoms == 1 ? "Votre nom:" : joueur(j) + ", votre nom:";
+            ouverte = saisir(invite, ligne, mode, saisies[j - 1]);
+        }
+    }
+    const int rang = scores.inscrire(mode, avecNoms(ligne, saisies));
     return ouverte && montrer(scores, mode, rang);
 }
 

@@ -6,6 +6,7 @@
 #include "jeu/terrain.h"
 #include "niveaux/verification.h"
 #include "rendu/toile.h"
+#include "systeme/sauvegardeurgente.h"
 #include "systeme/signaux.h"
 
 #include <GL/gl.h>
@@ -142,6 +143,12 @@ Editeur::Editeur(std::string fichier, std::string fichierDuJeu)
 // Drawn after each event only, as the menus are.
 bool Editeur::editer() {
     const RepetitionTouches repetition;
+    // The display lost, the changes still go to the file.
+    const SauvegardeUrgente urgence([this] {
+        return !recueil.modifie() ? std::string()
+               : enregistrer()    ? "niveaux enregistrés dans " + recueil.fichier()
+                                  : "niveaux non enregistrés";
+    });
     disposition.initAffichage();
     bool aDessiner = true;
     while (enCours && !signaux::finDemandee()) {

@@ -22,6 +22,13 @@ void installer() {
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // Started under nohup, the game was asked to outlive its terminal.
+    struct sigaction avant = {};
+    sigaction(SIGHUP, nullptr, &avant);
+    if (avant.sa_handler != SIG_IGN) {
+        sigaction(SIGHUP, &action, nullptr);
+    }
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool finDemandee() {

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SIGINT and SIGTERM end the program from any screen. SDL turns them into
-// the window's quit event, which in a match or a key capture ends only that
-// screen; our own handlers set a flag every loop of the game looks at.
+// What a desktop sends to end the program (SIGINT, SIGTERM, SIGHUP for a
+// closed terminal or a logout) ends it from any screen, each screen saving
+// its work on the way out. SDL turns SIGINT and SIGTERM into the window's
+// quit event, which in a match or a key capture ends only that screen; our
+// own handlers set a flag every loop of the game looks at.
 #ifndef VORLEN_SIGNAUX_H
 #define VORLEN_SIGNAUX_H
 
 namespace signaux {
 
-// Takes SIGINT and SIGTERM over from SDL: call it after SDL_Init.
+// Takes SIGINT and SIGTERM over from SDL, answers SIGHUP alike (unless nohup
+// left it ignored), and ignores SIGXFSZ: a save past the file size limit then
+// fails with EFBIG, and says so, instead of killing the game with the work
+// unsaved. Call it after SDL_Init.
 void installer();
-// True once SIGINT or SIGTERM has arrived: every loop ends, up to the exit.
+// True once SIGINT, SIGTERM or SIGHUP has arrived: every loop ends, up to the exit.
 bool finDemandee();
 
 } // namespace signaux

@@ -3,8 +3,9 @@
 # Plays the real game as a player would: the menu, a key rebinding, both kinds
 # of match, the credits, "Quitter"; a level made in the editor, tried, then
 # played from the player's own levels; then listens to a match through SDL's disk
-# audio driver, ends the game by signals from each screen, and starts it with
-# no display and with no font.
+# audio driver, ends the game by signals from each screen, by the loss of its
+# display and meets a file size limit, each time with the work kept, and starts
+# it with no display and with no font.
 # Usage: joueur.sh VORLEN_BINARY RUNTIME_DIR SDL12_COMPAT_LIBRARY_DIR
 set -u
 jeu=$1
@@ -19,8 +20,9 @@ artefacts=${ARTEFACTS:-$(dirname "$jeu")/e2e-artefacts}
 mkdir -p "$artefacts"
 echecs=0
 pid=
+serveur=
 
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$travail"' EXIT
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; [ -n "$serveur" ] && kill "$serveur"; rm -rf "$travail"' EXIT
 
 echouer() {
     echo "ECHEC: $*"
@@ -28,9 +30,10 @@ echouer() {
     [ -f "$travail/ecran.png" ] && cp "$travail/ecran.png" "$artefacts/echec-$echecs.png"
 }
 
-# Takes a screenshot of the window, kept as $1.png among the artefacts.
+# Takes a screenshot of the window, kept as $1.png among the artefacts. Once the
+# window is gone, import waits for ever.
 ecran() {
-    import -window "$fenetre" "$travail/ecran.png" 2>/dev/null &&
+    timeout "$LIMITE" import -window "$fenetre" "$travail/ecran.png" 2>/dev/null &&
         cp "$travail/ecran.png" "$artefacts/$1.png"
 }
 
@@ -65,18 +68,19 @@ demarrer() {
     }
 }
 
-# After the command "$2"... (a key on "Quitter", a signal) the game, on screen $1, must end
-# with status 0.
-quitter() {
-    local lieu=$1 statut
-    shift
+# After the command "$3"... (a key on "Quitter", a signal, the display killed) the game, on
+# screen $1, must end with status $2.
+terminer() {
+    local lieu=$1 attendu=$2 statut
+    shift 2
     "$@"
     jusqua fini "$pid" || { echouer "$lieu: $1 did not end the program within $LIMITE s"; kill -9 "$pid"; }
     wait "$pid"
     statut=$?
     pid=
-    [ "$statut" -eq 0 ] || echouer "$lieu: after $1 the program ended with status $statut"
+    [ "$statut" -eq "$attendu" ] || echouer "$lieu: after $1 the program ended with status $statut"
 }
+quitter() { terminer "$1" 0 "${@:2}"; }
 
 # Rows of menu item $1 (0 first): its letters stand on the line 31 pixels
 # below the one before, starting 209 pixels above the window's bottom.
@@ -170,6 +174,14 @@ brique() {
     read -r c l <<<"$(cellule "$1" "$2")"
     present $((c - 4)) $((c + 4)) $((l - 2)) $((l + 2)) 'r>0.08&&r>g&&r>=b'
 }
+# A level file of one level: the cells "i:j:points" given, the others empty.
+grille() {
+    awk -v cellules="$*" 'BEGIN { n = split(cellules, c, " "); for (k = 1; k <= n; k++) {
+        split(c[k], p, ":"); v[p[1], p[2]] = p[3] }
+        print "[1]"; for (j = 9; j >= 0; j--) { for (i = 0; i < 16; i++) {
+        printf (i ? " %2d" : "%2d"), v[i, j] } print "" } }'
+}
+niveauxDuJoueur="$XDG_DATA_HOME/vorlen/niveaux.lvl"
 demarrer
 touches Down Down Down Return
 attendreEcran editeur "the editor is not shown" enEditeur
@@ -185,22 +197,19 @@ attendreEcran editeur-apres-essai "the trial did not come back to the editor" en
 touches Escape
 attendreEcran menu-apres-editeur "leaving the editor did not lead back to the menu" \
     present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$blanc"
-attendu=$(awk 'BEGIN { print "[1]"; for (j = 9; j >= 0; j--) { for (i = 0; i < 16; i++) {
-    v = (j == 5 && i >= 7 && i <= 9) ? 1 : (j == 4 && i == 7) ? 3 : 0
-    printf (i ? " %2d" : "%2d"), v } print "" } }')
-[ "$(cat "$XDG_DATA_HOME/vorlen/niveaux.lvl")" = "$attendu" ] ||
-    echouer "the level file is not the level made: $(cat "$XDG_DATA_HOME/vorlen/niveaux.lvl")"
+[ "$(cat "$niveauxDuJoueur")" = "$(grille 7:5:1 8:5:1 9:5:1 7:4:3)" ] ||
+    echouer "the level file is not the level made: $(cat "$niveauxDuJoueur")"
 touches Up Up Up Return Return
 # The level sets' heading is shorter than every other menu's.
-attendreEcran niveaux "the level sets are not offered" \
-    eval 'present 300 420 300 335 "$rouge" && absent 450 620 300 335 "$rouge"'
+enNiveaux() { present 300 420 300 335 "$rouge" && absent 450 620 300 335 "$rouge"; }
+attendreEcran niveaux "the level sets are not offered" enNiveaux
 touches Down Return
 attendreEcran mes-niveaux "the match does not play the level made" eval 'cadresPanneau && brique 7 4'
 brique 2 8 && echouer "the match shows the game's level 1, not the player's"
 quitterPartie 1
 quitter menu xdotool key --window "$fenetre" Down Down Down Down Return
 # The matches below play the game's levels without being asked.
-rm "$XDG_DATA_HOME/vorlen/niveaux.lvl"
+rm "$niveauxDuJoueur"
 
 # --- What a player hears, through SDL's disk audio driver, with one sound and the icon missing.
 mv sounds/court.wav "$travail/court.wav"
@@ -231,20 +240,109 @@ quitter menu xdotool key --window "$fenetre" Return
 mv "$travail/court.wav" sounds/court.wav
 mv "$travail/vorlen.png" vorlen.png
 
-# --- SIGTERM and SIGINT end the game from every screen, once it is there.
+# --- SIGTERM, SIGINT and SIGHUP end the game from every screen, once it is there.
 enMenu() { present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"; }
 enMatch() { present 320 330 545 555 "$balleTenue"; }
 enCapture() { present 310 560 "$(ligneHaut 0)" "$(ligneBas 0)" "$vert"; }
 enCredits() { present 270 620 70 95 "$titreCredits"; }
 for cas in "menu::TERM:enMenu" "match:Return Return:TERM:enMatch" \
-    "capture:Down Return Return Return:INT:enCapture" "credits:Down Down Down Down Return:TERM:enCredits" \
-    "editeur:Down Down Down Return:TERM:enEditeur"; do
+    "capture:Down Return Return Return:INT:enCapture" "credits:Down Down Down Down Return:HUP:enCredits"; do
     IFS=: read -r lieu suite signal ecranAttendu <<<"$cas"
     demarrer
     [ -z "$suite" ] || touches $suite
     attendreEcran "signal-$lieu" "$lieu: the screen is not reached" "$ecranAttendu"
     quitter "$lieu" kill -"$signal" "$pid"
 done
+
+# --- What is not saved yet reaches its file first, whatever ends the game.
+# The editor, its first cell painted, not saved.
+peindre() {
+    touches Down Down Down Return
+    attendreEcran editeur "the editor is not shown" enEditeur
+    touches Return
+    attendreEcran editeur-peint "the cell painted is not shown" brique 0 9
+}
+peint() { [ "$(cat "$niveauxDuJoueur" 2>/dev/null)" = "$(grille "$@" 0:9:1)" ]; }
+# A one-player match on one row of bricks, lost with the paddle left at the wall, up to
+# the name entry of its score, the first of an empty table; Zoe is typed there. D, player
+# 1's action since the rebinding above, launches each ball, then leaves the lost match.
+enSaisieNom() { present 230 560 105 135 "$rouge" && present 219 221 272 306 "$jaune"; }
+lancerVersSaisie() { touches d && vu saisie-nom enSaisieNom; }
+nommer() {
+    mkdir -p "${niveauxDuJoueur%/*}" && grille $(seq -f '%g:0:10' 0 15) >"$niveauxDuJoueur"
+    touches Return Return
+    attendreEcran niveaux-rangee "the level sets are not offered" enNiveaux
+    touches Down Return
+    attendreEcran rangee "the row of bricks is not played" enMatch
+    touches d
+    xdotool keydown --window "$fenetre" Left
+    attendreEcran batte-au-mur "the paddle did not reach the wall" present 86 90 558 562 "$vert"
+    xdotool keyup --window "$fenetre" Left
+    LIMITE=$((4 * LIMITE)) jusqua lancerVersSaisie || echouer "the match was not lost up to the name entry"
+    touches $(printf 'BackSpace %.0s' $(seq 12))
+    attendreEcran nom-efface "the name offered was not erased" absent 255 330 276 299 "$blanc"
+    touches Z o e
+    attendreEcran nom-tape "the name typed is not shown" present 255 330 276 299 "$blanc"
+}
+nomme() { grep -Eq '^[1-9][0-9]* 1 [0-9-]+ Zoe$' "$XDG_DATA_HOME/vorlen/scores.txt" 2>/dev/null; }
+# Each end, on each library (compat: sdl12-compat) where it is cheap: a signal, status 0;
+# the display lost (X: an X server of the test's own, killed), status 1 and one line.
+affichageDuTest=$DISPLAY
+for cas in "peindre:peint:HUP:" "peindre:peint:INT:" "peindre:peint:TERM:" "peindre:peint:X:" \
+    "peindre:peint:HUP:compat" "peindre:peint:INT:compat" "peindre:peint:TERM:compat" \
+    "peindre:peint:X:compat" "nommer:nomme:HUP:" "nommer:nomme:INT:compat" "nommer:nomme:TERM:" \
+    "nommer:nomme:X:"; do
+    IFS=: read -r travailler garde fin compat <<<"$cas"
+    lieu="$travailler, $fin${compat:+, sdl12-compat}"
+    rm -rf "$XDG_DATA_HOME" "$travail/affichage"
+    if [ "$fin" = X ]; then
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/affichage" 2>/dev/null &
+        serveur=$!
+        jusqua test -s "$travail/affichage" || echouer "$lieu: no X server of our own"
+        export DISPLAY=:$(cat "$travail/affichage")
+    fi
+    demarrer ${compat:+LD_LIBRARY_PATH=$bibliothequeCompat}
+    $travailler
+    if [ "$fin" = X ]; then
+        terminer "$lieu" 1 kill "$serveur"
+        wait "$serveur"
+        serveur=
+        export DISPLAY=$affichageDuTest
+        [ "$(wc -l <"$travail/erreurs.txt")" -eq 1 ] &&
+            grep -q "^Vorlen: affichage perdu (.*); .* enregistré" "$travail/erreurs.txt" ||
+            echouer "$lieu: not one line saying what was saved: $(cat "$travail/erreurs.txt")"
+    else
+        quitter "$lieu" kill -"$fin" "$pid"
+    fi
+    $garde || echouer "$lieu: the work is not in its file: $(cat "$XDG_DATA_HOME"/vorlen/* 2>&1)"
+done
+
+# Under nohup, the game outlives its terminal: a second step on screen after the first
+# proves it read the signal and went on.
+rm -rf "$XDG_DATA_HOME"
+trap '' HUP
+demarrer
+trap - HUP
+peindre
+kill -HUP "$pid"
+for i in 1 2; do
+    touches Right Return
+    attendreEcran "nohup-$i" "nohup: HUP ended the game" brique "$i" 9
+done
+quitter "editeur, nohup" kill -TERM "$pid"
+peint 1:9:1 2:9:1 || echouer "nohup: the level file is not the level made: $(cat "$niveauxDuJoueur")"
+
+# --- A save past the file size limit fails, says so, and the game goes on: three
+# levels take more than 1024 bytes.
+rm -rf "$XDG_DATA_HOME"
+demarrer
+prlimit --pid "$pid" --fsize=1024
+touches Down Down Down Return
+attendreEcran editeur-limite "the editor is not shown" enEditeur
+touches n n Escape
+jusqua grep -q "niveaux non enregistres (.*File too large)" "$travail/erreurs.txt" ||
+    echouer "file size limit: the failed save is not told: $(cat "$travail/erreurs.txt")"
+quitter "editeur, taille limitee" kill -TERM "$pid"
 
 # --- One clear line and status 1 when the game cannot run.
 # $1: what is expected in the line; the rest: the command.
