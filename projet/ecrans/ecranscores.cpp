@@ -153,7 +153,7 @@ bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, 
         const SauvegardeUrgente urgence([&] {
             scores.inscrire(mode, avecNoms(ligne, saisies));
             return "meilleur score " + std::to_string(ligne.score) +
-                   (scores.getErreurEnregistrement().empty() ? " enregistré" : " non enregistré");
+                   (scores.getEnregistrement().reussi ? " enregistré" : " non enregistré");
         });
         for (int j = 1; j <= nbNoms && ouverte; ++j) {
             const std::string invite = nbNoms == 1 ? "Votre nom:" : joueur(j) + ", votre nom:";
