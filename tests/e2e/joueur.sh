@@ -343,6 +343,9 @@ touches n n Escape
 jusqua grep -q "niveaux non enregistres (.*File too large)" "$travail/erreurs.txt" ||
     echouer "file size limit: the failed save is not told: $(cat "$travail/erreurs.txt")"
 quitter "editeur, taille limitee" kill -TERM "$pid"
+# The game ends: its last line no longer says the levels stay in the editor.
+tail -n 1 "$travail/erreurs.txt" | grep -q "ces changements sont perdus" ||
+    echouer "file size limit: after SIGTERM the last line is: $(tail -n 1 "$travail/erreurs.txt")"
 
 # --- One clear line and status 1 when the game cannot run.
 # $1: what is expected in the line; the rest: the command.
