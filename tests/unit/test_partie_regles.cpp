@@ -292,7 +292,7 @@ TEST_F(Regles, TheLastBallLostCostsALifeThreeSecondsLaterThenTheMatch) {
     EXPECT_EQ(std::tuple(perduAussitot, partie.perdu()), std::tuple(false, true));
 }
 
-TEST_F(Regles, ClearingALevelResetsTheFieldButKeepsDebris) {
+TEST_F(Regles, ClearingALevelResetsTheFieldButKeepsDebrisUntilTheyAreTooOld) {
     partie.poserNiveau({{3, 3, 1}});
     partie.poserBalle(j1, 10.0f, 10.0f, 0.5f);
     partie.tirs().emplace_back(&j1, 0.0f, 0.0f, false);
@@ -308,6 +308,8 @@ TEST_F(Regles, ClearingALevelResetsTheFieldButKeepsDebris) {
     ASSERT_EQ(partie.balles().size(), 1u);
     EXPECT_EQ(std::tuple(partie.balles().front().isHooked(), j1.getnBalles()), std::tuple(true, 1));
     EXPECT_EQ(partie.niveau().getNumNiveau(), 2) << "the next level of niveaux.lvl";
+    horloge.avancer(100001);
+    EXPECT_TRUE((partie.deplacer(), partie.debris().empty()));
 }
 
 TEST_F(Regles, BoxesTouchUpToTheirEdgesAndTheBallsSquareCorner) {
