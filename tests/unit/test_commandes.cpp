@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -109,25 +110,10 @@ TEST(Options, LigneDeCommandeLueCommeLeJoueurLaTape) {
     }
 }
 
+// A remembered window size is kept where it fits, else shrunk in proportion.
 // The screens' end-to-end test sees smaller, larger and wider pictures: here,
 // a tall window, the bars above and below, and the pointer brought back.
-TEST(Toile, InATallWindowTheCanvasFillsTheWidthCentredBetweenBarsAndComesBackThroughTheInverse) {
-    toile::adapter(1000, 1000);
-    EXPECT_EQ(toile::versFenetre({0, 0, 800, 600}), (toile::Rectangle{0, 125, 1000, 750}));
-    EXPECT_EQ(toile::versFenetre({0, 0, 650, 600}), (toile::Rectangle{0, 125, 813, 750}));
-    EXPECT_EQ(toile::versFenetre({650, 0, 150, 600}), (toile::Rectangle{813, 125, 187, 750}));
-    EXPECT_EQ(toile::versToile({813, 125, 187, 750}), (toile::Rectangle{650, 0, 150, 600}));
-    // The window's top-left pixel of the picture is the canvas's top-left
-    // corner; the bars are outside.
-    float x, y;
-    EXPECT_TRUE(toile::pointVersToile(1000 - 1, 125, x, y));
-    EXPECT_TRUE(std::abs(x - 799.6) < 0.1 && std::abs(y - 599.6) < 0.1) << x << ", " << y;
-    EXPECT_FALSE(toile::pointVersToile(500, 124, x, y));
-    EXPECT_FALSE(toile::pointVersToile(500, 875, x, y));
-    toile::adapter(800, 600);
-}
-
-TEST(Toile, ARememberedWindowSizeIsKeptWhereItFitsElseShrunkInProportion) {
+TEST(Toile, AWindowFitsTheScreenAndInATallOneTheCanvasStandsCentredBetweenBars) {
     const struct {
         int largeur, hauteur, ecranL, ecranH, attenduL, attenduH;
     } cas[] = {
@@ -141,4 +127,17 @@ TEST(Toile, ARememberedWindowSizeIsKeptWhereItFitsElseShrunkInProportion) {
         EXPECT_EQ(std::tuple(l, h), std::tuple(c.attenduL, c.attenduH))
             << c.largeur << "x" << c.hauteur << " on " << c.ecranL;
     }
+    toile::adapter(1000, 1000);
+    EXPECT_EQ(toile::versFenetre({0, 0, 800, 600}), (toile::Rectangle{0, 125, 1000, 750}));
+    EXPECT_EQ(toile::versFenetre({0, 0, 650, 600}), (toile::Rectangle{0, 125, 813, 750}));
+    EXPECT_EQ(toile::versFenetre({650, 0, 150, 600}), (toile::Rectangle{813, 125, 187, 750}));
+    EXPECT_EQ(toile::versToile({813, 125, 187, 750}), (toile::Rectangle{650, 0, 150, 600}));
+    // The window's top-left pixel of the picture is the canvas's top-left
+    // corner; the bars are outside.
+    float x, y;
+    EXPECT_TRUE(toile::pointVersToile(1000 - 1, 125, x, y));
+    EXPECT_TRUE(std::abs(x - 799.6) < 0.1 && std::abs(y - 599.6) < 0.1) << x << ", " << y;
+    EXPECT_FALSE(toile::pointVersToile(500, 124, x, y));
+    EXPECT_FALSE(toile::pointVersToile(500, 875, x, y));
+    toile::adapter(800, 600);
 }
