@@ -4,6 +4,7 @@
 #ifndef VORLEN_TESTS_BANC_H
 #define VORLEN_TESTS_BANC_H
 
+#include "evenements.h"
 #include "jeu/typesparties.h"
 #include "systeme/horloge.h"
 
@@ -92,13 +93,6 @@ public:
         return balle;
     }
 };
-
-// Puts a key press (or release) in SDL's queue, as the keyboard would.
-inline void presser(SDLKey touche, bool enfoncee = true) {
-    SDL_Event event = {static_cast<Uint8>(enfoncee ? SDL_KEYDOWN : SDL_KEYUP)};
-    event.key.keysym.sym = touche;
-    SDL_PushEvent(&event);
-}
 
 // Drives the game's clock while alive, from 1000 ms.
 class HorlogeDeTest {

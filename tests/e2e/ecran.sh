@@ -7,11 +7,8 @@
 # With SDL_LIBRARY_DIR, the game runs on the SDL 1.2 found there
 # (sdl12-compat) instead of the one it was built with.
 set -u
-ici=$(cd "$(dirname "$0")" && pwd)
-. "$ici/attente.sh"
-jeu=$1
-donnees=$2
-bibliotheque=${3:-}
+. "$(dirname "$0")/attente.sh"
+jeu=$1 donnees=$2 bibliotheque=${3:-}
 
 # One case, on its own X server: "$1" is the screen's size, the rest the case.
 if [ "${ECRAN_CAS:-}" = "" ]; then
@@ -20,23 +17,19 @@ if [ "${ECRAN_CAS:-}" = "" ]; then
     artefacts=$(dirname "$jeu")/e2e-artefacts/ecran${bibliotheque:+-compat}
     mkdir -p "$artefacts"
     echecs=0
-    lancer() {
+    for taille_cas in 640x480:petit_ecran 1920x1080:plein_ecran 1920x1080:redimensionnee \
+        1024x768:souris; do
         ECRAN_CAS=1 TRAVAIL="$travail" ARTEFACTS="$artefacts" xvfb-run -a \
-            -s "-screen 0 $1x24 -noreset" "$0" "$jeu" "$donnees" "$bibliotheque" "$2" ||
-            echecs=$((echecs + 1))
-    }
-    lancer 640x480 petit_ecran
-    lancer 1920x1080 plein_ecran
-    lancer 1920x1080 redimensionnee
-    lancer 1024x768 souris
+            -s "-screen 0 ${taille_cas%:*}x24 -noreset" "$0" "$jeu" "$donnees" "$bibliotheque" \
+            "${taille_cas#*:}" || echecs=$((echecs + 1))
+    done
     [ "$echecs" -eq 0 ] && echo "ecran: every case passed" || echo "ecran: $echecs case(s) failed"
     exit "$echecs"
 fi
 
 shift 3
 cas=$1
-export XDG_CONFIG_HOME="$TRAVAIL/$cas/config" XDG_DATA_HOME="$TRAVAIL/$cas/donnees"
-export SDL_AUDIODRIVER=dummy
+export XDG_CONFIG_HOME="$TRAVAIL/$cas/config" XDG_DATA_HOME="$TRAVAIL/$cas/donnees" SDL_AUDIODRIVER=dummy
 [ -n "$bibliotheque" ] && export LD_LIBRARY_PATH="$bibliotheque"
 image="$TRAVAIL/$cas.png"
 pid=

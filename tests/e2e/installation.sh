@@ -36,11 +36,8 @@ attendreFenetre || { echouer "no window, visible and focused, within $LIMITE s: 
 xprop -id "$fenetre" WM_HINTS | grep -q 'bitmap id # to use for icon' || echouer "no window icon"
 xdotool key --window "$fenetre" Return Return
 # The cell of column 8, row 5: a neutral grey brick, lit.
-briqueGrise() {
-    import -window root "$artefacts/installe.png" 2>/dev/null &&
-        [ "$(convert "$artefacts/installe.png" -format '%[fx:abs(p{363,196}.r-p{363,196}.b)<0.03 &&
-            p{363,196}.g>0.08]' info:)" = 1 ]
-}
+image=$artefacts/installe.png
+briqueGrise() { import -window root "$image" 2>/dev/null && present 363 363 196 196 'abs(r-b)<0.03&&g>0.08'; }
 jusqua briqueGrise || echouer "the level of gris.lvl is not on screen within $LIMITE s"
 
 # No font anywhere: one line naming every folder tried, status 1.

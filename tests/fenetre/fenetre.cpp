@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fenetre.h"
+#include "evenements.h"
 
 #include "ecrans/menu.h"
 #include "rendu/toile.h"
@@ -44,6 +45,11 @@ Pixel Capture::at(int colonne, int ligne) const {
 Pixel Capture::pixelFenetre(int colonne, int ligne) const {
     const unsigned char* p = &rgb[((hauteurLue - 1 - ligne) * largeurLue + colonne) * 3];
     return {p[0], p[1], p[2]};
+}
+
+std::unique_ptr<Menu> menuApres() {
+    pousser(SDL_Event{SDL_QUIT});
+    return std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
 }
 
 int main(int argc, char** argv) {

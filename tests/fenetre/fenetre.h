@@ -1,11 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A real OpenGL window for the tests that draw, opened once per test run,
-// and what it shows read back pixel by pixel.
+// what it shows read back pixel by pixel, and where the camera puts the field.
 #ifndef VORLEN_TESTS_FENETRE_H
 #define VORLEN_TESTS_FENETRE_H
 
 #include <algorithm>
+#include <memory>
 #include <vector>
+
+class Menu;
+
+// Where the camera shows the field's point (x, y, 0) on the canvas.
+inline int colonneDe(float x) {
+    return static_cast<int>(325.0 * (1 + 0.0185577 * x) + 0.5);
+}
+inline int ligneDe(float y) {
+    return static_cast<int>(300.0 * (1 - 0.0247436 * y) + 0.5);
+}
+
+// A menu whose loop has handled the events queued so far, then a close.
+std::unique_ptr<Menu> menuApres();
 
 struct Pixel {
     int r, v, b;
@@ -35,26 +49,23 @@ public:
     // The extent, within the rectangle (inclusive, rows from the top), of the
     // pixels that pass `teste`.
     template <typename Test> Cadre cadreDans(int c0, int c1, int l0, int l1, Test teste) const {
-        Cadre k;
-        for (int l = l0; l <= l1; ++l) {
-            for (int c = c0; c <= c1; ++c) {
-                if (teste(at(c, l))) {
-                    k = {std::min(k.col0, c), std::max(k.col1, c), std::min(k.lig0, l),
-                         std::max(k.lig1, l)};
-                }
-            }
-        }
-        return k;
+        return cadre(c0, c1, l0, l1, [&](int c, int l) { return teste(at(c, l)); });
     }
     template <typename Test> bool unPixelDans(int c0, int c1, int l0, int l1, Test teste) const {
         return !cadreDans(c0, c1, l0, l1, teste).vide();
     }
     // The extent, in the window's own pixels, of those that pass `teste`.
     template <typename Test> Cadre cadreFenetre(Test teste) const {
+        return cadre(0, largeurLue - 1, 0, hauteurLue - 1,
+                     [&](int c, int l) { return teste(pixelFenetre(c, l)); });
+    }
+
+private:
+    template <typename Test> static Cadre cadre(int c0, int c1, int l0, int l1, Test teste) {
         Cadre k;
-        for (int l = 0; l < hauteurLue; ++l) {
-            for (int c = 0; c < largeurLue; ++c) {
-                if (teste(pixelFenetre(c, l))) {
+        for (int l = l0; l <= l1; ++l) {
+            for (int c = c0; c <= c1; ++c) {
+                if (teste(c, l)) {
                     k = {std::min(k.col0, c), std::max(k.col1, c), std::min(k.lig0, l),
                          std::max(k.lig1, l)};
                 }
@@ -63,7 +74,6 @@ public:
         return k;
     }
 
-private:
     int largeurLue;
     int hauteurLue;
     std::vector<unsigned char> rgb;

@@ -21,14 +21,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Where the camera shows the field's point (x, y) in the 800 by 600 window.
-std::pair<int, int> pixelDu(float x, float y) {
-    return {static_cast<int>(325 * (1 + 0.0185577 * x)),
-            static_cast<int>(300 * (1 - 0.0247436 * y))};
-}
 // The centre of cell (i, j) of the one-player grid.
 std::pair<int, int> cellule(int i, int j) {
-    return pixelDu(-34.5f + 4.6f * i, 3.0f + 2.4f * j);
+    return {colonneDe(-34.5f + 4.6f * i), ligneDe(3.0f + 2.4f * j)};
 }
 
 SDL_Event clic(std::pair<int, int> ou, Uint8 bouton = SDL_BUTTON_LEFT) {
@@ -37,11 +32,6 @@ SDL_Event clic(std::pair<int, int> ou, Uint8 bouton = SDL_BUTTON_LEFT) {
 SDL_Event glisse(std::pair<int, int> ou, Uint8 boutons) {
     SDL_Event e = mouvementSouris(0, ou.first, ou.second);
     e.motion.state = boutons;
-    return e;
-}
-SDL_Event touche(SDLKey sym) {
-    SDL_Event e = {SDL_KEYDOWN};
-    e.key.keysym.sym = sym;
     return e;
 }
 
@@ -70,11 +60,7 @@ std::vector<Niveau::Grille> relire(const std::string& fichier) {
 
 // An editor on a level file of its own, run event by event.
 struct Edition : ::testing::Test {
-    // The window's own events so far are not the test's.
-    void SetUp() override {
-        for (SDL_Event e; SDL_PollEvent(&e);) {
-        }
-    }
+    void SetUp() override { viderFile(); }
     void faire(std::initializer_list<SDL_Event> evenements) {
         for (const SDL_Event& e : evenements) {
             editeur->traiter(e);
@@ -95,7 +81,7 @@ TEST_F(Edition, TheMouseAndTheKeysPaintExactlyTheCellsAskedAndTheFileSaysSo) {
            glisse(cellule(2, 9), SDL_BUTTON(1)), glisse(cellule(3, 9), SDL_BUTTON(1)),
            glisse(cellule(5, 5), 0), clic(cellule(2, 9), SDL_BUTTON_RIGHT)});
     // The palette's sixth brick is 5; the arrows and Return paint from (2, 9).
-    faire({clic(pixelDu(-0.5f * 6.2f, -14.0f)), touche(SDLK_DOWN), touche(SDLK_DOWN),
+    faire({clic({colonneDe(-0.5f * 6.2f), ligneDe(-14.0f)}), touche(SDLK_DOWN), touche(SDLK_DOWN),
            touche(SDLK_RETURN), touche(SDLK_MINUS), touche(SDLK_RIGHT), touche(SDLK_SPACE),
            touche(SDLK_BACKSPACE), touche(SDLK_DOWN), touche(SDLK_RETURN)});
     // A gamepad's cross and first button do as the arrows and Return.
@@ -184,15 +170,9 @@ TEST_F(Edition, TryingALevelPlaysThatLevelAloneThenComesBackWhereItWas) {
     Banc<Essai> essai(duJeu.grille(), 7);
     for (int fois = 0; fois < 2; ++fois) {
         essai.gerer();
-        EXPECT_EQ(essai.niveau().grille(), duJeu.grille());
-        EXPECT_EQ(essai.niveau().getNumNiveau(), 7);
-        EXPECT_EQ(essai.balles().size(), 1u);
-        for (int i = 0; i < Niveau::nbBriquesX; ++i) {
-            for (int j = 0; j < Niveau::nbBriquesY; ++j) {
-                if (duJeu.grille()[i][j] > 0) {
-                    essai.niveau().detruire(i, j);
-                }
-            }
-        }
+        EXPECT_EQ(std::tuple(essai.niveau().grille() == duJeu.grille(),
+                             essai.niveau().getNumNiveau(), essai.balles().size()),
+                  std::tuple(true, 7, 1u));
+        essai.niveau().charger(Niveau::Grille{}, 7); // cleared
     }
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "banc.h"
-#include "clavier.h"
+// The menus, and the high-score screen they lead to, in a real window.
 #include "erreurs.h"
+#include "evenements.h"
 #include "fenetre.h"
 #include "outils.h"
+#include "ecrans/ecranscores.h"
 #include "ecrans/menu.h"
 #include "jeu/partie.h"
 #include "niveaux/recueil.h"
@@ -14,16 +15,82 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
+#include <dlfcn.h>
 #include <memory>
 #include <tuple>
 #include <vector>
 
-using clavier::fermeture;
+// A player at the keyboard who presses each key once the game has handled the
+// one before, however slow the machine: the next key comes at the first poll
+// of SDL's queue that follows one that found it empty, that is at the start of
+// the next pass of whichever loop runs.
+namespace {
+namespace clavier {
 
-static void fermer() {
-    SDL_Event event = {SDL_QUIT};
-    SDL_PushEvent(&event);
+// Stands for the window's close button among the keys.
+constexpr SDLKey fermeture = SDLK_UNKNOWN;
+// Polls of an empty queue, once the keys have run out, before the game is
+// taken to wait for more: a few seconds of passes.
+const int pollsEnTrop = 100;
+
+struct Touche {
+    SDLKey sym;
+    Uint16 caractere = 0;
+};
+std::deque<Touche> aPresser;
+bool enCours = false;
+bool fileVide = false;
+int pollsApres = 0;
+
+// The keys to press from now on, in order; the first too waits for the game
+// to find its queue empty once.
+void jouer(const std::vector<Touche>& touches) {
+    aPresser.assign(touches.begin(), touches.end());
+    enCours = true;
+    fileVide = false;
+    pollsApres = 0;
 }
+// Each character of `texte` typed, then Return.
+std::vector<Touche> saisie(const std::string& texte) {
+    std::vector<Touche> touches;
+    for (const char c : texte) {
+        touches.push_back({static_cast<SDLKey>(c), static_cast<Uint16>(c)});
+    }
+    touches.push_back({SDLK_RETURN});
+    return touches;
+}
+// True when the game still waited for keys, seconds after the last one; it
+// was then given the window's closing, again and again, so that it ended.
+bool aAttenduPlus() {
+    enCours = false;
+    return pollsApres >= pollsEnTrop;
+}
+
+} // namespace clavier
+} // namespace
+
+// Stands in front of SDL's own for every caller in this program, the game's loops
+// included; it passes every call through while no keys are being played.
+extern "C" int SDL_PollEvent(SDL_Event* event) {
+    static const auto reel =
+        reinterpret_cast<int (*)(SDL_Event*)>(dlsym(RTLD_NEXT, "SDL_PollEvent"));
+    using namespace clavier;
+    if (enCours && fileVide && (!aPresser.empty() || ++pollsApres >= pollsEnTrop)) {
+        const Touche t = aPresser.empty() ? Touche{fermeture} : aPresser.front();
+        if (!aPresser.empty()) {
+            aPresser.pop_front();
+        }
+        *event = t.sym == fermeture ? SDL_Event{SDL_QUIT} : touche(t.sym, SDL_KEYDOWN, t.caractere);
+        fileVide = false;
+        return 1;
+    }
+    const int resultat = reel(event);
+    fileVide = resultat == 0;
+    return resultat;
+}
+
+using clavier::fermeture;
 
 // Runs the menu until it ends while a player presses each key once the game
 // has handled the one before.
@@ -35,9 +102,7 @@ static std::unique_ptr<Menu> menuJoue(const std::vector<SDLKey>& touches) {
     clavier::jouer(suite);
     auto menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
     EXPECT_FALSE(clavier::aAttenduPlus()) << "the menu went on after the last key";
-    // What the menu left unread is not for the next one.
-    for (SDL_Event reste; SDL_PollEvent(&reste);) {
-    }
+    viderFile(); // what the menu left unread is not for the next one
     return menu;
 }
 
@@ -65,7 +130,7 @@ struct MenuArrete : ::testing::Test {
     }
     void TearDown() override { currentSettings.initSettings(); }
 
-    std::unique_ptr<Menu> menu = (fermer(), std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f));
+    std::unique_ptr<Menu> menu = menuApres();
 };
 
 TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
@@ -158,7 +223,7 @@ TEST_F(MenuArrete, AFailedSettingsSaveSaysWhyOnTheMenu) {
 
 TEST(Textures, AnyImageReachesOpenGlWithPowerOfTwoSidesAndItsColours) {
     SDL_Surface* image = SDL_CreateRGBSurface(0, 5, 3, 32, 0xFF, 0xFF00, 0xFF0000, 0);
-    SDL_FillRect(image, nullptr, SDL_MapRGB(image->format, 0, 200, 0));
+    SDL_FillRect(image, nullptr, SDL_MapRGB(image->format, 30, 200, 90));
     SDL_SaveBMP(image, "impaire.bmp");
     SDL_FreeSurface(image);
     for (const bool mipmaps : {false, true}) {
@@ -168,7 +233,7 @@ TEST(Textures, AnyImageReachesOpenGlWithPowerOfTwoSidesAndItsColours) {
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
         std::vector<GLubyte> rvba(64 * 64 * 4);
         glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rvba.data());
-        EXPECT_EQ(std::tuple(l, h, +rvba[28], +rvba[29], +rvba[30]), std::tuple(4, 2, 0, 200, 0))
+        EXPECT_EQ(std::tuple(l, h, +rvba[28], +rvba[29], +rvba[30]), std::tuple(4, 2, 30, 200, 90))
             << "with mipmaps: " << mipmaps;
     }
     std::remove("impaire.bmp");
@@ -185,4 +250,58 @@ TEST(MenuEnMarche, ClosingTheWindowEndsOnlyWhatIsRunning) {
     const auto credits =
         menuJoue({SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, fermeture});
     EXPECT_EQ(credits->getCurrentChoice(), Menu::CHOIX_CREDITS) << "closed from the credits";
+}
+
+// Player 1 is offered the login name, which goes; the table is left with a key
+// once it has been drawn.
+TEST(EcranScores, TheTeamNamedSeesItsLineHighlightedThatItWasNotSavedAndWideNamesStayInTheirBoxes) {
+    MeilleursScores scores;
+    erreursDe([&] { scores.charger("/dev/null/vorlen/scores.txt"); }); // a folder no one can make
+    freetype::font_data grande;
+    grande.init("AXAXAX.TTF", 26);
+    initGL();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    std::vector<clavier::Touche> touches = clavier::saisie(std::string(12, '\b') + "Ann!");
+    for (const clavier::Touche& t : clavier::saisie("  Bob Martin  ")) {
+        touches.push_back(t);
+    }
+    touches.push_back({SDLK_SPACE, ' '});
+    clavier::jouer(touches);
+    EcranScores ecran(grande);
+    EXPECT_TRUE(ecran.inscrire(scores, MeilleursScores::MODE_COOP, {2040, 5, "2026-12-07", {}}));
+    EXPECT_FALSE(clavier::aAttenduPlus());
+    const Capture capture;
+    EXPECT_EQ(scores.table(MeilleursScores::MODE_COOP).getLignes().at(0).noms,
+              (std::vector<std::string>{"Ann", "Bob Martin"}));
+    const auto barre = [](const Pixel& p) { return p.r == 0 && p.v == 0 && p.b == 150; };
+    const auto rouge = [](const Pixel& p) { return p.r > 200 && p.v < 100 && p.b < 100; };
+    const auto blanc = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b > 200; };
+    EXPECT_TRUE(capture.unPixelDans(290, 500, 20, 45, rouge)) << "the red heading";
+    EXPECT_TRUE(barre(capture.at(35, 360))) << "the co-operative table's first line stands out";
+    EXPECT_FALSE(barre(capture.at(35, 120))) << "the one-player table is empty";
+    EXPECT_TRUE(capture.unPixelDans(90, 300, 352, 368, blanc)) << "the names in white on the bar";
+    EXPECT_TRUE(capture.unPixelDans(40, 400, 536, 562, rouge))
+        << "the failed save under the tables";
+
+    touches = clavier::saisie(std::string(12, '\b') + std::string(12, 'W'));
+    touches.push_back({SDLK_SPACE, ' '});
+    clavier::jouer(touches);
+    EXPECT_TRUE(ecran.inscrire(scores, MeilleursScores::MODE_1J, {500, 2, "2026-12-07", {}}));
+    EXPECT_FALSE(clavier::aAttenduPlus());
+    const std::string nom = scores.table(MeilleursScores::MODE_1J).getLignes().at(0).noms.at(0);
+    EXPECT_EQ(nom.find_first_not_of('W'), std::string::npos) << nom;
+    EXPECT_TRUE(nom.size() >= 6 && nom.size() < 12) << "the entry box takes " << nom.size() << " W";
+    // Two names of twelve wide letters, as a hand-edited file may hold them.
+    scores.inscrire(MeilleursScores::MODE_COOP,
+                    {3000, 5, "2026-12-07", {std::string(12, 'W'), std::string(12, 'M')}});
+    clavier::jouer({{SDLK_SPACE, ' '}});
+    EXPECT_TRUE(ecran.montrer(scores, MeilleursScores::MODE_COOP, 0));
+    EXPECT_FALSE(clavier::aAttenduPlus());
+    const Capture larges;
+    const Cadre noms = larges.cadreDans(90, 409, 352, 368, blanc);
+    EXPECT_TRUE(!noms.vide() && noms.col1 < 404) << "the names end at column " << noms.col1;
+    EXPECT_TRUE(larges.unPixelDans(410, 460, 352, 368, blanc)) << "the score is left whole";
 }

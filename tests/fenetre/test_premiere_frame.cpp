@@ -12,18 +12,12 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 const auto jaunePanneau = [](const Pixel& p) { return p.r == 204 && p.v == 204 && p.b == 0; };
 const auto jauneVif = [](const Pixel& p) { return p.r > 200 && p.v > 200 && p.b < 80; };
 const auto vert = [](const Pixel& p) { return p.v > 30 && p.v > 4 * p.r && p.v > 4 * p.b; };
-
-// Where a field point (x, y, 0) lands in the window, as the camera sees it.
-const auto colonneDe = [](float x) { return static_cast<int>(325.0 * (1 + 0.0185577 * x) + 0.5); };
-const auto ligneDe = [](float y) { return static_cast<int>(300.0 * (1 - 0.0247436 * y) + 0.5); };
 
 // How many of the window's pixels differ between two captures of one size.
 static int pixelsDifferents(const Capture& a, const Capture& b) {
@@ -37,97 +31,13 @@ static int pixelsDifferents(const Capture& a, const Capture& b) {
     return differents;
 }
 
-// The first frame of a one-player match, as the window shows it.
-TEST(PremiereFrame, PanelBoxesNamesFieldBorderAndTenUnitPaddleStandWhereTheCameraPutsThem) {
-    Banc<Normal1j>().frame();
-    const Capture capture;
-    // Panel pixels (x, y from the bottom) of each box's rules and edges.
-    for (const int haut : {540, 400}) {
-        for (const int y : {haut, haut - 21, haut - 24, haut - 44, haut - 100}) {
-            EXPECT_TRUE(capture.unPixelDans(700, 700, 599 - y, 600 - y, jaunePanneau))
-                << "rule at panel y = " << y;
-        }
-        for (const int x : {0, 120}) {
-            EXPECT_TRUE(capture.unPixelDans(649 + x, 651 + x, 650 - haut, 650 - haut, jaunePanneau))
-                << "edge at panel x = " << x << " of the box topped at " << haut;
-        }
-        // The name sits on the baseline 16 pixels in and 16 below the top.
-        const int ligneBase = 600 - (haut - 16);
-        EXPECT_TRUE(capture.unPixelDans(666, 730, ligneBase - 12, ligneBase, jauneVif))
-            << "name of the box topped at " << haut;
-        EXPECT_FALSE(capture.unPixelDans(775, 799, ligneBase - 12, ligneBase, jauneVif))
-            << "the name stays inside its box";
-    }
-    EXPECT_TRUE(capture.unPixelDans(325, 325, 39, 41, jauneVif)) << "field's top edge";
-    EXPECT_TRUE(capture.unPixelDans(82, 84, 300, 300, jauneVif)) << "left edge";
-    EXPECT_TRUE(capture.unPixelDans(565, 567, 300, 300, jauneVif)) << "right edge";
-    EXPECT_FALSE(capture.unPixelDans(325, 325, 20, 36, jauneVif)) << "nothing above the field";
-    EXPECT_FALSE(capture.unPixelDans(60, 78, 300, 300, jauneVif)) << "nothing left of it";
-    const Cadre batte = capture.cadreDans(200, 450, 540, 580, vert);
-    ASSERT_FALSE(batte.vide());
-    EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
-    EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
-    EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
-}
-
-// A match whose frame the test draws without playing one.
-class Vue : public Banc<Normal1j> {
-public:
-    Vue() { gerer(); } // level 1 and the held ball
-    Capture dessiner() {
-        redessiner();
-        return Capture();
-    }
-};
-
-// Where the first brick of the level's grid stands.
-static std::pair<int, int> premiereBrique(const Niveau& niveau) {
-    for (int i = 0; i < Niveau::nbBriquesX; ++i) {
-        for (int j = 0; j < Niveau::nbBriquesY; ++j) {
-            if (niveau.tabBriques[i][j]) {
-                return {i, j};
-            }
-        }
-    }
-    throw std::logic_error("level 1 has no brick");
-}
-
-TEST(DessinGarde, AfterEachChangeTheFrameIsWhatAFreshMatchDraws) {
-    const struct {
-        const char* nom;
-        std::function<void(Vue&)> changer;
-    } changements[] = {
-        {"player 1 scores", [](Vue& v) { v.j1().ajouterScore(120); }},
-        {"player 2 loses a life", [](Vue& v) { v.j2().perteVie(); }},
-        {"level 2 is laid out", [](Vue& v) { v.niveau().initBriques("niveaux.lvl", 2); }},
-        {"a brick is damaged",
-         [](Vue& v) {
-             const auto [i, j] = premiereBrique(v.niveau());
-             v.niveau().tabBriques[i][j]->faireDegats(1);
-         }},
-        {"a brick breaks",
-         [](Vue& v) {
-             const auto [i, j] = premiereBrique(v.niveau());
-             v.niveau().detruire(i, j);
-         }},
-    };
-    for (const auto& c : changements) {
-        Vue gardee;
-        gardee.dessiner();
-        c.changer(gardee);
-        const Capture apres = gardee.dessiner();
-        Vue neuve;
-        c.changer(neuve);
-        const Capture attendue = neuve.dessiner();
-        EXPECT_EQ(pixelsDifferents(apres, attendue), 0) << c.nom;
-    }
-}
-
-// The built-in level in each lighting. Classique: a greener hue from one
+// The first frame of a one-player match on the built-in level, in each
+// lighting: the panel, the field's border and the ten-unit paddle where the
+// camera puts them, and the bricks' hues. Classique: a greener hue from one
 // column pair to the next as the hit points rise, at about a fifth of the
-// colour; vif: a 5-point brick (165, 150, 140) near its colour, its bevels
-// lit from above.
-TEST(Briques, TheirHueSaysTheirPointsInBothLightingsVifNearTheirColourLitFromAbove) {
+// colour; vif: a 5-point brick (165, 150, 140) near its colour, its bevels lit
+// from above.
+TEST(PremiereFrame, PanelFieldAndPaddleInPlaceAndBrickHuesSayTheirPointsInBothLightings) {
     for (const bool vif : {false, true}) {
         currentSettings.setEclairageVif(vif);
         Banc<Normal1j> partie;
@@ -135,6 +45,34 @@ TEST(Briques, TheirHueSaysTheirPointsInBothLightingsVifNearTheirColourLitFromAbo
         partie.frame();
         currentSettings.setEclairageVif(false);
         const Capture capture;
+        // Panel pixels (x, y from the bottom) of each box's rules and edges.
+        for (const int haut : {540, 400}) {
+            for (const int y : {haut, haut - 21, haut - 24, haut - 44, haut - 100}) {
+                EXPECT_TRUE(capture.unPixelDans(700, 700, 599 - y, 600 - y, jaunePanneau))
+                    << "rule at panel y = " << y;
+            }
+            for (const int x : {0, 120}) {
+                EXPECT_TRUE(
+                    capture.unPixelDans(649 + x, 651 + x, 650 - haut, 650 - haut, jaunePanneau))
+                    << "edge at panel x = " << x << " of the box topped at " << haut;
+            }
+            // The name sits on the baseline 16 pixels in and 16 below the top.
+            const int ligneBase = 600 - (haut - 16);
+            EXPECT_TRUE(capture.unPixelDans(666, 730, ligneBase - 12, ligneBase, jauneVif))
+                << "name of the box topped at " << haut;
+            EXPECT_FALSE(capture.unPixelDans(775, 799, ligneBase - 12, ligneBase, jauneVif))
+                << "the name stays inside its box";
+        }
+        EXPECT_TRUE(capture.unPixelDans(325, 325, 39, 41, jauneVif)) << "field's top edge";
+        EXPECT_TRUE(capture.unPixelDans(82, 84, 300, 300, jauneVif)) << "left edge";
+        EXPECT_TRUE(capture.unPixelDans(565, 567, 300, 300, jauneVif)) << "right edge";
+        EXPECT_FALSE(capture.unPixelDans(325, 325, 20, 36, jauneVif)) << "nothing above the field";
+        EXPECT_FALSE(capture.unPixelDans(60, 78, 300, 300, jauneVif)) << "nothing left of it";
+        const Cadre batte = capture.cadreDans(200, 450, 540, 580, vert);
+        ASSERT_FALSE(batte.vide());
+        EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
+        EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
+        EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
         double rapportPrecedent = 0.0;
         for (int paire = 0; paire < 8; ++paire) {
             const int points = paire + 1;
@@ -177,6 +115,42 @@ TEST(Briques, TheirHueSaysTheirPointsInBothLightingsVifNearTheirColourLitFromAbo
     }
 }
 
+// A match on two bricks of its own, whose frame the test draws without playing one.
+class Vue : public Banc<Normal1j> {
+public:
+    Vue() {
+        gerer(); // the held ball
+        poserNiveau({{7, 1, 2}, {2, 8, 5}});
+    }
+    Capture dessiner() {
+        redessiner();
+        return Capture();
+    }
+};
+
+TEST(DessinGarde, AfterEachChangeTheFrameIsWhatAFreshMatchDraws) {
+    const struct {
+        const char* nom;
+        std::function<void(Vue&)> changer;
+    } changements[] = {
+        {"player 1 scores", [](Vue& v) { v.j1().ajouterScore(120); }},
+        {"player 2 loses a life", [](Vue& v) { v.j2().perteVie(); }},
+        {"level 2 is laid out", [](Vue& v) { v.niveau().initBriques("niveaux.lvl", 2); }},
+        {"a brick is damaged", [](Vue& v) { v.niveau().tabBriques[7][1]->faireDegats(1); }},
+        {"a brick breaks", [](Vue& v) { v.niveau().detruire(7, 1); }},
+    };
+    for (const auto& c : changements) {
+        Vue gardee;
+        gardee.dessiner();
+        c.changer(gardee);
+        const Capture apres = gardee.dessiner();
+        Vue neuve;
+        c.changer(neuve);
+        const Capture attendue = neuve.dessiner();
+        EXPECT_EQ(pixelsDifferents(apres, attendue), 0) << c.nom;
+    }
+}
+
 const auto allume = [](const Pixel& p) { return p.r > 128 && p.v > 128 && p.b > 128; };
 
 // Draws `texte` in white at (x, y) on a cleared screen and shows it.
@@ -190,18 +164,11 @@ static Capture afficher(const freetype::font_data& police, float x, float y, con
     return Capture();
 }
 
-// How many of the names in [debut, fin) still hold a list or a texture.
-static int nomsVivants(GLuint debut, GLuint fin, GLboolean (*existe)(GLuint)) {
-    int vivants = 0;
-    for (GLuint nom = debut; nom < fin; ++nom) {
-        vivants += existe(nom);
-    }
-    return vivants;
-}
-
-TEST(Police, TheSecondLineStandsOneLineHeightBelowTheFirstAndALongTextIsCutNotOverflowed) {
-    freetype::font_data police;
+// In a resized window, text is rasterised again at the new scale, not magnified.
+TEST(Police, LinesStandOneLineHeightApartALongTextIsCutAndAResizedWindowRasterisesAnew) {
+    freetype::font_data police, grande;
     police.init("AXAXAX.TTF", 16);
+    grande.init("AXAXAX.TTF", 26);
     const Cadre premier = afficher(police, 100, 300, "H").cadreDans(90, 140, 250, 330, allume);
     const Cadre second = afficher(police, 100, 300, "\nH").cadreDans(90, 140, 250, 330, allume);
     ASSERT_FALSE(premier.vide() || second.vide());
@@ -210,16 +177,12 @@ TEST(Police, TheSecondLineStandsOneLineHeightBelowTheFirstAndALongTextIsCutNotOv
     EXPECT_NEAR(premier.lig1, 600 - 300, 1) << "the baseline is at y = 300";
     EXPECT_TRUE(afficher(police, 0, 300, std::string(1000, 'W').c_str())
                     .unPixelDans(0, 799, 285, 300, allume));
-}
 
-TEST(Police, InAResizedWindowTextIsRasterisedAgainAtTheNewScaleNotMagnified) {
-    freetype::font_data police;
-    police.init("AXAXAX.TTF", 26);
-    const Cadre avant = afficher(police, 100, 300, "Vorlen").cadreFenetre(allume);
+    const Cadre avant = afficher(grande, 100, 300, "Vorlen").cadreFenetre(allume);
     fenetre::redimensionner(1000, 750);
     freetype::font_data neuve;
     neuve.init("AXAXAX.TTF", 26);
-    const Capture apres = afficher(police, 100, 300, "Vorlen");
+    const Capture apres = afficher(grande, 100, 300, "Vorlen");
     const Capture attendue = afficher(neuve, 100, 300, "Vorlen");
     fenetre::redimensionner(Capture::largeur, Capture::hauteur);
     ASSERT_EQ(apres.largeurFenetre(), 1000);
@@ -247,42 +210,25 @@ TEST(Police, AFontAndEachMatchsPanelFontReleaseTheirListsAndTexturesOnce) {
         Banc<Normal1j>().frame();
     }
     // Every name the five fonts could have taken is free again.
-    const GLuint noms = 5 * freetype::font_data::nbCaracteres;
-    EXPECT_EQ(nomsVivants(premiereListe, premiereListe + noms, glIsList), 0);
-    EXPECT_EQ(nomsVivants(premiereTexture, premiereTexture + noms, glIsTexture), 0);
+    for (GLuint nom = 0; nom < 5 * freetype::font_data::nbCaracteres; ++nom) {
+        ASSERT_FALSE(glIsList(premiereListe + nom) || glIsTexture(premiereTexture + nom)) << nom;
+    }
 }
 
 // A bitmap font at 16 pixels, the size a font asked for at 12 points gets:
 // glyphs 13 pixels wide, 1 bit per pixel, so each row is 2 bytes of which
 // 13 bits count.
-static const char* const policeBdf = R"(STARTFONT 2.1
-FONT -vorlen-essai-medium-r-normal--16-120-96-96-c-140-iso10646-1
-SIZE 12 96 96
-FONTBOUNDINGBOX 13 3 0 0
-STARTPROPERTIES 3
-PIXEL_SIZE 16
-FONT_ASCENT 3
-FONT_DESCENT 0
-ENDPROPERTIES
-CHARS 1
-STARTCHAR B
-ENCODING 66
-SWIDTH 840 0
-DWIDTH 14 0
-BBX 13 3 0 0
-BITMAP
-FFF8
-0000
-4010
-ENDCHAR
-ENDFONT
-)";
+static const char* const policeBdf =
+    "STARTFONT 2.1\nFONT -vorlen-essai-medium-r-normal--16-120-96-96-c-140-iso10646-1\n"
+    "SIZE 12 96 96\nFONTBOUNDINGBOX 13 3 0 0\n"
+    "STARTPROPERTIES 3\nPIXEL_SIZE 16\nFONT_ASCENT 3\nFONT_DESCENT 0\nENDPROPERTIES\n"
+    "CHARS 1\nSTARTCHAR B\nENCODING 66\nSWIDTH 840 0\nDWIDTH 14 0\nBBX 13 3 0 0\n"
+    "BITMAP\nFFF8\n0000\n4010\nENDCHAR\nENDFONT\n";
 
 // The coverage of a glyph's texture, one string per row, '#' where it is full.
 static std::vector<std::string> couverture(GLuint texture) {
     glBindTexture(GL_TEXTURE_2D, texture);
-    GLint W = 0;
-    GLint H = 0;
+    GLint W = 0, H = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &W);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &H);
     std::vector<unsigned char> rgba(4 * W * H);

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the game takes from the player's devices, its command line and the
+// screen: orders, options, the canvas in the window.
 #include "evenements.h"
 #include "jeu/commandes.h"
 #include "profil/settings.h"
 #include "rendu/display.h"
+#include "rendu/toile.h"
+#include "systeme/fenetre.h"
 #include "systeme/manettes.h"
 #include "systeme/options.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 struct Appareils : ::testing::Test {
@@ -17,35 +23,39 @@ struct Appareils : ::testing::Test {
     Commandes commandes;
 };
 
-TEST_F(Appareils, TheMouseGlidesItsPlayersPaddleOneToOneAtTheDefaultSensitivityItsLeftButtonActs) {
-    // Player 1 plays with the mouse by default: 60 pixels of motion are 60
-    // pixels of the field's plane, and twice as far at the top sensitivity.
+TEST_F(Appareils, EachDevicesEventsAreItsPlayersOrdersTheMouseOneToOneTheStickPastADeadZone) {
+    // Player 1 plays with the mouse by default, player 2 here with pad 2: 60
+    // pixels of motion are 60 pixels of the field's plane, and twice as far at
+    // the top sensitivity.
+    currentSettings.setPeripherique(2, Settings::PERIPH_MANETTE2);
     const Commandes::Lecture l = commandes.lire(mouvementSouris(60));
-    EXPECT_EQ(l.joueur, 1);
-    EXPECT_EQ(l.ordre, Commandes::GLISSER);
+    EXPECT_EQ(std::tuple(l.joueur, l.ordre), std::tuple(1, Commandes::GLISSER));
     EXPECT_NEAR(l.distance * Disposition::pixelsParUnite(), 60.0, 1e-3);
     currentSettings.setSensibiliteSouris(Settings::sensibiliteMax);
     EXPECT_NEAR(commandes.lire(mouvementSouris(-60)).distance, -2 * l.distance, 1e-3);
-    EXPECT_EQ(commandes.lire(boutonSouris(SDL_BUTTON_LEFT)).ordre, Commandes::ACTION);
-    EXPECT_EQ(commandes.lire(boutonSouris(SDL_BUTTON_RIGHT)).ordre, Commandes::AUCUN);
-    // Given to player 2, the mouse is player 2's; on the keyboard alone, nobody's.
-    currentSettings.setPeripherique(2, Settings::PERIPH_SOURIS);
-    EXPECT_EQ(commandes.lire(mouvementSouris(5)).joueur, 2);
-    EXPECT_EQ(currentSettings.getPeripherique(1), Settings::PERIPH_CLAVIER);
-    currentSettings.setPeripherique(2, Settings::PERIPH_CLAVIER);
-    EXPECT_EQ(commandes.lire(mouvementSouris(5)).ordre, Commandes::AUCUN);
-}
-
-TEST_F(Appareils, AGamepadsStickLeansPastADeadZoneNeverFasterThanTheKeysItsButtonsActAndPause) {
-    currentSettings.setPeripherique(2, Settings::PERIPH_MANETTE2);
     const struct {
-        Sint16 valeur;
-        float glissement;
-    } inclinaisons[] = {{0, 0.0f},     {7999, 0.0f},    {-8000, 0.0f},
-                        {20384, 0.5f}, {-32767, -1.0f}, {-32768, -1.0f}};
-    for (const auto& i : inclinaisons) {
-        commandes.lire(manette(SDL_JOYAXISMOTION, 1, 0, i.valeur));
-        EXPECT_NEAR(commandes.glissementManette(2), i.glissement, 1e-3) << i.valeur;
+        SDL_Event e;
+        int joueur;
+        Commandes::Ordre ordre;
+    } boutons[] = {{boutonSouris(SDL_BUTTON_LEFT), 1, Commandes::ACTION},
+                   {boutonSouris(SDL_BUTTON_RIGHT), 0, Commandes::AUCUN},
+                   {manette(SDL_JOYBUTTONDOWN, 1, 0), 2, Commandes::ACTION},
+                   {manette(SDL_JOYBUTTONDOWN, 1, 7), 2, Commandes::PAUSE_PRESSEE},
+                   {manette(SDL_JOYBUTTONUP, 1, 9), 2, Commandes::PAUSE_RELACHEE},
+                   {manette(SDL_JOYBUTTONDOWN, 1, 3), 0, Commandes::AUCUN},
+                   {manette(SDL_JOYBUTTONDOWN, 0, 0), 0, Commandes::AUCUN}}; // nobody's pad
+    for (const auto& b : boutons) {
+        const Commandes::Lecture lu = commandes.lire(b.e);
+        EXPECT_EQ(std::tuple(lu.joueur, lu.ordre), std::tuple(b.joueur, b.ordre))
+            << int(b.e.type) << " " << int(b.e.jbutton.button);
+    }
+    // The stick's lean, and how far the paddle glides a frame for it: never
+    // faster than the keys.
+    const std::pair<Sint16, float> inclinaisons[] = {
+        {0, 0.0f}, {7999, 0.0f}, {-8000, 0.0f}, {20384, 0.5f}, {-32767, -1.0f}, {-32768, -1.0f}};
+    for (const auto& [valeur, glissement] : inclinaisons) {
+        commandes.lire(manette(SDL_JOYAXISMOTION, 1, 0, valeur));
+        EXPECT_NEAR(commandes.glissementManette(2), glissement, 1e-3) << valeur;
         EXPECT_EQ(commandes.glissementManette(1), 0.0f) << "pad 2 is player 2's";
     }
     commandes.lire(manette(SDL_JOYAXISMOTION, 1, 1, 32767)); // the other axis moves nothing
@@ -53,19 +63,12 @@ TEST_F(Appareils, AGamepadsStickLeansPastADeadZoneNeverFasterThanTheKeysItsButto
     commandes.lire(manette(SDL_JOYAXISMOTION, 1, 0, 0));
     commandes.lire(manette(SDL_JOYHATMOTION, 1, 0, SDL_HAT_RIGHT));
     EXPECT_EQ(commandes.glissementManette(2), 1.0f) << "the cross moves as the keys do";
-
-    const struct {
-        Uint8 type, quelle, bouton;
-        Commandes::Ordre ordre;
-    } boutons[] = {{SDL_JOYBUTTONDOWN, 1, 0, Commandes::ACTION},
-                   {SDL_JOYBUTTONDOWN, 1, 7, Commandes::PAUSE_PRESSEE},
-                   {SDL_JOYBUTTONUP, 1, 9, Commandes::PAUSE_RELACHEE},
-                   {SDL_JOYBUTTONDOWN, 1, 3, Commandes::AUCUN},
-                   {SDL_JOYBUTTONDOWN, 0, 0, Commandes::AUCUN}}; // nobody's pad
-    for (const auto& b : boutons) {
-        EXPECT_EQ(commandes.lire(manette(b.type, b.quelle, b.bouton)).ordre, b.ordre)
-            << int(b.quelle) << " " << int(b.bouton);
-    }
+    // Given to player 2, the mouse is player 2's; on the keyboard alone, nobody's.
+    currentSettings.setPeripherique(2, Settings::PERIPH_SOURIS);
+    EXPECT_EQ(commandes.lire(mouvementSouris(5)).joueur, 2);
+    EXPECT_EQ(currentSettings.getPeripherique(1), Settings::PERIPH_CLAVIER);
+    currentSettings.setPeripherique(2, Settings::PERIPH_CLAVIER);
+    EXPECT_EQ(commandes.lire(mouvementSouris(5)).ordre, Commandes::AUCUN);
 }
 
 TEST(Manettes, TheSystemsListNamesTheJoysticksAmongItsInputDevices) {
@@ -105,4 +108,36 @@ TEST(Options, LigneDeCommandeLueCommeLeJoueurLaTape) {
     for (const auto& [ligne, attendu] : cas) {
         EXPECT_EQ(optionsLues(ligne), attendu) << testing::PrintToString(ligne);
     }
+}
+
+// A remembered window size is kept where it fits, else shrunk in proportion.
+// The screens' end-to-end test sees smaller, larger and wider pictures: here,
+// a tall window, the bars above and below, and the pointer brought back.
+TEST(Toile, AWindowFitsTheScreenAndInATallOneTheCanvasStandsCentredBetweenBars) {
+    const struct {
+        int largeur, hauteur, ecranL, ecranH, attenduL, attenduH;
+    } cas[] = {
+        {800, 600, 1024, 768, 800, 600},     {800, 600, 640, 480, 640, 480},
+        {3000, 1500, 1920, 1080, 1920, 960}, {1000, 750, 1920, 1080, 1000, 750},
+        {800, 600, 0, 0, 800, 600}, // a screen SDL cannot measure
+    };
+    for (const auto& c : cas) {
+        int l = c.largeur, h = c.hauteur;
+        fenetre::ajusterAEcran(l, h, c.ecranL, c.ecranH);
+        EXPECT_EQ(std::tuple(l, h), std::tuple(c.attenduL, c.attenduH))
+            << c.largeur << "x" << c.hauteur << " on " << c.ecranL;
+    }
+    toile::adapter(1000, 1000);
+    EXPECT_EQ(toile::versFenetre({0, 0, 800, 600}), (toile::Rectangle{0, 125, 1000, 750}));
+    EXPECT_EQ(toile::versFenetre({0, 0, 650, 600}), (toile::Rectangle{0, 125, 813, 750}));
+    EXPECT_EQ(toile::versFenetre({650, 0, 150, 600}), (toile::Rectangle{813, 125, 187, 750}));
+    EXPECT_EQ(toile::versToile({813, 125, 187, 750}), (toile::Rectangle{650, 0, 150, 600}));
+    // The window's top-left pixel of the picture is the canvas's top-left
+    // corner; the bars are outside.
+    float x, y;
+    EXPECT_TRUE(toile::pointVersToile(1000 - 1, 125, x, y));
+    EXPECT_TRUE(std::abs(x - 799.6) < 0.1 && std::abs(y - 599.6) < 0.1) << x << ", " << y;
+    EXPECT_FALSE(toile::pointVersToile(500, 124, x, y));
+    EXPECT_FALSE(toile::pointVersToile(500, 875, x, y));
+    toile::adapter(800, 600);
 }

@@ -5,6 +5,7 @@
 #include "niveaux/verification.h"
 #include "systeme/signalements.h"
 
+#include "erreurs.h"
 #include "outils.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <iostream>
 #include <regex>
 #include <tuple>
 #include <vector>
@@ -32,19 +32,16 @@ struct Dossier : DossierTemporaire {
 };
 
 // Loads entry `n` of `fichier`; gives what it wrote on the error stream, and
-// its trace in `trace`.
+// its trace (standard output) in `trace`.
 std::string charger(Niveau& niveau, const std::string& fichier, int n,
                     std::string* trace = nullptr) {
-    std::ostringstream sortie, erreurs;
-    std::streambuf* const avant[2] = {std::cout.rdbuf(sortie.rdbuf()),
-                                      std::cerr.rdbuf(erreurs.rdbuf())};
-    niveau.initBriques(fichier.c_str(), n);
-    std::cout.rdbuf(avant[0]);
-    std::cerr.rdbuf(avant[1]);
+    testing::internal::CaptureStdout();
+    const std::string erreurs = erreursDe([&] { niveau.initBriques(fichier.c_str(), n); });
+    const std::string sortie = testing::internal::GetCapturedStdout();
     if (trace) {
-        *trace = sortie.str();
+        *trace = sortie;
     }
-    return erreurs.str();
+    return erreurs;
 }
 
 // An entry as a level designer writes it: the header, then rows of 16 values,

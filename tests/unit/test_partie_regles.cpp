@@ -1,17 +1,124 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The match's rules, and the objects they move.
 #include "banc.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <tuple>
+#include <vector>
 
-struct Regles : ::testing::Test {
+namespace {
+
+float scalaire(const Vecteur& a, const Vecteur& b) {
+    return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
+}
+
+// Holds one steering key until the paddle stops; returns where it stopped.
+float tenirJusquABlocage(Joueur& J, bool droite) {
+    J.commandeDroite(droite);
+    J.commandeGauche(!droite);
+    for (int pas = 0; pas < 200; ++pas) {
+        J.deplacer();
+    }
+    return J.getBatteRef().getPosition()->X;
+}
+
+} // namespace
+
+TEST(Balle, LaunchAngleComesFromOneDrawAndIsNeverVertical) {
+    Joueur J(1);
+    std::srand(77);
+    std::vector<int> tirages(101);
+    std::generate(tirages.begin(), tirages.end(), std::rand);
+    std::srand(77);
+    for (int i = 0; i < 100; ++i) {
+        const Vecteur v = Balle(&J, 0.0f, -34.0f, true).getVitesse();
+        EXPECT_NEAR(std::atan2(v.X, v.Y), (tirages[i] % 15 - 7.5) / 10.0, 1e-6) << tirages[i];
+        EXPECT_NEAR(std::hypot(v.X, v.Y), 0.5f, 1e-6f);
+    }
+    EXPECT_EQ(std::rand(), tirages[100]) << "one draw per ball";
+}
+
+TEST(Batte, ResizingKeepsLengthAndBoxTogetherWithinBoundsTravelStopsOneStepPastTheLimitForEach) {
+    // Each length from the shortest up, and where its centre stops either way.
+    const std::pair<float, float> cas[] = {{5.0f, 37.0f},  {7.5f, 36.0f},  {10.0f, 35.0f},
+                                           {12.5f, 33.0f}, {15.0f, 32.0f}, {15.0f, 32.0f}};
+    Joueur J(1);
+    Batte& batte = J.getBatteRef();
+    for (int k = 0; k < 3; ++k) {
+        batte.reduire();
+    }
+    for (const auto& [longueur, butee] : cas) {
+        EXPECT_FLOAT_EQ(batte.getLongueur(), longueur);
+        EXPECT_FLOAT_EQ(batte.getBoiteCol()->lX, longueur);
+        EXPECT_FLOAT_EQ(tenirJusquABlocage(J, true), butee) << "length " << longueur;
+        EXPECT_FLOAT_EQ(tenirJusquABlocage(J, false), -butee) << "length " << longueur;
+        batte.agrandir();
+    }
+    J.commandeDroite(true);
+    EXPECT_EQ(J.deplacer(), 0) << "both keys held, the paddle stays";
+}
+
+TEST(Faces, BrickAndCapsuleFacesWindCounterClockwiseSeenFromOutside) {
+    std::vector<Face> faces(Brique::faces().begin(), Brique::faces().end());
+    faces.insert(faces.end(), Bonus::faces().begin(), Bonus::faces().end());
+    for (std::size_t f = 0; f < faces.size(); ++f) {
+        const Face& face = faces[f];
+        const Vecteur normale(face.normale[0], face.normale[1], face.normale[2]);
+        const auto coin = [&face](int i) {
+            const float* s = face.sommets[i % face.nbSommets];
+            return Vecteur(s[0], s[1], s[2]);
+        };
+        // Every corner turns about the normal, which points outwards.
+        for (int i = 0; i < face.nbSommets; ++i) {
+            const Vecteur a = coin(i + 1) - coin(i), b = coin(i + 2) - coin(i + 1);
+            const Vecteur virage(a.Y * b.Z - a.Z * b.Y, a.Z * b.X - a.X * b.Z,
+                                 a.X * b.Y - a.Y * b.X);
+            EXPECT_GT(scalaire(virage, normale), 0.0f) << "face " << f << ", corner " << i;
+            EXPECT_GT(scalaire(coin(i), normale), 0.0f) << "face " << f << ", corner " << i;
+        }
+    }
+}
+
+TEST(Temps, ShotsAndCapsulesStepEachFrameTimersHoldToTheirEdgeEvenAcrossTheClockWrap) {
+    Joueur J(1);
+    Tir montant(&J, 3.0f, -35.0f, false);
+    Bonus chute(4.0f, 10.0f, BONUS_ARME, -1);
+    montant.deplacer();
+    chute.deplacer();
+    EXPECT_NEAR(montant.getPosition()->Y, -34.1f, 1e-5f) << "a shot rises 0.9 a frame";
+    EXPECT_NEAR(chute.getPosition()->Y, 9.8f, 1e-5f) << "a capsule falls 0.2";
     HorlogeDeTest horloge;
-    Banc<Normal1j> partie;
+    for (const Uint32 debut : {10000u, 0xFFFFFF00u}) {
+        horloge.regler(debut);
+        const Debris debris(Vecteur(0, 0, 0), 1, 1, 1);
+        J.reload();
+        J.destroy();
+        // Time since, then reloading, recovered, debris gone.
+        const std::tuple<Uint32, bool, bool, bool> instants[] = {
+            {1, true, false, false},     {500, true, false, false},  {501, false, false, false},
+            {3000, false, false, false}, {3001, false, true, false}, {100000, false, true, false},
+            {100001, false, true, true}};
+        for (const auto& [ms, recharge, revenu, perime] : instants) {
+            horloge.regler(debut + ms);
+            EXPECT_EQ(std::tuple(J.isReloading(), J.hasRecovered(), debris.isTooOld()),
+                      std::tuple(recharge, revenu, perime))
+                << debut << " + " << ms;
+        }
+    }
+}
+
+// A match of `Mode` on a clock the test drives.
+template <typename Mode> struct EnMatch : ::testing::Test {
+    HorlogeDeTest horloge;
+    Banc<Mode> partie;
     Joueur& j1 = partie.j1();
+    Joueur& j2 = partie.j2();
 };
+using Regles = EnMatch<Normal1j>;
 
 TEST(ReglesBriques, BounceOutcomeForEachAxisThatHitsAndABallInsideOnlyLeaves) {
     // Offsets from the brick's centre of a ball leaving at `angle`, then the steps
@@ -185,7 +292,7 @@ TEST_F(Regles, TheLastBallLostCostsALifeThreeSecondsLaterThenTheMatch) {
     EXPECT_EQ(std::tuple(perduAussitot, partie.perdu()), std::tuple(false, true));
 }
 
-TEST_F(Regles, ClearingALevelResetsTheFieldButKeepsDebris) {
+TEST_F(Regles, ClearingALevelResetsTheFieldButKeepsDebrisUntilTheyAreTooOld) {
     partie.poserNiveau({{3, 3, 1}});
     partie.poserBalle(j1, 10.0f, 10.0f, 0.5f);
     partie.tirs().emplace_back(&j1, 0.0f, 0.0f, false);
@@ -201,6 +308,8 @@ TEST_F(Regles, ClearingALevelResetsTheFieldButKeepsDebris) {
     ASSERT_EQ(partie.balles().size(), 1u);
     EXPECT_EQ(std::tuple(partie.balles().front().isHooked(), j1.getnBalles()), std::tuple(true, 1));
     EXPECT_EQ(partie.niveau().getNumNiveau(), 2) << "the next level of niveaux.lvl";
+    horloge.avancer(100001);
+    EXPECT_TRUE((partie.deplacer(), partie.debris().empty()));
 }
 
 TEST_F(Regles, BoxesTouchUpToTheirEdgesAndTheBallsSquareCorner) {
@@ -258,7 +367,7 @@ TEST_F(Regles, BallsAndShotsStartAtThePaddleHeldBallsFollowItAndLaunchingTouches
     EXPECT_FLOAT_EQ(libre.getVitesse().X, v.X) << "a free ball is left alone";
 }
 
-struct Coop : ::testing::Test {
+struct Coop : EnMatch<Coop2j> {
     // Takes every ball of `J` away, then loses one below the field: its last.
     void perdreLaDerniereBalle(Joueur& J) {
         partie.balles().remove_if([&J](const Balle& balle) { return balle.getProp() == &J; });
@@ -266,27 +375,32 @@ struct Coop : ::testing::Test {
         partie.poserBalle(J, 0.0f, -41.0f, 3.0f);
         partie.verifier();
     }
-
-    HorlogeDeTest horloge;
-    Banc<Coop2j> partie;
-    Joueur& j1 = partie.j1();
-    Joueur& j2 = partie.j2();
 };
 
 // Where the paddles stand, the end-to-end player sees.
-TEST_F(Coop, TheGridStandsLowerAndEachBallScoresForItsOwner) {
+TEST_F(Coop, TheGridStandsLowerEachBallScoresForItsOwnerCapsulesGoToPlayerOneFirst) {
     EXPECT_FLOAT_EQ(partie.niveau().getPosBriquesY(), 0.0f);
     partie.gerer();
-    EXPECT_EQ(j1.getnBalles(), 1);
-    EXPECT_EQ(j2.getnBalles(), 1);
+    EXPECT_EQ(std::tuple(j1.getnBalles(), j2.getnBalles()), std::tuple(1, 1));
     partie.poserNiveau({{7, 4, 5}});
     const Vecteur brique = partie.centre(7, 4);
     partie.poserBalle(j2, brique.X, brique.Y - 1.5f, 0.0f);
     Balle& renvoyee = partie.poserBalle(j1, 0.0f, -32.0f, 3.14159265f);
     partie.verifier();
-    EXPECT_EQ(j2.getScore(), 1);
-    EXPECT_EQ(j1.getScore(), 0);
     EXPECT_GT(renvoyee.getVitesse().Y, 0.0f) << "player 2's paddle sends player 1's ball back";
+    partie.balles().clear();
+    partie.bonus().emplace_back(0.0f, -34.0f, BONUS_LIFE, -1); // touches both paddles
+    partie.verifier();
+    // Player 2's ball scored its brick, and the capsule went to player 1.
+    EXPECT_EQ(std::tuple(j1.getNbVie(), j1.getScore(), j2.getScore()), std::tuple(4, 5, 1));
+    partie.bonus().emplace_back(0.0f, -32.0f, BONUS_MULTIBALL, -1); // player 2's paddle only
+    partie.verifier();
+    ASSERT_EQ(partie.balles().size(), 1u);
+    EXPECT_EQ(std::tuple(partie.balles().front().getProp(), j2.getScore()), std::tuple(&j2, 6));
+    j2.destroy();
+    partie.bonus().emplace_back(0.0f, -32.0f, BONUS_LIFE, -1);
+    partie.verifier();
+    EXPECT_EQ(j2.getNbVie(), 3) << "a destroyed paddle catches nothing";
 }
 
 TEST_F(Coop, TheMatchEndsOnlyWhenBothPlayersAreOut) {
@@ -314,24 +428,6 @@ TEST_F(Coop, TheMatchEndsOnlyWhenBothPlayersAreOut) {
     perdreLaDerniereBalle(j2);
     partie.verifier();
     EXPECT_TRUE(partie.perdu());
-}
-
-TEST_F(Coop, CapsulesGoToPlayerOneFirstAndWaitWhileItIsAway) {
-    partie.bonus().emplace_back(0.0f, -34.0f, BONUS_LIFE, -1); // touches both paddles
-    partie.verifier();
-    EXPECT_EQ(std::tuple(j1.getNbVie(), j1.getScore(), j2.getScore()), std::tuple(4, 5, 0));
-    partie.bonus().emplace_back(0.0f, -32.0f, BONUS_MULTIBALL, -1); // player 2's paddle only
-    partie.verifier();
-    ASSERT_EQ(partie.balles().size(), 1u);
-    EXPECT_EQ(std::tuple(partie.balles().front().getProp(), j2.getScore()), std::tuple(&j2, 5));
-    j2.destroy();
-    partie.bonus().emplace_back(0.0f, -32.0f, BONUS_LIFE, -1);
-    partie.verifier();
-    EXPECT_EQ(j2.getNbVie(), 3) << "a destroyed paddle catches nothing";
-    j1.destroy();
-    partie.bonus().emplace_back(0.0f, -45.0f, BONUS_LIFE, -1);
-    partie.verifier();
-    EXPECT_EQ(partie.bonus().size(), 2u) << "nothing caught or dropped while player 1 is away";
 }
 
 TEST_F(Coop, ADestroyedPlayerLaunchesNothingAndGetsItsBallWhenItComesBackNotAtALevelChange) {

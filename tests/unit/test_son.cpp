@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -21,20 +23,17 @@ const std::string fichierSon = testing::TempDir() + "vorlen-son.raw";
 // Waits for `condition` up to a generous limit; false when it never held.
 bool attendre(const std::function<bool()>& condition) {
     const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > limite) {
-            return false;
-        }
+    while (!condition() && std::chrono::steady_clock::now() < limite) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return true;
+    return condition();
 }
 
 using Effet = void (AudioMixer::*)();
 
-// What the device wrote once `effets`, started at volume `niveau`, have
-// played out and the device's last buffer with them is on disk.
-std::vector<Sint16> entendre(int niveau, const std::vector<Effet>& effets) {
+// The loudest sample the device wrote once `effets`, started at volume
+// `niveau`, have played out and the device's last buffer with them is on disk.
+int crete(int niveau, const std::vector<Effet>& effets) {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", fichierSon.c_str(), 1);
     setenv("SDL_DISKAUDIODELAY", "10", 1);
@@ -53,9 +52,13 @@ std::vector<Sint16> entendre(int niveau, const std::vector<Effet>& effets) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     const std::string octets = lireFichier(fichierSon);
     std::remove(fichierSon.c_str());
-    std::vector<Sint16> e(octets.size() / sizeof(Sint16));
-    std::copy_n(octets.data(), e.size() * sizeof(Sint16), reinterpret_cast<char*>(e.data()));
-    return e;
+    int crete = 0;
+    for (std::size_t k = 0; k + sizeof(Sint16) <= octets.size(); k += sizeof(Sint16)) {
+        Sint16 s;
+        std::memcpy(&s, &octets[k], sizeof s);
+        crete = std::max(crete, std::abs(static_cast<int>(s)));
+    }
+    return crete;
 }
 
 } // namespace
@@ -78,11 +81,7 @@ TEST(Son, TheVolumeReachesTheMixerAndEffectsTogetherNeverReachFullScale) {
          std::vector<Effet>(A::nbCanaux, &A::SPlay_PlayerHit), 16384, 32766},
     };
     for (const auto& c : cas) {
-        const std::vector<Sint16> e = entendre(c.niveau, c.effets);
-        int crete = 0;
-        for (const Sint16 s : e) {
-            crete = std::max(crete, std::abs(static_cast<int>(s)));
-        }
-        EXPECT_TRUE(crete >= c.creteMin && crete <= c.creteMax) << c.cas << ": peak " << crete;
+        const int e = crete(c.niveau, c.effets);
+        EXPECT_TRUE(e >= c.creteMin && e <= c.creteMax) << c.cas << ": peak " << e;
     }
 }

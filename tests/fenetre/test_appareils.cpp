@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A match and the menus in a real window as the player's keys, mouse and
+// gamepads drive them: the pause, the paddle, the items, full screen.
 #include "banc.h"
 #include "ecrans/menu.h"
-#include "evenements.h"
 #include "fenetre.h"
 #include "profil/settings.h"
 #include "rendu/display.h"
@@ -18,18 +19,16 @@ void glisser(float unites) {
 bool sourisTenue() {
     return SDL_WM_GrabInput(SDL_GRAB_QUERY) == SDL_GRAB_ON;
 }
-// Runs a menu until the events pushed so far, and a close, are handled.
-std::unique_ptr<Menu> menuApres() {
-    pousser(SDL_Event{SDL_QUIT});
-    return std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
+// A key, or the focus lost (gain 0), for the keyboard.
+void pousser(Uint8 type, SDLKey sym) {
+    SDL_Event event = touche(sym, type);
+    event.active.state = SDL_APPINPUTFOCUS;
+    SDL_PushEvent(&event);
 }
+const auto blanc = [](Pixel p) { return p.r > 230 && p.v > 230 && p.b > 230; };
 
 struct Match : ::testing::Test {
-    // The window's own pointer events so far are not the test's.
-    void SetUp() override {
-        for (SDL_Event e; SDL_PollEvent(&e);) {
-        }
-    }
+    void SetUp() override { viderFile(); }
     void TearDown() override { currentSettings.initSettings(); }
     // The frames of the match, without drawing; then where player 1's paddle is.
     float apres(int frames) {
@@ -43,6 +42,37 @@ struct Match : ::testing::Test {
 };
 
 } // namespace
+
+// Player 2, idle in a one-player match, shows the paddle's 3 s return.
+TEST_F(Match, ThePauseKeyOrALostFocusFreezesTheMatchAndItsTimersEscapeStillLeaves) {
+    partie.frame();
+    const Balle& balle = partie.poserBalle(partie.j1(), 0.0f, 0.0f, 0.3f);
+    partie.j2().destroy();
+    for (const Uint8 arret : {SDL_KEYDOWN, SDL_ACTIVEEVENT}) {
+        pousser(arret, SDLK_p);
+        pousser(arret, SDLK_p); // the key held and repeated, or the focus lost twice
+        EXPECT_TRUE(partie.frame());
+        const float y = balle.getPosition()->Y;
+        const Uint32 temps = horloge::maintenant();
+        horloge.avancer(1500);
+        EXPECT_TRUE(partie.frame());
+        EXPECT_EQ(balle.getPosition()->Y, y);
+        EXPECT_EQ(horloge::maintenant(), temps) << "play time stands still";
+        const Capture pause;
+        EXPECT_TRUE(pause.unPixelDans(230, 420, 240, 290, blanc)) << "\"Pause\" over the field";
+        pousser(SDL_KEYUP, SDLK_p);
+        pousser(SDL_KEYDOWN, SDLK_p);
+        pousser(SDL_KEYUP, SDLK_p);
+        partie.frame();
+        EXPECT_NE(balle.getPosition()->Y, y) << "the same key resumes";
+    }
+    horloge.avancer(3000);
+    EXPECT_FALSE(partie.j2().hasRecovered()) << "3000 ms played, 3000 paused";
+    EXPECT_TRUE((horloge.avancer(1), partie.j2().hasRecovered()));
+    pousser(SDL_KEYDOWN, SDLK_p);
+    pousser(SDL_KEYDOWN, SDLK_ESCAPE);
+    EXPECT_FALSE(partie.frame());
+}
 
 TEST_F(Match, TheMouseSlidesItsPaddleToTheWallsWithItsHeldBallLaunchesAndIsHeldOnlyWhilePlaying) {
     partie.gerer(); // level 1 and the ball held on the paddle
@@ -102,4 +132,22 @@ TEST(Menus, PointingAndClickingChooseInAScaledWindowAndAGamepadStepsChoosesAndGo
     const auto retour = menuApres();
     EXPECT_EQ(retour->getTitle(), "Menu Principal");
     EXPECT_EQ(retour->getCurrentChoice(), Menu::CHOIX_OPTIONS);
+}
+
+TEST(Menus, FullScreenKeepsTheContextAndTheLongestMenuFitsTheWindow) {
+    const auto menu = menuApres();
+    menu->reinitControlesMenu();
+    for (int k = 0; k < 7; ++k) {
+        menu->nextChoice();
+    }
+    for (const bool plein : {true, false}) {
+        fenetre::basculerPleinEcran();
+        EXPECT_EQ((SDL_GetVideoSurface()->flags & SDL_FULLSCREEN) != 0, plein);
+        menu->display();
+        const Capture controles;
+        // The fonts survive; "retour", the last of eight lines, is whole above the bottom edge.
+        const Cadre retour = controles.cadreDans(310, 600, 300, 599, blanc);
+        EXPECT_TRUE(retour.lig0 > 560 && retour.lig1 - retour.lig0 > 20 && retour.lig1 < 596)
+            << retour.lig0 << " to " << retour.lig1;
+    }
 }
