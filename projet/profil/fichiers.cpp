@@ -214,6 +214,34 @@ void synchroniserDossier(const std::string& chemin) {
     }
 }
 
+// Writes `contenu` to a temporary file of ours beside `chemin`, flushes it to
+// disk, renames it over `chemin` and flushes the folder, so that a power cut
+// leaves the old file or the new one. The file keeps its permissions; a new
+// one gets those the player's umask gives. The folder must exist. On failure
+// the old file is untouched, `erreur` says why and the result is false.
+bool ecrireAtomiquement(const std::string& chemin, const std::string& contenu,
+                        std::string& erreur) {
+    const std::filesystem::path p = chemin;
+    std::string temporaire =
+        (p.parent_path() / (prefixeTemporaire(p.filename().string()) + "XXXXXX")).string();
+    const int fd = mkstemp(temporaire.data());
+    if (fd < 0) {
+        erreur = std::strerror(errno);
+        return false;
+    }
+    const bool ecrit =
+        fchmod(fd, modeDuFichier(chemin)) == 0 && toutEcrire(fd, contenu) && fsync(fd) == 0;
+    const int errnoEcriture = errno;
+    const bool ferme = close(fd) == 0;
+    if (!ecrit || !ferme || std::rename(temporaire.c_str(), chemin.c_str()) != 0) {
+        erreur = std::strerror(ecrit && ferme ? errno : errnoEcriture);
+        unlink(temporaire.c_str());
+        return false;
+    }
+    synchroniserDossier(chemin);
+    return true;
+}
+
 } // namespace
 
 void Enregistrement::echouer(const std::string& nomFichier, const std::string& pourquoi) {
@@ -283,29 +311,6 @@ Contenu lire(const std::string& chemin, std::size_t tailleMax) {
         return illisible(raisonTropLong(tailleMax));
     }
     return contenu;
-}
-
-bool ecrireAtomiquement(const std::string& chemin, const std::string& contenu,
-                        std::string& erreur) {
-    const std::filesystem::path p = chemin;
-    std::string temporaire =
-        (p.parent_path() / (prefixeTemporaire(p.filename().string()) + "XXXXXX")).string();
-    const int fd = mkstemp(temporaire.data());
-    if (fd < 0) {
-        erreur = std::strerror(errno);
-        return false;
-    }
-    const bool ecrit =
-        fchmod(fd, modeDuFichier(chemin)) == 0 && toutEcrire(fd, contenu) && fsync(fd) == 0;
-    const int errnoEcriture = errno;
-    const bool ferme = close(fd) == 0;
-    if (!ecrit || !ferme || std::rename(temporaire.c_str(), chemin.c_str()) != 0) {
-        erreur = std::strerror(ecrit && ferme ? errno : errnoEcriture);
-        unlink(temporaire.c_str());
-        return false;
-    }
-    synchroniserDossier(chemin);
-    return true;
 }
 
 std::string mettreDeCote(const std::string& chemin) {

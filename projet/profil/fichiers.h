@@ -47,13 +47,6 @@ Fichier ouvrir(const std::string& chemin, std::size_t tailleMax, Contenu& refus)
 // long or a path the system cannot examine is ILLISIBLE, found so at once.
 Contenu lire(const std::string& chemin, std::size_t tailleMax);
 
-// Writes `contenu` to a temporary file of ours beside `chemin`, flushes it to
-// disk, renames it over `chemin` and flushes the folder, so that a power cut
-// leaves the old file or the new one. The file keeps its permissions; a new
-// one gets those the player's umask gives. The folder must exist. On failure
-// the old file is untouched, `erreur` says why and the result is false.
-bool ecrireAtomiquement(const std::string& chemin, const std::string& contenu, std::string& erreur);
-
 // Moves a file we cannot read out of the way under a name not yet taken
 // ("scores.txt" becomes "scores.txt.illisible", then ".illisible-2"…), so that
 // the next save does not destroy what the player may want to mend by hand.
