@@ -120,17 +120,21 @@ fichiers::Enregistrement Recueil::enregistrer() {
         return resultat;
     }
     std::vector<Niveau::Grille> fusion;
-    resultat = fichiers::enregistrer(
-        chemin, tailleMaxFichierNiveaux, [this, &fusion](const fichiers::Contenu& surDisque) {
-            fusion = niveaux;
-            const bool abime = surDisque.etat == fichiers::Contenu::LU &&
-                               surDisque.texte != texteConnu && reprendre(surDisque.texte, fusion);
-            return fichiers::Fusion{texteDe(fusion), garderDeCote || abime};
-        });
+    std::string ecrit;
+    resultat = fichiers::enregistrer(chemin, tailleMaxFichierNiveaux,
+                                     [this, &fusion, &ecrit](const fichiers::Contenu& surDisque) {
+                                         fusion = niveaux;
+                                         const bool abime =
+                                             surDisque.etat == fichiers::Contenu::LU &&
+                                             surDisque.texte != texteConnu &&
+                                             reprendre(surDisque.texte, fusion);
+                                         ecrit = texteDe(fusion);
+                                         return fichiers::Fusion{ecrit, garderDeCote || abime};
+                                     });
     if (resultat.reussi) {
         repris = static_cast<int>(fusion.size() - niveaux.size());
         niveaux = fusion;
-        texteConnu = texte();
+        texteConnu = ecrit;
         niveauxConnus = niveaux;
         garderDeCote = false;
         nonEnregistre = false;
