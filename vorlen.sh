@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Vorlen on a fresh Debian 12 machine: installs what is missing, builds in
+# Vorlen on a fresh Debian 12 or 13 machine: installs what is missing, builds in
 # build/, then plays the game or runs every test.
 #   ./vorlen.sh jouer     play
 #   ./vorlen.sh tester    run every test
@@ -11,17 +11,17 @@ PAQUETS=(
     # the game
     libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libfreetype-dev
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev libx11-dev
-    # building and testing
-    cmake pkg-config g++ make libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
-    # the window tests again on sdl12-compat, SDL 1.2 over SDL 2 (unpacked by the tests)
+    # building and testing; libclang-rt-dev is the fuzzer's runtime for the release's clang
+    build-essential cmake pkgconf libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
+    clang libclang-rt-dev
+    # the window tests again on Debian 13's sdl12-compat (unpacked by the tests) over SDL 2
     libsdl2-2.0-0
-    # checking what is installed: desktop entry, AppStream metadata, manual page
-    desktop-file-utils appstream man-db
+    # checking what is installed: desktop entry, AppStream metadata, manual page, window icon
+    desktop-file-utils appstream man-db x11-utils
     # checking the committed sound effects
     sox libsox-fmt-all
-    # the Debian package: building it, lintian (which brings the newer perl it needs),
-    # its autopkgtest, and reading a window's icon
-    dpkg-dev debhelper lintian autopkgtest x11-utils
+    # the Debian package, built and tested in throw-away roots of Debian 12 and 13
+    mmdebstrap autopkgtest uidmap
 )
 
 en_root() {
@@ -35,9 +35,10 @@ installer() {
             manquants+=("$paquet")
     done
     if [ "${#manquants[@]}" -gt 0 ]; then
-        en_root apt-get update
-        en_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-            "${manquants[@]}"
+        # Another apt at work (an upgrade running in the background) is waited for.
+        en_root apt-get -o DPkg::Lock::Timeout=600 update
+        en_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y \
+            --no-install-recommends "${manquants[@]}"
     fi
 }
 

@@ -4,6 +4,7 @@
 # and of the level editor, playing the real game under Xvfb with a sample table.
 # Usage: xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tools/captures.sh build/vorlen build/data docs
 set -eu
+. "$(dirname "$0")/pixels.sh"
 jeu=$(realpath "$1")
 donnees=$2
 sortie=$(realpath "$3")
@@ -35,8 +36,7 @@ touches() {
 }
 gameOver() {
     import -window "$fenetre" "$travail/ecran.png"
-    [ "$(convert "$travail/ecran.png" -crop 150x30+240+480 +repage -fx 'r>0.8&&g<0.2' \
-        -format '%[fx:maxima]' info:)" != 0 ]
+    pixelTrouve "$travail/ecran.png" 150x30+240+480 'r>0.8&&g<0.2'
 }
 
 # A ball in flight in each lighting.

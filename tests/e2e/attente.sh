@@ -49,13 +49,17 @@ fini() {
     ! kill -0 "$1" 2>/dev/null
 }
 
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/pixels.sh"
+
 # True when some pixel of the screenshot's rectangle columns $1..$2, rows
-# $3..$4 passes the fx test $5 (r, g, b from 0 to 1).
-present() {
-    [ "$(convert "$image" -crop "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" +repage \
-        -fx "$5" -format '%[fx:maxima]' info:)" != "0" ]
+# $3..$4 passes the test $5 (r, g, b from 0 to 1); absent is true only when
+# the screenshot was read and none does.
+present() { pixelTrouve "$image" "$(($2 - $1 + 1))x$(($4 - $3 + 1))+$1+$3" "$5"; }
+absent() {
+    local statut=0
+    present "$@" || statut=$?
+    [ "$statut" -eq 1 ]
 }
-absent() { ! present "$@"; }
 # True when that rectangle is black throughout.
 noir() { absent "$1" "$2" "$3" "$4" 'r+g+b>0'; }
 

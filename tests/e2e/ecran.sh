@@ -65,10 +65,12 @@ touche() { xdotool key --window "$fenetre" "$1"; }
 taille_fenetre() { xdotool getwindowgeometry "$fenetre" | sed -n 's/.*Geometry: //p'; }
 finir() { kill "$pid"; wait "$pid"; pid=; }
 
-# As present, for the canvas's columns $1..$2, rows $3..$4 (from the top)
-# and test $5, drawn at scale $6 with the picture's corner at ($7, $8).
-present_toile() {
-    present $(awk "BEGIN { printf \"%d %d %d %d\", $7 + $1 * $6, $7 + $2 * $6, \
+# As present or absent ($1), for the canvas's columns $2..$3, rows $4..$5
+# (from the top) and test $6, drawn at scale $7 with the picture's corner at ($8, $9).
+dans_toile() {
+    local predicat=$1
+    shift
+    $predicat $(awk "BEGIN { printf \"%d %d %d %d\", $7 + $1 * $6, $7 + $2 * $6, \
         $8 + $3 * $6, $8 + $4 * $6 }") "$5"
 }
 
@@ -76,15 +78,16 @@ present_toile() {
 # 40), player 1's box in the panel (its left rule at column 650) and the
 # green paddle (rows 555 to 564 around column 325) where the scale puts them.
 match_en_place() {
-    present_toile 100 550 38 42 "$jaune" "$@" && present_toile 648 652 70 150 "$jaune" "$@" &&
-        present_toile 305 345 553 566 "$vert" "$@"
+    dans_toile present 100 550 38 42 "$jaune" "$@" &&
+        dans_toile present 648 652 70 150 "$jaune" "$@" &&
+        dans_toile present 305 345 553 566 "$vert" "$@"
 }
 
 # From the main menu to a one-player match at scale $1, corner ($2, $3): the
 # second Return waits for the game types, which have no fourth item.
 lancer_match() {
     touche Return
-    attendre_image "! present_toile 310 600 465 490 '$bleu' $*"
+    attendre_image "dans_toile absent 310 600 465 490 '$bleu' $*"
     touche Return
     attendre_image "match_en_place $*"
 }
@@ -130,7 +133,7 @@ souris)
     attendre_image "match_en_place 1 0 0"
     # 120 pixels right: the paddle, centred on column 325, follows by as much.
     xdotool mousemove_relative 120 0
-    attendre_image "present 430 460 556 563 '$vert'" "! present 300 350 556 563 '$vert'"
+    attendre_image "present 430 460 556 563 '$vert'" "absent 300 350 556 563 '$vert'"
     xdotool click 1
     attendre_image "present 100 550 100 530 'r>0.4&&g>0.4&&b<0.1'" # the ball
     ;;

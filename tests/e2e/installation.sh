@@ -24,8 +24,10 @@ appstreamcli validate --no-net "$p/share/metainfo/vorlen.metainfo.xml" >"$t/as.t
 grep '^E:' "$t/as.txt" && echouer "AppStream metadata"
 LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/man6/vorlen.6" 2>&1 >/dev/null |
     grep . && echouer "manual page warnings"
-[ "$(identify -format '%wx%h ' "$p"/share/icons/hicolor/{48x48,128x128,256x256}/apps/vorlen.png)" = \
-    "48x48 128x128 256x256 " ] || echouer "icons"
+for taille in 48x48 128x128 256x256; do
+    [ "$(taillePng "$p/share/icons/hicolor/$taille/apps/vorlen.png")" = "$taille" ] ||
+        echouer "icon of $taille"
+done
 "$p/bin/vorlen" --verifier "$p/share/vorlen/niveaux.lvl" >/dev/null || echouer "shipped levels"
 
 # Grey bricks everywhere but one: the level file given on the command line is the one played.
@@ -33,11 +35,13 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/man6/vorlen.6" 2>&1 >
 "$p/bin/vorlen" --niveaux gris.lvl >"$t/sortie.txt" 2>&1 &
 pid=$!
 attendreFenetre || { echouer "no window, visible and focused, within $LIMITE s: $(cat "$t/sortie.txt")"; exit 1; }
-xprop -id "$fenetre" WM_HINTS | grep -q 'bitmap id # to use for icon' || echouer "no window icon"
+# SDL 1.2 sets the icon in WM_HINTS, sdl12-compat in _NET_WM_ICON.
+xprop -id "$fenetre" WM_HINTS _NET_WM_ICON |
+    grep -q -e 'bitmap id # to use for icon' -e '^_NET_WM_ICON(CARDINAL)' || echouer "no window icon"
 xdotool key --window "$fenetre" Return Return
 # The cell of column 8, row 5: a neutral grey brick, lit.
 image=$artefacts/installe.png
-briqueGrise() { import -window root "$image" 2>/dev/null && present 363 363 196 196 'abs(r-b)<0.03&&g>0.08'; }
+briqueGrise() { import -window "$fenetre" "$image" 2>/dev/null && present 363 363 196 196 'abs(r-b)<0.03&&g>0.08'; }
 jusqua briqueGrise || echouer "the level of gris.lvl is not on screen within $LIMITE s"
 
 # No font anywhere: one line naming every folder tried, status 1.

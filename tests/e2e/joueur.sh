@@ -118,7 +118,7 @@ attendreEcran controles-d "the label does not show <d>" dCourt
 # --- Back to the main menu, then a one-player match.
 touches Down Down Down Down Down Return Down Down Down Down Down Return Up Return Return
 cadresPanneau() {
-    [ "$(convert "$travail/ecran.png" -format '%[pixel:p{700,60}]' info:)" = "srgb(204,204,0)" ]
+    present 700 700 60 60 'r>0.79&&r<0.81&&g>0.79&&g<0.81&&b<0.01'
 }
 attendreEcran partie "the panel's frames are missing" cadresPanneau
 present 325 325 560 560 "$vert" || echouer "player 1's paddle is not at the centre of row 560"
@@ -144,7 +144,7 @@ quitterPartie 0
 touches Return Down Return
 attendreEcran cooperatif "no red paddle centred on row 545" present 325 325 545 545 "$rouge"
 present 325 325 560 560 "$vert" || echouer "no green paddle centred on row 560"
-present 325 325 540 549 "$vert" && echouer "the red paddle is not above the green one"
+absent 325 325 540 549 "$vert" || echouer "the red paddle is not above the green one"
 
 # --- The credits, any key back, then Quitter.
 quitterPartie 1

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 static LigneScore ligne(int score, const char* nom) {
     return {score, 2, "2026-12-07", {nom}};
 }
