@@ -29,7 +29,7 @@ version=$(dpkg-parsechangelog -l "$racine/debian/changelog" -S Version)
 paquet=vorlen_${version}_$(dpkg --print-architecture)
 # The copy of the root the package is built in: on the build folder's disk, as large as the root.
 chantier=$sortie/chantier
-trap 'rm -rf --one-file-system "$chantier"' EXIT
+trap 'en_root rm -rf --one-file-system "$chantier"' EXIT
 
 en_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -39,9 +39,8 @@ echec() {
     exit 1
 }
 
-# Build-Depends, the tests' Depends, and the field named $2 of the control file $1, as one
-# list of package names: versions, architectures and build profiles dropped, "@" (the
-# package under test) left out.
+# The field named $2 of the control file $1, in every paragraph, one package name a line:
+# versions, architectures and build profiles dropped, "@" (the package under test) left out.
 champ() {
     awk -v champ="$2" '
         tolower($0) ~ "^" tolower(champ) ":" { dedans = 1; sub(/^[^:]*:/, ""); print; next }
@@ -64,20 +63,24 @@ paquets_racine() {
 # Sets tarball to the root of the release, made when missing. A root made for another list
 # of packages is removed: it is not what the package and its tests now need.
 preparer_racine() {
-    local liste cle
+    local liste cle partiel
     liste=$(paquets_racine)
     cle=$(printf '%s %s' "$distribution" "$liste" | sha256sum | cut -c 1-12)
     tarball=$cache/$distribution-$cle.tar
     [ -f "$tarball" ] && return
     mkdir -p "$cache"
-    rm -f "$cache/$distribution"-*.tar "$cache/partiel-$distribution.tar"
+    rm -f "$cache/$distribution"-*.tar
     echo "== mmdebstrap $distribution, made once (log: $sortie/racine.log)"
     # The package lists stay, so that apt in the root can still resolve what a test asks for.
     # mmdebstrap tells a tarball by its name's ending.
-    en_root mmdebstrap --variant=apt --skip=cleanup/apt/lists --include="$liste" \
-        "$distribution" "$cache/partiel-$distribution.tar" >"$sortie/racine.log" 2>&1 ||
-        { tail -n 20 "$sortie/racine.log"; echec "mmdebstrap could not make a $distribution root"; }
-    mv "$cache/partiel-$distribution.tar" "$tarball"
+    partiel=$cache/partiel-$distribution-$$.tar
+    if ! en_root mmdebstrap --variant=apt --skip=cleanup/apt/lists --include="$liste" \
+        "$distribution" "$partiel" >"$sortie/racine.log" 2>&1; then
+        en_root rm -f "$partiel"
+        tail -n 20 "$sortie/racine.log"
+        echec "mmdebstrap could not make a $distribution root"
+    fi
+    mv "$partiel" "$tarball"
 }
 
 # Runs the shell command $1 in the copy of the root, with a private /proc and /dev and a
@@ -105,7 +108,7 @@ copier_arbre() {
 
 construire() {
     echo "== dpkg-buildpackage -us -uc on $distribution (log: $sortie/construction.log)"
-    rm -rf --one-file-system "$chantier" && mkdir -p "$chantier"
+    en_root rm -rf --one-file-system "$chantier" && mkdir -p "$chantier"
     en_root tar -C "$chantier" -xf "$tarball"
     copier_arbre
     dans_chantier "cd /construction/vorlen-$version &&
@@ -134,7 +137,7 @@ verifier_lintian() {
 # lends it a range, without touching the machine's own files.
 autopkgtest_paquet() {
     echo "== autopkgtest on $distribution (log: $sortie/autopkgtest/log)"
-    rm -rf "$sortie/autopkgtest"
+    en_root rm -rf "$sortie/autopkgtest"
     local statut=0
     en_root unshare --mount sh -c '
         if ! grep -q "^root:" /etc/subuid || ! grep -q "^root:" /etc/subgid; then
