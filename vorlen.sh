@@ -20,8 +20,9 @@ PAQUETS=(
     desktop-file-utils appstream man-db x11-utils
     # checking the committed sound effects
     sox libsox-fmt-all
-    # the Debian package, built and tested in throw-away roots of Debian 12 and 13
-    mmdebstrap autopkgtest uidmap
+    # the Debian package, built from the tree as git sees it and tested in throw-away roots
+    # of Debian 12 and 13
+    git mmdebstrap autopkgtest uidmap
 )
 
 en_root() {
