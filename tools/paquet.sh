@@ -98,17 +98,17 @@ dans_chantier() {
 # ignored, into the copy of the root.
 copier_arbre() {
     local fichier destination=$chantier/construction/vorlen-$version
-    mkdir -p "$destination"
+    en_root mkdir -p "$destination"
     git -C "$racine" ls-files -z --cached --others --exclude-standard |
         while IFS= read -r -d '' fichier; do
             [ -e "$racine/$fichier" ] && printf '%s\0' "$fichier"
         done |
-        tar -C "$racine" --null -T - -cf - | tar -C "$destination" -xf -
+        tar -C "$racine" --null -T - -cf - | en_root tar -C "$destination" -xf -
 }
 
 construire() {
     echo "== dpkg-buildpackage -us -uc on $distribution (log: $sortie/construction.log)"
-    en_root rm -rf --one-file-system "$chantier" && mkdir -p "$chantier"
+    en_root rm -rf --one-file-system "$chantier" && en_root mkdir -p "$chantier"
     en_root tar -C "$chantier" -xf "$tarball"
     copier_arbre
     dans_chantier "cd /construction/vorlen-$version &&
