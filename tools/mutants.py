@@ -1,0 +1,187 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Plants faults in the game's sources one at a time and reports which the tests catch.
+
+A test suite is as strong as the faults it catches. Each mutant changes one spot of one
+file: a comparison turned, a logical or arithmetic operator swapped, a whole number off
+by one, a truth value flipped or a call dropped. It is built and tested in a copy of the
+tree of its own (build/mutants/), as the unprivileged user nobody when run as root, so
+that a mutant writing where it should not cannot reach the machine's files. A mutant that
+does not build is not counted; a test that fails or runs out of time catches it.
+
+Usage: tools/mutants.py [--nombre 60] [--graine 1] [--tests REGEX] [FILE...]
+The files default to the rules, the level files, the player's files, the mappings
+between screen and canvas, the editor and the menus. The report, one line a mutant, is
+build/mutants/rapport.txt; the last lines say how many were caught, file by file.
+"""
+
+import argparse
+import os
+import random
+import re
+import shutil
+import subprocess
+import sys
+
+RACINE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+DOSSIER = os.path.join(RACINE, "build", "mutants")
+ARBRE = os.path.join(DOSSIER, "arbre")
+CONSTRUCTION = os.path.join(DOSSIER, "construction")
+
+FICHIERS = [
+    "projet/jeu/partie.cpp", "projet/jeu/balle.cpp", "projet/jeu/batte.cpp",
+    "projet/jeu/bonus.cpp", "projet/jeu/joueur.cpp", "projet/jeu/commandes.cpp",
+    "projet/niveaux/niveau.cpp", "projet/niveaux/verification.cpp",
+    "projet/niveaux/recueil.cpp", "projet/profil/fichiers.cpp", "projet/profil/scores.cpp",
+    "projet/profil/settings.cpp", "projet/rendu/toile.cpp", "projet/ecrans/editeur.cpp",
+    "projet/ecrans/menu.cpp",
+]
+# What every mutant is tested against: the unit and window suites and the real game
+# played end to end; not their second run on sdl12-compat, nor the sanitised build, the
+# fuzzers or the package, which take long and catch other kinds of fault.
+TESTS = "."
+EXCLUS = "^(compat\\.|asan_|fuzz_|paquet_|sons_|images_|sdl12compat|e2e_ecran_compat)"
+
+# (kind, pattern, replacement) applied to one match at a time.
+OPERATEURS = [
+    # Operators stand between spaces in our formatting; templates and casts do not.
+    ("comparaison", r"(?<= )<=(?= )", "<"),
+    ("comparaison", r"(?<= )>=(?= )", ">"),
+    ("comparaison", r"(?<= )<(?= )", "<="),
+    ("comparaison", r"(?<= )>(?= )", ">="),
+    ("egalite", r"==", "!="),
+    ("egalite", r"!=", "=="),
+    ("logique", r"&&", "||"),
+    ("logique", r"\|\|", "&&"),
+    ("arithmetique", r"(?<= )\+(?= )", "-"),
+    ("arithmetique", r"(?<= )-(?= )", "+"),
+    ("borne", r"(?<![\w.])\d+(?![\w.])", None),
+    ("verite", r"\btrue\b", "false"),
+    ("verite", r"\bfalse\b", "true"),
+]
+APPEL = re.compile(r"^(\s*)(?!return\b|delete\b|throw\b)[A-Za-z_][\w:.\->]*\(.*\);\s*$")
+
+
+def lignes_de_code(texte):
+    """The numbers and texts of the lines a fault can be planted in: no comment, no
+    preprocessor line, no string that a player reads."""
+    for numero, ligne in enumerate(texte.split("\n")):
+        propre = ligne.strip()
+        if not propre or propre.startswith(("//", "#", "*", "/*")) or '"' in ligne:
+            continue
+        yield numero, ligne.split("//")[0]
+
+
+def sites(fichier):
+    texte = open(os.path.join(RACINE, fichier), encoding="utf-8").read()
+    trouves = []
+    for numero, ligne in lignes_de_code(texte):
+        for genre, motif, remplacement in OPERATEURS:
+            for m in re.finditer(motif, ligne):
+                nouveau = str(int(m.group()) + 1) if remplacement is None else remplacement
+                trouves.append((fichier, numero, m.start(), m.end(), nouveau, genre))
+        if APPEL.match(ligne):
+            trouves.append((fichier, numero, 0, len(ligne), APPEL.match(ligne).group(1) + ";", "appel"))
+    return trouves
+
+
+def tirer(fichiers, nombre, graine):
+    """Draws the mutants, spread over the files in turn so that each gets its share."""
+    hasard = random.Random(graine)
+    par_fichier = [sites(f) for f in fichiers]
+    for liste in par_fichier:
+        hasard.shuffle(liste)
+    tires = []
+    while len(tires) < nombre and any(par_fichier):
+        for liste in par_fichier:
+            if liste and len(tires) < nombre:
+                tires.append(liste.pop())
+    return tires
+
+
+def en_nobody(commande):
+    return ["runuser", "-u", "nobody", "--"] + commande if os.geteuid() == 0 else commande
+
+
+def executer(commande, limite=None):
+    environnement = dict(os.environ, HOME=DOSSIER, SDL_AUDIODRIVER="dummy")
+    try:
+        return subprocess.run(en_nobody(commande), cwd=DOSSIER, env=environnement, timeout=limite,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+    except subprocess.TimeoutExpired:
+        return -1
+
+
+def preparer():
+    """A copy of the tree as git sees it, and its build, owned by whoever runs the tests."""
+    shutil.rmtree(DOSSIER, ignore_errors=True)
+    os.makedirs(ARBRE)
+    suivis = subprocess.run(["git", "-C", RACINE, "ls-files", "-z"], check=True,
+                            capture_output=True).stdout.decode().split("\0")
+    for fichier in filter(None, suivis):
+        if os.path.isfile(os.path.join(RACINE, fichier)):
+            os.makedirs(os.path.dirname(os.path.join(ARBRE, fichier)), exist_ok=True)
+            shutil.copy2(os.path.join(RACINE, fichier), os.path.join(ARBRE, fichier))
+    if os.geteuid() == 0:
+        subprocess.run(["chown", "-R", "nobody:nogroup", DOSSIER], check=True)
+    if executer(["cmake", "-S", ARBRE, "-B", CONSTRUCTION, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                 "-DVORLEN_BENCHMARKS=OFF"]) != 0 or construire() != 0:
+        sys.exit("mutants: the tree as it is does not build")
+
+
+def construire():
+    return executer(["cmake", "--build", CONSTRUCTION, "-j", str(os.cpu_count()), "--target",
+                     "vorlen", "donnees", "vorlen_tests", "vorlen_tests_fenetre"])
+
+
+def tester(tests, exclus):
+    return executer(["xvfb-run", "-a", "-s", "-screen 0 1024x768x24 -noreset", "ctest",
+                     "--test-dir", CONSTRUCTION, "--stop-on-failure", "-R", tests, "-E", exclus],
+                    limite=1800)
+
+
+def essayer(site, tests, exclus):
+    fichier, numero, debut, fin, nouveau, genre = site
+    chemin = os.path.join(ARBRE, fichier)
+    original = open(chemin, encoding="utf-8").read()
+    lignes = original.split("\n")
+    lignes[numero] = lignes[numero][:debut] + nouveau + lignes[numero][fin:]
+    open(chemin, "w", encoding="utf-8").write("\n".join(lignes))
+    try:
+        if construire() != 0:
+            return "non construit"
+        return "attrape" if tester(tests, exclus) != 0 else "survit"
+    finally:
+        open(chemin, "w", encoding="utf-8").write(original)
+
+
+def main():
+    arguments = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    arguments.add_argument("--nombre", type=int, default=60)
+    arguments.add_argument("--graine", type=int, default=1)
+    arguments.add_argument("--tests", default=TESTS)
+    arguments.add_argument("--exclus", default=EXCLUS)
+    arguments.add_argument("fichiers", nargs="*", default=FICHIERS)
+    options = arguments.parse_args()
+    tires = tirer(options.fichiers, options.nombre, options.graine)
+    preparer()
+    bilan = {}
+    with open(os.path.join(DOSSIER, "rapport.txt"), "w", encoding="utf-8") as rapport:
+        for site in tires:
+            issue = essayer(site, options.tests, options.exclus)
+            fichier, numero, debut, fin, nouveau, genre = site
+            ligne = f"{issue:13} {fichier}:{numero + 1} {genre}: -> {nouveau.strip() or '(dropped)'}"
+            print(ligne, flush=True)
+            rapport.write(ligne + "\n")
+            bilan.setdefault(fichier, []).append(issue)
+        comptes = [i for issues in bilan.values() for i in issues if i != "non construit"]
+        for fichier, issues in bilan.items():
+            rapport.write(f"{fichier}: {issues.count('attrape')} caught of "
+                          f"{len(issues) - issues.count('non construit')}\n")
+        total = f"caught {comptes.count('attrape')} of {len(comptes)} built mutants"
+        rapport.write(total + "\n")
+        print(total)
+
+
+if __name__ == "__main__":
+    main()
