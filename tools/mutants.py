@@ -149,8 +149,9 @@ def essayer(site, tests, exclus):
     open(chemin, "w", encoding="utf-8").write("\n".join(lignes))
     try:
         if construire() != 0:
-            return "non construit"
-        return "attrape" if tester(tests, exclus) != 0 else "survit"
+            return "non construit", lignes[numero].strip()
+        issue = "attrape" if tester(tests, exclus) != 0 else "survit"
+        return issue, lignes[numero].strip()
     finally:
         open(chemin, "w", encoding="utf-8").write(original)
 
@@ -168,9 +169,9 @@ def main():
     bilan = {}
     with open(os.path.join(DOSSIER, "rapport.txt"), "w", encoding="utf-8") as rapport:
         for site in tires:
-            issue = essayer(site, options.tests, options.exclus)
+            issue, mutee = essayer(site, options.tests, options.exclus)
             fichier, numero, debut, fin, nouveau, genre = site
-            ligne = f"{issue:13} {fichier}:{numero + 1} {genre}: -> {nouveau.strip() or '(dropped)'}"
+            ligne = f"{issue:13} {fichier}:{numero + 1} {genre}: {mutee or '(call dropped)'}"
             print(ligne, flush=True)
             rapport.write(ligne + "\n")
             bilan.setdefault(fichier, []).append(issue)
