@@ -73,6 +73,8 @@ void Partie::start() {
         const Uint32 start_time = horloge::tempsReel();
         continuer = traiterEvenements();
         gameHandler();
+        amixer.jouer(sonsDemandes);
+        sonsDemandes.clear();
         redessiner();
         attendreFinDeFrame(start_time);
     }
@@ -224,7 +226,7 @@ void Partie::actionJoueur(Joueur& J) {
 
 void Partie::tirer(Joueur& J) {
     newTir(&J);
-    amixer.SPlay_PlayerFire();
+    sonner(Effet::tirJoueur);
     J.reload();
 }
 
@@ -370,6 +372,11 @@ void Partie::lancerBalles(Joueur& J) {
     }
 }
 
+void Partie::sonner(Effet effet) {
+    const int verre = effet == Effet::brisureBrique ? rand() % AudioMixer::nbVerres : 0;
+    sonsDemandes.push_back({effet, verre});
+}
+
 void Partie::detruireBrique(int i, int j) {
     niveauCourant.detruire(i, j);
 }
@@ -449,7 +456,7 @@ bool Partie::joueurHorsJeu(Joueur& J) {
     return J.getNbVie() <= 0;
 }
 
-void Partie::tirsContreBriques(void (AudioMixer::*sonImpact)()) {
+void Partie::tirsContreBriques(Effet sonImpact) {
     for (auto it = listeTirs.begin(); it != listeTirs.end();) {
         Tir& tir = *it;
         bool detruire = false;
@@ -463,7 +470,7 @@ void Partie::tirsContreBriques(void (AudioMixer::*sonImpact)()) {
                     continue;
                 }
                 detruire = true;
-                (amixer.*sonImpact)();
+                sonner(sonImpact);
                 if (brique->isDestroyable()) {
                     tir.getProp()->ajouterScore(scoreTir);
                     if (brique->faireDegats(scoreTir)) {
@@ -474,7 +481,7 @@ void Partie::tirsContreBriques(void (AudioMixer::*sonImpact)()) {
         }
         if (tir.getPosition()->Y > terrain::plafond) {
             detruire = true;
-            amixer.SPlay_Ricochet();
+            sonner(Effet::ricochet);
         }
         it = detruire ? listeTirs.erase(it) : std::next(it);
     }
@@ -558,7 +565,7 @@ void Partie::rebondMurs(Balle& balle, float r) {
     // Back to before this frame's move, turned, and moved again.
     balle.undoDeplacer();
     balle.collision(normale);
-    amixer.SPlay_LesserHit();
+    sonner(Effet::impactMur);
     balle.deplacer();
 }
 
@@ -607,7 +614,7 @@ bool Partie::rebondSurBrique(Balle& balle, Brique& brique) {
         balle.rebondX();
         balle.rebondY();
     }
-    amixer.SPlay_BrickHit();
+    sonner(Effet::impactBrique);
     return true;
 }
 
@@ -625,7 +632,7 @@ bool Partie::sortirDeBrique(Balle& balle, const Brique& brique) {
     const bool entre = parLeCote ? v.X * (b.X - p.X) > 0.0f : v.Y * (b.Y - p.Y) > 0.0f;
     if (entre) {
         parLeCote ? balle.rebondX() : balle.rebondY();
-        amixer.SPlay_BrickHit();
+        sonner(Effet::impactBrique);
     }
     balle.deplacer();
     return entre;
@@ -642,7 +649,7 @@ void Partie::casserBrique(int i, int j, bool bonusAssure) {
         listeDebris.emplace_back(p, 0, 0, 0);
     }
     detruireBrique(i, j);
-    amixer.SPlay_BrickDestroy();
+    sonner(Effet::brisureBrique);
 }
 
 void Partie::renvoyerSurBatte(Balle& balle, Joueur& J) {
@@ -655,12 +662,12 @@ void Partie::renvoyerSurBatte(Balle& balle, Joueur& J) {
         (balle.getPosition()->X - batte.getPosition()->X) * angleRebond / batte.getLongueur();
     balle.undoDeplacer();
     balle.rebondBatte(angle);
-    amixer.SPlay_PlayerHit();
+    sonner(Effet::renvoiBatte);
 }
 
 void Partie::destroyJoueur(Joueur& J) {
     J.destroy();
-    amixer.SPlay_PlayerDestroy();
+    sonner(Effet::destructionJoueur);
     const Batte& batte = J.getBatteRef();
     const float L = batte.getLongueur();
     Vecteur S = *batte.getPosition();
@@ -677,35 +684,35 @@ void Partie::applyBonus(Joueur& J, std::list<Bonus>::iterator& itBonus) {
     switch (itBonus->getType()) {
     case BONUS_LIFE:
         J.ajouterVie();
-        amixer.SPlay_VieSupp();
+        sonner(Effet::vieSupp);
         break;
     case BONUS_ABATTE:
         J.getBatteRef().agrandir();
-        amixer.SPlay_PlusGrand();
+        sonner(Effet::plusGrand);
         break;
     case BONUS_RBATTE:
         J.getBatteRef().reduire();
-        amixer.SPlay_PlusCourt();
+        sonner(Effet::plusCourt);
         break;
     case BONUS_MULTIBALL:
         newBall(&J, false);
-        amixer.SPlay_BonusPickup();
+        sonner(Effet::capsule);
         break;
     case BONUS_BTRAVERSANTE:
         for (Balle& balle : listeBalles) {
             balle.setTraversante();
         }
-        amixer.SPlay_BonusPickup();
+        sonner(Effet::capsule);
         break;
     case BONUS_ABALLE:
         for (Balle& balle : listeBalles) {
             balle.agrandir();
         }
-        amixer.SPlay_BonusPickup();
+        sonner(Effet::capsule);
         break;
     case BONUS_ARME:
         J.getBatteRef().putCanon();
-        amixer.SPlay_BonusPickup();
+        sonner(Effet::capsule);
         break;
     default:
         std::cout << " bonus en bois" << std::endl;

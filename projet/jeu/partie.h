@@ -14,7 +14,7 @@
 #include "niveaux/niveau.h"
 #include "rendu/display.h"
 #include "rendu/lots.h"
-#include "son/mixer.h"
+#include "son/sons.h"
 #include "systeme/fenetre.h"
 
 #include <SDL.h>
@@ -92,7 +92,9 @@ protected:
     // true when it is destroyed for good.
     bool joueurHorsJeu(Joueur& J);
     // Every shot against the bricks; `sonImpact` is the mode's hit sound.
-    void tirsContreBriques(void (AudioMixer::*sonImpact)());
+    void tirsContreBriques(Effet sonImpact);
+    // Queued for the end of the frame's rules.
+    void sonner(Effet effet);
     // Every ball against the walls, the bricks and these paddles, in turn;
     // a ball that leaves the field is its owner's loss.
     void reglesBalles(std::initializer_list<Joueur*> battes);
@@ -124,6 +126,8 @@ protected:
     Commandes commandes;
     // Held while the mouse plays: not paused, not lost.
     fenetre::CaptureSouris captureSouris;
+    // What the frame's rules asked to be heard, played once they are done.
+    FileSons sonsDemandes;
     // When the gamepads were last looked for in the system's list.
     Uint32 dernierAppelManettes = 0;
 

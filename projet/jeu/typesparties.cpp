@@ -43,7 +43,7 @@ void Normal1j::verifPositions() {
     if (joueurHorsJeu(joueur1)) {
         gameover = true;
     }
-    tirsContreBriques(&AudioMixer::SPlay_Ricochet);
+    tirsContreBriques(Effet::ricochet);
     reglesBalles({&joueur1});
     attraperBonus({&joueur1});
 }
@@ -56,7 +56,7 @@ Coop2j::Coop2j() : Partie(2, terrain::yPremiereLigne2j, COTE_BAS, COTE_BAS) {}
 
 void Coop2j::verifPositions() {
     gameover = checkPlayerState();
-    tirsContreBriques(&AudioMixer::SPlay_BrickHit);
+    tirsContreBriques(Effet::impactBrique);
     reglesBalles({&joueur1, &joueur2});
     attraperBonus({&joueur1, &joueur2});
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "son/mixer.h"
 
-#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -17,7 +16,7 @@ void limiter(void* limiteur, Uint8* flux, int octets) {
 }
 
 // Starts a chunk once on the first free channel; a missing chunk plays nothing.
-void jouer(Mix_Chunk* chunk) {
+void lancer(Mix_Chunk* chunk) {
     if (chunk) {
         Mix_PlayChannelTimed(-1, chunk, 0, -1);
     }
@@ -98,35 +97,75 @@ void AudioMixer::loadWavChunk(Mix_Chunk** chunk, const char* name) {
 }
 
 void AudioMixer::SPlay_BrickHit() {
-    jouer(med);
+    lancer(med);
 }
-void AudioMixer::SPlay_BrickDestroy() {
-    jouer(verre[rand() % nbVerres]);
+void AudioMixer::SPlay_BrickDestroy(int numVerre) {
+    lancer(verre[numVerre]);
 }
 void AudioMixer::SPlay_PlayerDestroy() {
-    jouer(death);
+    lancer(death);
 }
 void AudioMixer::SPlay_PlayerHit() {
-    jouer(low);
+    lancer(low);
 }
 void AudioMixer::SPlay_PlayerFire() {
-    jouer(shoot);
+    lancer(shoot);
 }
 void AudioMixer::SPlay_Ricochet() {
-    jouer(ricochet);
+    lancer(ricochet);
 }
 void AudioMixer::SPlay_LesserHit() {
-    jouer(low);
+    lancer(low);
 }
 void AudioMixer::SPlay_BonusPickup() {
-    jouer(pickup);
+    lancer(pickup);
 }
 void AudioMixer::SPlay_VieSupp() {
-    jouer(vie);
+    lancer(vie);
 }
 void AudioMixer::SPlay_PlusGrand() {
-    jouer(grand);
+    lancer(grand);
 }
 void AudioMixer::SPlay_PlusCourt() {
-    jouer(court);
+    lancer(court);
+}
+
+void AudioMixer::jouer(const FileSons& sons) {
+    for (const Son& son : sons) {
+        switch (son.effet) {
+        case Effet::impactBrique:
+            SPlay_BrickHit();
+            break;
+        case Effet::brisureBrique:
+            SPlay_BrickDestroy(son.verre);
+            break;
+        case Effet::destructionJoueur:
+            SPlay_PlayerDestroy();
+            break;
+        case Effet::renvoiBatte:
+            SPlay_PlayerHit();
+            break;
+        case Effet::tirJoueur:
+            SPlay_PlayerFire();
+            break;
+        case Effet::ricochet:
+            SPlay_Ricochet();
+            break;
+        case Effet::impactMur:
+            SPlay_LesserHit();
+            break;
+        case Effet::capsule:
+            SPlay_BonusPickup();
+            break;
+        case Effet::vieSupp:
+            SPlay_VieSupp();
+            break;
+        case Effet::plusGrand:
+            SPlay_PlusGrand();
+            break;
+        case Effet::plusCourt:
+            SPlay_PlusCourt();
+            break;
+        }
+    }
 }

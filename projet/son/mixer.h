@@ -5,6 +5,7 @@
 #define VORLEN_MIXER_H
 
 #include "son/limiteur.h"
+#include "son/sons.h"
 
 #include <SDL_mixer.h>
 
@@ -30,8 +31,12 @@ public:
     // has a volume to set.
     void setVolume(int niveau, int niveauMax);
 
+    // A frame's sounds, in the order the rules asked for them.
+    void jouer(const FileSons& sons);
+
     void SPlay_BrickHit();
-    void SPlay_BrickDestroy();
+    // `verre` picks the glass, drawn as `rand() % nbVerres`.
+    void SPlay_BrickDestroy(int verre);
     void SPlay_PlayerDestroy();
     void SPlay_PlayerHit();
     void SPlay_PlayerFire();

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 // One cell of a test level: column, row, hit points.
 struct Cellule {
@@ -58,6 +59,15 @@ public:
     std::list<Bonus>& bonus() { return this->listeBonus; }
     std::list<Debris>& debris() { return this->listeDebris; }
     std::list<Tir>& tirs() { return this->listeTirs; }
+    // What the rules asked to be heard since the last call, in order.
+    std::vector<Effet> entendus() {
+        std::vector<Effet> effets;
+        for (const Son& son : this->sonsDemandes) {
+            effets.push_back(son.effet);
+        }
+        this->sonsDemandes.clear();
+        return effets;
+    }
 
     // Replaces the level with these cells only, through a level file of its own.
     void poserNiveau(std::initializer_list<Cellule> cellules) {

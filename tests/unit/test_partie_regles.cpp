@@ -162,6 +162,7 @@ TEST_F(Regles, WallsTurnTheBallSideBeforeCeilingThePaddleByWhereItMeetsIt) {
     EXPECT_FLOAT_EQ(haut.getVitesse().Y, -v.Y);
     EXPECT_FLOAT_EQ(haut.getPosition()->Y, 34.5f - 2 * v.Y) << "moved back, turned, moved";
     EXPECT_FLOAT_EQ(montante.getVitesse().X, vx) << "a rising ball passes through the paddle";
+    EXPECT_EQ(partie.entendus(), std::vector({Effet::impactMur, Effet::impactMur}));
     // Grown within reach of a wall while leaving it, a ball goes on: from the left wall it
     // still meets the ceiling, from the ceiling it comes down.
     partie.balles().clear();
@@ -184,6 +185,7 @@ TEST_F(Regles, WallsTurnTheBallSideBeforeCeilingThePaddleByWhereItMeetsIt) {
         EXPECT_NEAR(balle.getVitesse().X, 0.5f * std::sin(0.785f * x / 5), 1e-6) << x;
         EXPECT_NEAR(balle.getVitesse().Y, 0.5f * std::cos(0.785f * x / 5), 1e-6) << x;
     }
+    EXPECT_EQ(partie.entendus().back(), Effet::renvoiBatte);
 }
 
 TEST_F(Regles, BallsHitBricksByTheirSizePiercingOnesGoOnUnbreakableOnesStopAllScoringNothing) {
@@ -228,6 +230,9 @@ TEST_F(Regles, AShotHitsItsFirstBrickThenIsGoneAndWhatItBreaksDropsACapsule) {
     ASSERT_EQ(partie.bonus().size(), 1u);
     EXPECT_FLOAT_EQ(partie.bonus().front().getPosition()->X, faible.X);
     EXPECT_TRUE(partie.debris().size() >= 5u && partie.debris().size() <= 14u);
+    // Alone, a shot ricochets off whatever it meets, the ceiling too.
+    EXPECT_EQ(partie.entendus(), std::vector({Effet::ricochet, Effet::ricochet, Effet::ricochet,
+                                              Effet::brisureBrique}));
 }
 
 TEST_F(Regles, EachCapsuleActsOnItsCatcherAndScoresFive) {

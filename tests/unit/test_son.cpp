@@ -29,11 +29,9 @@ bool attendre(const std::function<bool()>& condition) {
     return condition();
 }
 
-using Effet = void (AudioMixer::*)();
-
-// The loudest sample the device wrote once `effets`, started at volume
+// The loudest sample the device wrote once `sons`, started at volume
 // `niveau`, have played out and the device's last buffer with them is on disk.
-int crete(int niveau, const std::vector<Effet>& effets) {
+int crete(int niveau, const FileSons& sons) {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", fichierSon.c_str(), 1);
     setenv("SDL_DISKAUDIODELAY", "10", 1);
@@ -41,9 +39,7 @@ int crete(int niveau, const std::vector<Effet>& effets) {
         AudioMixer son;
         EXPECT_TRUE(son.initMixer());
         son.setVolume(niveau, Settings::volumeMax);
-        for (const Effet effet : effets) {
-            (son.*effet)();
-        }
+        son.jouer(sons);
         EXPECT_TRUE(attendre([] { return Mix_Playing(-1) == 0; })) << "still playing";
         const auto ecrit = std::filesystem::file_size(fichierSon);
         EXPECT_TRUE(attendre([ecrit] { return std::filesystem::file_size(fichierSon) > ecrit; }))
@@ -68,20 +64,20 @@ int crete(int niveau, const std::vector<Effet>& effets) {
 // the worst: one started on every channel at once, as volume presses in
 // Options do, its copies adding up in phase.
 TEST(Son, TheVolumeReachesTheMixerAndEffectsTogetherNeverReachFullScale) {
-    using A = AudioMixer;
+    const Son renvoi = {Effet::renvoiBatte, 0};
     const struct {
         const char* cas;
         int niveau;
-        std::vector<Effet> effets;
+        FileSons sons;
         int creteMin, creteMax;
     } cas[] = {
-        {"one effect at 0", 0, {&A::SPlay_PlayerHit}, 0, 0},
-        {"one effect at 10", Settings::volumeMax, {&A::SPlay_PlayerHit}, 28000, 32766},
+        {"one effect at 0", 0, {renvoi}, 0, 0},
+        {"one effect at 10", Settings::volumeMax, {renvoi}, 28000, 32766},
         {"one effect eight times at 10", Settings::volumeMax,
-         std::vector<Effet>(A::nbCanaux, &A::SPlay_PlayerHit), 16384, 32766},
+         FileSons(AudioMixer::nbCanaux, renvoi), 16384, 32766},
     };
     for (const auto& c : cas) {
-        const int e = crete(c.niveau, c.effets);
+        const int e = crete(c.niveau, c.sons);
         EXPECT_TRUE(e >= c.creteMin && e <= c.creteMax) << c.cas << ": peak " << e;
     }
 }
