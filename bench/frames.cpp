@@ -8,7 +8,7 @@
 // size. Run from the run-time directory, on a screen of 1440x1080 or more:
 // cd build/data && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ../bench/bench_frames
 #include "ecrans/menu.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 #include "scene.h"
 
 #include <GL/gl.h>
@@ -51,8 +51,8 @@ void mesurer(const char* nom, const std::function<void()>& frame) {
     std::sort(cpus.begin(), cpus.end());
     const auto median = [](const std::vector<double>& v) { return v[v.size() / 2]; };
     const auto p99 = [](const std::vector<double>& v) { return v[v.size() * 99 / 100]; };
-    std::printf("%-34s median %7.3f ms   p99 %7.3f ms   CPU median %6.3f ms   p99 %6.3f ms\n",
-                nom, median(durees), p99(durees), median(cpus), p99(cpus));
+    std::printf("%-34s median %7.3f ms   p99 %7.3f ms   CPU median %6.3f ms   p99 %6.3f ms\n", nom,
+                median(durees), p99(durees), median(cpus), p99(cpus));
 }
 
 // Each scene at one window size, beside the empty frame of that size.

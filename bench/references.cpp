@@ -6,8 +6,8 @@
 // Rendering runs from the run-time directory under a display; bench/references.sh
 // wraps both steps.
 #include "ecrans/menu.h"
-#include "rendu/surfaces.h"
-#include "rendu/toile.h"
+#include "systeme/surfaces.h"
+#include "systeme/toile.h"
 #include "scene.h"
 
 #include <GL/gl.h>

@@ -3,6 +3,7 @@
 
 #include "ecrans/menu.h"
 #include "jeu/partie.h"
+#include "niveaux/verification.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
 #include "son/mixer.h"
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 
@@ -58,12 +60,28 @@ std::string dossierCourant() {
     return erreur ? std::string() : dossier.string();
 }
 
+// A player whose remembered gamepad is not plugged in plays with the
+// keyboard, and one line says so.
+void auClavierSansSaManette(int nbManettes) {
+    for (int joueur = 1; joueur <= 2; ++joueur) {
+        const int manette = currentSettings.getPeripherique(joueur) - Settings::PERIPH_MANETTE1;
+        if (manette >= nbManettes) {
+            std::cerr << "Vorlen: manette " << manette + 1 << " absente; le joueur " << joueur
+                      << " joue au clavier" << std::endl;
+            currentSettings.setPeripherique(joueur, Settings::PERIPH_CLAVIER);
+        }
+    }
+}
+
 } // namespace
 
 int SDL_main(int argc, char** argv) {
     const Options options = lireOptions(argc, argv, dossierCourant());
     if (const int statut = repondreSansFenetre(options); statut >= 0) {
         return statut;
+    }
+    if (options.action == Options::ACTION_VERIFIER) {
+        return verifierNiveaux(options.aVerifier.c_str(), std::cout);
     }
     const std::vector<std::string> dossiers = dossiersCandidats(options.donnees);
     const bool donneesTrouvees = allerAuxDonnees(dossiers);
@@ -97,6 +115,7 @@ int SDL_main(int argc, char** argv) {
     }
     SauvegardeUrgente::surveillerAffichage();
     const Manettes manettes;
+    auClavierSansSaManette(manettes.nombre());
     amixer.initMixer();
     amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
 

@@ -33,7 +33,7 @@ FICHIERS = [
     "projet/jeu/bonus.cpp", "projet/jeu/joueur.cpp", "projet/jeu/commandes.cpp",
     "projet/niveaux/niveau.cpp", "projet/niveaux/verification.cpp",
     "projet/niveaux/recueil.cpp", "projet/profil/fichiers.cpp", "projet/profil/scores.cpp",
-    "projet/profil/settings.cpp", "projet/rendu/toile.cpp", "projet/ecrans/editeur.cpp",
+    "projet/profil/settings.cpp", "projet/systeme/toile.cpp", "projet/ecrans/editeur.cpp",
     "projet/ecrans/menu.cpp",
 ]
 # What every mutant is tested against: the unit and window suites and the real game

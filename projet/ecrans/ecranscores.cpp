@@ -3,7 +3,7 @@
 
 #include "ecrans/avis.h"
 #include "ecrans/boucle.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 #include "systeme/sauvegardeurgente.h"
 #include "systeme/signaux.h"
 

@@ -3,9 +3,9 @@
 
 #include "ecrans/boucle.h"
 #include "jeu/essai.h"
-#include "jeu/terrain.h"
+#include "niveaux/terrain.h"
 #include "niveaux/verification.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 #include "systeme/sauvegardeurgente.h"
 #include "systeme/signaux.h"
 

@@ -10,7 +10,7 @@
 #include "niveaux/recueil.h"
 #include "rendu/FreeType.h"
 #include "rendu/display.h"
-#include "rendu/lots.h"
+#include "jeu/lots.h"
 
 #include <SDL.h>
 

@@ -2,7 +2,7 @@
 #include "jeu/balle.h"
 
 #include "jeu/joueur.h"
-#include "jeu/terrain.h"
+#include "niveaux/terrain.h"
 
 #include <cmath>
 #include <cstdlib>

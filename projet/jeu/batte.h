@@ -4,7 +4,7 @@
 #ifndef VORLEN_BATTE_H
 #define VORLEN_BATTE_H
 
-#include "jeu/item.h"
+#include "niveaux/item.h"
 
 class Joueur;
 

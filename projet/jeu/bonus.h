@@ -4,7 +4,7 @@
 #ifndef VORLEN_BONUS_H
 #define VORLEN_BONUS_H
 
-#include "jeu/item.h"
+#include "niveaux/item.h"
 
 #include <array>
 

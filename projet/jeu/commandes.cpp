@@ -4,7 +4,7 @@
 #include "jeu/batte.h"
 #include "profil/settings.h"
 #include "rendu/display.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 #include "systeme/manettes.h"
 
 #include <algorithm>

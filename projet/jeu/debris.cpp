@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/debris.h"
 
-#include "jeu/terrain.h"
+#include "niveaux/terrain.h"
 #include "systeme/horloge.h"
 
 #include <GL/gl.h>

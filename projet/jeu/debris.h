@@ -4,7 +4,7 @@
 #ifndef VORLEN_DEBRIS_H
 #define VORLEN_DEBRIS_H
 
-#include "jeu/item.h"
+#include "niveaux/item.h"
 
 #include <SDL_types.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/joueur.h"
 
-#include "jeu/terrain.h"
+#include "niveaux/terrain.h"
 #include "systeme/horloge.h"
 
 Joueur::Joueur(int num)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/partie.h"
 
-#include "jeu/terrain.h"
+#include "niveaux/terrain.h"
 #include "profil/settings.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 #include "son/mixer.h"
 #include "systeme/horloge.h"
 #include "systeme/manettes.h"

@@ -4,7 +4,7 @@
 #ifndef VORLEN_PARTIE_H
 #define VORLEN_PARTIE_H
 
-#include "ecrans/pause.h"
+#include "jeu/pause.h"
 #include "jeu/balle.h"
 #include "jeu/bonus.h"
 #include "jeu/commandes.h"
@@ -13,7 +13,7 @@
 #include "jeu/tir.h"
 #include "niveaux/niveau.h"
 #include "rendu/display.h"
-#include "rendu/lots.h"
+#include "jeu/lots.h"
 #include "son/sons.h"
 #include "systeme/fenetre.h"
 

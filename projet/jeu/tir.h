@@ -4,7 +4,7 @@
 #ifndef VORLEN_TIR_H
 #define VORLEN_TIR_H
 
-#include "jeu/item.h"
+#include "niveaux/item.h"
 #include "rendu/ressourcesgl.h"
 
 class Joueur;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "niveaux/niveau.h"
 
-#include "jeu/terrain.h"
+#include "niveaux/terrain.h"
 #include "profil/fichiers.h"
 #include "systeme/signalements.h"
 

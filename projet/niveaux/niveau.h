@@ -4,7 +4,7 @@
 #ifndef VORLEN_NIVEAU_H
 #define VORLEN_NIVEAU_H
 
-#include "jeu/brique.h"
+#include "niveaux/brique.h"
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/settings.h"
 
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 
 #include <SDL_keysym.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rendu/FreeType.h"
 
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 
 #include FT_GLYPH_H
 

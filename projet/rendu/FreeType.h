@@ -4,6 +4,8 @@
 #ifndef VORLEN_FREETYPE_H
 #define VORLEN_FREETYPE_H
 
+#include "systeme/donnees.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -16,9 +18,7 @@
 
 namespace freetype {
 
-// The font every text of the game is drawn with, under the name the data
-// folder gives it.
-constexpr const char* fichierPolice = "AXAXAX.TTF";
+using ::fichierPolice;
 
 // A font that could not be built; what() says why, fichier() which file.
 class ErreurPolice : public std::runtime_error {

@@ -2,10 +2,10 @@
 #include "rendu/display.h"
 
 #include "jeu/joueur.h"
-#include "jeu/terrain.h"
+#include "niveaux/terrain.h"
 #include "niveaux/niveau.h"
 #include "profil/settings.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 
 #include <GL/glu.h>
 

@@ -6,7 +6,7 @@
 
 #include "rendu/FreeType.h"
 #include "rendu/ressourcesgl.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 
 #include <array>
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systeme/donnees.h"
 
-#include "rendu/FreeType.h"
-
 #include <unistd.h>
 
 #include <cstdlib>
@@ -24,7 +22,7 @@ std::string dossierInstalle() {
 bool contientTemoin(const std::string& dossier) {
     std::error_code erreur;
     return std::filesystem::is_regular_file(
-        std::filesystem::path(dossier) / freetype::fichierPolice, erreur);
+        std::filesystem::path(dossier) / fichierPolice, erreur);
 }
 
 } // namespace

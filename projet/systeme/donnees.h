@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-// The file whose presence marks a run-time directory: without the font the
-// game cannot draw a word.
-extern const char* const fichierTemoinDonnees;
+// The font every text of the game is drawn with, under the name the
+// run-time directory gives it. Its presence marks that directory: without the
+// font the game cannot draw a word.
+constexpr const char* fichierPolice = "AXAXAX.TTF";
 
 // The directories to look in, in order: `choisi` (from --donnees) and the
 // environment's VORLEN_DONNEES when set, the data folder chosen when the game

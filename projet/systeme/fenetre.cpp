@@ -3,7 +3,7 @@
 
 #include "main.h"
 #include "profil/settings.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systeme/icone.h"
 
-#include "rendu/surfaces.h"
+#include "systeme/surfaces.h"
 
 #include <SDL_image.h>
 

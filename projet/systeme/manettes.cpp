@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systeme/manettes.h"
 
-#include "profil/settings.h"
-
 #include <istream>
-#include <iostream>
 #include <string>
 
 Manettes::Manettes() {
@@ -15,14 +12,6 @@ Manettes::Manettes() {
             }
         }
         SDL_JoystickEventState(SDL_ENABLE);
-    }
-    for (int joueur = 1; joueur <= 2; ++joueur) {
-        const int manette = currentSettings.getPeripherique(joueur) - Settings::PERIPH_MANETTE1;
-        if (manette >= static_cast<int>(ouvertes.size())) {
-            std::cerr << "Vorlen: manette " << manette + 1 << " absente; le joueur " << joueur
-                      << " joue au clavier" << std::endl;
-            currentSettings.setPeripherique(joueur, Settings::PERIPH_CLAVIER);
-        }
     }
 }
 

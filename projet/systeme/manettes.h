@@ -13,12 +13,13 @@
 
 class Manettes {
 public:
-    // Opens every gamepad SDL finds. A player whose remembered gamepad is not
-    // there plays with the keyboard, and one line says so.
+    // Opens every gamepad SDL finds.
     Manettes();
     ~Manettes();
     Manettes(const Manettes&) = delete;
     Manettes& operator=(const Manettes&) = delete;
+
+    int nombre() const { return static_cast<int>(ouvertes.size()); }
 
 private:
     std::vector<SDL_Joystick*> ouvertes;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systeme/options.h"
 
-#include "niveaux/verification.h"
 #include "systeme/version.h"
 
 #include <cstring>
@@ -141,11 +140,10 @@ int repondreSansFenetre(const Options& options) {
     case Options::ACTION_VERSION:
         afficherVersion(std::cout);
         return 0;
-    case Options::ACTION_VERIFIER:
-        return verifierNiveaux(options.aVerifier.c_str(), std::cout);
     case Options::ACTION_ERREUR:
         std::cerr << options.erreur << std::endl;
         return Options::statutErreur;
+    case Options::ACTION_VERIFIER:
     case Options::ACTION_JOUER:
         break;
     }

@@ -29,9 +29,9 @@ struct Options {
 // the game was started in, against which relative level files are taken.
 Options lireOptions(int argc, const char* const* argv, const std::string& dossierDepart);
 
-// Answers what needs no window (help, version, a check, a faulty command
-// line), giving the exit status; -1 when the game is to be played. Names
-// the ignored arguments on the error stream.
+// Answers what needs nothing but the command line (help, version, a faulty
+// command line), giving the exit status; -1 when the game is to be played or
+// a level file checked. Names the ignored arguments on the error stream.
 int repondreSansFenetre(const Options& options);
 
 // Usage, for --help.

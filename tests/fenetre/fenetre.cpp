@@ -3,7 +3,7 @@
 #include "evenements.h"
 
 #include "ecrans/menu.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 #include "systeme/fenetre.h"
 
 #include <GL/gl.h>

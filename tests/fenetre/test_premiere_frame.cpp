@@ -3,7 +3,7 @@
 #include "fenetre.h"
 #include "profil/settings.h"
 #include "rendu/FreeType.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 #include "systeme/fenetre.h"
 
 #include <SDL.h>

@@ -5,7 +5,7 @@
 #include "jeu/commandes.h"
 #include "profil/settings.h"
 #include "rendu/display.h"
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 #include "systeme/fenetre.h"
 #include "systeme/manettes.h"
 #include "systeme/options.h"

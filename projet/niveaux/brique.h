@@ -4,7 +4,7 @@
 #ifndef VORLEN_BRIQUE_H
 #define VORLEN_BRIQUE_H
 
-#include "jeu/item.h"
+#include "niveaux/item.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 #ifndef VORLEN_TERRAIN_H
 #define VORLEN_TERRAIN_H
 
-#include "jeu/item.h"
+#include "niveaux/item.h"
 
 namespace terrain {
 

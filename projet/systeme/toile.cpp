@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rendu/toile.h"
+#include "systeme/toile.h"
 
 #include <GL/gl.h>
 

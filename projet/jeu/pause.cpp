@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ecrans/pause.h"
+#include "jeu/pause.h"
 
 #include "systeme/horloge.h"
 

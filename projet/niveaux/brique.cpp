@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "jeu/brique.h"
+#include "niveaux/brique.h"
 
 #include <GL/gl.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "jeu/item.h"
+#include "niveaux/item.h"
 
 #include <GL/gl.h>
 

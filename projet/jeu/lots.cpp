@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rendu/lots.h"
+#include "jeu/lots.h"
 
 #include <GL/gl.h>
 

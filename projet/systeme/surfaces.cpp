@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rendu/surfaces.h"
+#include "systeme/surfaces.h"
 
 Surface convertirEnOctets(SDL_Surface& image, bool avecAlpha) {
     // The masks name bytes in memory order on a little-endian machine.
