@@ -7,7 +7,7 @@
 // Every figure at three window sizes, each against the empty frame of its
 // size. Run from the run-time directory, on a screen of 1440x1080 or more:
 // cd build/data && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ../bench/bench_frames
-#include "ecrans/menu.h"
+#include "rendu/imagesgl.h"
 #include "systeme/toile.h"
 #include "scene.h"
 

@@ -5,7 +5,9 @@
 //   vorlen_references comparer AVANT APRES  compares <frame>.png of both sets
 // Rendering runs from the run-time directory under a display; bench/references.sh
 // wraps both steps.
+#include "ecrans/credits.h"
 #include "ecrans/menu.h"
+#include "rendu/imagesgl.h"
 #include "systeme/surfaces.h"
 #include "systeme/toile.h"
 #include "scene.h"
@@ -79,7 +81,10 @@ void rendreMenus(const std::string& dossier) {
     menu.reinitControlesMenu();
     menu.display();
     enregistrer(dossier, "controles");
-    menu.displayCredits();
+    const Decor decor;
+    freetype::font_data police;
+    police.init(freetype::fichierPolice, Menu::hauteurlettres);
+    Credits(decor, police).dessiner();
     enregistrer(dossier, "credits");
 }
 

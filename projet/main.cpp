@@ -109,10 +109,12 @@ int SDL_main(int argc, char** argv) {
     if (donneesTrouvees) {
         icone::poser();
     }
-    if (!fenetre::ouvrir(*videoInfo)) {
+    fenetre::Choix choix = currentSettings.getChoixFenetre();
+    if (!fenetre::ouvrir(*videoInfo, choix)) {
         SDL_Quit();
         return 1;
     }
+    currentSettings.imposerPleinEcran(choix.pleinEcran);
     SauvegardeUrgente::surveillerAffichage();
     const Manettes manettes;
     auClavierSansSaManette(manettes.nombre());
@@ -139,7 +141,7 @@ int SDL_main(int argc, char** argv) {
     }
     startMenu.reset();
     SDL_Quit();
-    return 0;
+    return signaux::statutDeSortie();
 }
 
 // SDL 1.2 has no entry wrapper on this platform: this is ours.

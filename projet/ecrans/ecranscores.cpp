@@ -2,10 +2,9 @@
 #include "ecrans/ecranscores.h"
 
 #include "ecrans/avis.h"
-#include "ecrans/boucle.h"
+#include "rendu/boucle.h"
 #include "systeme/toile.h"
 #include "systeme/sauvegardeurgente.h"
-#include "systeme/signaux.h"
 
 #include <SDL.h>
 
@@ -15,8 +14,6 @@
 namespace {
 
 const int taillePetite = 16;
-// Naps while a pass waits out its 50 ms.
-const Uint32 pasAttente = 10;
 
 // Window pixels of the tables: each table's heading, then its column
 // headings one step down, then its lines one step apart.
@@ -112,24 +109,83 @@ EcranScores::EcranScores(const freetype::font_data& titres) : grande(titres) {
     petite.init(freetype::fichierPolice, taillePetite);
 }
 
-bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode mode, int rang) {
-    while (!signaux::finDemandee()) {
-        const Uint32 debut = SDL_GetTicks();
-        SDL_Event event;
-        // Drawn every pass anyway.
-        bool redessiner = false;
-        while (evenementSuivant(event, redessiner)) {
-            if (toucheQuelconque(event)) {
-                return true;
-            }
-            if (event.type == SDL_QUIT) {
-                return false;
-            }
+// Both tables until any key is pressed.
+class EcranScores::Tables : public Ecran {
+public:
+    Tables(const EcranScores& ecran, const MeilleursScores& scores, MeilleursScores::Mode mode,
+           int rang)
+        : ecran(ecran), scores(scores), mode(mode), rang(rang) {}
+
+    void traiter(const SDL_Event& event) override {
+        if (toucheQuelconque(event)) {
+            termine = true;
+        } else if (event.type == SDL_QUIT) {
+            termine = true;
+            fermee = true;
         }
-        dessinerTables(scores, mode, rang);
-        finirPassage(debut, pasAttente);
     }
-    return false;
+    void dessiner() override { ecran.dessinerTables(scores, mode, rang); }
+    bool fini() const override { return termine; }
+    // Ended by a key, not by the window's closing nor a signal.
+    bool parTouche() const { return termine && !fermee; }
+
+private:
+    const EcranScores& ecran;
+    const MeilleursScores& scores;
+    MeilleursScores::Mode mode;
+    int rang;
+    bool termine = false;
+    bool fermee = false;
+};
+
+// One player's name, typed until Return.
+class EcranScores::Saisie : public Ecran {
+public:
+    Saisie(const EcranScores& ecran, const std::string& invite, const LigneScore& ligne,
+           MeilleursScores::Mode mode, SaisieNom& saisie)
+        : ecran(ecran), invite(invite), ligne(ligne), mode(mode), saisie(saisie) {}
+
+    void traiter(const SDL_Event& event) override {
+        if (event.type == SDL_QUIT) {
+            termine = true;
+            fermee = true;
+        } else if (event.type == SDL_KEYDOWN) {
+            taper(event.key.keysym);
+        }
+    }
+    void dessiner() override { ecran.dessinerSaisie(invite, ligne, mode, saisie); }
+    bool fini() const override { return termine; }
+    // Ended by Return, not by the window's closing nor a signal.
+    bool parEntree() const { return termine && !fermee; }
+
+private:
+    void taper(const SDL_keysym& touche) {
+        switch (touche.sym) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            termine = true;
+            break;
+        case SDLK_BACKSPACE:
+            saisie.effacer();
+            break;
+        default:
+            saisie.taper(touche.unicode);
+        }
+    }
+
+    const EcranScores& ecran;
+    const std::string& invite;
+    const LigneScore& ligne;
+    MeilleursScores::Mode mode;
+    SaisieNom& saisie;
+    bool termine = false;
+    bool fermee = false;
+};
+
+bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode mode, int rang) {
+    Tables tables(*this, scores, mode, rang);
+    executer(tables, rythmeEcranAnime);
+    return tables.parTouche();
 }
 
 bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, LigneScore ligne) {
@@ -167,41 +223,9 @@ bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, 
 bool EcranScores::saisir(const std::string& invite, const LigneScore& ligne,
                          MeilleursScores::Mode mode, SaisieNom& saisie) {
     const TraductionTouches traduction;
-    bool fermee = false;
-    while (!signaux::finDemandee()) {
-        const Uint32 debut = SDL_GetTicks();
-        if (!saisirEvenements(saisie, fermee)) {
-            return !fermee;
-        }
-        dessinerSaisie(invite, ligne, mode, saisie);
-        finirPassage(debut, pasAttente);
-    }
-    return false;
-}
-
-bool EcranScores::saisirEvenements(SaisieNom& saisie, bool& fermee) {
-    SDL_Event event;
-    bool redessiner = false;
-    while (evenementSuivant(event, redessiner)) {
-        if (event.type == SDL_QUIT) {
-            fermee = true;
-            return false;
-        }
-        if (event.type != SDL_KEYDOWN) {
-            continue;
-        }
-        switch (event.key.keysym.sym) {
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            return false;
-        case SDLK_BACKSPACE:
-            saisie.effacer();
-            break;
-        default:
-            saisie.taper(event.key.keysym.unicode);
-        }
-    }
-    return true;
+    Saisie ecran(*this, invite, ligne, mode, saisie);
+    executer(ecran, rythmeEcranAnime);
+    return ecran.parEntree();
 }
 
 void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores::Mode mode,

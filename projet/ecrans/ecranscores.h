@@ -27,9 +27,10 @@ public:
     bool inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, LigneScore ligne);
 
 private:
-    // One pass of the name entry: handles the pending events; false once
-    // Return or the window's closing ends it (`fermee` tells which).
-    static bool saisirEvenements(SaisieNom& saisie, bool& fermee);
+    // The two screens: the tables until a key, a name until Return.
+    class Tables;
+    class Saisie;
+
     bool saisir(const std::string& invite, const LigneScore& ligne, MeilleursScores::Mode mode,
                 SaisieNom& saisie);
     void dessinerTables(const MeilleursScores& scores, MeilleursScores::Mode mode, int rang) const;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/editeur.h"
 
-#include "ecrans/boucle.h"
+#include "rendu/boucle.h"
 #include "jeu/essai.h"
 #include "niveaux/terrain.h"
 #include "niveaux/verification.h"
@@ -150,20 +150,7 @@ bool Editeur::editer() {
                                   : "niveaux non enregistrés";
     });
     disposition.initAffichage();
-    bool aDessiner = true;
-    while (enCours && !signaux::finDemandee()) {
-        const Uint32 debut = SDL_GetTicks();
-        SDL_Event event;
-        while (enCours && evenementSuivant(event, aDessiner)) {
-            aDessiner = true;
-            traiter(event);
-        }
-        if (aDessiner && enCours) {
-            dessiner();
-            aDessiner = false;
-        }
-        finirPassage(debut, 5);
-    }
+    executer(*this, rythmeEcranFixe);
     // A signal ends the game: the work is saved on the way out if it can be.
     if (signaux::finDemandee()) {
         if (recueil.modifie()) {

@@ -9,6 +9,7 @@
 #include "niveaux/niveau.h"
 #include "niveaux/recueil.h"
 #include "rendu/FreeType.h"
+#include "rendu/boucle.h"
 #include "rendu/display.h"
 #include "jeu/lots.h"
 
@@ -18,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-class Editeur {
+class Editeur : public Ecran {
 public:
     // What a cell can be painted with, in the palette's order: empty, 1 to
     // 10 hit points, unbreakable.
@@ -59,9 +60,10 @@ public:
     // The breakable bricks no ball can reach, as (column, row) cells.
     const std::vector<std::pair<int, int>>& getEmmurees() const { return emmurees; }
 
-    // One event, as the loop hands it over.
-    void traiter(const SDL_Event& event);
-    void dessiner();
+    // The editor as a screen, drawn anew after each event.
+    void traiter(const SDL_Event& event) override;
+    void dessiner() override;
+    bool fini() const override { return !enCours; }
 
 private:
     void touche(const SDL_keysym& touche);

@@ -2,21 +2,18 @@
 #include "ecrans/menu.h"
 
 #include "ecrans/avis.h"
-#include "ecrans/boucle.h"
+#include "ecrans/credits.h"
+#include "rendu/boucle.h"
+#include "rendu/imagesgl.h"
 #include "ecrans/editeur.h"
 #include "ecrans/ecranscores.h"
 #include "jeu/typesparties.h"
 #include "niveaux/recueil.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
-#include "systeme/surfaces.h"
 #include "systeme/toile.h"
 #include "son/mixer.h"
-#include "systeme/signaux.h"
 #include "systeme/version.h"
-
-#include <GL/glu.h>
-#include <SDL_image.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -42,192 +39,79 @@ const int repetitionApres2j = 250;
 const int ligneAvis = 582;
 const float margeAvis = 10.0f;
 
-// One textured quad: texture coordinates then corners, in the given order.
-void quadTexture(const float (*coins)[4]) {
-    glBegin(GL_QUADS);
-    for (int k = 0; k < 4; ++k) {
-        glTexCoord2f(coins[k][0], coins[k][1]);
-        glVertex2f(coins[k][2], coins[k][3]);
-    }
-    glEnd();
-}
-
-// The SDL badge between (gauche, bas) and (droite, haut), a tint at each corner.
-void quadSDL(float gauche, float bas, float droite, float haut) {
-    glBegin(GL_QUADS);
-    glColor3ub(255, 255, 200);
-    glTexCoord2f(0, 1);
-    glVertex2f(gauche, haut);
-    glColor3ub(220, 220, 220);
-    glTexCoord2f(0, 0);
-    glVertex2f(gauche, bas);
-    glColor3ub(200, 200, 255);
-    glTexCoord2f(1, 0);
-    glVertex2f(droite, bas);
-    glColor3ub(220, 220, 220);
-    glTexCoord2f(1, 1);
-    glVertex2f(droite, haut);
-    glEnd();
-}
-
-// The 32-bit pixels of `image` resampled, bilinearly, to `largeur` x `hauteur`:
-// a buffer of exactly the size OpenGL is told, whatever the image's sides.
-std::vector<Uint8> reechantillonner(const SDL_Surface& image, int largeur, int hauteur) {
-    const Uint8* source = static_cast<const Uint8*>(image.pixels);
-    // Source coordinate and weight of output pixel k of n along a side of m.
-    const auto echantillon = [](int k, int n, int m, int& a, int& b) {
-        const float s = std::max(0.0f, (k + 0.5f) * m / n - 0.5f);
-        a = std::min(static_cast<int>(s), m - 1);
-        b = std::min(a + 1, m - 1);
-        return s - a;
-    };
-    std::vector<Uint8> pixels(static_cast<std::size_t>(largeur) * hauteur * 4);
-    for (int y = 0; y < hauteur; ++y) {
-        int y0, y1;
-        const float fy = echantillon(y, hauteur, image.h, y0, y1);
-        for (int x = 0; x < largeur; ++x) {
-            int x0, x1;
-            const float fx = echantillon(x, largeur, image.w, x0, x1);
-            for (int c = 0; c < 4; ++c) {
-                const auto lu = [&](int px, int py) {
-                    return static_cast<float>(source[py * image.pitch + px * 4 + c]);
-                };
-                const float haut = lu(x0, y0) + (lu(x1, y0) - lu(x0, y0)) * fx;
-                const float bas = lu(x0, y1) + (lu(x1, y1) - lu(x0, y1)) * fx;
-                pixels[(static_cast<std::size_t>(y) * largeur + x) * 4 + c] =
-                    static_cast<Uint8>(haut + (bas - haut) * fy + 0.5f);
-            }
-        }
-    }
-    return pixels;
-}
-
 } // namespace
 
-bool initGL() {
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClearDepth(1.0);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDepthFunc(GL_LEQUAL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    return true;
-}
+namespace {
 
-GLuint loadTexture(const char* filename, bool useMipMap) {
-    const Surface image(IMG_Load(filename));
-    if (!image) {
-        return 0;
-    }
-    const Surface convertie = convertirEnOctets(*image, true);
-    if (!convertie) {
-        return 0;
-    }
-    const Surface retournee(flipSurface(convertie.get()));
-    if (!retournee) {
-        return 0;
-    }
-    // OpenGL 1.x wants sides in powers of two, and GLU's own rescaling of any
-    // other size reads past the end of the image it is given: each side goes
-    // down to the largest power of two it holds.
-    const int largeur = freetype::next_p2(retournee->w + 1) / 2;
-    const int hauteur = freetype::next_p2(retournee->h + 1) / 2;
-    const std::vector<Uint8> pixels = reechantillonner(*retournee, largeur, hauteur);
+// Waits for one key, the menu shown meanwhile with its item in green.
+class SaisieTouche : public Ecran {
+public:
+    SaisieTouche(Menu& menu, const std::function<bool(int)>& assigner)
+        : menu(menu), assigner(assigner) {}
 
-    GLuint texture;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    if (useMipMap) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, 4, largeur, hauteur, GL_RGBA, GL_UNSIGNED_BYTE,
-                          pixels.data());
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    } else {
-        glTexImage2D(GL_TEXTURE_2D, 0, 4, largeur, hauteur, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     pixels.data());
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    void traiter(const SDL_Event& event) override {
+        if (event.type == SDL_QUIT) {
+            enCours = false;
+        } else if (event.type == SDL_KEYDOWN) {
+            // Escape keeps the key as it was.
+            if (event.key.keysym.sym != SDLK_ESCAPE) {
+                change = assigner(event.key.keysym.sym);
+            }
+            enCours = false;
+        }
     }
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    return texture;
-}
+    void dessiner() override { menu.display(); }
+    bool fini() const override { return !enCours; }
+    // Whether the key was taken.
+    bool changee() const { return change; }
 
-SDL_Surface* flipSurface(SDL_Surface* surface) {
-    const SDL_PixelFormat& f = *surface->format;
-    SDL_Surface* retournee = SDL_CreateRGBSurface(0, surface->w, surface->h, f.BitsPerPixel,
-                                                  f.Rmask, f.Gmask, f.Bmask, f.Amask);
-    if (retournee == nullptr) {
-        return nullptr;
-    }
-    SDL_LockSurface(surface);
-    SDL_LockSurface(retournee);
-    const Uint8* source = static_cast<const Uint8*>(surface->pixels);
-    Uint8* destination = static_cast<Uint8*>(retournee->pixels);
-    for (int current_line = 0; current_line < surface->h; ++current_line) {
-        std::copy_n(source + (surface->h - 1 - current_line) * surface->pitch, surface->pitch,
-                    destination + current_line * retournee->pitch);
-    }
-    SDL_UnlockSurface(retournee);
-    SDL_UnlockSurface(surface);
-    return retournee;
-}
+private:
+    Menu& menu;
+    const std::function<bool(int)>& assigner;
+    bool enCours = true;
+    bool change = false;
+};
+
+} // namespace
 
 Menu::Menu(float XHG, float YHG, float XBD, float YBD)
     : posXHGMenu(XHG), posYHGMenu(YHG), posXBDMenu(XBD), posYBDMenu(YBD), idMenu(MENU_PRINCIPAL),
       continuer(true), currentChoice(0), currentControlesChoice(false) {
     initGL();
-    imageTitre.reset(loadTexture("vorlen.jpg", true));
-    logoSDL.reset(loadTexture("SDL.jpg", false));
-    logoGL.reset(loadTexture("OpenGL_logo.jpg", true));
     reinitMainMenu();
     meilleursScores.charger(MeilleursScores::fichierDuJoueur());
     our_font.init(freetype::fichierPolice, hauteurlettres);
     small_font.init(freetype::fichierPolice, petitesLettres);
     initDisplay();
-    display();
-    boucle();
+    // The application's main loop. The menu only changes after an event, so
+    // a menu left idle is not drawn again.
+    executer(*this, rythmeEcranFixe);
 }
 
-// The application's main loop: at most one pass every 50 ms. The screen only
-// changes after an event (a window uncovered sends one too), so a menu left
-// idle is not drawn again.
-void Menu::boucle() {
-    while (continuer && !signaux::finDemandee()) {
-        const Uint32 start_time = SDL_GetTicks();
-        if (traiterEvenements()) {
-            display();
-        }
-        finirPassage(start_time, 10);
+void Menu::traiter(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        continuer = false;
+        break;
+    case SDL_KEYDOWN:
+        touche(event.key.keysym.sym);
+        break;
+    case SDL_MOUSEMOTION:
+        survoler(event.motion.x, event.motion.y);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        cliquer(event.button);
+        break;
+    default:
+        manette(event);
+        break;
     }
 }
 
-bool Menu::traiterEvenements() {
-    bool evenement = false;
-    SDL_Event event;
-    while (evenementSuivant(event, evenement)) {
-        evenement = true;
-        switch (event.type) {
-        case SDL_QUIT:
-            continuer = false;
-            break;
-        case SDL_KEYDOWN:
-            touche(event.key.keysym.sym);
-            break;
-        case SDL_MOUSEMOTION:
-            survoler(event.motion.x, event.motion.y);
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-            cliquer(event.button);
-            break;
-        default:
-            manette(event);
-            break;
-        }
-    }
+void Menu::dessiner() {
     // F11 may have switched the screen: the options' words follow.
-    if (evenement) {
-        rafraichirOptions();
-    }
-    return evenement;
+    rafraichirOptions();
+    display();
 }
 
 void Menu::touche(int sym) {
@@ -670,29 +554,11 @@ void Menu::activSaisieCommande(int nJoueur, int commande) {
 
 void Menu::saisirTouche(const std::function<bool(int)>& assigner) {
     currentControlesChoice = true;
-    bool saisieEnCours = true;
-    bool change = false;
-    while (saisieEnCours && !signaux::finDemandee()) {
-        const Uint32 start_time = SDL_GetTicks();
-        SDL_Event event;
-        // Every event already queued is handled, a second key included; the
-        // screen may switch meanwhile, and the capture goes on.
-        bool redessiner = false;
-        while (evenementSuivant(event, redessiner)) {
-            if (event.type == SDL_QUIT) {
-                saisieEnCours = false;
-            } else if (event.type == SDL_KEYDOWN) {
-                if (event.key.keysym.sym != SDLK_ESCAPE) {
-                    change = assigner(event.key.keysym.sym) || change;
-                }
-                saisieEnCours = false;
-            }
-        }
-        display();
-        finirPassage(start_time, 1);
-    }
+    // The screen may switch meanwhile, and the capture goes on.
+    SaisieTouche saisie(*this, assigner);
+    executer(saisie, rythmeEcranAnime);
     currentControlesChoice = false;
-    if (change) {
+    if (saisie.changee()) {
         preferences::enregistrer(currentSettings);
     }
     display();
@@ -706,27 +572,13 @@ void Menu::initDisplay() {
     glLoadIdentity();
 }
 
-void Menu::dessinerImages(GLubyte teinte, const float (*titre)[4], const float (*gl)[4],
-                          const float* sdl) const {
-    toile::nouvelleImage();
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, imageTitre.nom());
-    glColor3ub(teinte, teinte, teinte);
-    quadTexture(titre);
-    glBindTexture(GL_TEXTURE_2D, logoGL.nom());
-    quadTexture(gl);
-    glBindTexture(GL_TEXTURE_2D, logoSDL.nom());
-    quadSDL(sdl[0], sdl[1], sdl[2], sdl[3]);
-    glDisable(GL_TEXTURE_2D);
-}
-
 void Menu::display() {
     const float titre[4][4] = {
         {0, 1, -0.7f, 0.9f}, {0, 0, -0.7f, -0.1f}, {1, 0, 0.7f, -0.1f}, {1, 1, 0.7f, 0.9f}};
     const float gl[4][4] = {
         {0, 1, -0.8f, -0.84f}, {0, 0, -0.8f, -0.97f}, {1, 0, -0.6f, -0.97f}, {1, 1, -0.6f, -0.84f}};
     const float sdl[4] = {-1.0f, -1.0f, -0.8f, -0.8f};
-    dessinerImages(255, titre, gl, sdl);
+    decor.dessiner(255, titre, gl, sdl);
 
     glColor3ub(255, 7, 7);
     freetype::print(our_font, 300, 270, "%s", title.c_str());
@@ -761,49 +613,10 @@ void Menu::dessinerAvis() const {
                         .c_str());
 }
 
-// Drawn once, then again only after an event, as the menus are.
 void Menu::showcredits() {
-    bool afficher = true;
-    bool aDessiner = true;
-    while (afficher && !signaux::finDemandee()) {
-        const Uint32 start_time = SDL_GetTicks();
-        SDL_Event event;
-        while (evenementSuivant(event, aDessiner)) {
-            aDessiner = true;
-            if (toucheQuelconque(event)) {
-                afficher = false;
-            } else if (event.type == SDL_QUIT) {
-                continuer = false;
-                afficher = false;
-            }
-        }
-        if (aDessiner) {
-            displayCredits();
-            aDessiner = false;
-        }
-        finirPassage(start_time, 5);
+    Credits credits(decor, our_font);
+    executer(credits, rythmeEcranFixe);
+    if (credits.fenetreFermee()) {
+        continuer = false;
     }
-}
-
-void Menu::displayCredits() {
-    // The title image, dimmed, across the whole width behind the text.
-    const float fond[4][4] = {
-        {0, 1, -1.0f, 0.8f}, {0, 0, -1.0f, -0.8f}, {1, 0, 1.0f, -0.8f}, {1, 1, 1.0f, 0.8f}};
-    const float gl[4][4] = {
-        {0, 1, 0.1f, -0.75f}, {0, 0, 0.1f, -0.95f}, {1, 0, 0.4f, -0.95f}, {1, 1, 0.4f, -0.75f}};
-    const float sdl[4] = {-0.4f, -1.0f, -0.1f, -0.7f};
-    dessinerImages(200, fond, gl, sdl);
-
-    glColor3ub(200, 255, 255);
-    freetype::print(our_font, 270, 510, "Sons et bruitages:");
-    freetype::print(our_font, 140, 300, "Documentation et bibliotheques:");
-
-    glColor3ub(230, 230, 230);
-    freetype::print(our_font, 150, 470, "Effets sonores de Vorlen,");
-    freetype::print(our_font, 150, 440, "synthetises avec SoX");
-    freetype::print(our_font, 100, 270, "SDL, SDL_image, SDL_mixer:");
-    freetype::print(our_font, 130, 240, "Sam Lantinga et libsdl.org");
-    freetype::print(our_font, 100, 180, "FreeType, OpenGL (Mesa), police");
-    freetype::print(our_font, 130, 150, "DejaVu (Bitstream, DejaVu)");
-    SDL_GL_SwapBuffers();
 }

@@ -4,9 +4,10 @@
 #ifndef VORLEN_MENU_H
 #define VORLEN_MENU_H
 
+#include "ecrans/decor.h"
 #include "profil/scores.h"
 #include "rendu/FreeType.h"
-#include "rendu/ressourcesgl.h"
+#include "rendu/boucle.h"
 
 #include <SDL.h>
 
@@ -16,14 +17,7 @@
 
 class Partie;
 
-// Puts OpenGL in the state the menu screens expect: flat 2D, no lighting.
-bool initGL();
-// The image as a texture, or 0 when it cannot be read.
-GLuint loadTexture(const char* filename, bool useMipMap);
-// A copy of the surface upside down, as OpenGL lays out rows; the caller frees it.
-SDL_Surface* flipSurface(SDL_Surface* surface);
-
-class Menu {
+class Menu : public Ecran {
 public:
     static const int margin = 31;         // between two items, in pixels
     static const int hauteurlettres = 26; // headings and items
@@ -83,7 +77,6 @@ public:
     void initDisplay();
     void display();
     void showcredits();
-    void displayCredits();
     // Both high-score tables, until a key.
     void showMeilleursScores();
 
@@ -91,10 +84,12 @@ public:
     const std::string& getTitle() const { return title; }
     const std::vector<std::string>& getLabels() const { return labels; }
 
+    // The menu as a screen: it is drawn anew after each event.
+    void traiter(const SDL_Event& event) override;
+    void dessiner() override;
+    bool fini() const override { return !continuer; }
+
 private:
-    void boucle();
-    // Handles every pending event; true when there was one.
-    bool traiterEvenements();
     // A key, or what a gamepad does in its place.
     void touche(int sym);
     // The pointer over an item highlights it; a click chooses it, or sets
@@ -141,17 +136,11 @@ private:
     // Waits for a key and offers it to `assigner`; saves when it was taken.
     void saisirTouche(const std::function<bool(int)>& assigner);
     [[noreturn]] void positionIncorrecte() const;
-    // Clears the screen and draws the title image tinted grey `teinte` and the
-    // two badges, each quad given as texture coordinates then corners.
-    void dessinerImages(GLubyte teinte, const float (*titre)[4], const float (*gl)[4],
-                        const float* sdl) const;
     // What the last save of the settings has to tell the player (a failure,
     // a file kept aside), in one line cut to the width; nothing otherwise.
     void dessinerAvis() const;
 
-    Texture imageTitre;
-    Texture logoSDL;
-    Texture logoGL;
+    Decor decor;
     // The menu frame's corners, as the entry point gives them; the screens are
     // laid out in the window's own coordinates and never read them.
     float posXHGMenu;

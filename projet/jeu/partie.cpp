@@ -7,8 +7,7 @@
 #include "son/mixer.h"
 #include "systeme/horloge.h"
 #include "systeme/manettes.h"
-#include "ecrans/boucle.h"
-#include "systeme/signaux.h"
+#include "rendu/boucle.h"
 
 #include <GL/gl.h>
 
@@ -68,62 +67,56 @@ Partie::Partie(int nbJ, float hBriques, SIDE coteJ1, SIDE coteJ2)
 
 void Partie::start() {
     initAffichage();
-    bool continuer = true;
-    while (continuer && !signaux::finDemandee()) {
-        const Uint32 start_time = horloge::tempsReel();
-        continuer = traiterEvenements();
-        gameHandler();
-        amixer.jouer(sonsDemandes);
-        sonsDemandes.clear();
-        redessiner();
-        attendreFinDeFrame(start_time);
-    }
+    executer(*this, {dureeFrame, false});
 }
 
 void Partie::initAffichage() {
     disposition.initAffichage();
 }
 
-bool Partie::traiterEvenements() {
-    bool continuer = true;
-    SDL_Event event;
-    // Every frame is drawn anyway.
-    bool redessiner = false;
-    while (evenementSuivant(event, redessiner)) {
-        switch (event.type) {
-        case SDL_QUIT:
+void Partie::traiter(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        continuer = false;
+        break;
+    case SDL_KEYDOWN:
+        if (gameover) {
+            // Once the match is lost, any key leaves it.
             continuer = false;
-            break;
-        case SDL_KEYDOWN:
-            if (gameover) {
-                // Once the match is lost, any key leaves it.
-                continuer = false;
-                toucheRelachee(event.key.keysym.sym);
-            } else if (event.key.keysym.sym == currentSettings.getTouchePause()) {
-                pause.touchePressee();
-            } else if (pause.isActive() ? event.key.keysym.sym == SDLK_ESCAPE
-                                        : !toucheEnfoncee(event.key.keysym.sym)) {
-                // While paused, only Escape does something: it leaves.
-                continuer = false;
-            }
-            break;
-        case SDL_KEYUP:
-            if (event.key.keysym.sym == currentSettings.getTouchePause()) {
-                pause.toucheRelachee();
-            }
             toucheRelachee(event.key.keysym.sym);
-            break;
-        case SDL_ACTIVEEVENT:
-            fenetreQuittee(event.active);
-            break;
-        default:
-            continuer = obeir(commandes.lire(event)) && continuer;
-            break;
+        } else if (event.key.keysym.sym == currentSettings.getTouchePause()) {
+            pause.touchePressee();
+        } else if (pause.isActive() ? event.key.keysym.sym == SDLK_ESCAPE
+                                    : !toucheEnfoncee(event.key.keysym.sym)) {
+            // While paused, only Escape does something: it leaves.
+            continuer = false;
         }
+        break;
+    case SDL_KEYUP:
+        if (event.key.keysym.sym == currentSettings.getTouchePause()) {
+            pause.toucheRelachee();
+        }
+        toucheRelachee(event.key.keysym.sym);
+        break;
+    case SDL_ACTIVEEVENT:
+        fenetreQuittee(event.active);
+        break;
+    default:
+        continuer = obeir(commandes.lire(event)) && continuer;
+        break;
     }
+}
+
+void Partie::avancer() {
+    suivreAppareils();
+    gameHandler();
+    amixer.jouer(sonsDemandes);
+    sonsDemandes.clear();
+}
+
+void Partie::suivreAppareils() {
     surveillerManettes();
     captureSouris.tenir(currentSettings.joueurSouris() != 0 && !pause.isActive() && !gameover);
-    return continuer;
 }
 
 void Partie::surveillerManettes() {
@@ -338,17 +331,6 @@ void Partie::redessiner() {
     }
     glFlush();
     SDL_GL_SwapBuffers();
-}
-
-// Sleeps out the frame in halves, so the loop wakes close to its 16 ms mark;
-// a late frame is not made up for. The last millisecond is slept too, not
-// spun through: half of it would be a delay of 0.
-void Partie::attendreFinDeFrame(Uint32 start_time) const {
-    int wait = static_cast<int>(dureeFrame - (horloge::tempsReel() - start_time));
-    while (wait > 0) {
-        SDL_Delay(std::max(1, wait / 2));
-        wait = static_cast<int>(dureeFrame - (horloge::tempsReel() - start_time));
-    }
 }
 
 void Partie::newBall(Joueur* owner, bool accrochee) {

@@ -12,6 +12,7 @@
 #include "jeu/joueur.h"
 #include "jeu/tir.h"
 #include "niveaux/niveau.h"
+#include "rendu/boucle.h"
 #include "rendu/display.h"
 #include "jeu/lots.h"
 #include "son/sons.h"
@@ -23,7 +24,7 @@
 #include <list>
 #include <string>
 
-class Partie {
+class Partie : public Ecran {
 protected:
     // The mode's rules pass, once per frame while breakable bricks remain.
     virtual void verifPositions() = 0;
@@ -58,9 +59,16 @@ public:
     void newTir(Joueur* owner);
     void lancerBalles(Joueur& J);
 
+    // The match as a screen: the players' orders, the frame's rules and
+    // sounds, its picture, and whether it is over.
+    void traiter(const SDL_Event& event) override;
+    void avancer() override;
+    void dessiner() override { redessiner(); }
+    bool fini() const override { return !continuer; }
+
 protected:
-    // Handles every pending event; false once the match is to end.
-    bool traiterEvenements();
+    // The pads looked for, the mouse held while it plays.
+    void suivreAppareils();
     void gameHandler();
     void deplacements();
     void redessiner();
@@ -110,6 +118,8 @@ protected:
     Joueur joueur1;
     Joueur joueur2;
     bool gameover;
+    // False once the players leave the match.
+    bool continuer = true;
     Niveau niveauCourant;
     Disposition disposition;
     std::list<Balle> listeBalles;
@@ -155,7 +165,6 @@ private:
     void perdreBalle(int numJoueur);
     void casserBrique(int i, int j, bool bonusAssure);
     void niveauSuivant();
-    void attendreFinDeFrame(Uint32 start_time) const;
 };
 
 #endif

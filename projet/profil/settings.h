@@ -6,6 +6,7 @@
 #define VORLEN_SETTINGS_H
 
 #include "profil/fichiers.h"
+#include "systeme/fenetre.h"
 
 #include <array>
 #include <bitset>
@@ -79,6 +80,8 @@ public:
     int getLargeurFenetre() const { return largeurFenetre; }
     int getHauteurFenetre() const { return hauteurFenetre; }
     void setTailleFenetre(int largeur, int hauteur);
+    // How the window shows in this run, for the window to follow.
+    fenetre::Choix getChoixFenetre() const { return {pleinEcran, largeurFenetre, hauteurFenetre}; }
     static constexpr int largeurFenetreMin = 160;
     static constexpr int hauteurFenetreMin = 120;
     static constexpr int tailleFenetreMax = 16384;

@@ -2,13 +2,11 @@
 #include "systeme/fenetre.h"
 
 #include "main.h"
-#include "profil/settings.h"
 #include "systeme/toile.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
 #include <iostream>
 
@@ -48,15 +46,25 @@ bool changerMode(int largeur, int hauteur, bool pleinEcran) {
     return true;
 }
 
-// Full screen at the desktop's resolution, or the remembered window.
-bool appliquer(bool pleinEcran) {
+// Full screen at the desktop's resolution, or the chosen window.
+bool appliquer(bool pleinEcran, const Choix& choix) {
     if (pleinEcran) {
         return changerMode(largeurBureau, hauteurBureau, true);
     }
-    int largeur = currentSettings.getLargeurFenetre();
-    int hauteur = currentSettings.getHauteurFenetre();
+    int largeur = choix.largeur;
+    int hauteur = choix.hauteur;
     ajusterAEcran(largeur, hauteur, largeurBureau, hauteurBureau);
     return changerMode(largeur, hauteur, false);
+}
+
+// After a refused change, the mode asked for again: SDL may have dropped it
+// on the way.
+Issue retablir(bool pleinEcran, const Choix& choix) {
+    if (appliquer(pleinEcran, choix)) {
+        return Issue::aucune;
+    }
+    std::cerr << "Vorlen: plus aucune fenêtre (" << SDL_GetError() << ")" << std::endl;
+    return Issue::fenetrePerdue;
 }
 
 } // namespace
@@ -71,7 +79,7 @@ void ajusterAEcran(int& largeur, int& hauteur, int largeurEcran, int hauteurEcra
     hauteur = static_cast<int>(hauteur * rapport);
 }
 
-bool ouvrir(const SDL_VideoInfo& bureau) {
+bool ouvrir(const SDL_VideoInfo& bureau, Choix& choix) {
     largeurBureau = bureau.current_w;
     hauteurBureau = bureau.current_h;
     if (largeurBureau <= 0 || hauteurBureau <= 0) {
@@ -81,61 +89,49 @@ bool ouvrir(const SDL_VideoInfo& bureau) {
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_WM_SetCaption("Vorlen", nullptr);
-    if (currentSettings.getPleinEcranState()) {
-        if (appliquer(true)) {
+    if (choix.pleinEcran) {
+        if (appliquer(true, choix)) {
             return true;
         }
         std::cerr << "Vorlen: l'affichage refuse le plein écran; le jeu s'ouvre en fenêtre"
                   << std::endl;
-        currentSettings.imposerPleinEcran(false);
+        choix.pleinEcran = false;
     }
-    if (appliquer(false)) {
+    if (appliquer(false, choix)) {
         return true;
     }
     std::fprintf(stderr,
                  "Vorlen: impossible d'ouvrir la fenêtre OpenGL %dx%d (%s); lancez le jeu "
                  "sur un bureau graphique avec OpenGL, ou sans écran avec xvfb-run\n",
-                 currentSettings.getLargeurFenetre(), currentSettings.getHauteurFenetre(),
-                 SDL_GetError());
+                 choix.largeur, choix.hauteur, SDL_GetError());
     return false;
 }
 
-bool basculerPleinEcran() {
-    const bool versPleinEcran = !currentSettings.getPleinEcranState();
-    if (appliquer(versPleinEcran)) {
-        currentSettings.switchStatePleinEcran();
-        return true;
+Issue basculerPleinEcran(const Choix& choix) {
+    const bool versPleinEcran = !choix.pleinEcran;
+    if (appliquer(versPleinEcran, choix)) {
+        return Issue::faite;
     }
     std::cerr << (versPleinEcran ? "Vorlen: l'affichage refuse le plein écran; le jeu reste "
                                    "en fenêtre"
                                  : "Vorlen: l'affichage refuse de quitter le plein écran")
               << std::endl;
-    // SDL may have dropped the old mode on the way: it is asked for again.
-    if (!appliquer(!versPleinEcran)) {
-        std::cerr << "Vorlen: plus aucune fenêtre (" << SDL_GetError() << ")" << std::endl;
-        std::exit(1);
-    }
-    return false;
+    return retablir(choix.pleinEcran, choix);
 }
 
-bool redimensionner(int largeur, int hauteur) {
+Issue redimensionner(int largeur, int hauteur, const Choix& choix) {
     // The window manager may confirm the size the window already has.
     const bool memeTaille =
         largeur == toile::largeurFenetre() && hauteur == toile::hauteurFenetre();
-    if (currentSettings.getPleinEcranState() || memeTaille) {
-        return false;
+    if (choix.pleinEcran || memeTaille) {
+        return Issue::aucune;
     }
     if (changerMode(largeur, hauteur, false)) {
-        currentSettings.setTailleFenetre(largeur, hauteur);
-        return true;
+        return Issue::faite;
     }
     std::cerr << "Vorlen: l'affichage refuse la taille " << largeur << "x" << hauteur
               << "; la fenêtre garde la sienne" << std::endl;
-    if (!appliquer(false)) {
-        std::cerr << "Vorlen: plus aucune fenêtre (" << SDL_GetError() << ")" << std::endl;
-        std::exit(1);
-    }
-    return false;
+    return retablir(false, choix);
 }
 
 void CaptureSouris::tenir(bool oui) {

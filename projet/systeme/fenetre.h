@@ -11,21 +11,39 @@
 
 namespace fenetre {
 
-// Opens the window as this run asks: full screen, or the remembered window
-// size shrunk to fit the screen. `bureau` is SDL's video query made before
-// any video mode, which gives the desktop's size. False, with one line, when
-// no window opens.
-bool ouvrir(const SDL_VideoInfo& bureau);
+// The window's size the player chose, kept for the next start, and whether
+// the game shows full screen instead.
+struct Choix {
+    bool pleinEcran;
+    int largeur;
+    int hauteur;
+};
 
-// The player's switch (F11, the Options item): the window changes and the
-// choice is remembered in the settings; true then, for the caller to save
-// them. Where the display refuses, one line, nothing changes, and false.
-bool basculerPleinEcran();
+// What a change asked of the window came to.
+enum class Issue {
+    faite,
+    // Nothing changed: refused by the display (one line says so), or nothing to do.
+    aucune,
+    // The display refused and gave no window back: one line says so, and
+    // the game can only save its work and end.
+    fenetrePerdue,
+};
 
-// The player resized the window: the video mode follows, and the size is
-// remembered in the settings for the next start; true when it changed, for
-// the caller to save them.
-bool redimensionner(int largeur, int hauteur);
+// Opens the window as `choix` asks: full screen, or the window's size shrunk
+// to fit the screen. `bureau` is SDL's video query made before any video
+// mode, which gives the desktop's size. Full screen refused, one line, the
+// window opens instead and `choix.pleinEcran` says so. False, with one line,
+// when no window opens.
+bool ouvrir(const SDL_VideoInfo& bureau, Choix& choix);
+
+// The player's switch (F11, the Options item): from `choix` to the other
+// way of showing; `faite` for the caller to remember the new choice.
+Issue basculerPleinEcran(const Choix& choix);
+
+// The player resized the window to `largeur` x `hauteur`: the video mode
+// follows, unless full screen or already at that size; `faite` for the
+// caller to remember the new size.
+Issue redimensionner(int largeur, int hauteur, const Choix& choix);
 
 // The window's size for a remembered one of `largeur` x `hauteur` on a
 // screen of `largeurEcran` x `hauteurEcran`: as it is where it fits, else

@@ -6,6 +6,7 @@
 namespace {
 
 volatile std::sig_atomic_t finRecue = 0;
+bool abandonne = false;
 
 void noterFin(int /*signal*/) {
     finRecue = 1;
@@ -32,7 +33,15 @@ void installer() {
 }
 
 bool finDemandee() {
-    return finRecue != 0;
+    return finRecue != 0 || abandonne;
+}
+
+void abandonner() {
+    abandonne = true;
+}
+
+int statutDeSortie() {
+    return abandonne ? 1 : 0;
 }
 
 } // namespace signaux

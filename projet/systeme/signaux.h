@@ -14,8 +14,15 @@ namespace signaux {
 // fails with EFBIG, and says so, instead of killing the game with the work
 // unsaved. Call it after SDL_Init.
 void installer();
-// True once SIGINT, SIGTERM or SIGHUP has arrived: every loop ends, up to the exit.
+// True once SIGINT, SIGTERM or SIGHUP has arrived, or the game was given up:
+// every loop ends, up to the exit.
 bool finDemandee();
+// The game cannot go on (its window is gone): every loop ends as for a
+// signal, each screen saving its work on the way out, and the game exits
+// with status 1.
+void abandonner();
+// What the game's end calls for: 1 once given up, else 0.
+int statutDeSortie();
 
 } // namespace signaux
 

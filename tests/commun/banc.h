@@ -37,9 +37,10 @@ public:
 
     // One frame's input and rules, without drawing; false once the match is to end.
     bool jouerSansDessiner() {
-        const bool continuer = this->traiterEvenements();
+        recevoir(*this);
+        this->suivreAppareils();
         this->gameHandler();
-        return continuer;
+        return !this->fini();
     }
     // One frame of the match loop, without the pacing.
     bool frame() {

@@ -3,6 +3,8 @@
 #include "evenements.h"
 
 #include "ecrans/menu.h"
+#include "profil/settings.h"
+#include "rendu/imagesgl.h"
 #include "systeme/toile.h"
 #include "systeme/fenetre.h"
 
@@ -20,7 +22,8 @@ static bool ouvrirFenetre() {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         return false;
     }
-    if (!fenetre::ouvrir(*SDL_GetVideoInfo())) {
+    fenetre::Choix choix = currentSettings.getChoixFenetre();
+    if (!fenetre::ouvrir(*SDL_GetVideoInfo(), choix)) {
         SDL_Quit();
         return false;
     }

@@ -5,6 +5,7 @@
 #include "ecrans/menu.h"
 #include "fenetre.h"
 #include "profil/settings.h"
+#include "rendu/boucle.h"
 #include "rendu/display.h"
 #include "systeme/fenetre.h"
 
@@ -108,12 +109,12 @@ TEST_F(Match, AGamepadsStickMovesThePaddleEachFrameOnlyPastItsDeadZoneAndStartPa
 TEST(Menus, PointingAndClickingChooseInAScaledWindowAndAGamepadStepsChoosesAndGoesBack) {
     // "Options", the second item, 422 canvas rows down; "Volume", the third
     // of the options, 453 down; both at 1.25 times in this window.
-    fenetre::redimensionner(1000, 750);
+    fenetre::redimensionner(1000, 750, currentSettings.getChoixFenetre());
     pousser(mouvementSouris(0, 420, 515));
     pousser(boutonSouris(SDL_BUTTON_LEFT, 420, 515));
     pousser(boutonSouris(SDL_BUTTON_RIGHT, 420, 554));
     const auto souris = menuApres();
-    fenetre::redimensionner(Capture::largeur, Capture::hauteur);
+    fenetre::redimensionner(Capture::largeur, Capture::hauteur, currentSettings.getChoixFenetre());
     EXPECT_EQ(souris->getTitle(), "Options");
     EXPECT_EQ(souris->getCurrentChoice(), Menu::OPTION_VOLUME);
     EXPECT_EQ(currentSettings.getVolume(), Settings::volumeMax - 1) << "a right click lowers it";
@@ -141,7 +142,7 @@ TEST(Menus, FullScreenKeepsTheContextAndTheLongestMenuFitsTheWindow) {
         menu->nextChoice();
     }
     for (const bool plein : {true, false}) {
-        fenetre::basculerPleinEcran();
+        basculerPleinEcranRetenu();
         EXPECT_EQ((SDL_GetVideoSurface()->flags & SDL_FULLSCREEN) != 0, plein);
         menu->display();
         const Capture controles;

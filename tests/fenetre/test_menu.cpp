@@ -6,6 +6,7 @@
 #include "outils.h"
 #include "ecrans/ecranscores.h"
 #include "ecrans/menu.h"
+#include "rendu/imagesgl.h"
 #include "jeu/partie.h"
 #include "niveaux/recueil.h"
 #include "profil/settings.h"

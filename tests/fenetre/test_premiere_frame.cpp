@@ -122,7 +122,7 @@ public:
         gerer(); // the held ball
         poserNiveau({{7, 1, 2}, {2, 8, 5}});
     }
-    Capture dessiner() {
+    Capture photographier() {
         redessiner();
         return Capture();
     }
@@ -141,12 +141,12 @@ TEST(DessinGarde, AfterEachChangeTheFrameIsWhatAFreshMatchDraws) {
     };
     for (const auto& c : changements) {
         Vue gardee;
-        gardee.dessiner();
+        gardee.photographier();
         c.changer(gardee);
-        const Capture apres = gardee.dessiner();
+        const Capture apres = gardee.photographier();
         Vue neuve;
         c.changer(neuve);
-        const Capture attendue = neuve.dessiner();
+        const Capture attendue = neuve.photographier();
         EXPECT_EQ(pixelsDifferents(apres, attendue), 0) << c.nom;
     }
 }
@@ -179,12 +179,12 @@ TEST(Police, LinesStandOneLineHeightApartALongTextIsCutAndAResizedWindowRasteris
                     .unPixelDans(0, 799, 285, 300, allume));
 
     const Cadre avant = afficher(grande, 100, 300, "Vorlen").cadreFenetre(allume);
-    fenetre::redimensionner(1000, 750);
+    fenetre::redimensionner(1000, 750, currentSettings.getChoixFenetre());
     freetype::font_data neuve;
     neuve.init("AXAXAX.TTF", 26);
     const Capture apres = afficher(grande, 100, 300, "Vorlen");
     const Capture attendue = afficher(neuve, 100, 300, "Vorlen");
-    fenetre::redimensionner(Capture::largeur, Capture::hauteur);
+    fenetre::redimensionner(Capture::largeur, Capture::hauteur, currentSettings.getChoixFenetre());
     ASSERT_EQ(apres.largeurFenetre(), 1000);
     EXPECT_EQ(pixelsDifferents(apres, attendue), 0)
         << "the same glyphs as a font made at this size";

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rendu/boucle.h"
+
+#include "profil/preferences.h"
+#include "profil/settings.h"
+#include "systeme/fenetre.h"
+#include "systeme/signaux.h"
+
+#include <algorithm>
+
+namespace {
+
+// The window asked to change by the player, as the settings remember it; a
+// change done is saved, a window lost ends the game.
+void suivreFenetre(fenetre::Issue issue) {
+    if (issue == fenetre::Issue::faite) {
+        preferences::enregistrer(currentSettings);
+    } else if (issue == fenetre::Issue::fenetrePerdue) {
+        signaux::abandonner();
+    }
+}
+
+void redimensionner(const SDL_ResizeEvent& taille) {
+    const fenetre::Issue issue =
+        fenetre::redimensionner(taille.w, taille.h, currentSettings.getChoixFenetre());
+    if (issue == fenetre::Issue::faite) {
+        currentSettings.setTailleFenetre(taille.w, taille.h);
+    }
+    suivreFenetre(issue);
+}
+
+// Answers the event if every screen answers it alike; false when it is the screen's.
+bool evenementCommun(SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F11) {
+        basculerPleinEcranRetenu();
+        return true;
+    }
+    if (event.type == SDL_VIDEORESIZE) {
+        // A drag sends size after size: only the last one counts.
+        SDL_Event plusRecent;
+        while (SDL_PeepEvents(&plusRecent, 1, SDL_GETEVENT, SDL_VIDEORESIZEMASK) == 1) {
+            event = plusRecent;
+        }
+        redimensionner(event.resize);
+        return true;
+    }
+    return false;
+}
+
+// Sleeps out the pass in halves, so the loop wakes close to its mark; a late
+// pass is not made up for. The last millisecond is slept too, not spun
+// through: half of it would be a delay of 0.
+void finirPassage(Uint32 debut, Uint32 duree) {
+    int reste = static_cast<int>(duree - (SDL_GetTicks() - debut));
+    while (reste > 0) {
+        SDL_Delay(std::max(1, reste / 2));
+        reste = static_cast<int>(duree - (SDL_GetTicks() - debut));
+    }
+}
+
+} // namespace
+
+void executer(Ecran& ecran, const Rythme& rythme) {
+    // A still screen shows at once; a moving one once it has moved.
+    if (rythme.surEvenement) {
+        ecran.dessiner();
+    }
+    while (!ecran.fini() && !signaux::finDemandee()) {
+        const Uint32 debut = SDL_GetTicks();
+        const bool recu = recevoir(ecran);
+        if (ecran.fini()) {
+            break;
+        }
+        ecran.avancer();
+        if (recu || !rythme.surEvenement) {
+            ecran.dessiner();
+        }
+        finirPassage(debut, rythme.dureePassage);
+    }
+}
+
+bool recevoir(Ecran& ecran) {
+    bool recu = false;
+    SDL_Event event;
+    while (!ecran.fini() && SDL_PollEvent(&event)) {
+        recu = true;
+        if (!evenementCommun(event)) {
+            ecran.traiter(event);
+        }
+    }
+    return recu;
+}
+
+void basculerPleinEcranRetenu() {
+    const fenetre::Issue issue = fenetre::basculerPleinEcran(currentSettings.getChoixFenetre());
+    if (issue == fenetre::Issue::faite) {
+        currentSettings.switchStatePleinEcran();
+    }
+    suivreFenetre(issue);
+}
+
+bool toucheQuelconque(const SDL_Event& event) {
+    return event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN ||
+           event.type == SDL_JOYBUTTONDOWN;
+}
+
+SDLKey toucheDeManette(const SDL_Event& event, int (&axes)[2]) {
+    if (event.type == SDL_JOYAXISMOTION && event.jaxis.axis < 2) {
+        const int seuil = 16000;
+        const int sens = event.jaxis.value < -seuil ? -1 : event.jaxis.value > seuil ? 1 : 0;
+        int& avant = axes[event.jaxis.axis];
+        const bool nouvellePente = sens != 0 && sens != avant;
+        avant = sens;
+        const SDLKey fleches[2][2] = {{SDLK_LEFT, SDLK_RIGHT}, {SDLK_UP, SDLK_DOWN}};
+        return nouvellePente ? fleches[event.jaxis.axis][sens > 0] : SDLK_UNKNOWN;
+    }
+    if (event.type == SDL_JOYHATMOTION) {
+        const Uint8 v = event.jhat.value;
+        return (v & SDL_HAT_UP)      ? SDLK_UP
+               : (v & SDL_HAT_DOWN)  ? SDLK_DOWN
+               : (v & SDL_HAT_LEFT)  ? SDLK_LEFT
+               : (v & SDL_HAT_RIGHT) ? SDLK_RIGHT
+                                     : SDLK_UNKNOWN;
+    }
+    if (event.type == SDL_JOYBUTTONDOWN && event.jbutton.button < 2) {
+        return event.jbutton.button == 0 ? SDLK_RETURN : SDLK_ESCAPE;
+    }
+    return SDLK_UNKNOWN;
+}

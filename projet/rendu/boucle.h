@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one loop every screen runs in. Each pass polls the events and answers
+// those every screen answers alike (F11, a new window size), hands the rest
+// to the screen, lets it move on, draws it when its picture is due and
+// sleeps out the rest of the pass. A screen started from another (a match
+// from the menu) runs its own loop inside, and the one below takes over
+// again when it is done.
+#ifndef VORLEN_BOUCLE_H
+#define VORLEN_BOUCLE_H
+
+#include <SDL.h>
+
+// A screen as the loop runs it.
+class Ecran {
+public:
+    virtual ~Ecran() = default;
+
+    // An event only this screen answers: the window's closing, a signal
+    // and a lost focus mean something different on each screen.
+    virtual void traiter(const SDL_Event& event) = 0;
+    // Once a pass, after the events: what moves on its own.
+    virtual void avancer() {}
+    virtual void dessiner() = 0;
+    virtual bool fini() const = 0;
+};
+
+// How a screen's passes go.
+struct Rythme {
+    // At least this long from the start of a pass to the next, in ms.
+    Uint32 dureePassage;
+    // Drawn after an event only (a window uncovered sends one too), for a
+    // still screen left idle; else drawn every pass.
+    bool surEvenement;
+};
+
+// The pace of the screens that wait on the player: a pass every 50 ms.
+constexpr Rythme rythmeEcranFixe = {50, true};
+constexpr Rythme rythmeEcranAnime = {50, false};
+
+// Runs `ecran` until it is done or the game is to end.
+void executer(Ecran& ecran, const Rythme& rythme);
+
+// Every pending event, those every screen answers alike answered on the way
+// and the others handed to `ecran`; true when there was one.
+bool recevoir(Ecran& ecran);
+
+// The player's switch to full screen and back, saved in the settings file:
+// F11 on any screen, or the Options item.
+void basculerPleinEcranRetenu();
+
+// A key, a mouse button or a gamepad button: what "any key" means to a
+// screen that waits for one.
+bool toucheQuelconque(const SDL_Event& event);
+
+// The key a gamepad's event stands for on a screen with items: the stick
+// (one step per lean past half its travel) or the cross for the arrows, the
+// first button for Return, the second for Escape; SDLK_UNKNOWN for anything
+// else. `axes` keeps where each of the two axes last leaned (-1, 0, 1).
+SDLKey toucheDeManette(const SDL_Event& event, int (&axes)[2]);
+
+#endif
