@@ -55,7 +55,7 @@ public:
         } else if (event.type == SDL_KEYDOWN) {
             // Escape keeps the key as it was.
             if (event.key.keysym.sym != SDLK_ESCAPE) {
-                change = assigner(event.key.keysym.sym);
+                change = assigner(event.key.keysym.sym) || change;
             }
             enCours = false;
         }
@@ -177,9 +177,7 @@ void Menu::cliquer(const SDL_MouseButtonEvent& bouton) {
         return;
     }
     currentChoice = item;
-    const bool reglable = (idMenu == MENU_OPTIONS && item == OPTION_VOLUME) ||
-                          (idMenu == MENU_APPAREILS && item != APPAREIL_RETOUR);
-    if (reglable) {
+    if (items[item].regler) {
         reglerChoix(bouton.button == SDL_BUTTON_LEFT);
     } else if (bouton.button == SDL_BUTTON_LEFT) {
         activateChoice();
@@ -196,72 +194,198 @@ void Menu::manette(const SDL_Event& event) {
 }
 
 void Menu::revenir() {
-    // Every menu but the main one ends on its way back.
-    if (idMenu != MENU_PRINCIPAL) {
-        currentChoice = static_cast<int>(labels.size()) - 1;
-        activateChoice();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].retour) {
+            currentChoice = static_cast<int>(i);
+            activateChoice();
+            return;
+        }
     }
 }
 
-void Menu::initMenu(std::string ititle, std::vector<std::string> listChoices, int id) {
-    idMenu = id;
-    title = std::move(ititle);
-    labels = std::move(listChoices);
+void Menu::initMenu(Page (Menu::*page)()) {
+    pageCourante = page;
+    Page construite = (this->*page)();
+    idMenu = construite.id;
+    title = construite.titre;
+    items = std::move(construite.items);
+    labels.clear();
+    for (const ItemMenu& item : items) {
+        labels.push_back(item.libelle);
+    }
 }
 
-void Menu::reinit(std::string ititle, std::vector<std::string> listChoices, int id, int choice) {
+void Menu::reinit(Page (Menu::*page)(), int choice) {
     currentChoice = choice;
-    initMenu(std::move(ititle), std::move(listChoices), id);
+    initMenu(page);
 }
+
+void Menu::surligner(int cle) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].cle == cle) {
+            currentChoice = static_cast<int>(i);
+        }
+    }
+}
+
+int Menu::getCleCourante() const {
+    return items[currentChoice].cle;
+}
+
+namespace {
+
+// An item that Return, a click or a pad's first button carries out.
+ItemMenu action(int cle, std::string libelle, std::function<void()> activer) {
+    return {cle, std::move(libelle), std::move(activer), {}, false};
+}
+ItemMenu action(std::string libelle, std::function<void()> activer) {
+    return action(-1, std::move(libelle), std::move(activer));
+}
+// An item that left and right set (a click too: left more, right less);
+// Return does what right does when `parEntree`.
+ItemMenu reglage(int cle, std::string libelle, std::function<void(bool)> regler, bool parEntree) {
+    std::function<void()> activer;
+    if (parEntree) {
+        activer = [regler] { regler(true); };
+    }
+    return {cle, std::move(libelle), std::move(activer), std::move(regler), false};
+}
+// The way back, which Escape on a pad chooses too.
+ItemMenu retour(std::string libelle, std::function<void()> activer) {
+    return {-1, std::move(libelle), std::move(activer), {}, true};
+}
+
+} // namespace
 
 // Keeps the highlighted index: the menu left chooses the item to come back to.
 void Menu::reinitMainMenu() {
-    initMenu("Menu Principal",
-             {"Nouvelle Partie", "Options", "Meilleurs scores", "Editeur de niveaux", "Credits",
-              "Quitter"},
-             MENU_PRINCIPAL);
+    initMenu(&Menu::pagePrincipale);
+}
+
+Menu::Page Menu::pagePrincipale() {
+    return {MENU_PRINCIPAL,
+            "Menu Principal",
+            {action("Nouvelle Partie", [this] { reinitPartieType(); }),
+             action(CHOIX_OPTIONS, "Options", [this] { reinitOptionsMenu(); }),
+             action("Meilleurs scores", [this] { showMeilleursScores(); }),
+             action("Editeur de niveaux", [this] { editerNiveaux(); }),
+             action(CHOIX_CREDITS, "Credits", [this] { showcredits(); }),
+             action("Quitter", [this] { continuer = false; })}};
 }
 
 void Menu::reinitPartieType() {
-    reinit("Type de Partie", {"1 joueur", "2 joueurs cooperatif", "retour"}, MENU_TYPE_PARTIE, 0);
+    reinit(&Menu::pageTypePartie, 0);
+}
+
+Menu::Page Menu::pageTypePartie() {
+    return {MENU_TYPE_PARTIE,
+            "Type de Partie",
+            {action(TYPE_UN_JOUEUR, "1 joueur", [this] { choisirNiveaux(1); }),
+             action(TYPE_COOPERATIF, "2 joueurs cooperatif", [this] { choisirNiveaux(2); }),
+             // Leaving the game types has always led to "Credits".
+             retour("retour", [this] {
+                 reinitMainMenu();
+                 surligner(CHOIX_CREDITS);
+             })}};
 }
 
 void Menu::reinitNiveauxMenu() {
-    reinit("Niveaux", {"Niveaux du jeu", "Mes niveaux", "retour"}, MENU_NIVEAUX, NIVEAUX_DU_JEU);
+    reinit(&Menu::pageNiveaux, 0);
+}
+
+Menu::Page Menu::pageNiveaux() {
+    return {
+        MENU_NIVEAUX,
+        "Niveaux",
+        {action("Niveaux du jeu", [this] { lancerPartie(nbJoueursChoisis, false); }),
+         action(NIVEAUX_DU_JOUEUR, "Mes niveaux", [this] { lancerPartie(nbJoueursChoisis, true); }),
+         retour("retour", [this] {
+             reinitPartieType();
+             surligner(nbJoueursChoisis == 1 ? TYPE_UN_JOUEUR : TYPE_COOPERATIF);
+         })}};
 }
 
 void Menu::reinitOptionsMenu() {
-    reinit("Options", libellesOptions(), MENU_OPTIONS, 0);
+    reinit(&Menu::pageOptions, 0);
+}
+
+Menu::Page Menu::pageOptions() {
+    const std::string pleinEcran = currentSettings.getPleinEcranState() ? "oui" : "non";
+    return {
+        MENU_OPTIONS,
+        "Options",
+        {action("Controles", [this] { reinitControlesMenu(); }),
+         action(OPTION_PLEIN_ECRAN, "Plein ecran: " + pleinEcran, [this] { basculerPleinEcran(); }),
+         reglage(
+             OPTION_VOLUME, "Volume: " + std::to_string(currentSettings.getVolume()),
+             [this](bool plus) { changerVolume(plus); }, false),
+         action(OPTION_ECLAIRAGE,
+                currentSettings.getEclairageVif() ? "Eclairage: vif" : "Eclairage: classique",
+                [this] { changerEclairage(); }),
+         action(OPTION_APPAREILS, "Souris et manettes", [this] { reinitAppareilsMenu(); }),
+         // Back on "Options", whatever the index of the item left.
+         retour("Retour", [this] {
+             reinitMainMenu();
+             surligner(CHOIX_OPTIONS);
+         })}};
 }
 
 void Menu::reinitAppareilsMenu() {
-    reinit("Souris et manettes", libellesAppareils(), MENU_APPAREILS, currentChoice);
+    reinit(&Menu::pageAppareils, 0);
 }
 
-std::vector<std::string> Menu::libellesAppareils() const {
+Menu::Page Menu::pageAppareils() {
     const char* const noms[] = {"Clavier", "Souris", "Manette 1", "Manette 2"};
-    return {std::string("J1 appareil <") + noms[currentSettings.getPeripherique(1)] + ">",
-            std::string("J2 appareil <") + noms[currentSettings.getPeripherique(2)] + ">",
-            "Sensibilite souris: " + std::to_string(currentSettings.getSensibiliteSouris()),
-            "retour"};
+    std::vector<ItemMenu> lignes;
+    for (int j = 1; j <= 2; ++j) {
+        lignes.push_back(reglage(
+            -1,
+            "J" + std::to_string(j) + " appareil <" + noms[currentSettings.getPeripherique(j)] +
+                ">",
+            [this, j](bool suivant) { changerAppareil(j, suivant); }, true));
+    }
+    lignes.push_back(reglage(
+        -1, "Sensibilite souris: " + std::to_string(currentSettings.getSensibiliteSouris()),
+        [this](bool plus) { changerSensibilite(plus); }, true));
+    lignes.push_back(retour("retour", [this] {
+        reinitOptionsMenu();
+        surligner(OPTION_APPAREILS);
+    }));
+    return {MENU_APPAREILS, "Souris et manettes", std::move(lignes)};
 }
 
-std::vector<std::string> Menu::libellesOptions() const {
-    const std::string pleinEcran = currentSettings.getPleinEcranState() ? "oui" : "non";
-    return {"Controles",
-            "Plein ecran: " + pleinEcran,
-            "Volume: " + std::to_string(currentSettings.getVolume()),
-            currentSettings.getEclairageVif() ? "Eclairage: vif" : "Eclairage: classique",
-            "Souris et manettes",
-            "Retour"};
+// Keeps the highlighted item, so a rebound key's item stays highlighted.
+void Menu::reinitControlesMenu() {
+    initMenu(&Menu::pageControles);
+}
+
+Menu::Page Menu::pageControles() {
+    const char* const commandes[] = {"gauche", "droite", "action"};
+    std::vector<ItemMenu> lignes;
+    for (int j = 1; j <= 2; ++j) {
+        for (int c = 0; c < 3; ++c) {
+            const int touche = currentSettings.getAssignedKey(j, c);
+            lignes.push_back(action("J" + std::to_string(j) + " " + commandes[c] + " <" +
+                                        Settings::getKeyByCode(touche) + ">",
+                                    [this, j, c] {
+                                        activSaisieCommande(j, c);
+                                        reinitControlesMenu();
+                                    }));
+        }
+    }
+    lignes.push_back(
+        action("Pause <" + Settings::getKeyByCode(currentSettings.getTouchePause()) + ">", [this] {
+            saisirTouche([](int touche) { return currentSettings.assignTouchePause(touche); });
+            reinitControlesMenu();
+        }));
+    lignes.push_back(retour("retour", [this] { reinitOptionsMenu(); }));
+    return {MENU_CONTROLES, "Controles", std::move(lignes)};
 }
 
 // The options' words follow the choices; the highlight stays.
 void Menu::rafraichirOptions() {
-    if (idMenu == MENU_OPTIONS) {
-        initMenu("Options", libellesOptions(), MENU_OPTIONS);
-    } else if (idMenu == MENU_APPAREILS) {
-        initMenu("Souris et manettes", libellesAppareils(), MENU_APPAREILS);
+    if (idMenu == MENU_OPTIONS || idMenu == MENU_APPAREILS) {
+        initMenu(pageCourante);
     }
 }
 
@@ -270,13 +394,17 @@ void Menu::basculerPleinEcran() {
     rafraichirOptions();
 }
 
+void Menu::changerEclairage() {
+    currentSettings.setEclairageVif(!currentSettings.getEclairageVif());
+    preferences::enregistrer(currentSettings);
+    rafraichirOptions();
+}
+
 void Menu::reglerChoix(bool plus) {
-    if (idMenu == MENU_OPTIONS && currentChoice == OPTION_VOLUME) {
-        changerVolume(plus);
-    } else if (idMenu == MENU_APPAREILS && currentChoice <= APPAREIL_J2) {
-        changerAppareil(currentChoice + 1, plus);
-    } else if (idMenu == MENU_APPAREILS && currentChoice == APPAREIL_SENSIBILITE) {
-        changerSensibilite(plus);
+    // Copied: the action may lay another menu out in its place.
+    const std::function<void(bool)> regler = items[currentChoice].regler;
+    if (regler) {
+        regler(plus);
     }
 }
 
@@ -310,20 +438,6 @@ void Menu::changerVolume(bool plusFort) {
     }
 }
 
-// Keeps the highlighted item, so a rebound key's item stays highlighted.
-void Menu::reinitControlesMenu() {
-    const char* const prefixes[] = {"J1 gauche <", "J1 droite <", "J1 action <",
-                                    "J2 gauche <", "J2 droite <", "J2 action <"};
-    std::vector<std::string> items;
-    for (int k = 0; k < 6; ++k) {
-        const int touche = currentSettings.getAssignedKey(k / 3 + 1, k % 3);
-        items.push_back(prefixes[k] + Settings::getKeyByCode(touche) + ">");
-    }
-    items.push_back("Pause <" + Settings::getKeyByCode(currentSettings.getTouchePause()) + ">");
-    items.push_back("retour");
-    reinit("Controles", std::move(items), MENU_CONTROLES, currentChoice);
-}
-
 void Menu::nextChoice() {
     if (currentChoice < static_cast<int>(labels.size()) - 1) {
         currentChoice += 1;
@@ -337,69 +451,10 @@ void Menu::precChoice() {
 }
 
 void Menu::activateChoice() {
-    switch (idMenu) {
-    case MENU_PRINCIPAL:
-        activerMenuPrincipal();
-        break;
-    case MENU_TYPE_PARTIE:
-        activerTypePartie();
-        break;
-    case MENU_OPTIONS:
-        activerOptions();
-        break;
-    case MENU_CONTROLES:
-        activerControles();
-        break;
-    case MENU_APPAREILS:
-        activerAppareils();
-        break;
-    case MENU_NIVEAUX:
-        activerNiveaux();
-        break;
-    default:
-        std::cerr << "menu not yet implemented: " << idMenu << std::endl;
-        std::exit(1);
-    }
-}
-
-void Menu::activerMenuPrincipal() {
-    switch (currentChoice) {
-    case CHOIX_NOUVELLE_PARTIE:
-        reinitPartieType();
-        break;
-    case CHOIX_OPTIONS:
-        reinitOptionsMenu();
-        break;
-    case CHOIX_MEILLEURS_SCORES:
-        showMeilleursScores();
-        break;
-    case CHOIX_EDITEUR:
-        editerNiveaux();
-        break;
-    case CHOIX_CREDITS:
-        showcredits();
-        break;
-    case CHOIX_QUITTER:
-        continuer = false;
-        break;
-    default:
-        positionIncorrecte();
-    }
-}
-
-void Menu::activerTypePartie() {
-    switch (currentChoice) {
-    case 0:
-    case 1:
-        choisirNiveaux(currentChoice + 1);
-        break;
-    case 2:
-        // Leaving the game types has always led to "Credits".
-        currentChoice = CHOIX_CREDITS;
-        reinitMainMenu();
-        break;
-    default:
-        positionIncorrecte();
+    // Copied: the action may lay another menu out in its place.
+    const std::function<void()> activer = items[currentChoice].activer;
+    if (activer) {
+        activer();
     }
 }
 
@@ -411,21 +466,6 @@ void Menu::choisirNiveaux(int nbJoueurs) {
     }
     nbJoueursChoisis = nbJoueurs;
     reinitNiveauxMenu();
-}
-
-void Menu::activerNiveaux() {
-    switch (currentChoice) {
-    case NIVEAUX_DU_JEU:
-    case NIVEAUX_DU_JOUEUR:
-        lancerPartie(nbJoueursChoisis, currentChoice == NIVEAUX_DU_JOUEUR);
-        break;
-    case NIVEAUX_RETOUR:
-        reinitPartieType();
-        currentChoice = nbJoueursChoisis - 1;
-        break;
-    default:
-        positionIncorrecte();
-    }
 }
 
 void Menu::lancerPartie(int nbJoueurs, bool niveauxDuJoueur) {
@@ -450,70 +490,6 @@ void Menu::editerNiveaux() {
     }
     initGL();
     initDisplay();
-}
-
-void Menu::activerOptions() {
-    switch (currentChoice) {
-    case OPTION_CONTROLES:
-        reinitControlesMenu();
-        break;
-    case OPTION_PLEIN_ECRAN:
-        basculerPleinEcran();
-        break;
-    case OPTION_VOLUME:
-        break;
-    case OPTION_ECLAIRAGE:
-        currentSettings.setEclairageVif(!currentSettings.getEclairageVif());
-        preferences::enregistrer(currentSettings);
-        rafraichirOptions();
-        break;
-    case OPTION_APPAREILS:
-        currentChoice = APPAREIL_J1;
-        reinitAppareilsMenu();
-        break;
-    case OPTION_RETOUR:
-        // Back on "Options", whatever the index of the item left.
-        currentChoice = CHOIX_OPTIONS;
-        reinitMainMenu();
-        break;
-    default:
-        positionIncorrecte();
-    }
-}
-
-void Menu::activerControles() {
-    if (currentChoice >= 0 && currentChoice < 6) {
-        activSaisieCommande(currentChoice / 3 + 1, currentChoice % 3);
-        reinitControlesMenu();
-    } else if (currentChoice == 6) {
-        saisirTouche([](int touche) { return currentSettings.assignTouchePause(touche); });
-        reinitControlesMenu();
-    } else if (currentChoice == 7) {
-        reinitOptionsMenu();
-    } else {
-        positionIncorrecte();
-    }
-}
-
-void Menu::activerAppareils() {
-    switch (currentChoice) {
-    case APPAREIL_J1:
-    case APPAREIL_J2:
-    case APPAREIL_SENSIBILITE:
-        reglerChoix(true);
-        break;
-    case APPAREIL_RETOUR:
-        reinitOptionsMenu();
-        currentChoice = OPTION_APPAREILS;
-        break;
-    default:
-        positionIncorrecte();
-    }
-}
-
-void Menu::positionIncorrecte() const {
-    std::cerr << "Incorrect position: " << currentChoice << " in menu nr" << idMenu << std::endl;
-    std::exit(1);
 }
 
 void Menu::jouerPartie(Partie* partie, int intervalleRepetition) {
@@ -554,7 +530,8 @@ void Menu::activSaisieCommande(int nJoueur, int commande) {
 
 void Menu::saisirTouche(const std::function<bool(int)>& assigner) {
     currentControlesChoice = true;
-    // The screen may switch meanwhile, and the capture goes on.
+    // Every event already queued is handled, a second key included; the
+    // screen may switch meanwhile, and the capture goes on.
     SaisieTouche saisie(*this, assigner);
     executer(saisie, rythmeEcranAnime);
     currentControlesChoice = false;

@@ -17,6 +17,19 @@
 
 class Partie;
 
+// One line of a menu: what it shows, what Return (a click, a pad's first
+// button) does, what left and right do where they set a value, and whether
+// it is the way back that Escape on a pad takes.
+struct ItemMenu {
+    // What other lines refer to it by; -1 for none.
+    int cle;
+    std::string libelle;
+    std::function<void()> activer;
+    // Right (true) or left; empty where they do nothing.
+    std::function<void(bool plus)> regler;
+    bool retour;
+};
+
 class Menu : public Ecran {
 public:
     static const int margin = 31;         // between two items, in pixels
@@ -31,36 +44,34 @@ public:
         MENU_APPAREILS = 5,
         MENU_NIVEAUX = 6
     };
-    // The main menu's items, in display order.
-    enum {
-        CHOIX_NOUVELLE_PARTIE,
+    // The items other items lead back to, or that tests look for.
+    enum Cle {
         CHOIX_OPTIONS,
-        CHOIX_MEILLEURS_SCORES,
-        CHOIX_EDITEUR,
         CHOIX_CREDITS,
-        CHOIX_QUITTER
-    };
-    // The options' items, in display order.
-    enum {
-        OPTION_CONTROLES,
+        TYPE_UN_JOUEUR,
+        TYPE_COOPERATIF,
         OPTION_PLEIN_ECRAN,
         OPTION_VOLUME,
         OPTION_ECLAIRAGE,
         OPTION_APPAREILS,
-        OPTION_RETOUR
+        NIVEAUX_DU_JOUEUR
     };
-    // The level sets offered after the number of players, in display order.
-    enum { NIVEAUX_DU_JEU, NIVEAUX_DU_JOUEUR, NIVEAUX_RETOUR };
-    // The items of "Souris et manettes", in display order.
-    enum { APPAREIL_J1, APPAREIL_J2, APPAREIL_SENSIBILITE, APPAREIL_RETOUR };
 
     // Builds the menu and runs the main loop until the player quits.
     Menu(float XHG, float YHG, float XBD, float YBD);
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
 
-    void initMenu(std::string ititle, std::vector<std::string> listChoices, int id);
-    void reinit(std::string ititle, std::vector<std::string> listChoices, int id, int choice);
+    // A menu as declared: its number, its title, its items in display order.
+    struct Page {
+        int id;
+        std::string titre;
+        std::vector<ItemMenu> items;
+    };
+    // Lays the menu `page` declares out, the highlight kept where it is.
+    void initMenu(Page (Menu::*page)());
+    // The same, with item `choice` highlighted.
+    void reinit(Page (Menu::*page)(), int choice);
     void reinitMainMenu();
     void reinitPartieType();
     void reinitOptionsMenu();
@@ -81,6 +92,8 @@ public:
     void showMeilleursScores();
 
     int getCurrentChoice() const { return currentChoice; }
+    // The highlighted item's key; -1 for an item no other refers to.
+    int getCleCourante() const;
     const std::string& getTitle() const { return title; }
     const std::vector<std::string>& getLabels() const { return labels; }
 
@@ -112,30 +125,31 @@ private:
     // The level set is asked for when the player has levels to play and
     // none was chosen on the command line.
     void choisirNiveaux(int nbJoueurs);
-    void activerNiveaux();
     // The level editor, until the player leaves it.
     void editerNiveaux();
     // After a lost match, the players enter its score if it is among the best.
     void inscrireScore(const Partie& partie);
-    void activerMenuPrincipal();
-    void activerTypePartie();
-    void activerOptions();
-    void activerControles();
-    std::vector<std::string> libellesOptions() const;
+    // The menus, each declared once.
+    Page pagePrincipale();
+    Page pageTypePartie();
+    Page pageNiveaux();
+    Page pageOptions();
+    Page pageAppareils();
+    Page pageControles();
+    // Highlights the item of key `cle`, where the menu shown has one.
+    void surligner(int cle);
     void rafraichirOptions();
     void basculerPleinEcran();
+    void changerEclairage();
     // Left and right on the items that take a value.
     void reglerChoix(bool plus);
     void changerVolume(bool plusFort);
-    std::vector<std::string> libellesAppareils() const;
-    void activerAppareils();
     // The player's next device among those present, in the order of the
     // list, or the one before.
     void changerAppareil(int nJoueur, bool suivant);
     void changerSensibilite(bool plus);
     // Waits for a key and offers it to `assigner`; saves when it was taken.
     void saisirTouche(const std::function<bool(int)>& assigner);
-    [[noreturn]] void positionIncorrecte() const;
     // What the last save of the settings has to tell the player (a failure,
     // a file kept aside), in one line cut to the width; nothing otherwise.
     void dessinerAvis() const;
@@ -150,6 +164,10 @@ private:
     int idMenu;
     std::string title;
     std::vector<std::string> labels;
+    // The items of the menu shown, and what declares them, to lay them out
+    // again as their words change.
+    std::vector<ItemMenu> items;
+    Page (Menu::*pageCourante)() = &Menu::pagePrincipale;
     bool continuer;
     int currentChoice;
     bool currentControlesChoice;

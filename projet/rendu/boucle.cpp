@@ -82,7 +82,7 @@ void executer(Ecran& ecran, const Rythme& rythme) {
 bool recevoir(Ecran& ecran) {
     bool recu = false;
     SDL_Event event;
-    while (!ecran.fini() && SDL_PollEvent(&event)) {
+    while (!(ecran.fini() && ecran.laisseLaFile()) && SDL_PollEvent(&event)) {
         recu = true;
         if (!evenementCommun(event)) {
             ecran.traiter(event);

@@ -22,6 +22,10 @@ public:
     virtual void avancer() {}
     virtual void dessiner() = 0;
     virtual bool fini() const = 0;
+    // Whether, once done, it leaves the events still queued to the screen
+    // below (a key typed ahead reaches it); else every event of the pass is
+    // still its own, a second key included.
+    virtual bool laisseLaFile() const { return false; }
 };
 
 // How a screen's passes go.
@@ -40,7 +44,7 @@ constexpr Rythme rythmeEcranAnime = {50, false};
 // Runs `ecran` until it is done or the game is to end.
 void executer(Ecran& ecran, const Rythme& rythme);
 
-// Every pending event, those every screen answers alike answered on the way
+// The pending events, those every screen answers alike answered on the way
 // and the others handed to `ecran`; true when there was one.
 bool recevoir(Ecran& ecran);
 

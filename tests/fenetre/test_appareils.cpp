@@ -116,7 +116,7 @@ TEST(Menus, PointingAndClickingChooseInAScaledWindowAndAGamepadStepsChoosesAndGo
     const auto souris = menuApres();
     fenetre::redimensionner(Capture::largeur, Capture::hauteur, currentSettings.getChoixFenetre());
     EXPECT_EQ(souris->getTitle(), "Options");
-    EXPECT_EQ(souris->getCurrentChoice(), Menu::OPTION_VOLUME);
+    EXPECT_EQ(souris->getCleCourante(), Menu::OPTION_VOLUME);
     EXPECT_EQ(currentSettings.getVolume(), Settings::volumeMax - 1) << "a right click lowers it";
     currentSettings.initSettings();
 
@@ -126,13 +126,13 @@ TEST(Menus, PointingAndClickingChooseInAScaledWindowAndAGamepadStepsChoosesAndGo
     pousser(manette(SDL_JOYAXISMOTION, 0, 1, 31000)); // still leaning: no second step
     const auto pas = menuApres();
     EXPECT_EQ(pas->getTitle(), "Options");
-    EXPECT_EQ(pas->getCurrentChoice(), Menu::OPTION_PLEIN_ECRAN);
+    EXPECT_EQ(pas->getCleCourante(), Menu::OPTION_PLEIN_ECRAN);
     pousser(manette(SDL_JOYHATMOTION, 0, 0, SDL_HAT_DOWN));
     pousser(manette(SDL_JOYBUTTONDOWN, 0, 0));
     pousser(manette(SDL_JOYBUTTONDOWN, 0, 1)); // back, as the options' "Retour" goes
     const auto retour = menuApres();
     EXPECT_EQ(retour->getTitle(), "Menu Principal");
-    EXPECT_EQ(retour->getCurrentChoice(), Menu::CHOIX_OPTIONS);
+    EXPECT_EQ(retour->getCleCourante(), Menu::CHOIX_OPTIONS);
 }
 
 TEST(Menus, FullScreenKeepsTheContextAndTheLongestMenuFitsTheWindow) {

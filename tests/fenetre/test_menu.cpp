@@ -118,15 +118,15 @@ struct MenuArrete : ::testing::Test {
     }
     // Steps: how far to move before activating, whether a match started there
     // is left at once, then the menu reached and its highlighted item.
-    using Etape = std::tuple<int, bool, const char*, int>;
+    using Etape = std::tuple<int, bool, const char*, const char*>;
     void suivre(std::initializer_list<Etape> etapes) {
-        for (const auto& [pas, partie, titre, choix] : etapes) {
+        for (const auto& [pas, partie, titre, item] : etapes) {
             if (partie) {
                 presser(SDLK_ESCAPE);
             }
             choisir(pas);
             ASSERT_EQ(menu->getTitle(), titre);
-            ASSERT_EQ(menu->getCurrentChoice(), choix) << titre;
+            ASSERT_EQ(menu->getLabels()[menu->getCurrentChoice()], item) << titre;
         }
     }
     void TearDown() override { currentSettings.initSettings(); }
@@ -143,14 +143,14 @@ TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
     EXPECT_EQ(menu->getCurrentChoice(), 5);
     // Back in the main menu, the item left from: after a match, the game type's;
     // the game types have always led back to "Credits".
-    suivre({{-5, false, "Type de Partie", 0},
-            {1, true, "Menu Principal", 1},
-            {-1, false, "Type de Partie", 0},
-            {0, true, "Menu Principal", 0},
-            {0, false, "Type de Partie", 0},
-            {2, false, "Menu Principal", Menu::CHOIX_CREDITS},
-            {-3, false, "Options", 0},
-            {5, false, "Menu Principal", Menu::CHOIX_OPTIONS}});
+    suivre({{-5, false, "Type de Partie", "1 joueur"},
+            {1, true, "Menu Principal", "Options"},
+            {-1, false, "Type de Partie", "1 joueur"},
+            {0, true, "Menu Principal", "Nouvelle Partie"},
+            {0, false, "Type de Partie", "1 joueur"},
+            {2, false, "Menu Principal", "Credits"},
+            {-3, false, "Options", "Controles"},
+            {5, false, "Menu Principal", "Options"}});
 }
 
 TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
@@ -158,18 +158,20 @@ TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
     Recueil recueil(fichier);
     recueil.poser(1, 0, 0, -1);
     recueil.enregistrer();
-    suivre({{0, false, "Type de Partie", 0}, {0, true, "Menu Principal", 0}});
+    suivre(
+        {{0, false, "Type de Partie", "1 joueur"}, {0, true, "Menu Principal", "Nouvelle Partie"}});
     recueil.poser(1, 0, 1, 1);
     recueil.enregistrer();
-    suivre({{0, false, "Type de Partie", 0},
-            {1, false, "Niveaux", 0},
-            {2, false, "Type de Partie", 1},
-            {0, false, "Niveaux", 0},
-            {1, true, "Menu Principal", Menu::NIVEAUX_DU_JOUEUR}});
+    suivre({{0, false, "Type de Partie", "1 joueur"},
+            {1, false, "Niveaux", "Niveaux du jeu"},
+            {2, false, "Type de Partie", "2 joueurs cooperatif"},
+            {0, false, "Niveaux", "Niveaux du jeu"},
+            {1, true, "Menu Principal", "Options"}});
     EXPECT_EQ(Partie::fichierNiveaux, Niveau::fichierParDefaut) << "for that match only";
     // A level file given on the command line holds for every match.
     Partie::fichierNiveaux = "niveaux.lvl.choisi";
-    suivre({{-1, false, "Type de Partie", 0}, {0, true, "Menu Principal", 0}});
+    suivre({{-1, false, "Type de Partie", "1 joueur"},
+            {0, true, "Menu Principal", "Nouvelle Partie"}});
     Partie::fichierNiveaux = Niveau::fichierParDefaut;
     std::remove(fichier.c_str());
 }
@@ -207,7 +209,7 @@ TEST_F(MenuArrete, AFailedSettingsSaveSaysWhyOnTheMenu) {
     std::ofstream(fichier) << "";
     setenv("XDG_CONFIG_HOME", fichier.c_str(), 1);
     menu->reinitOptionsMenu();
-    for (int k = 0; k < Menu::OPTION_ECLAIRAGE; ++k) {
+    while (menu->getCleCourante() != Menu::OPTION_ECLAIRAGE) {
         menu->nextChoice();
     }
     for (const bool echec : {true, false}) {
@@ -250,7 +252,7 @@ TEST(MenuEnMarche, ClosingTheWindowEndsOnlyWhatIsRunning) {
     EXPECT_EQ(capture->getCurrentChoice(), 1) << "the menu went on after the capture";
     const auto credits =
         menuJoue({SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, fermeture});
-    EXPECT_EQ(credits->getCurrentChoice(), Menu::CHOIX_CREDITS) << "closed from the credits";
+    EXPECT_EQ(credits->getCleCourante(), Menu::CHOIX_CREDITS) << "closed from the credits";
 }
 
 // Player 1 is offered the login name, which goes; the table is left with a key
