@@ -3,6 +3,7 @@
 
 #include "rendu/boucle.h"
 #include "jeu/essai.h"
+#include "niveaux/lecture.h"
 #include "niveaux/terrain.h"
 #include "niveaux/verification.h"
 #include "systeme/toile.h"

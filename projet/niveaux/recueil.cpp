@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "niveaux/recueil.h"
 
+#include "niveaux/lecture.h"
 #include "profil/fichiers.h"
 
 #include <algorithm>

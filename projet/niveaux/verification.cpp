@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "niveaux/verification.h"
 
+#include "niveaux/lecture.h"
+
 #include <map>
 #include <ostream>
 #include <string>

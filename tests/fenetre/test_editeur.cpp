@@ -4,6 +4,7 @@
 #include "banc.h"
 #include "erreurs.h"
 #include "ecrans/editeur.h"
+#include "niveaux/lecture.h"
 #include "evenements.h"
 #include "fenetre.h"
 #include "jeu/essai.h"

@@ -2,6 +2,7 @@
 // The player's own levels as the editor keeps them: numbered in play order
 // whatever is done to them, saved in the game's format, never lost.
 #include "outils.h"
+#include "niveaux/lecture.h"
 #include "niveaux/recueil.h"
 #include "niveaux/verification.h"
 
