@@ -29,7 +29,7 @@ const std::array<Face, Bonus::nbFaces> facesCube = {{
 } // namespace
 
 Bonus::Bonus(float X, float Y, TYPEBONUS T, int sens)
-    : Item(X, Y, 0.0f, 0.0f, 0.0f), type(T), bc{coteBoite, coteBoite, coteBoite}, sensChute(sens),
+    : Item(X, Y), type(T), bc{coteBoite, coteBoite, coteBoite}, sensChute(sens),
       mRotation(Matrice::rotationAleatoire()), mOrientation(Matrice::identite()) {}
 
 void Bonus::deplacer() {

@@ -11,8 +11,8 @@ const Couleur couleurTir = {200, 200, 200};
 } // namespace
 
 Tir::Tir(Joueur* prop, float X, float Y, bool goDown)
-    : Item(X, Y, 0.0f, 0.0f, 0.0f), proprietaire(prop), quadric(nouvelleQuadrique()),
-      goingDown(goDown), rayon(rayonTir), vitesse(vitesseTir) {}
+    : Item(X, Y), proprietaire(prop), quadric(nouvelleQuadrique()), goingDown(goDown),
+      rayon(rayonTir), vitesse(vitesseTir) {}
 
 void Tir::deplacer() {
     position.Y += goingDown ? -vitesse : vitesse;
