@@ -56,11 +56,9 @@ template <typename T, typename Predicat> void effacerSi(std::list<T>& liste, Pre
 
 } // namespace
 
-Partie::Partie(int nbJ, float hBriques, SIDE coteJ1, SIDE coteJ2)
+Partie::Partie(int nbJ, float hBriques)
     : joueur1(1), joueur2(2), gameover(false), niveauCourant(hBriques),
       disposition(this, 0, 0, Disposition::largeurChamp, hauteurToile), nbJoueur(nbJ) {
-    joueur1.setSide(coteJ1);
-    joueur2.setSide(coteJ2);
     disposition.setJoueur(&joueur1, 1);
     disposition.setJoueur(&joueur2, 2);
     disposition.setNiveau(&niveauCourant);

@@ -37,7 +37,7 @@ TYPEBONUS tirerTypeBonus() {
     return BONUS_NONE;
 }
 
-Normal1j::Normal1j() : Partie(1, terrain::yPremiereLigne1j, COTE_BAS, COTE_BAS) {}
+Normal1j::Normal1j() : Partie(1, terrain::yPremiereLigne1j) {}
 
 void Normal1j::verifPositions() {
     if (joueurHorsJeu(joueur1)) {
@@ -52,7 +52,7 @@ void Normal1j::newBonus(float X, float Y, int sens) {
     listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
 }
 
-Coop2j::Coop2j() : Partie(2, terrain::yPremiereLigne2j, COTE_BAS, COTE_BAS) {}
+Coop2j::Coop2j() : Partie(2, terrain::yPremiereLigne2j) {}
 
 void Coop2j::verifPositions() {
     gameover = checkPlayerState();

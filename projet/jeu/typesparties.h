@@ -21,8 +21,8 @@ public:
 };
 
 // Two players on the bottom edge, player 2's paddle just above player 1's,
-// against the same bricks; the
-// match goes on while either of them can still play.
+// against the same bricks; the match goes on while either of them can still
+// play.
 class Coop2j : public Partie {
 protected:
     void verifPositions() override;
