@@ -359,7 +359,7 @@ void Partie::newBall(Joueur* owner, bool accrochee) {
 
 void Partie::newTir(Joueur* owner) {
     const Vecteur* centre = owner->getBatteRef().getPosition();
-    listeTirs.emplace_back(owner, centre->X, centre->Y, false);
+    listeTirs.emplace_back(owner, centre->X, centre->Y);
 }
 
 void Partie::lancerBalles(Joueur& J) {
@@ -640,7 +640,7 @@ bool Partie::sortirDeBrique(Balle& balle, const Brique& brique) {
 void Partie::casserBrique(int i, int j, bool bonusAssure) {
     const Vecteur p = *niveauCourant.tabBriques[i][j]->getPosition();
     if (bonusAssure || rand() % 10 <= 2) {
-        newBonus(p.X, p.Y, -1);
+        newBonus(p.X, p.Y);
     }
     const int nbDebris = rand() % 10 + 5;
     for (int k = 0; k < nbDebris; ++k) {

@@ -36,7 +36,7 @@ public:
     Partie(int nbJ, float hBriques);
     virtual ~Partie() {}
     // The mode's capsule spawner, called where a brick breaks.
-    virtual void newBonus(float X, float Y, int sens) = 0;
+    virtual void newBonus(float X, float Y) = 0;
 
     Partie(const Partie&) = delete;
     Partie& operator=(const Partie&) = delete;

@@ -48,8 +48,8 @@ void Normal1j::verifPositions() {
     attraperBonus({&joueur1});
 }
 
-void Normal1j::newBonus(float X, float Y, int sens) {
-    listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
+void Normal1j::newBonus(float X, float Y) {
+    listeBonus.emplace_back(X, Y, tirerTypeBonus());
 }
 
 Coop2j::Coop2j() : Partie(2, terrain::yPremiereLigne2j) {}
@@ -67,6 +67,6 @@ bool Coop2j::checkPlayerState() {
     return J1mort && J2mort;
 }
 
-void Coop2j::newBonus(float X, float Y, int sens) {
-    listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
+void Coop2j::newBonus(float X, float Y) {
+    listeBonus.emplace_back(X, Y, tirerTypeBonus());
 }
