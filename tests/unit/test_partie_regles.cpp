@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -40,6 +41,28 @@ TEST(Balle, LaunchAngleComesFromOneDrawAndIsNeverVertical) {
         EXPECT_NEAR(std::hypot(v.X, v.Y), 0.5f, 1e-6f);
     }
     EXPECT_EQ(std::rand(), tirages[100]) << "one draw per ball";
+}
+
+TEST(Bonus, EachKindTakesItsShareOfAHundredFromOneDraw) {
+    // The draws of rand() % 100 below each bound, and above the one before, give its kind.
+    const std::pair<int, TYPEBONUS> parts[] = {
+        {2, BONUS_LIFE},          {27, BONUS_ABATTE}, {52, BONUS_RBATTE}, {72, BONUS_MULTIBALL},
+        {82, BONUS_BTRAVERSANTE}, {92, BONUS_ABALLE}, {100, BONUS_ARME}};
+    const int n = 3000;
+    std::srand(5);
+    std::vector<int> tirages(n + 1);
+    std::generate(tirages.begin(), tirages.end(), std::rand);
+    std::srand(5);
+    std::set<int> essayes;
+    for (int i = 0; i < n; ++i) {
+        const int d = tirages[i] % 100;
+        essayes.insert(d);
+        const auto part = std::find_if(std::begin(parts), std::end(parts),
+                                       [d](const auto& p) { return d < p.first; });
+        ASSERT_EQ(tirerTypeBonus(), part->second) << "draw " << d;
+    }
+    EXPECT_EQ(essayes.size(), 100u) << "every draw tried";
+    EXPECT_EQ(std::rand(), tirages[n]) << "one draw per capsule";
 }
 
 TEST(Batte, ResizingKeepsLengthAndBoxTogetherWithinBoundsTravelStopsOneStepPastTheLimitForEach) {
