@@ -5,7 +5,7 @@
 
 Joueur::Joueur(int num)
     : score(0), vies(3), batte(this, num), nBalles(0), cGAUCHE(false), cDROITE(false),
-      destoyed(false), destructTime(0), lastShoot(0) {}
+      destroyed(false), destructTime(0), lastShoot(0) {}
 
 int Joueur::deplacer() {
     if (!cGAUCHE && cDROITE) {
@@ -26,7 +26,7 @@ bool Joueur::isReloading() const {
 }
 
 void Joueur::destroy() {
-    destoyed = true;
+    destroyed = true;
     destructTime = horloge::maintenant();
 }
 
@@ -35,7 +35,7 @@ bool Joueur::hasRecovered() const {
 }
 
 void Joueur::afficher() {
-    if (!destoyed) {
+    if (!destroyed) {
         batte.afficher();
     }
 }

@@ -42,9 +42,9 @@ public:
     bool isReloading() const;
 
     void destroy();
-    bool isDestroyed() const { return destoyed; }
+    bool isDestroyed() const { return destroyed; }
     bool hasRecovered() const;
-    void recover() { destoyed = false; }
+    void recover() { destroyed = false; }
 
     void afficher();
 
@@ -55,7 +55,7 @@ private:
     int nBalles;
     bool cGAUCHE;
     bool cDROITE;
-    bool destoyed;
+    bool destroyed;
     Uint32 destructTime;
     Uint32 lastShoot;
 };
