@@ -16,11 +16,11 @@ inline void remplirSceneLourde(Banc<Normal1j>& partie) {
         partie.poserBalle(J, -30.0f + 6.0f * k, -20.0f + 1.5f * k, -0.6f + 0.13f * k);
     }
     for (int k = 0; k < 20; ++k) {
-        partie.bonus().emplace_back(-38.0f + 4.0f * k, 20.0f - k, static_cast<TYPEBONUS>(1 + k % 7),
-                                    -1);
+        partie.bonus().emplace_back(-38.0f + 4.0f * k, 20.0f - k,
+                                    static_cast<TYPEBONUS>(1 + k % 7));
     }
     for (int k = 0; k < 10; ++k) {
-        partie.tirs().emplace_back(&J, -36.0f + 8.0f * k, -30.0f, false);
+        partie.tirs().emplace_back(&J, -36.0f + 8.0f * k, -30.0f);
     }
     for (int k = 0; k < 2000; ++k) {
         partie.debris().emplace_back(Vecteur(-35.0f + (k % 70), 25.0f - (k % 30), 0.0f), 0, 0, 0);

@@ -31,9 +31,8 @@ Vecteur vitesseLancement() {
 } // namespace
 
 Balle::Balle(Joueur* prop, float X, float Y, bool hooked)
-    : Item(X, Y, 0.0f, 0.0f, 0.0f), rayon(rayonInit), proprietaire(prop),
-      vitesse(vitesseLancement()), traversante(false), accrochee(hooked), indiceRayon(1),
-      quadric(nouvelleQuadrique()) {}
+    : Item(X, Y), rayon(rayonInit), proprietaire(prop), vitesse(vitesseLancement()),
+      traversante(false), accrochee(hooked), indiceRayon(1), quadric(nouvelleQuadrique()) {}
 
 void Balle::deplacer() {
     position = position + vitesse;

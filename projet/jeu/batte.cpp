@@ -62,8 +62,9 @@ void dessinerBoite(float dx, float dy, float dz) {
 } // namespace
 
 Batte::Batte(Joueur* prop, int num)
-    : Item(0.0f, terrain::ligneBasJoueur1, 0.0f, 0.0f, 0.0f), longueur(longueurInit),
-      proprietaire(prop), bc{longueurInit, 1.0f, 1.0f}, enableShoot(false), numJoueur(num) {}
+    : Item(0.0f, num == 2 ? terrain::ligneBasJoueur2 : terrain::ligneBasJoueur1),
+      longueur(longueurInit), proprietaire(prop), bc{longueurInit, 1.0f, 1.0f}, enableShoot(false),
+      numJoueur(num) {}
 
 int Batte::deplacer(int sens) {
     // The edge is tested before the step, so it may end one step past the limit.

@@ -18,6 +18,7 @@ public:
     // The paddle stops once its edge has passed these walls.
     static constexpr float limiteDeplacement = 39.0f;
 
+    // Built at the centre of player `num`'s line.
     Batte(Joueur* prop, int num);
     ~Batte() override {}
 

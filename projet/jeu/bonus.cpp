@@ -28,12 +28,12 @@ const std::array<Face, Bonus::nbFaces> facesCube = {{
 
 } // namespace
 
-Bonus::Bonus(float X, float Y, TYPEBONUS T, int sens)
-    : Item(X, Y, 0.0f, 0.0f, 0.0f), type(T), bc{coteBoite, coteBoite, coteBoite}, sensChute(sens),
+Bonus::Bonus(float X, float Y, TYPEBONUS T)
+    : Item(X, Y), type(T), bc{coteBoite, coteBoite, coteBoite},
       mRotation(Matrice::rotationAleatoire()), mOrientation(Matrice::identite()) {}
 
 void Bonus::deplacer() {
-    position.Y += sensChute < 0 ? -vDescente : vDescente;
+    position.Y -= vDescente;
     mOrientation.tourner(mRotation);
 }
 

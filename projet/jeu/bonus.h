@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A power-up capsule: a small spinning cube drifting from a broken brick,
-// coloured by the power-up it carries.
+// A power-up capsule: a small spinning cube falling from a broken brick
+// towards the paddles, coloured by the power-up it carries.
 #ifndef VORLEN_BONUS_H
 #define VORLEN_BONUS_H
 
@@ -25,7 +25,7 @@ public:
     static constexpr int nbFaces = 6;
 
     // Draws its spin from rand().
-    Bonus(float X, float Y, TYPEBONUS T, int sens);
+    Bonus(float X, float Y, TYPEBONUS T);
     ~Bonus() override {}
 
     void deplacer();
@@ -41,7 +41,6 @@ public:
 private:
     TYPEBONUS type;
     BoiteCollision bc;
-    int sensChute;
     Matrice mRotation;
     Matrice mOrientation;
 };

@@ -31,8 +31,7 @@ unsigned char tirageTeinte() {
 
 } // namespace
 
-Debris::Debris(Vecteur pos, unsigned char R, unsigned char V, unsigned char B)
-    : Item(pos, 0.0f, 0.0f, 0.0f) {
+Debris::Debris(Vecteur pos, unsigned char R, unsigned char V, unsigned char B) : Item(pos) {
     // Every draw is its own statement: the order of the rand() calls matters.
     vitesse.X = tirageVitesse();
     vitesse.Y = tirageVitesse();

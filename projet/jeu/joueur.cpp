@@ -1,22 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/joueur.h"
 
-#include "niveaux/terrain.h"
 #include "systeme/horloge.h"
 
 Joueur::Joueur(int num)
-    : score(0), vies(3), batte(this, num), nBalles(0), side(COTE_BAS), cGAUCHE(false),
-      cDROITE(false), destoyed(false), destructTime(0), lastShoot(0) {}
-
-void Joueur::setSide(SIDE cote) {
-    side = cote;
-    if (cote == COTE_HAUT) {
-        batte.getPosition()->Y = terrain::ligneHaut;
-    } else if (getNum() == 2) {
-        // Player 1 keeps the line it was built on; player 2 runs just above it.
-        batte.getPosition()->Y = terrain::ligneBasJoueur2;
-    }
-}
+    : score(0), vies(3), batte(this, num), nBalles(0), cGAUCHE(false), cDROITE(false),
+      destroyed(false), destructTime(0), lastShoot(0) {}
 
 int Joueur::deplacer() {
     if (!cGAUCHE && cDROITE) {
@@ -37,7 +26,7 @@ bool Joueur::isReloading() const {
 }
 
 void Joueur::destroy() {
-    destoyed = true;
+    destroyed = true;
     destructTime = horloge::maintenant();
 }
 
@@ -46,7 +35,7 @@ bool Joueur::hasRecovered() const {
 }
 
 void Joueur::afficher() {
-    if (!destoyed) {
+    if (!destroyed) {
         batte.afficher();
     }
 }

@@ -8,10 +8,6 @@
 
 #include <SDL_types.h>
 
-// The edge of the field a player defends.
-enum SIDE { COTE_HAUT = 1, COTE_BAS = 2 };
-using Side = SIDE;
-
 class Joueur {
 public:
     static constexpr Uint32 recoverTime = 3000;
@@ -22,7 +18,6 @@ public:
     Joueur(const Joueur&) = delete;
     Joueur& operator=(const Joueur&) = delete;
 
-    void setSide(SIDE cote);
     void commandeGauche(bool etat) { cGAUCHE = etat; }
     void commandeDroite(bool etat) { cDROITE = etat; }
     // Steers the paddle one step by the held commands; returns the step.
@@ -47,9 +42,9 @@ public:
     bool isReloading() const;
 
     void destroy();
-    bool isDestroyed() const { return destoyed; }
+    bool isDestroyed() const { return destroyed; }
     bool hasRecovered() const;
-    void recover() { destoyed = false; }
+    void recover() { destroyed = false; }
 
     void afficher();
 
@@ -58,10 +53,9 @@ private:
     int vies;
     Batte batte;
     int nBalles;
-    SIDE side;
     bool cGAUCHE;
     bool cDROITE;
-    bool destoyed;
+    bool destroyed;
     Uint32 destructTime;
     Uint32 lastShoot;
 };

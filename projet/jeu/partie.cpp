@@ -55,11 +55,9 @@ template <typename T, typename Predicat> void effacerSi(std::list<T>& liste, Pre
 
 } // namespace
 
-Partie::Partie(int nbJ, float hBriques, SIDE coteJ1, SIDE coteJ2)
+Partie::Partie(int nbJ, float hBriques)
     : joueur1(1), joueur2(2), gameover(false), niveauCourant(hBriques),
       disposition(this, 0, 0, Disposition::largeurChamp, hauteurToile), nbJoueur(nbJ) {
-    joueur1.setSide(coteJ1);
-    joueur2.setSide(coteJ2);
     disposition.setJoueur(&joueur1, 1);
     disposition.setJoueur(&joueur2, 2);
     disposition.setNiveau(&niveauCourant);
@@ -343,7 +341,7 @@ void Partie::newBall(Joueur* owner, bool accrochee) {
 
 void Partie::newTir(Joueur* owner) {
     const Vecteur* centre = owner->getBatteRef().getPosition();
-    listeTirs.emplace_back(owner, centre->X, centre->Y, false);
+    listeTirs.emplace_back(owner, centre->X, centre->Y);
 }
 
 void Partie::lancerBalles(Joueur& J) {
@@ -624,7 +622,7 @@ bool Partie::sortirDeBrique(Balle& balle, const Brique& brique) {
 void Partie::casserBrique(int i, int j, bool bonusAssure) {
     const Vecteur p = *niveauCourant.tabBriques[i][j]->getPosition();
     if (bonusAssure || rand() % 10 <= 2) {
-        newBonus(p.X, p.Y, -1);
+        newBonus(p.X, p.Y);
     }
     const int nbDebris = rand() % 10 + 5;
     for (int k = 0; k < nbDebris; ++k) {

@@ -34,10 +34,10 @@ public:
     // The level file every match reads; the player may choose another at start.
     static std::string fichierNiveaux;
 
-    Partie(int nbJ, float hBriques, SIDE coteJ1, SIDE coteJ2);
+    Partie(int nbJ, float hBriques);
     virtual ~Partie() {}
     // The mode's capsule spawner, called where a brick breaks.
-    virtual void newBonus(float X, float Y, int sens) = 0;
+    virtual void newBonus(float X, float Y) = 0;
 
     Partie(const Partie&) = delete;
     Partie& operator=(const Partie&) = delete;

@@ -10,12 +10,12 @@ const Couleur couleurTir = {200, 200, 200};
 
 } // namespace
 
-Tir::Tir(Joueur* prop, float X, float Y, bool goDown)
-    : Item(X, Y, 0.0f, 0.0f, 0.0f), proprietaire(prop), quadric(nouvelleQuadrique()),
-      goingDown(goDown), rayon(rayonTir), vitesse(vitesseTir) {}
+Tir::Tir(Joueur* prop, float X, float Y)
+    : Item(X, Y), proprietaire(prop), quadric(nouvelleQuadrique()), rayon(rayonTir),
+      vitesse(vitesseTir) {}
 
 void Tir::deplacer() {
-    position.Y += goingDown ? -vitesse : vitesse;
+    position.Y += vitesse;
 }
 
 void Tir::afficher() {

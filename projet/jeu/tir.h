@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A shot from a paddle's cannon: a small glowing sphere flying straight
-// along Y at constant speed.
+// A shot from a paddle's cannon: a small glowing sphere flying straight up,
+// towards the bricks, at constant speed.
 #ifndef VORLEN_TIR_H
 #define VORLEN_TIR_H
 
@@ -14,7 +14,7 @@ public:
     static constexpr float rayonTir = 0.4f;
     static constexpr float vitesseTir = 0.9f;
 
-    Tir(Joueur* prop, float X, float Y, bool goDown);
+    Tir(Joueur* prop, float X, float Y);
     // A shot owns a quadric: it is built once, in place in its list.
     Tir(const Tir&) = delete;
     Tir& operator=(const Tir&) = delete;
@@ -29,7 +29,6 @@ public:
 private:
     Joueur* proprietaire;
     Quadrique quadric;
-    bool goingDown;
     float rayon;
     float vitesse;
 };

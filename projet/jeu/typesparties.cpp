@@ -4,17 +4,16 @@
 #include "niveaux/terrain.h"
 
 #include <cstdlib>
-
-#include <iostream>
+#include <iterator>
 
 TYPEBONUS tirerTypeBonus() {
-    const int BONUS_LIFE_PROP = 2;
-    const int BONUS_ABATTE_PROP = 25;
-    const int BONUS_RBATTE_PROP = 25;
-    const int BONUS_MULTIBALL_PROP = 20;
-    const int BONUS_BTRAVERSANTE_PROP = 10;
-    const int BONUS_ABALLE_PROP = 10;
-    const int BONUS_ARME_PROP = 8;
+    constexpr int BONUS_LIFE_PROP = 2;
+    constexpr int BONUS_ABATTE_PROP = 25;
+    constexpr int BONUS_RBATTE_PROP = 25;
+    constexpr int BONUS_MULTIBALL_PROP = 20;
+    constexpr int BONUS_BTRAVERSANTE_PROP = 10;
+    constexpr int BONUS_ABALLE_PROP = 10;
+    constexpr int BONUS_ARME_PROP = 8;
     const struct {
         int poids;
         TYPEBONUS type;
@@ -26,18 +25,25 @@ TYPEBONUS tirerTypeBonus() {
                   {BONUS_ABALLE_PROP, BONUS_ABALLE},
                   {BONUS_ARME_PROP, BONUS_ARME}};
 
+    constexpr int sommePoids = BONUS_LIFE_PROP + BONUS_ABATTE_PROP + BONUS_RBATTE_PROP +
+                               BONUS_MULTIBALL_PROP + BONUS_BTRAVERSANTE_PROP + BONUS_ABALLE_PROP +
+                               BONUS_ARME_PROP;
+    static_assert(sommePoids == 100, "the weights share out the draws of rand() % 100");
+
     const int tmp = rand() % 100;
+    const int dernier = static_cast<int>(std::size(tirage)) - 1;
     int total = 0;
-    for (const auto& choix : tirage) {
-        total += choix.poids;
+    for (int k = 0; k < dernier; ++k) {
+        total += tirage[k].poids;
         if (tmp < total) {
-            return choix.type;
+            return tirage[k].type;
         }
     }
-    return BONUS_NONE;
+    // The shares fill the hundred draws: one past all the others is the last one's.
+    return tirage[dernier].type;
 }
 
-Normal1j::Normal1j() : Partie(1, terrain::yPremiereLigne1j, COTE_BAS, COTE_BAS) {}
+Normal1j::Normal1j() : Partie(1, terrain::yPremiereLigne1j) {}
 
 void Normal1j::verifPositions() {
     if (joueurHorsJeu(joueur1)) {
@@ -48,11 +54,11 @@ void Normal1j::verifPositions() {
     attraperBonus({&joueur1});
 }
 
-void Normal1j::newBonus(float X, float Y, int sens) {
-    listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
+void Normal1j::newBonus(float X, float Y) {
+    listeBonus.emplace_back(X, Y, tirerTypeBonus());
 }
 
-Coop2j::Coop2j() : Partie(2, terrain::yPremiereLigne2j, COTE_BAS, COTE_BAS) {}
+Coop2j::Coop2j() : Partie(2, terrain::yPremiereLigne2j) {}
 
 void Coop2j::verifPositions() {
     gameover = checkPlayerState();
@@ -67,6 +73,6 @@ bool Coop2j::checkPlayerState() {
     return J1mort && J2mort;
 }
 
-void Coop2j::newBonus(float X, float Y, int sens) {
-    listeBonus.emplace_back(X, Y, tirerTypeBonus(), sens);
+void Coop2j::newBonus(float X, float Y) {
+    listeBonus.emplace_back(X, Y, tirerTypeBonus());
 }

@@ -17,12 +17,12 @@ protected:
 public:
     Normal1j();
     ~Normal1j() override {}
-    void newBonus(float X, float Y, int sens) override;
+    void newBonus(float X, float Y) override;
 };
 
 // Two players on the bottom edge, player 2's paddle just above player 1's,
-// against the same bricks; the
-// match goes on while either of them can still play.
+// against the same bricks; the match goes on while either of them can still
+// play.
 class Coop2j : public Partie {
 protected:
     void verifPositions() override;
@@ -30,7 +30,7 @@ protected:
 public:
     Coop2j();
     ~Coop2j() override {}
-    void newBonus(float X, float Y, int sens) override;
+    void newBonus(float X, float Y) override;
 
     // Brings back the players whose time is up; true once both are out.
     bool checkPlayerState();

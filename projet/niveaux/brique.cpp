@@ -58,8 +58,7 @@ unsigned char canal(unsigned base, int parPoint, int points) {
 } // namespace
 
 Brique::Brique(int solidite, float X, float Y)
-    : Item(X, Y, 0.0f, 0.0f, 0.0f),
-      ptsVie(solidite), bc{2.0f * demieLongX, 2.0f * demieLongY, 1.0f} {}
+    : Item(X, Y), ptsVie(solidite), bc{2.0f * demieLongX, 2.0f * demieLongY, 1.0f} {}
 
 bool Brique::faireDegats(int n) {
     // Unbreakable and already broken bricks take no damage.

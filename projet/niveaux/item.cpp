@@ -80,10 +80,9 @@ Vecteur Vecteur::operator*(const Vecteur& n) const {
     return r;
 }
 
-Item::Item(float X, float Y, float aX, float aY, float aZ)
-    : position(X, Y, 0.0f), angleX(aX), angleY(aY), angleZ(aZ) {}
+Item::Item(float X, float Y) : position(X, Y, 0.0f) {}
 
-Item::Item(Vecteur pos, float aX, float aY, float aZ) : angleX(aX), angleY(aY), angleZ(aZ) {
+Item::Item(Vecteur pos) {
     // Assigned, not copied: the position never carries a cached length.
     position = pos;
 }

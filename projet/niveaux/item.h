@@ -86,8 +86,8 @@ struct Spin {
 // Base of every object drawn on the field.
 class Item {
 public:
-    Item(float X, float Y, float aX, float aY, float aZ);
-    Item(Vecteur pos, float aX, float aY, float aZ);
+    Item(float X, float Y);
+    explicit Item(Vecteur pos);
     Item(const Item& autre) = default;
     Item& operator=(const Item& autre) = default;
     virtual ~Item() {}
@@ -100,9 +100,6 @@ public:
 
 protected:
     Vecteur position;
-    float angleX;
-    float angleY;
-    float angleZ;
 };
 
 #endif

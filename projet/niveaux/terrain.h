@@ -17,11 +17,10 @@ constexpr float ligneDePerte = -40.0f;
 // Where the drawn side walls stop, below the paddles.
 constexpr float basDesMurs = -45.0f;
 
-// The lines the paddles slide on: player 1 on the bottom line, player 2 just
-// above it when both defend the bottom edge, either on the top line.
+// The lines the paddles slide on: both players defend the bottom edge,
+// player 2 just above player 1 so that the two paddles never overlap.
 constexpr float ligneBasJoueur1 = -35.0f;
 constexpr float ligneBasJoueur2 = -33.0f;
-constexpr float ligneHaut = 35.0f;
 
 // The centres of the grid's leftmost column and of its lowest row, which
 // the co-operative match lowers to leave room for the second paddle.

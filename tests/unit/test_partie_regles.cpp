@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -40,6 +41,28 @@ TEST(Balle, LaunchAngleComesFromOneDrawAndIsNeverVertical) {
         EXPECT_NEAR(std::hypot(v.X, v.Y), 0.5f, 1e-6f);
     }
     EXPECT_EQ(std::rand(), tirages[100]) << "one draw per ball";
+}
+
+TEST(Bonus, EachKindTakesItsShareOfAHundredFromOneDraw) {
+    // The draws of rand() % 100 below each bound, and above the one before, give its kind.
+    const std::pair<int, TYPEBONUS> parts[] = {
+        {2, BONUS_LIFE},          {27, BONUS_ABATTE}, {52, BONUS_RBATTE}, {72, BONUS_MULTIBALL},
+        {82, BONUS_BTRAVERSANTE}, {92, BONUS_ABALLE}, {100, BONUS_ARME}};
+    const int n = 3000;
+    std::srand(5);
+    std::vector<int> tirages(n + 1);
+    std::generate(tirages.begin(), tirages.end(), std::rand);
+    std::srand(5);
+    std::set<int> essayes;
+    for (int i = 0; i < n; ++i) {
+        const int d = tirages[i] % 100;
+        essayes.insert(d);
+        const auto part = std::find_if(std::begin(parts), std::end(parts),
+                                       [d](const auto& p) { return d < p.first; });
+        ASSERT_EQ(tirerTypeBonus(), part->second) << "draw " << d;
+    }
+    EXPECT_EQ(essayes.size(), 100u) << "every draw tried";
+    EXPECT_EQ(std::rand(), tirages[n]) << "one draw per capsule";
 }
 
 TEST(Batte, ResizingKeepsLengthAndBoxTogetherWithinBoundsTravelStopsOneStepPastTheLimitForEach) {
@@ -85,8 +108,8 @@ TEST(Faces, BrickAndCapsuleFacesWindCounterClockwiseSeenFromOutside) {
 
 TEST(Temps, ShotsAndCapsulesStepEachFrameTimersHoldToTheirEdgeEvenAcrossTheClockWrap) {
     Joueur J(1);
-    Tir montant(&J, 3.0f, -35.0f, false);
-    Bonus chute(4.0f, 10.0f, BONUS_ARME, -1);
+    Tir montant(&J, 3.0f, -35.0f);
+    Bonus chute(4.0f, 10.0f, BONUS_ARME);
     montant.deplacer();
     chute.deplacer();
     EXPECT_NEAR(montant.getPosition()->Y, -34.1f, 1e-5f) << "a shot rises 0.9 a frame";
@@ -194,7 +217,7 @@ TEST_F(Regles, BallsHitBricksByTheirSizePiercingOnesGoOnUnbreakableOnesStopAllSc
     Balle& grosse = partie.poserBalle(j1, a.X, a.Y - 2.5f, 0.0f);
     Balle& normale = partie.poserBalle(j1, b.X, b.Y - 2.5f, 0.0f);
     Balle& traversante = partie.poserBalle(j1, c.X, c.Y - 2.5f, 0.0f);
-    partie.tirs().emplace_back(&j1, b.X, b.Y - 1.2f, false);
+    partie.tirs().emplace_back(&j1, b.X, b.Y - 1.2f);
     grosse.agrandir();
     grosse.agrandir();
     traversante.setTraversante();
@@ -217,9 +240,9 @@ TEST_F(Regles, AShotHitsItsFirstBrickThenIsGoneAndWhatItBreaksDropsACapsule) {
     const Vecteur bas = partie.centre(7, 2);
     const Vecteur faible = partie.centre(2, 2);
     // Between two rows, the first shot touches both bricks.
-    partie.tirs().emplace_back(&j1, bas.X, bas.Y + 1.2f, false);
-    partie.tirs().emplace_back(&j1, 20.0f, 35.5f, false);
-    partie.tirs().emplace_back(&j1, faible.X, faible.Y, false);
+    partie.tirs().emplace_back(&j1, bas.X, bas.Y + 1.2f);
+    partie.tirs().emplace_back(&j1, 20.0f, 35.5f);
+    partie.tirs().emplace_back(&j1, faible.X, faible.Y);
     partie.verifier();
     EXPECT_TRUE(partie.tirs().empty());
     EXPECT_EQ(partie.niveau().tabBriques[7][2]->getPtsVie(), 1);
@@ -244,7 +267,7 @@ TEST_F(Regles, EachCapsuleActsOnItsCatcherAndScoresFive) {
         // Its box just reaches over the paddle's right end.
         const Batte& batte = j1.getBatteRef();
         partie.bonus().emplace_back(batte.getPosition()->X + batte.getLongueur() / 2 + 0.9f,
-                                    batte.getPosition()->Y, type, -1);
+                                    batte.getPosition()->Y, type);
         ::testing::internal::CaptureStdout();
         partie.verifier();
         EXPECT_EQ(::testing::internal::GetCapturedStdout(),
@@ -273,8 +296,8 @@ TEST_F(Regles, TheLastBallLostCostsALifeThreeSecondsLaterThenTheMatch) {
     EXPECT_EQ(partie.debris().front().getCouleur().v, 255);
     EXPECT_FLOAT_EQ(partie.debris().front().getPosition()->X, 5.0f);
     EXPECT_FLOAT_EQ(partie.debris().back().getPosition()->X, 5.0f - 24 * 10.0f / 25);
-    partie.bonus().emplace_back(0.0f, -45.0f, BONUS_LIFE, -1);
-    partie.bonus().emplace_back(0.0f, -35.0f, BONUS_ABATTE, -1);
+    partie.bonus().emplace_back(0.0f, -45.0f, BONUS_LIFE);
+    partie.bonus().emplace_back(0.0f, -35.0f, BONUS_ABATTE);
     horloge.avancer(3000);
     partie.verifier();
     // Still away, every life still shown, capsules neither caught nor dropped.
@@ -300,8 +323,8 @@ TEST_F(Regles, TheLastBallLostCostsALifeThreeSecondsLaterThenTheMatch) {
 TEST_F(Regles, ClearingALevelResetsTheFieldButKeepsDebrisUntilTheyAreTooOld) {
     partie.poserNiveau({{3, 3, 1}});
     partie.poserBalle(j1, 10.0f, 10.0f, 0.5f);
-    partie.tirs().emplace_back(&j1, 0.0f, 0.0f, false);
-    partie.bonus().emplace_back(0.0f, 0.0f, BONUS_LIFE, -1);
+    partie.tirs().emplace_back(&j1, 0.0f, 0.0f);
+    partie.bonus().emplace_back(0.0f, 0.0f, BONUS_LIFE);
     partie.debris().emplace_back(Vecteur(1.0f, 2.0f, 0.0f), 0, 0, 0);
     j1.commandeDroite(true);
     partie.niveau().detruire(3, 3);
@@ -338,13 +361,13 @@ TEST_F(Regles, BoxesTouchUpToTheirEdgesAndTheBallsSquareCorner) {
         *balle.getPosition() = Vecteur(bx + dx, y, 0.0f);
         EXPECT_EQ(partie.eventCollision(brique, balle), touche) << dx << ", " << y;
     }
-    partie.tirs().emplace_back(&j1, bx - 2.3f, 4.3f, false);
+    partie.tirs().emplace_back(&j1, bx - 2.3f, 4.3f);
     EXPECT_TRUE(partie.eventCollision(brique, partie.tirs().back()));
-    partie.tirs().emplace_back(&j1, bx, 4.41f, false);
+    partie.tirs().emplace_back(&j1, bx, 4.41f);
     EXPECT_FALSE(partie.eventCollision(brique, partie.tirs().back()));
-    partie.bonus().emplace_back(6.0f, -35.0f, BONUS_LIFE, -1);
+    partie.bonus().emplace_back(6.0f, -35.0f, BONUS_LIFE);
     EXPECT_TRUE(partie.eventCollision(partie.bonus().back(), batte));
-    partie.bonus().emplace_back(6.5f, -35.0f, BONUS_LIFE, -1);
+    partie.bonus().emplace_back(6.5f, -35.0f, BONUS_LIFE);
     EXPECT_FALSE(partie.eventCollision(partie.bonus().back(), batte));
 }
 
@@ -394,16 +417,16 @@ TEST_F(Coop, TheGridStandsLowerEachBallScoresForItsOwnerCapsulesGoToPlayerOneFir
     partie.verifier();
     EXPECT_GT(renvoyee.getVitesse().Y, 0.0f) << "player 2's paddle sends player 1's ball back";
     partie.balles().clear();
-    partie.bonus().emplace_back(0.0f, -34.0f, BONUS_LIFE, -1); // touches both paddles
+    partie.bonus().emplace_back(0.0f, -34.0f, BONUS_LIFE); // touches both paddles
     partie.verifier();
     // Player 2's ball scored its brick, and the capsule went to player 1.
     EXPECT_EQ(std::tuple(j1.getNbVie(), j1.getScore(), j2.getScore()), std::tuple(4, 5, 1));
-    partie.bonus().emplace_back(0.0f, -32.0f, BONUS_MULTIBALL, -1); // player 2's paddle only
+    partie.bonus().emplace_back(0.0f, -32.0f, BONUS_MULTIBALL); // player 2's paddle only
     partie.verifier();
     ASSERT_EQ(partie.balles().size(), 1u);
     EXPECT_EQ(std::tuple(partie.balles().front().getProp(), j2.getScore()), std::tuple(&j2, 6));
     j2.destroy();
-    partie.bonus().emplace_back(0.0f, -32.0f, BONUS_LIFE, -1);
+    partie.bonus().emplace_back(0.0f, -32.0f, BONUS_LIFE);
     partie.verifier();
     EXPECT_EQ(j2.getNbVie(), 3) << "a destroyed paddle catches nothing";
 }
