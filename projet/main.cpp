@@ -85,9 +85,6 @@ int SDL_main(int argc, char** argv) {
     }
     const std::vector<std::string> dossiers = dossiersCandidats(options.donnees);
     const bool donneesTrouvees = allerAuxDonnees(dossiers);
-    if (!options.niveaux.empty()) {
-        Partie::fichierNiveaux = options.niveaux;
-    }
 
     videoFlags = SDL_OPENGL | SDL_ANYFORMAT;
     preferences::charger(currentSettings);
@@ -124,7 +121,9 @@ int SDL_main(int argc, char** argv) {
     std::unique_ptr<Menu> startMenu;
     try {
         // The menu runs the game from its constructor until the player quits.
-        startMenu.reset(new Menu(0.0f, 0.0f, 20.0f, -20.0f));
+        startMenu.reset(
+            new Menu(0.0f, 0.0f, 20.0f, -20.0f,
+                     options.niveaux.empty() ? Niveau::fichierParDefaut : options.niveaux));
     } catch (const freetype::ErreurPolice& e) {
         std::fprintf(stderr,
                      "Vorlen: police %s illisible (%s); placez une police TrueType sous ce "

@@ -74,9 +74,10 @@ private:
 
 } // namespace
 
-Menu::Menu(float XHG, float YHG, float XBD, float YBD)
-    : posXHGMenu(XHG), posYHGMenu(YHG), posXBDMenu(XBD), posYBDMenu(YBD), idMenu(MENU_PRINCIPAL),
-      continuer(true), currentChoice(0), currentControlesChoice(false) {
+Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveaux)
+    : fichierDuJeu(std::move(fichierNiveaux)), posXHGMenu(XHG), posYHGMenu(YHG), posXBDMenu(XBD),
+      posYBDMenu(YBD), idMenu(MENU_PRINCIPAL), continuer(true), currentChoice(0),
+      currentControlesChoice(false) {
     initGL();
     reinitMainMenu();
     meilleursScores.charger(MeilleursScores::fichierDuJoueur());
@@ -459,7 +460,7 @@ void Menu::activateChoice() {
 }
 
 void Menu::choisirNiveaux(int nbJoueurs) {
-    const bool imposes = Partie::fichierNiveaux != Niveau::fichierParDefaut;
+    const bool imposes = fichierDuJeu != Niveau::fichierParDefaut;
     if (imposes || !Recueil::jouable(Recueil::fichierDuJoueur())) {
         lancerPartie(nbJoueurs, false);
         return;
@@ -469,16 +470,12 @@ void Menu::choisirNiveaux(int nbJoueurs) {
 }
 
 void Menu::lancerPartie(int nbJoueurs, bool niveauxDuJoueur) {
-    const std::string fichierDuJeu = Partie::fichierNiveaux;
-    if (niveauxDuJoueur) {
-        Partie::fichierNiveaux = Recueil::fichierDuJoueur();
-    }
+    const std::string fichier = niveauxDuJoueur ? Recueil::fichierDuJoueur() : fichierDuJeu;
     if (nbJoueurs == 1) {
-        jouerPartie(new Normal1j(), repetitionApres1j);
+        jouerPartie(new Normal1j(fichier), repetitionApres1j);
     } else {
-        jouerPartie(new Coop2j(), repetitionApres2j);
+        jouerPartie(new Coop2j(fichier), repetitionApres2j);
     }
-    Partie::fichierNiveaux = fichierDuJeu;
 }
 
 void Menu::editerNiveaux() {

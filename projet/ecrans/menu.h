@@ -5,6 +5,7 @@
 #define VORLEN_MENU_H
 
 #include "ecrans/decor.h"
+#include "niveaux/niveau.h"
 #include "profil/scores.h"
 #include "rendu/FreeType.h"
 #include "rendu/boucle.h"
@@ -57,8 +58,10 @@ public:
         NIVEAUX_DU_JOUEUR
     };
 
-    // Builds the menu and runs the main loop until the player quits.
-    Menu(float XHG, float YHG, float XBD, float YBD);
+    // Builds the menu and runs the main loop until the player quits; the
+    // game's matches are played on the level file `fichierNiveaux`.
+    Menu(float XHG, float YHG, float XBD, float YBD,
+         std::string fichierNiveaux = Niveau::fichierParDefaut);
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
 
@@ -154,6 +157,9 @@ private:
     // a file kept aside), in one line cut to the width; nothing otherwise.
     void dessinerAvis() const;
 
+    // The level file of the game's matches: the game's own, or the one
+    // given on the command line.
+    const std::string fichierDuJeu;
     Decor decor;
     // The menu frame's corners, as the entry point gives them; the screens are
     // laid out in the window's own coordinates and never read them.

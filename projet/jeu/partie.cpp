@@ -16,8 +16,6 @@
 #include <cstdlib>
 #include <iostream>
 
-std::string Partie::fichierNiveaux = Niveau::fichierParDefaut;
-
 namespace {
 
 const int commandeGauche = 0;
@@ -55,9 +53,10 @@ template <typename T, typename Predicat> void effacerSi(std::list<T>& liste, Pre
 
 } // namespace
 
-Partie::Partie(int nbJ, float hBriques)
-    : joueur1(1), joueur2(2), gameover(false), niveauCourant(hBriques),
-      disposition(this, 0, 0, Disposition::largeurChamp, hauteurToile), nbJoueur(nbJ) {
+Partie::Partie(int nbJ, float hBriques, std::string fichier)
+    : fichierNiveaux(std::move(fichier)), joueur1(1), joueur2(2), gameover(false),
+      niveauCourant(hBriques), disposition(this, 0, 0, Disposition::largeurChamp, hauteurToile),
+      nbJoueur(nbJ) {
     disposition.setJoueur(&joueur1, 1);
     disposition.setJoueur(&joueur2, 2);
     disposition.setNiveau(&niveauCourant);

@@ -31,10 +31,10 @@ protected:
 
 public:
     static constexpr Uint32 dureeFrame = 16;
-    // The level file every match reads; the player may choose another at start.
-    static std::string fichierNiveaux;
 
-    Partie(int nbJ, float hBriques);
+    // A match of `nbJ` players on the level file `fichier`, its grid's lowest
+    // row at `hBriques`.
+    Partie(int nbJ, float hBriques, std::string fichier);
     virtual ~Partie() {}
     // The mode's capsule spawner, called where a brick breaks.
     virtual void newBonus(float X, float Y) = 0;
@@ -115,6 +115,8 @@ protected:
     void destroyJoueur(Joueur& J);
     void applyBonus(Joueur& J, std::list<Bonus>::iterator& itBonus);
 
+    // The level file the match reads its levels from.
+    const std::string fichierNiveaux;
     Joueur joueur1;
     Joueur joueur2;
     bool gameover;

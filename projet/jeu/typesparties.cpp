@@ -43,7 +43,8 @@ TYPEBONUS tirerTypeBonus() {
     return tirage[dernier].type;
 }
 
-Normal1j::Normal1j() : Partie(1, terrain::yPremiereLigne1j) {}
+Normal1j::Normal1j(std::string fichier)
+    : Partie(1, terrain::yPremiereLigne1j, std::move(fichier)) {}
 
 void Normal1j::verifPositions() {
     if (joueurHorsJeu(joueur1)) {
@@ -58,7 +59,7 @@ void Normal1j::newBonus(float X, float Y) {
     listeBonus.emplace_back(X, Y, tirerTypeBonus());
 }
 
-Coop2j::Coop2j() : Partie(2, terrain::yPremiereLigne2j) {}
+Coop2j::Coop2j(std::string fichier) : Partie(2, terrain::yPremiereLigne2j, std::move(fichier)) {}
 
 void Coop2j::verifPositions() {
     gameover = checkPlayerState();

@@ -15,7 +15,7 @@ protected:
     void verifPositions() override;
 
 public:
-    Normal1j();
+    explicit Normal1j(std::string fichier = Niveau::fichierParDefaut);
     ~Normal1j() override {}
     void newBonus(float X, float Y) override;
 };
@@ -28,7 +28,7 @@ protected:
     void verifPositions() override;
 
 public:
-    Coop2j();
+    explicit Coop2j(std::string fichier = Niveau::fichierParDefaut);
     ~Coop2j() override {}
     void newBonus(float X, float Y) override;
 

@@ -50,9 +50,9 @@ Pixel Capture::pixelFenetre(int colonne, int ligne) const {
     return {p[0], p[1], p[2]};
 }
 
-std::unique_ptr<Menu> menuApres() {
+std::unique_ptr<Menu> menuApres(const std::string& fichierNiveaux) {
     pousser(SDL_Event{SDL_QUIT});
-    return std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
+    return std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f, fichierNiveaux);
 }
 
 int main(int argc, char** argv) {

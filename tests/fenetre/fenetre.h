@@ -4,8 +4,11 @@
 #ifndef VORLEN_TESTS_FENETRE_H
 #define VORLEN_TESTS_FENETRE_H
 
+#include "niveaux/niveau.h"
+
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 class Menu;
@@ -18,8 +21,9 @@ inline int ligneDe(float y) {
     return static_cast<int>(300.0 * (1 - 0.0247436 * y) + 0.5);
 }
 
-// A menu whose loop has handled the events queued so far, then a close.
-std::unique_ptr<Menu> menuApres();
+// A menu whose loop has handled the events queued so far, then a close; its
+// matches are played on `fichierNiveaux`.
+std::unique_ptr<Menu> menuApres(const std::string& fichierNiveaux = Niveau::fichierParDefaut);
 
 struct Pixel {
     int r, v, b;

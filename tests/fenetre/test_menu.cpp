@@ -167,12 +167,10 @@ TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
             {2, false, "Type de Partie", "2 joueurs cooperatif"},
             {0, false, "Niveaux", "Niveaux du jeu"},
             {1, true, "Menu Principal", "Options"}});
-    EXPECT_EQ(Partie::fichierNiveaux, Niveau::fichierParDefaut) << "for that match only";
     // A level file given on the command line holds for every match.
-    Partie::fichierNiveaux = "niveaux.lvl.choisi";
-    suivre({{-1, false, "Type de Partie", "1 joueur"},
-            {0, true, "Menu Principal", "Nouvelle Partie"}});
-    Partie::fichierNiveaux = Niveau::fichierParDefaut;
+    menu = menuApres("niveaux.lvl.choisi");
+    suivre(
+        {{0, false, "Type de Partie", "1 joueur"}, {0, true, "Menu Principal", "Nouvelle Partie"}});
     std::remove(fichier.c_str());
 }
 
