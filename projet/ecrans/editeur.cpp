@@ -347,10 +347,7 @@ bool Editeur::celluleSous(int x, int y, int& i, int& j) const {
     if (!toile::pointVersToile(x, y, cx, cy) || !disposition.pointDuChamp(cx, cy, wx, wy)) {
         return false;
     }
-    // Each cell reaches half a step round its brick's centre.
-    i = static_cast<int>(std::floor((wx - terrain::xPremiereColonne) / Niveau::ecartX + 0.5f));
-    j = static_cast<int>(std::floor((wy - terrain::yPremiereLigne1j) / Niveau::ecartY + 0.5f));
-    return i >= 0 && i < Niveau::nbBriquesX && j >= 0 && j < Niveau::nbBriquesY;
+    return niveau.celluleSous(wx, wy, i, j);
 }
 
 int Editeur::choixSous(int x, int y) const {
@@ -526,8 +523,9 @@ void Editeur::dessinerMarques() const {
     // reddish while the level holds nothing to break.
     cassables == 0 ? glColor3ub(110, 30, 30) : glColor3ub(45, 45, 45);
     glBegin(GL_LINES);
-    const float gauche = terrain::xPremiereColonne - demiX;
-    const float bas = terrain::yPremiereLigne1j - demiY;
+    const Vecteur premiere = niveau.centreCellule(0, 0);
+    const float gauche = premiere.X - demiX;
+    const float bas = premiere.Y - demiY;
     const float droite = gauche + Niveau::nbBriquesX * Niveau::ecartX;
     const float haut = bas + Niveau::nbBriquesY * Niveau::ecartY;
     for (int i = 0; i <= Niveau::nbBriquesX; ++i) {
@@ -545,8 +543,9 @@ void Editeur::dessinerMarques() const {
     glColor3ub(255, 40, 40);
     glLineWidth(2.0f * toile::echelle());
     for (const auto& [i, j] : emmurees) {
-        const float x = terrain::xPremiereColonne + i * Niveau::ecartX;
-        const float y = terrain::yPremiereLigne1j + j * Niveau::ecartY;
+        const Vecteur centre = niveau.centreCellule(i, j);
+        const float x = centre.X;
+        const float y = centre.Y;
         cadre(x, y, Brique::demieLongX, Brique::demieLongY);
         glBegin(GL_LINES);
         glVertex3f(x - Brique::demieLongX, y - Brique::demieLongY, zMarques);
@@ -557,8 +556,8 @@ void Editeur::dessinerMarques() const {
     }
     glLineWidth(toile::echelle());
     glColor3ub(255, 255, 255);
-    cadre(terrain::xPremiereColonne + curseurI * Niveau::ecartX,
-          terrain::yPremiereLigne1j + curseurJ * Niveau::ecartY, demiX, demiY);
+    const Vecteur curseur = niveau.centreCellule(curseurI, curseurJ);
+    cadre(curseur.X, curseur.Y, demiX, demiY);
     cadre(xPaletteDe(choix), yPalette, ecartPalette / 2.0f - 0.2f, demiY + 0.3f);
     glPopAttrib();
 }

@@ -5,6 +5,7 @@
 #include "niveaux/terrain.h"
 
 #include <cassert>
+#include <cmath>
 
 Niveau::Niveau(float briquesY)
     : tabBriques(), posBriquesX(terrain::xPremiereColonne), posBriquesY(briquesY), numNiveau(0),
@@ -25,7 +26,8 @@ void Niveau::poserBrique(int i, int j, int solidite) {
     if (solidite == 0) {
         return;
     }
-    tabBriques[i][j] = new Brique(solidite, i * ecartX + posBriquesX, j * ecartY + posBriquesY);
+    const Vecteur centre = centreCellule(i, j);
+    tabBriques[i][j] = new Brique(solidite, centre.X, centre.Y);
     if (solidite != -1) {
         ++qBriques;
     }
@@ -77,4 +79,10 @@ void Niveau::initBriques(const char* fichier, int nNiveau) {
     } else {
         defaultLevel();
     }
+}
+
+bool Niveau::celluleSous(float x, float y, int& i, int& j) const {
+    i = static_cast<int>(std::floor((x - posBriquesX) / ecartX + 0.5f));
+    j = static_cast<int>(std::floor((y - posBriquesY) / ecartY + 0.5f));
+    return i >= 0 && i < nbBriquesX && j >= 0 && j < nbBriquesY;
 }

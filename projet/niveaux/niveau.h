@@ -47,6 +47,14 @@ public:
     float getPosBriquesY() const { return posBriquesY; }
     float getEcartX() const { return ecartX; }
     float getEcartY() const { return ecartY; }
+    // Where the centre of cell (i, j) stands on the field: the one geometry
+    // of the grid, for the bricks, the editor and the tests.
+    Vecteur centreCellule(int i, int j) const {
+        return Vecteur(i * ecartX + posBriquesX, j * ecartY + posBriquesY, 0.0f);
+    }
+    // The cell whose bounds, half a step round its centre, hold the field's
+    // point (x, y); false off the grid.
+    bool celluleSous(float x, float y, int& i, int& j) const;
 
 private:
     void poserBrique(int i, int j, int solidite);

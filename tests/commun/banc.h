@@ -92,8 +92,7 @@ public:
     }
     // Where the brick of cell (i, j) stands.
     Vecteur centre(int i, int j) {
-        return Vecteur(niveau().getPosBriquesX() + i * niveau().getEcartX(),
-                       niveau().getPosBriquesY() + j * niveau().getEcartY(), 0.0f);
+        return niveau().centreCellule(i, j);
     }
     // A free ball of `J` at (x, y), leaving at `angle` from the vertical.
     Balle& poserBalle(Joueur& J, float x, float y, float angle) {

@@ -242,3 +242,28 @@ TEST(NiveauFichier, UnFichierEnormeSeVerifieEtSeJoueEnMemoireBornee) {
 }
 
 } // namespace
+
+// A point of the field falls in the cell whose centre is nearest, each cell reaching half a
+// step round its centre; the grid's outer half-steps are the last points it takes.
+TEST(Grille, EachPointFallsInItsNearestCellAndNothingOffTheGrid) {
+    const Niveau niveau(3.0f);
+    const float dx = Niveau::ecartX / 2 - 0.01f, dy = Niveau::ecartY / 2 - 0.01f;
+    for (const auto& [i, j] : {std::pair(0, 0), {15, 9}, {7, 4}, {0, 9}, {15, 0}}) {
+        const Vecteur c = niveau.centreCellule(i, j);
+        EXPECT_TRUE(c.X == -34.5f + 4.6f * i && c.Y == 3.0f + 2.4f * j) << i << "," << j;
+        for (const auto& [x, y] :
+             {std::pair(c.X, c.Y), {c.X - dx, c.Y - dy}, {c.X + dx, c.Y + dy}}) {
+            int ci = -1, cj = -1;
+            EXPECT_TRUE(niveau.celluleSous(x, y, ci, cj) && ci == i && cj == j)
+                << x << "," << y << " in " << ci << "," << cj;
+        }
+    }
+    const Vecteur bas = niveau.centreCellule(0, 0), haut = niveau.centreCellule(15, 9);
+    int i, j;
+    for (const auto& [x, y] : {std::pair(bas.X - dx - 0.02f, bas.Y),
+                               {bas.X, bas.Y - dy - 0.02f},
+                               {haut.X + dx + 0.02f, haut.Y},
+                               {haut.X, haut.Y + dy + 0.02f}}) {
+        EXPECT_FALSE(niveau.celluleSous(x, y, i, j)) << x << "," << y;
+    }
+}
