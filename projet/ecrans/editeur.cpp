@@ -178,7 +178,7 @@ void Editeur::traiter(const SDL_Event& event) {
         break;
     default:
         // A gamepad moves the cursor, paints and leaves as the keys do.
-        if (const SDLKey sym = toucheDeManette(event, axesManette); sym != SDLK_UNKNOWN) {
+        if (const SDLKey sym = commandes.toucheDeMenu(event); sym != SDLK_UNKNOWN) {
             SDL_keysym touchee = {};
             touchee.sym = sym;
             touche(touchee);

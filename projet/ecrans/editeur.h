@@ -11,6 +11,7 @@
 #include "rendu/FreeType.h"
 #include "rendu/boucle.h"
 #include "rendu/display.h"
+#include "jeu/commandes.h"
 #include "jeu/lots.h"
 
 #include <SDL.h>
@@ -125,8 +126,8 @@ private:
     bool messageErreur = false;
     int cassables = 0;
     std::vector<std::pair<int, int>> emmurees;
-    // Where each of a gamepad's axes last leaned: one step per lean.
-    int axesManette[2] = {0, 0};
+    // A gamepad in the keys' stead.
+    Commandes commandes;
 
     Niveau niveau;
     Disposition disposition;

@@ -186,7 +186,7 @@ void Menu::cliquer(const SDL_MouseButtonEvent& bouton) {
 }
 
 void Menu::manette(const SDL_Event& event) {
-    const SDLKey sym = toucheDeManette(event, axesManette);
+    const SDLKey sym = commandes.toucheDeMenu(event);
     if (sym == SDLK_ESCAPE) {
         revenir();
     } else if (sym != SDLK_UNKNOWN) {
@@ -361,12 +361,12 @@ void Menu::reinitControlesMenu() {
 }
 
 Menu::Page Menu::pageControles() {
-    const char* const commandes[] = {"gauche", "droite", "action"};
+    const char* const noms[Commandes::nbCommandes] = {"gauche", "droite", "action"};
     std::vector<ItemMenu> lignes;
     for (int j = 1; j <= 2; ++j) {
-        for (int c = 0; c < 3; ++c) {
+        for (int c = 0; c < Commandes::nbCommandes; ++c) {
             const int touche = currentSettings.getAssignedKey(j, c);
-            lignes.push_back(action("J" + std::to_string(j) + " " + commandes[c] + " <" +
+            lignes.push_back(action("J" + std::to_string(j) + " " + noms[c] + " <" +
                                         Settings::getKeyByCode(touche) + ">",
                                     [this, j, c] {
                                         activSaisieCommande(j, c);

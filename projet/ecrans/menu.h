@@ -5,6 +5,7 @@
 #define VORLEN_MENU_H
 
 #include "ecrans/decor.h"
+#include "jeu/commandes.h"
 #include "niveaux/niveau.h"
 #include "profil/scores.h"
 #include "rendu/FreeType.h"
@@ -177,8 +178,8 @@ private:
     bool continuer;
     int currentChoice;
     bool currentControlesChoice;
-    // Where each of a gamepad's axes last leaned: one step per lean.
-    int axesManette[2] = {0, 0};
+    // A gamepad in the keys' stead.
+    Commandes commandes;
     // The item under the pointer when it last moved; -1 for none.
     int itemPointe = -1;
     // The players of the match whose level set is being chosen.

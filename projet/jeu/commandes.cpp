@@ -28,6 +28,9 @@ float distanceSouris(int pixels) {
 
 Commandes::Lecture Commandes::lire(const SDL_Event& event) {
     switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        return touche(event.key.keysym.sym, event.type == SDL_KEYDOWN);
     case SDL_MOUSEMOTION:
         return souris(GLISSER, distanceSouris(event.motion.xrel));
     case SDL_MOUSEBUTTONDOWN:
@@ -101,6 +104,51 @@ bool Commandes::manetteDebranchee(const char* liste) {
         listee[k] = maintenant;
     }
     return debranchee;
+}
+
+Commandes::Lecture Commandes::touche(int sym, bool enfoncee) const {
+    if (sym == currentSettings.getTouchePause()) {
+        return {0, enfoncee ? PAUSE_PRESSEE : PAUSE_RELACHEE, 0.0f};
+    }
+    for (int joueur = 1; joueur <= 2; ++joueur) {
+        if (sym == currentSettings.getAssignedKey(joueur, COMMANDE_GAUCHE)) {
+            return {joueur, enfoncee ? GAUCHE_PRESSEE : GAUCHE_RELACHEE, 0.0f};
+        }
+        if (sym == currentSettings.getAssignedKey(joueur, COMMANDE_DROITE)) {
+            return {joueur, enfoncee ? DROITE_PRESSEE : DROITE_RELACHEE, 0.0f};
+        }
+        if (sym == currentSettings.getAssignedKey(joueur, COMMANDE_ACTION)) {
+            return enfoncee ? Lecture{joueur, ACTION, 0.0f} : Lecture{0, AUCUN, 0.0f};
+        }
+    }
+    if (!enfoncee) {
+        return {0, AUCUN, 0.0f};
+    }
+    return {0, sym == SDLK_ESCAPE ? QUITTER : AUTRE_TOUCHE, 0.0f};
+}
+
+SDLKey Commandes::toucheDeMenu(const SDL_Event& event) {
+    if (event.type == SDL_JOYAXISMOTION && event.jaxis.axis < 2) {
+        const int seuil = 16000;
+        const int sens = event.jaxis.value < -seuil ? -1 : event.jaxis.value > seuil ? 1 : 0;
+        int& avant = axesMenu[event.jaxis.axis];
+        const bool nouvellePente = sens != 0 && sens != avant;
+        avant = sens;
+        const SDLKey fleches[2][2] = {{SDLK_LEFT, SDLK_RIGHT}, {SDLK_UP, SDLK_DOWN}};
+        return nouvellePente ? fleches[event.jaxis.axis][sens > 0] : SDLK_UNKNOWN;
+    }
+    if (event.type == SDL_JOYHATMOTION) {
+        const Uint8 v = event.jhat.value;
+        return (v & SDL_HAT_UP)      ? SDLK_UP
+               : (v & SDL_HAT_DOWN)  ? SDLK_DOWN
+               : (v & SDL_HAT_LEFT)  ? SDLK_LEFT
+               : (v & SDL_HAT_RIGHT) ? SDLK_RIGHT
+                                     : SDLK_UNKNOWN;
+    }
+    if (event.type == SDL_JOYBUTTONDOWN && event.jbutton.button < 2) {
+        return event.jbutton.button == 0 ? SDLK_RETURN : SDLK_ESCAPE;
+    }
+    return SDLK_UNKNOWN;
 }
 
 Commandes::Lecture Commandes::souris(Ordre ordre, float distance) const {

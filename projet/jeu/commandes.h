@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the mouse and the gamepads ask of the players in a match, read from
-// SDL's events beside the keyboard, which always works: the paddle glides as
-// far as the mouse moves or as the stick leans, the left button or the first
-// gamepad button is the action, a gamepad's start button the pause.
+// The one map from the player's devices to what they ask. In a match: the
+// keys as the player bound them, the paddle gliding as far as the mouse
+// moves or as the stick leans, the left button or the first gamepad button
+// for the action, a gamepad's start button for the pause. On a screen with
+// items: the keys, and a gamepad standing in for the arrows, Return and
+// Escape.
 #ifndef VORLEN_COMMANDES_H
 #define VORLEN_COMMANDES_H
 
@@ -10,12 +12,28 @@
 
 class Commandes {
 public:
-    enum Ordre { AUCUN, GLISSER, ACTION, PAUSE_PRESSEE, PAUSE_RELACHEE };
+    enum Ordre {
+        AUCUN,
+        GLISSER,
+        ACTION,
+        PAUSE_PRESSEE,
+        PAUSE_RELACHEE,
+        GAUCHE_PRESSEE,
+        GAUCHE_RELACHEE,
+        DROITE_PRESSEE,
+        DROITE_RELACHEE,
+        // Escape: leave the match.
+        QUITTER,
+        // A key of no use in a match but to leave it once it is lost.
+        AUTRE_TOUCHE
+    };
     struct Lecture {
-        int joueur; // 1 or 2; 0 with AUCUN
+        int joueur; // 1 or 2 for a player's order; 0 otherwise
         Ordre ordre;
         float distance; // world units along X, with GLISSER
     };
+    // A player's three keys, in the order the settings keep them.
+    enum Commande { COMMANDE_GAUCHE, COMMANDE_DROITE, COMMANDE_ACTION, nbCommandes };
 
     // The stick counts only past this lean, of 32767.
     static constexpr int zoneMorte = 8000;
@@ -23,9 +41,14 @@ public:
     // Start on the common pads, as Linux numbers their buttons.
     static constexpr Uint8 boutonsStart[] = {7, 9};
 
-    // The order `event` gives, and to which player: nothing for an event of
-    // neither the mouse nor a gamepad, or of a device no player plays with.
+    // The order `event` gives in a match, and to which player: nothing for
+    // an event of no device, or of a device no player plays with.
     Lecture lire(const SDL_Event& event);
+    // The key a gamepad's `event` stands for on a screen with items: the
+    // stick (one step per lean past half its travel) or the cross for the
+    // arrows, the first button for Return, the second for Escape;
+    // SDLK_UNKNOWN for anything else.
+    SDLKey toucheDeMenu(const SDL_Event& event);
     // World units player `nJoueur`'s paddle glides this frame for its
     // gamepad: the stick's lean past the dead zone, or the pad's cross, at
     // most one step of the keys.
@@ -36,6 +59,7 @@ public:
     bool manetteDebranchee(const char* liste);
 
 private:
+    Lecture touche(int sym, bool enfoncee) const;
     Lecture souris(Ordre ordre, float distance) const;
     Lecture manette(Uint8 quelle, Ordre ordre) const;
 
@@ -44,6 +68,9 @@ private:
     int croix[2] = {0, 0};
     // Whether each gamepad was listed at the last look.
     bool listee[2] = {false, false};
+    // Where each of a gamepad's axes last leaned on a screen with items
+    // (-1, 0, 1): one step per lean.
+    int axesMenu[2] = {0, 0};
 };
 
 #endif

@@ -18,10 +18,6 @@
 
 namespace {
 
-const int commandeGauche = 0;
-const int commandeDroite = 1;
-const int commandeAction = 2;
-
 // Two boxes of half-extents (wp, hp) around P and (wq, hq) around Q overlap
 // in the X-Y plane; touching edges count.
 bool chevauchent(const Vecteur& P, double wp, double hp, const Vecteur& Q, double wq, double hq) {
@@ -72,35 +68,12 @@ void Partie::initAffichage() {
 }
 
 void Partie::traiter(const SDL_Event& event) {
-    switch (event.type) {
-    case SDL_QUIT:
+    if (event.type == SDL_QUIT) {
         continuer = false;
-        break;
-    case SDL_KEYDOWN:
-        if (gameover) {
-            // Once the match is lost, any key leaves it.
-            continuer = false;
-            toucheRelachee(event.key.keysym.sym);
-        } else if (event.key.keysym.sym == currentSettings.getTouchePause()) {
-            pause.touchePressee();
-        } else if (pause.isActive() ? event.key.keysym.sym == SDLK_ESCAPE
-                                    : !toucheEnfoncee(event.key.keysym.sym)) {
-            // While paused, only Escape does something: it leaves.
-            continuer = false;
-        }
-        break;
-    case SDL_KEYUP:
-        if (event.key.keysym.sym == currentSettings.getTouchePause()) {
-            pause.toucheRelachee();
-        }
-        toucheRelachee(event.key.keysym.sym);
-        break;
-    case SDL_ACTIVEEVENT:
+    } else if (event.type == SDL_ACTIVEEVENT) {
         fenetreQuittee(event.active);
-        break;
-    default:
+    } else {
         continuer = obeir(commandes.lire(event)) && continuer;
-        break;
     }
 }
 
@@ -129,30 +102,51 @@ void Partie::surveillerManettes() {
 }
 
 bool Partie::obeir(const Commandes::Lecture& lecture) {
-    if (lecture.ordre == Commandes::AUCUN) {
-        return true;
-    }
-    if (gameover) {
-        // Once the match is lost, a click or a button leaves it, as a key does.
-        return lecture.ordre == Commandes::GLISSER;
-    }
-    Joueur& J = lecture.joueur == 1 ? joueur1 : joueur2;
+    Joueur& J = lecture.joueur == 2 ? joueur2 : joueur1;
+    // What is let go is let go, paused, lost or not.
     switch (lecture.ordre) {
-    case Commandes::PAUSE_PRESSEE:
-        pause.touchePressee();
-        break;
+    case Commandes::AUCUN:
+        return true;
     case Commandes::PAUSE_RELACHEE:
         pause.toucheRelachee();
+        return true;
+    case Commandes::GAUCHE_RELACHEE:
+        J.commandeGauche(false);
+        return true;
+    case Commandes::DROITE_RELACHEE:
+        J.commandeDroite(false);
+        return true;
+    default:
+        break;
+    }
+    if (gameover) {
+        // Once the match is lost, any key, a click or a button leaves it.
+        return lecture.ordre == Commandes::GLISSER;
+    }
+    if (lecture.ordre == Commandes::PAUSE_PRESSEE) {
+        pause.touchePressee();
+        return true;
+    }
+    if (lecture.ordre == Commandes::QUITTER) {
+        return false;
+    }
+    // While paused, only the pause and Escape do something; a destroyed
+    // paddle is gone, and launches and fires nothing.
+    if (pause.isActive() || J.isDestroyed()) {
+        return true;
+    }
+    switch (lecture.ordre) {
+    case Commandes::GAUCHE_PRESSEE:
+        J.commandeGauche(true);
+        break;
+    case Commandes::DROITE_PRESSEE:
+        J.commandeDroite(true);
         break;
     case Commandes::GLISSER:
-        if (!pause.isActive() && !J.isDestroyed()) {
-            glisserBatte(J, lecture.distance);
-        }
+        glisserBatte(J, lecture.distance);
         break;
     case Commandes::ACTION:
-        if (!pause.isActive() && !J.isDestroyed()) {
-            actionJoueur(J);
-        }
+        actionJoueur(J);
         break;
     default:
         break;
@@ -169,42 +163,11 @@ void Partie::glisserBatte(Joueur& J, float distance) {
     }
 }
 
-bool Partie::toucheEnfoncee(int touche) {
-    commandeJoueur(joueur1, 1, touche);
-    if (commandeJoueur(joueur2, 2, touche)) {
-        return true;
-    }
-    return touche != SDLK_ESCAPE;
-}
-
 void Partie::fenetreQuittee(const SDL_ActiveEvent& active) {
     const bool clavierPerdu = (active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
     if (!active.gain && clavierPerdu && !gameover) {
         pause.activer();
     }
-}
-
-bool Partie::commandeJoueur(Joueur& J, int nJoueur, int touche) {
-    if (touche == currentSettings.getAssignedKey(nJoueur, commandeGauche)) {
-        if (!J.isDestroyed()) {
-            J.commandeGauche(true);
-        }
-        return true;
-    }
-    if (touche == currentSettings.getAssignedKey(nJoueur, commandeDroite)) {
-        if (!J.isDestroyed()) {
-            J.commandeDroite(true);
-        }
-        return true;
-    }
-    if (touche == currentSettings.getAssignedKey(nJoueur, commandeAction)) {
-        // A destroyed paddle is gone: it launches and fires nothing.
-        if (!J.isDestroyed()) {
-            actionJoueur(J);
-        }
-        return true;
-    }
-    return false;
 }
 
 void Partie::actionJoueur(Joueur& J) {
@@ -218,19 +181,6 @@ void Partie::tirer(Joueur& J) {
     newTir(&J);
     sonner(Effet::tirJoueur);
     J.reload();
-}
-
-void Partie::toucheRelachee(int touche) {
-    relacherCommande(joueur1, 1, touche);
-    relacherCommande(joueur2, 2, touche);
-}
-
-void Partie::relacherCommande(Joueur& J, int nJoueur, int touche) {
-    if (touche == currentSettings.getAssignedKey(nJoueur, commandeGauche)) {
-        J.commandeGauche(false);
-    } else if (touche == currentSettings.getAssignedKey(nJoueur, commandeDroite)) {
-        J.commandeDroite(false);
-    }
 }
 
 void Partie::gameHandler() {

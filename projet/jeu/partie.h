@@ -134,7 +134,7 @@ protected:
     // The grid and the fragments, each drawn in one batch.
     LotBriques lotBriques;
     LotDebris lotDebris;
-    // The mouse and the gamepads, beside the keys.
+    // What the keys, the mouse and the gamepads ask of the players.
     Commandes commandes;
     // Held while the mouse plays: not paused, not lost.
     fenetre::CaptureSouris captureSouris;
@@ -144,20 +144,14 @@ protected:
     Uint32 dernierAppelManettes = 0;
 
 private:
-    // Returns false when the key asks to leave the match.
-    bool toucheEnfoncee(int touche);
     // A lost keyboard focus or a minimised window pauses the match.
     void fenetreQuittee(const SDL_ActiveEvent& active);
     // So does a player's gamepad pulled out, looked for once a second.
     void surveillerManettes();
-    void toucheRelachee(int touche);
-    // A player's reaction to a pressed key; true when it is one of its keys.
-    bool commandeJoueur(Joueur& J, int nJoueur, int touche);
-    void relacherCommande(Joueur& J, int nJoueur, int touche);
     // Launches the player's held balls and fires its cannon if it can.
     void actionJoueur(Joueur& J);
-    // Carries out what the mouse or a gamepad asks; false when it asks to
-    // leave the match (a click once it is lost).
+    // Carries out what a key, the mouse or a gamepad asks; false when it
+    // asks to leave the match (Escape, or any key or click once it is lost).
     bool obeir(const Commandes::Lecture& lecture);
     // The paddle slides, its held balls with it.
     void glisserBatte(Joueur& J, float distance);

@@ -56,10 +56,4 @@ void basculerPleinEcranRetenu();
 // screen that waits for one.
 bool toucheQuelconque(const SDL_Event& event);
 
-// The key a gamepad's event stands for on a screen with items: the stick
-// (one step per lean past half its travel) or the cross for the arrows, the
-// first button for Return, the second for Escape; SDLK_UNKNOWN for anything
-// else. `axes` keeps where each of the two axes last leaned (-1, 0, 1).
-SDLKey toucheDeManette(const SDL_Event& event, int (&axes)[2]);
-
 #endif

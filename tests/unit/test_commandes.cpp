@@ -43,11 +43,22 @@ TEST_F(Appareils, EachDevicesEventsAreItsPlayersOrdersTheMouseOneToOneTheStickPa
                    {manette(SDL_JOYBUTTONDOWN, 1, 7), 2, Commandes::PAUSE_PRESSEE},
                    {manette(SDL_JOYBUTTONUP, 1, 9), 2, Commandes::PAUSE_RELACHEE},
                    {manette(SDL_JOYBUTTONDOWN, 1, 3), 0, Commandes::AUCUN},
-                   {manette(SDL_JOYBUTTONDOWN, 0, 0), 0, Commandes::AUCUN}}; // nobody's pad
+                   {manette(SDL_JOYBUTTONDOWN, 0, 0), 0, Commandes::AUCUN}, // nobody's pad
+                   // The keys as bound by default, player 2's after player 1's.
+                   {touche(SDLK_RIGHT, SDL_KEYUP), 1, Commandes::DROITE_RELACHEE},
+                   {touche(SDLK_a), 2, Commandes::GAUCHE_PRESSEE},
+                   {touche(SDLK_z), 2, Commandes::DROITE_PRESSEE},
+                   {touche(SDLK_a, SDL_KEYUP), 2, Commandes::GAUCHE_RELACHEE},
+                   {touche(SDLK_w), 2, Commandes::ACTION},
+                   {touche(SDLK_w, SDL_KEYUP), 0, Commandes::AUCUN},
+                   {touche(SDLK_p, SDL_KEYUP), 0, Commandes::PAUSE_RELACHEE},
+                   {touche(SDLK_ESCAPE), 0, Commandes::QUITTER},
+                   {touche(SDLK_q), 0, Commandes::AUTRE_TOUCHE},
+                   {touche(SDLK_q, SDL_KEYUP), 0, Commandes::AUCUN}};
     for (const auto& b : boutons) {
         const Commandes::Lecture lu = commandes.lire(b.e);
         EXPECT_EQ(std::tuple(lu.joueur, lu.ordre), std::tuple(b.joueur, b.ordre))
-            << int(b.e.type) << " " << int(b.e.jbutton.button);
+            << int(b.e.type) << " " << int(b.e.jbutton.button) << " " << b.e.key.keysym.sym;
     }
     // The stick's lean, and how far the paddle glides a frame for it: never
     // faster than the keys.
