@@ -104,6 +104,30 @@ TEST_F(Edition, TheMouseAndTheKeysPaintExactlyTheCellsAskedAndTheFileSaysSo) {
     EXPECT_EQ(verifierNiveaux(fichier.c_str(), rapport), VERIF_FINISSABLE) << rapport.str();
 }
 
+// Each key of the palette, the keypad's and Tab's included, paints its brick with Return;
+// a click a little off the grid paints nothing, one a little inside its cell.
+TEST_F(Edition, EachPaletteKeyChoosesItsBrickAndAClickOffTheGridPaintsNothing) {
+    SDL_Event arriere = touche(SDLK_TAB);
+    arriere.key.keysym.mod = KMOD_LSHIFT;
+    const std::pair<SDL_Event, int> touches[] = {
+        {touche(SDLK_KP7), 7},  {touche(SDLK_9), 9},   {touche(SDLK_KP0), 10},
+        {touche(SDLK_TAB), -1}, {touche(SDLK_TAB), 0}, {arriere, -1},
+        {touche(SDLK_KP1), 1},  {arriere, 0},          {touche(SDLK_KP_MINUS), -1}};
+    for (const auto& [choix, points] : touches) {
+        faire({choix, touche(SDLK_RETURN)});
+        EXPECT_EQ(editeur->getRecueil().grille(1)[0][9], points) << choix.key.keysym.sym;
+    }
+    const auto [x, y] = cellule(0, 0);
+    const auto [x15, y9] = cellule(15, 9);
+    faire({touche(SDLK_5), clic({x - 16, y}), clic({x, y + 11}), clic({x15 + 16, y9}),
+           clic({x15, y9 - 11}), clic({x - 12, y + 7})});
+    int peintes = 0;
+    for (const auto& colonne : editeur->getRecueil().grille(1)) {
+        peintes += static_cast<int>(std::count(colonne.begin(), colonne.end(), 5));
+    }
+    EXPECT_EQ(std::pair(peintes, editeur->getRecueil().grille(1)[0][0]), std::pair(1, 5));
+}
+
 TEST_F(Edition, EachCheckShowsOnScreenAsTheLevelChanges) {
     const auto montre = [this](int c0, int c1, int l0, int l1, auto teste) {
         editeur->dessiner();

@@ -150,5 +150,15 @@ TEST(Toile, AWindowFitsTheScreenAndInATallOneTheCanvasStandsCentredBetweenBars) 
     EXPECT_TRUE(std::abs(x - 799.6) < 0.1 && std::abs(y - 599.6) < 0.1) << x << ", " << y;
     EXPECT_FALSE(toile::pointVersToile(500, 124, x, y));
     EXPECT_FALSE(toile::pointVersToile(500, 875, x, y));
+    // In a wide one, the bars stand left and right.
+    toile::adapter(1200, 600);
+    EXPECT_FALSE(toile::pointVersToile(199, 300, x, y));
+    EXPECT_FALSE(toile::pointVersToile(1000, 300, x, y));
+    EXPECT_TRUE(toile::pointVersToile(200, 0, x, y) && std::abs(x - 0.5) < 0.1 &&
+                std::abs(y - 599.5) < 0.1)
+        << x << ", " << y;
+    EXPECT_TRUE(toile::pointVersToile(999, 599, x, y) && std::abs(x - 799.5) < 0.1 &&
+                std::abs(y - 0.5) < 0.1)
+        << x << ", " << y;
     toile::adapter(800, 600);
 }

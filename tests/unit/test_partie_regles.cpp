@@ -209,6 +209,13 @@ TEST_F(Regles, WallsTurnTheBallSideBeforeCeilingThePaddleByWhereItMeetsIt) {
         EXPECT_NEAR(balle.getVitesse().Y, 0.5f * std::cos(0.785f * x / 5), 1e-6) << x;
     }
     EXPECT_EQ(partie.entendus().back(), Effet::renvoiBatte);
+    // Grown, the paddle catches a ball past its old end and turns it by its new length.
+    partie.balles().clear();
+    j1.getBatteRef().agrandir();
+    Balle& auBout = partie.poserBalle(j1, 6.0f, -34.0f, 3.14159265f);
+    partie.verifier();
+    EXPECT_NEAR(auBout.getVitesse().X, 0.5f * std::sin(1.57f * 6.0f / 12.5f), 1e-6);
+    EXPECT_GT(auBout.getVitesse().Y, 0.0f);
 }
 
 TEST_F(Regles, BallsHitBricksByTheirSizePiercingOnesGoOnUnbreakableOnesStopAllScoringNothing) {
@@ -429,6 +436,29 @@ TEST_F(Coop, TheGridStandsLowerEachBallScoresForItsOwnerCapsulesGoToPlayerOneFir
     partie.bonus().emplace_back(0.0f, -32.0f, BONUS_LIFE);
     partie.verifier();
     EXPECT_EQ(j2.getNbVie(), 3) << "a destroyed paddle catches nothing";
+}
+
+// A capsule acts on its catcher's paddle but on every ball in play, the partner's too; the
+// team scores as one, where the one-player match counts player 1 only.
+TEST_F(Coop, ACapsuleGrowsAndPiercesEveryBallButOnlyItsCatchersPaddleAndTheTeamScoresAsOne) {
+    partie.gerer();
+    for (const TYPEBONUS type : {BONUS_ABALLE, BONUS_BTRAVERSANTE, BONUS_ABATTE}) {
+        partie.bonus().emplace_back(0.0f, -32.0f, type); // player 2's paddle only
+        partie.verifier();
+    }
+    ASSERT_EQ(partie.balles().size(), 2u);
+    for (const Balle& balle : partie.balles()) {
+        EXPECT_EQ(std::tuple(balle.getIRayon(), balle.isTraversante()), std::tuple(2, true))
+            << "player " << balle.getProp()->getNum() << "'s ball";
+    }
+    EXPECT_EQ(std::tuple(j1.getBatteRef().getLongueur(), j2.getBatteRef().getLongueur()),
+              std::tuple(10.0f, 12.5f));
+    j1.ajouterScore(7);
+    EXPECT_EQ(std::tuple(j2.getScore(), partie.getScoreTotal()), std::tuple(15, 22));
+    Banc<Normal1j> seul;
+    seul.j1().ajouterScore(2);
+    seul.j2().ajouterScore(9);
+    EXPECT_EQ(seul.getScoreTotal(), 2);
 }
 
 TEST_F(Coop, TheMatchEndsOnlyWhenBothPlayersAreOut) {
