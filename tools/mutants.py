@@ -31,10 +31,11 @@ CONSTRUCTION = os.path.join(DOSSIER, "construction")
 FICHIERS = [
     "projet/jeu/partie.cpp", "projet/jeu/balle.cpp", "projet/jeu/batte.cpp",
     "projet/jeu/bonus.cpp", "projet/jeu/joueur.cpp", "projet/jeu/commandes.cpp",
+    "projet/jeu/typesparties.cpp", "projet/niveaux/lecture.cpp",
     "projet/niveaux/niveau.cpp", "projet/niveaux/verification.cpp",
     "projet/niveaux/recueil.cpp", "projet/profil/fichiers.cpp", "projet/profil/scores.cpp",
     "projet/profil/settings.cpp", "projet/systeme/toile.cpp", "projet/ecrans/editeur.cpp",
-    "projet/ecrans/menu.cpp",
+    "projet/ecrans/menu.cpp", "projet/rendu/boucle.cpp",
 ]
 # What every mutant is tested against: the unit and window suites and the real game
 # played end to end; not their second run on sdl12-compat, nor the sanitised build, the
@@ -62,12 +63,18 @@ OPERATEURS = [
 APPEL = re.compile(r"^(\s*)(?!return\b|delete\b|throw\b)[A-Za-z_][\w:.\->]*\(.*\);\s*$")
 
 
+# What the pictures are made of: OpenGL's calls and the rows of vertex tables. The
+# reference frames (bench/references.sh) guard them, not the tests.
+DESSIN = re.compile(r"\bgl[A-Z]\w*\(|^\s*\{")
+
+
 def lignes_de_code(texte):
     """The numbers and texts of the lines a fault can be planted in: no comment, no
-    preprocessor line, no string that a player reads."""
+    preprocessor line, no string that a player reads, no drawing."""
     for numero, ligne in enumerate(texte.split("\n")):
         propre = ligne.strip()
-        if not propre or propre.startswith(("//", "#", "*", "/*")) or '"' in ligne:
+        if (not propre or propre.startswith(("//", "#", "*", "/*")) or '"' in ligne
+                or DESSIN.search(ligne)):
             continue
         yield numero, ligne.split("//")[0]
 
