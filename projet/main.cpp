@@ -100,7 +100,8 @@ int SDL_main(int argc, char** argv) {
     const SDL_VideoInfo* videoInfo = SDL_GetVideoInfo();
     if (videoInfo == nullptr) {
         std::fprintf(stderr, "Video query failed: %s\n", SDL_GetError());
-        std::exit(1);
+        SDL_Quit();
+        return 1;
     }
     // Without its data the game stops at the font, whose line names every folder tried.
     if (donneesTrouvees) {
