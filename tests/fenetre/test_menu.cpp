@@ -9,6 +9,7 @@
 #include "rendu/imagesgl.h"
 #include "jeu/partie.h"
 #include "niveaux/recueil.h"
+#include "profil/preferences.h"
 #include "profil/settings.h"
 
 #include <SDL.h>
@@ -192,6 +193,9 @@ TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
         EXPECT_EQ(menu->getCurrentChoice(), 5);
     }
     EXPECT_EQ(currentSettings.getAssignedKey(2, 2), 100);
+    Settings relus;
+    preferences::charger(relus);
+    EXPECT_EQ(relus.getAssignedKey(2, 2), 100) << "saved at once";
     choisir(2);
     EXPECT_EQ(menu->getTitle(), "Options");
 }

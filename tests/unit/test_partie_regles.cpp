@@ -109,11 +109,14 @@ TEST(Faces, BrickAndCapsuleFacesWindCounterClockwiseSeenFromOutside) {
 TEST(Temps, ShotsAndCapsulesStepEachFrameTimersHoldToTheirEdgeEvenAcrossTheClockWrap) {
     Joueur J(1);
     Tir montant(&J, 3.0f, -35.0f);
+    std::srand(1);
     Bonus chute(4.0f, 10.0f, BONUS_ARME);
+    const float avant = chute.getOrientation().m[0];
     montant.deplacer();
     chute.deplacer();
     EXPECT_NEAR(montant.getPosition()->Y, -34.1f, 1e-5f) << "a shot rises 0.9 a frame";
     EXPECT_NEAR(chute.getPosition()->Y, 9.8f, 1e-5f) << "a capsule falls 0.2";
+    EXPECT_NE(chute.getOrientation().m[0], avant) << "and turns as it falls";
     HorlogeDeTest horloge;
     for (const Uint32 debut : {10000u, 0xFFFFFF00u}) {
         horloge.regler(debut);
@@ -455,6 +458,14 @@ TEST_F(Coop, ACapsuleGrowsAndPiercesEveryBallButOnlyItsCatchersPaddleAndTheTeamS
               std::tuple(10.0f, 12.5f));
     j1.ajouterScore(7);
     EXPECT_EQ(std::tuple(j2.getScore(), partie.getScoreTotal()), std::tuple(15, 22));
+    // A brick a shot breaks drops a capsule here too, and the shot sounds as it strikes.
+    partie.entendus();
+    partie.poserNiveau({{2, 2, 1}});
+    const Vecteur brique = partie.centre(2, 2);
+    partie.tirs().emplace_back(&j1, brique.X, brique.Y);
+    partie.verifier();
+    EXPECT_EQ(partie.bonus().size(), 1u);
+    EXPECT_EQ(partie.entendus(), std::vector({Effet::impactBrique, Effet::brisureBrique}));
     Banc<Normal1j> seul;
     seul.j1().ajouterScore(2);
     seul.j2().ajouterScore(9);
