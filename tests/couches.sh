@@ -33,19 +33,26 @@ if [ ${#permises[@]} -eq 0 ]; then
     echo "couches: the README names no exception; its list moved?" >&2
     exit 1
 fi
-declare -A vues=()
+declare -A permise=() vues=()
+for lien in "${permises[@]}"; do
+    permise[$lien]=1
+done
 fautes=0
 cd "$racine/projet"
 while IFS= read -r fichier; do
     ici="$(couche "$fichier")"
     while IFS= read -r inclus; do
         la="$(couche "$inclus")"
-        [ "$(rang "$la")" -ge 0 ] || continue
+        if [ "$(rang "$la")" -lt 0 ]; then
+            echo "couches: $fichier includes $inclus, in no layer" >&2
+            fautes=$((fautes + 1))
+            continue
+        fi
         if [ "$(rang "$la")" -lt "$(rang "$ici")" ] || [ "$la" = "$ici" ]; then
             continue
         fi
         lien="$fichier -> $inclus"
-        if printf '%s\n' "${permises[@]}" | grep -qxF -- "$lien"; then
+        if [ -n "${permise[$lien]:-}" ]; then
             vues[$lien]=1
         else
             echo "couches: $lien runs against the layers" >&2

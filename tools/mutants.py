@@ -65,7 +65,7 @@ APPEL = re.compile(r"^(\s*)(?!return\b|delete\b|throw\b)[A-Za-z_][\w:.\->]*\(.*\
 
 # What the pictures are made of: OpenGL's calls and the rows of vertex tables. The
 # reference frames (bench/references.sh) guard them, not the tests.
-DESSIN = re.compile(r"\bgl[A-Z]\w*\(|^\s*\{")
+DESSIN = re.compile(r"\bgl[A-Z]\w*\(|^\s*\{+\s*-?[\d.]")
 
 
 def lignes_de_code(texte):

@@ -126,7 +126,7 @@ public:
     }
     void dessiner() override { ecran.dessinerTables(scores, mode, rang); }
     bool fini() const override { return termine; }
-    bool laisseLaFile() const override { return true; }
+    bool arretNet() const override { return true; }
     // Ended by a key, not by the window's closing nor a signal.
     bool parTouche() const { return termine && !fermee; }
 
@@ -156,7 +156,7 @@ public:
     }
     void dessiner() override { ecran.dessinerSaisie(invite, ligne, mode, saisie); }
     bool fini() const override { return termine; }
-    bool laisseLaFile() const override { return true; }
+    bool arretNet() const override { return true; }
     // Ended by Return, not by the window's closing nor a signal.
     bool parEntree() const { return termine && !fermee; }
 

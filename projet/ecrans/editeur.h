@@ -65,7 +65,7 @@ public:
     void traiter(const SDL_Event& event) override;
     void dessiner() override;
     bool fini() const override { return !enCours; }
-    bool laisseLaFile() const override { return true; }
+    bool arretNet() const override { return true; }
 
 private:
     void touche(const SDL_keysym& touche);

@@ -16,8 +16,6 @@
 #include "systeme/version.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <iostream>
 #include <memory>
 
 namespace {
@@ -295,15 +293,14 @@ void Menu::reinitNiveauxMenu() {
 }
 
 Menu::Page Menu::pageNiveaux() {
-    return {
-        MENU_NIVEAUX,
-        "Niveaux",
-        {action("Niveaux du jeu", [this] { lancerPartie(nbJoueursChoisis, false); }),
-         action(NIVEAUX_DU_JOUEUR, "Mes niveaux", [this] { lancerPartie(nbJoueursChoisis, true); }),
-         retour("retour", [this] {
-             reinitPartieType();
-             surligner(nbJoueursChoisis == 1 ? TYPE_UN_JOUEUR : TYPE_COOPERATIF);
-         })}};
+    return {MENU_NIVEAUX,
+            "Niveaux",
+            {action("Niveaux du jeu", [this] { lancerPartie(nbJoueursChoisis, false); }),
+             action("Mes niveaux", [this] { lancerPartie(nbJoueursChoisis, true); }),
+             retour("retour", [this] {
+                 reinitPartieType();
+                 surligner(nbJoueursChoisis == 1 ? TYPE_UN_JOUEUR : TYPE_COOPERATIF);
+             })}};
 }
 
 void Menu::reinitOptionsMenu() {

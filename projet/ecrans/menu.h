@@ -32,7 +32,7 @@ struct ItemMenu {
     bool retour;
 };
 
-class Menu : public Ecran {
+class Menu final : public Ecran {
 public:
     static const int margin = 31;         // between two items, in pixels
     static const int hauteurlettres = 26; // headings and items
@@ -55,8 +55,7 @@ public:
         OPTION_PLEIN_ECRAN,
         OPTION_VOLUME,
         OPTION_ECLAIRAGE,
-        OPTION_APPAREILS,
-        NIVEAUX_DU_JOUEUR
+        OPTION_APPAREILS
     };
 
     // Builds the menu and runs the main loop until the player quits; the

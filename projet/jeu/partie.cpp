@@ -78,15 +78,15 @@ void Partie::traiter(const SDL_Event& event) {
 }
 
 void Partie::avancer() {
-    suivreAppareils();
-    gameHandler();
+    regler();
     amixer.jouer(sonsDemandes);
     sonsDemandes.clear();
 }
 
-void Partie::suivreAppareils() {
+void Partie::regler() {
     surveillerManettes();
     captureSouris.tenir(currentSettings.joueurSouris() != 0 && !pause.isActive() && !gameover);
+    gameHandler();
 }
 
 void Partie::surveillerManettes() {

@@ -67,8 +67,9 @@ public:
     bool fini() const override { return !continuer; }
 
 protected:
-    // The pads looked for, the mouse held while it plays.
-    void suivreAppareils();
+    // One frame's step but its sounds: the pads looked for, the mouse held
+    // while it plays, then the rules.
+    void regler();
     void gameHandler();
     void deplacements();
     void redessiner();

@@ -4,6 +4,7 @@
 #include "profil/preferences.h"
 #include "profil/settings.h"
 #include "systeme/fenetre.h"
+#include "systeme/horloge.h"
 #include "systeme/signaux.h"
 
 #include <algorithm>
@@ -51,10 +52,10 @@ bool evenementCommun(SDL_Event& event) {
 // pass is not made up for. The last millisecond is slept too, not spun
 // through: half of it would be a delay of 0.
 void finirPassage(Uint32 debut, Uint32 duree) {
-    int reste = static_cast<int>(duree - (SDL_GetTicks() - debut));
+    int reste = static_cast<int>(duree - (horloge::tempsReel() - debut));
     while (reste > 0) {
         SDL_Delay(std::max(1, reste / 2));
-        reste = static_cast<int>(duree - (SDL_GetTicks() - debut));
+        reste = static_cast<int>(duree - (horloge::tempsReel() - debut));
     }
 }
 
@@ -62,13 +63,15 @@ void finirPassage(Uint32 debut, Uint32 duree) {
 
 void executer(Ecran& ecran, const Rythme& rythme) {
     // A still screen shows at once; a moving one once it has moved.
-    if (rythme.surEvenement) {
+    if (rythme.surEvenement && !signaux::finDemandee()) {
         ecran.dessiner();
     }
-    while (!ecran.fini() && !signaux::finDemandee()) {
-        const Uint32 debut = SDL_GetTicks();
+    bool finie = false;
+    while (!finie && !signaux::finDemandee()) {
+        const Uint32 debut = horloge::tempsReel();
         const bool recu = recevoir(ecran);
-        if (ecran.fini()) {
+        finie = ecran.fini();
+        if (signaux::finDemandee() || (finie && ecran.arretNet())) {
             break;
         }
         ecran.avancer();
@@ -82,7 +85,8 @@ void executer(Ecran& ecran, const Rythme& rythme) {
 bool recevoir(Ecran& ecran) {
     bool recu = false;
     SDL_Event event;
-    while (!(ecran.fini() && ecran.laisseLaFile()) && SDL_PollEvent(&event)) {
+    while (!(ecran.fini() && ecran.arretNet()) && !signaux::finDemandee() &&
+           SDL_PollEvent(&event)) {
         recu = true;
         if (!evenementCommun(event)) {
             ecran.traiter(event);

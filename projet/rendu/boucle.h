@@ -22,10 +22,12 @@ public:
     virtual void avancer() {}
     virtual void dessiner() = 0;
     virtual bool fini() const = 0;
-    // Whether, once done, it leaves the events still queued to the screen
-    // below (a key typed ahead reaches it); else every event of the pass is
-    // still its own, a second key included.
-    virtual bool laisseLaFile() const { return false; }
+    // Whether it stops dead once done: the events still queued are the
+    // screen below's (a key typed ahead reaches it) and it neither moves nor
+    // draws again. Otherwise the pass it ends in runs to its end: every event
+    // of the pass is still its own, a second key included, and it moves and
+    // draws once more.
+    virtual bool arretNet() const { return false; }
 };
 
 // How a screen's passes go.
@@ -41,7 +43,8 @@ struct Rythme {
 constexpr Rythme rythmeEcranFixe = {50, true};
 constexpr Rythme rythmeEcranAnime = {50, false};
 
-// Runs `ecran` until it is done or the game is to end.
+// Runs `ecran` until it is done or the game is to end: a signal or a lost
+// window ends the pass at once, whatever the screen.
 void executer(Ecran& ecran, const Rythme& rythme);
 
 // The pending events, those every screen answers alike answered on the way

@@ -38,8 +38,7 @@ public:
     // One frame's input and rules, without drawing; false once the match is to end.
     bool jouerSansDessiner() {
         recevoir(*this);
-        this->suivreAppareils();
-        this->gameHandler();
+        this->regler();
         return !this->fini();
     }
     // One frame of the match loop, without the pacing.
@@ -91,9 +90,7 @@ public:
         std::remove(nom.c_str());
     }
     // Where the brick of cell (i, j) stands.
-    Vecteur centre(int i, int j) {
-        return niveau().centreCellule(i, j);
-    }
+    Vecteur centre(int i, int j) { return niveau().centreCellule(i, j); }
     // A free ball of `J` at (x, y), leaving at `angle` from the vertical.
     Balle& poserBalle(Joueur& J, float x, float y, float angle) {
         this->newBall(&J, false);

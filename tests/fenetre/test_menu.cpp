@@ -6,7 +6,9 @@
 #include "outils.h"
 #include "ecrans/ecranscores.h"
 #include "ecrans/menu.h"
+#include "rendu/boucle.h"
 #include "rendu/imagesgl.h"
+#include "systeme/toile.h"
 #include "jeu/partie.h"
 #include "niveaux/recueil.h"
 #include "profil/preferences.h"
@@ -309,4 +311,44 @@ TEST(EcranScores, TheTeamNamedSeesItsLineHighlightedThatItWasNotSavedAndWideName
     const Cadre noms = larges.cadreDans(90, 409, 352, 368, blanc);
     EXPECT_TRUE(!noms.vide() && noms.col1 < 404) << "the names end at column " << noms.col1;
     EXPECT_TRUE(larges.unPixelDans(410, 460, 352, 368, blanc)) << "the score is left whole";
+}
+
+namespace {
+
+// A screen of the one loop that counts what it is given.
+struct EcranCompte : Ecran {
+    explicit EcranCompte(bool net) : net(net) {}
+    void traiter(const SDL_Event& e) override {
+        e.type == SDL_KEYDOWN ? ++touches : ++autres;
+        termine = true;
+    }
+    void avancer() override { ++pas; }
+    void dessiner() override { ++dessins; }
+    bool fini() const override { return termine; }
+    bool arretNet() const override { return net; }
+    const bool net;
+    bool termine = false;
+    int touches = 0, autres = 0, pas = 0, dessins = 0;
+};
+
+} // namespace
+
+// The window's events are the loop's, never the screen's. A screen that stops dead leaves a
+// key typed ahead to the screen below; another takes it and ends its pass, moved and drawn.
+TEST(Boucle, AScreenThatStopsDeadLeavesTheKeysTypedAheadOthersEndTheirPass) {
+    for (const bool net : {true, false}) {
+        viderFile();
+        SDL_Event taille = {};
+        taille.type = SDL_VIDEORESIZE;
+        taille.resize = {SDL_VIDEORESIZE, toile::largeurFenetre(), toile::hauteurFenetre()};
+        pousser(taille);
+        presser(SDLK_a);
+        presser(SDLK_b);
+        EcranCompte ecran(net);
+        executer(ecran, rythmeEcranFixe);
+        EXPECT_EQ(std::tuple(ecran.touches, ecran.autres, ecran.pas, ecran.dessins),
+                  net ? std::tuple(1, 0, 0, 1) : std::tuple(2, 0, 1, 2));
+        SDL_Event reste;
+        EXPECT_EQ(SDL_PollEvent(&reste) == 1 && reste.key.keysym.sym == SDLK_b, net);
+    }
 }

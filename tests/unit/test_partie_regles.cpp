@@ -219,6 +219,9 @@ TEST_F(Regles, WallsTurnTheBallSideBeforeCeilingThePaddleByWhereItMeetsIt) {
     partie.verifier();
     EXPECT_NEAR(auBout.getVitesse().X, 0.5f * std::sin(1.57f * 6.0f / 12.5f), 1e-6);
     EXPECT_GT(auBout.getVitesse().Y, 0.0f);
+    // The frame's sounds are played at its end, once.
+    partie.avancer();
+    EXPECT_EQ(partie.entendus(), std::vector<Effet>());
 }
 
 TEST_F(Regles, BallsHitBricksByTheirSizePiercingOnesGoOnUnbreakableOnesStopAllScoringNothing) {
