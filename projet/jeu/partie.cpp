@@ -335,41 +335,6 @@ bool Partie::eventCollision(Bonus& bonus, Batte& batte) {
                        t.lX / 2.0f, t.lY / 2.0f);
 }
 
-Partie::FenetreCellules Partie::fenetreCellules(float x, float y, float r) const {
-    const float PX = niveauCourant.getPosBriquesX();
-    const float PY = niveauCourant.getPosBriquesY();
-    // Integer parts of the spacings on purpose: the window errs on the wide side.
-    const int pasX = static_cast<int>(niveauCourant.getEcartX());
-    const int pasY = static_cast<int>(niveauCourant.getEcartY());
-    FenetreCellules f;
-    f.iFirst = static_cast<int>(x - r - (PX + Brique::demieLongX)) / pasX - 1;
-    f.iLast = static_cast<int>(x + r - (PX - Brique::demieLongX)) / pasX + 1;
-    f.jFirst = static_cast<int>(y - r - (PY + Brique::demieLongY)) / pasY - 1;
-    f.jLast = static_cast<int>(y + r - (PY - Brique::demieLongY)) / pasY + 1;
-    // A first index of exactly 16 (or 10) stays: the window is then empty.
-    if (f.iFirst < 0) {
-        f.iFirst = 0;
-    } else if (f.iFirst > Niveau::nbBriquesX) {
-        f.iFirst = Niveau::nbBriquesX - 1;
-    }
-    if (f.iLast < 1) {
-        f.iLast = 1;
-    } else if (f.iLast > Niveau::nbBriquesX) {
-        f.iLast = Niveau::nbBriquesX;
-    }
-    if (f.jFirst < 0) {
-        f.jFirst = 0;
-    } else if (f.jFirst > Niveau::nbBriquesY) {
-        f.jFirst = Niveau::nbBriquesY - 1;
-    }
-    if (f.jLast < 1) {
-        f.jLast = 1;
-    } else if (f.jLast > Niveau::nbBriquesY) {
-        f.jLast = Niveau::nbBriquesY;
-    }
-    return f;
-}
-
 bool Partie::joueurHorsJeu(Joueur& J) {
     if (!J.isDestroyed()) {
         return false;
@@ -389,8 +354,8 @@ void Partie::tirsContreBriques(Effet sonImpact) {
     for (auto it = listeTirs.begin(); it != listeTirs.end();) {
         Tir& tir = *it;
         bool detruire = false;
-        const FenetreCellules f =
-            fenetreCellules(tir.getPosition()->X, tir.getPosition()->Y, tir.getRayon());
+        const Niveau::FenetreCellules f = niveauCourant.fenetreCellules(
+            tir.getPosition()->X, tir.getPosition()->Y, tir.getRayon());
         // A shot stops at the first brick it meets, in window order.
         for (int i = f.iFirst; i < f.iLast && !detruire; ++i) {
             for (int j = f.jFirst; j < f.jLast && !detruire; ++j) {
@@ -499,7 +464,8 @@ void Partie::rebondMurs(Balle& balle, float r) {
 }
 
 void Partie::balleContreBriques(Balle& balle, float r) {
-    const FenetreCellules f = fenetreCellules(balle.getPosition()->X, balle.getPosition()->Y, r);
+    const Niveau::FenetreCellules f =
+        niveauCourant.fenetreCellules(balle.getPosition()->X, balle.getPosition()->Y, r);
     for (int i = f.iFirst; i < f.iLast; ++i) {
         for (int j = f.jFirst; j < f.jLast; ++j) {
             Brique* brique = niveauCourant.tabBriques[i][j];

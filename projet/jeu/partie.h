@@ -89,14 +89,6 @@ protected:
     static constexpr int scoreBonus = 5;
     static constexpr int scoreTir = 1;
 
-    // The grid cells near an object: columns [iFirst, iLast), rows [jFirst, jLast).
-    struct FenetreCellules {
-        int iFirst;
-        int iLast;
-        int jFirst;
-        int jLast;
-    };
-    FenetreCellules fenetreCellules(float x, float y, float r) const;
     // Brings a destroyed player back when its time is up and lives remain;
     // true when it is destroyed for good.
     bool joueurHorsJeu(Joueur& J);

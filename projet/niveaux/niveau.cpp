@@ -86,3 +86,38 @@ bool Niveau::celluleSous(float x, float y, int& i, int& j) const {
     j = static_cast<int>(std::floor((y - posBriquesY) / ecartY + 0.5f));
     return i >= 0 && i < nbBriquesX && j >= 0 && j < nbBriquesY;
 }
+
+Niveau::FenetreCellules Niveau::fenetreCellules(float x, float y, float r) const {
+    const float PX = posBriquesX;
+    const float PY = posBriquesY;
+    // Integer parts of the spacings on purpose: the window errs on the wide side.
+    const int pasX = static_cast<int>(ecartX);
+    const int pasY = static_cast<int>(ecartY);
+    FenetreCellules f;
+    f.iFirst = static_cast<int>(x - r - (PX + Brique::demieLongX)) / pasX - 1;
+    f.iLast = static_cast<int>(x + r - (PX - Brique::demieLongX)) / pasX + 1;
+    f.jFirst = static_cast<int>(y - r - (PY + Brique::demieLongY)) / pasY - 1;
+    f.jLast = static_cast<int>(y + r - (PY - Brique::demieLongY)) / pasY + 1;
+    // A first index of exactly 16 (or 10) stays: the window is then empty.
+    if (f.iFirst < 0) {
+        f.iFirst = 0;
+    } else if (f.iFirst > nbBriquesX) {
+        f.iFirst = nbBriquesX - 1;
+    }
+    if (f.iLast < 1) {
+        f.iLast = 1;
+    } else if (f.iLast > nbBriquesX) {
+        f.iLast = nbBriquesX;
+    }
+    if (f.jFirst < 0) {
+        f.jFirst = 0;
+    } else if (f.jFirst > nbBriquesY) {
+        f.jFirst = nbBriquesY - 1;
+    }
+    if (f.jLast < 1) {
+        f.jLast = 1;
+    } else if (f.jLast > nbBriquesY) {
+        f.jLast = nbBriquesY;
+    }
+    return f;
+}

@@ -55,6 +55,15 @@ public:
     // The cell whose bounds, half a step round its centre, hold the field's
     // point (x, y); false off the grid.
     bool celluleSous(float x, float y, int& i, int& j) const;
+    // The grid cells an object of radius r at (x, y) may touch: columns
+    // [iFirst, iLast), rows [jFirst, jLast).
+    struct FenetreCellules {
+        int iFirst;
+        int iLast;
+        int jFirst;
+        int jLast;
+    };
+    FenetreCellules fenetreCellules(float x, float y, float r) const;
 
 private:
     void poserBrique(int i, int j, int solidite);

@@ -266,4 +266,19 @@ TEST(Grille, EachPointFallsInItsNearestCellAndNothingOffTheGrid) {
                                {haut.X, haut.Y + dy + 0.02f}}) {
         EXPECT_FALSE(niveau.celluleSous(x, y, i, j)) << x << "," << y;
     }
+    // The cells an object may touch, widened by the spacings' integer parts and held in the
+    // grid; a first column of exactly 16 stays, and the window is empty.
+    const struct {
+        float x, y;
+        int iFirst, iLast, jFirst, jLast;
+    } fenetres[] = {{0.0f, 10.0f, 6, 10, 1, 5},
+                    {-30.0f, 4.0f, 0, 2, 0, 2},
+                    {36.8f, 10.0f, 16, 16, 1, 5},
+                    {41.0f, 30.0f, 15, 16, 9, 10}};
+    for (const auto& f : fenetres) {
+        const Niveau::FenetreCellules c = niveau.fenetreCellules(f.x, f.y, 0.8f);
+        EXPECT_EQ(std::tuple(c.iFirst, c.iLast, c.jFirst, c.jLast),
+                  std::tuple(f.iFirst, f.iLast, f.jFirst, f.jLast))
+            << f.x << "," << f.y;
+    }
 }
