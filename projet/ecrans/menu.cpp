@@ -266,7 +266,7 @@ Menu::Page Menu::pagePrincipale() {
             "Menu Principal",
             {action("Nouvelle Partie", [this] { reinitPartieType(); }),
              action(CHOIX_OPTIONS, "Options", [this] { reinitOptionsMenu(); }),
-             action("Meilleurs scores", [this] { showMeilleursScores(); }),
+             action("Meilleurs scores", [this] { montrerMeilleursScores(); }),
              action("Editeur de niveaux", [this] { editerNiveaux(); }),
              action(CHOIX_CREDITS, "Credits", [this] { showcredits(); }),
              action("Quitter", [this] { continuer = false; })}};
@@ -509,7 +509,7 @@ void Menu::inscrireScore(const Partie& partie) {
     }
 }
 
-void Menu::showMeilleursScores() {
+void Menu::montrerMeilleursScores() {
     EcranScores ecran(our_font);
     if (!ecran.montrer(meilleursScores)) {
         continuer = false;

@@ -92,7 +92,7 @@ public:
     void display();
     void showcredits();
     // Both high-score tables, until a key.
-    void showMeilleursScores();
+    void montrerMeilleursScores();
 
     int getCurrentChoice() const { return currentChoice; }
     // The highlighted item's key; -1 for an item no other refers to.

@@ -85,7 +85,7 @@ void Partie::avancer() {
 
 void Partie::regler() {
     surveillerManettes();
-    captureSouris.tenir(currentSettings.joueurSouris() != 0 && !pause.isActive() && !gameover);
+    captureSouris.tenir(currentSettings.joueurSouris() != 0 && !pause.estActive() && !gameover);
     gameHandler();
 }
 
@@ -132,7 +132,7 @@ bool Partie::obeir(const Commandes::Lecture& lecture) {
     }
     // While paused, only the pause and Escape do something; a destroyed
     // paddle is gone, and launches and fires nothing.
-    if (pause.isActive() || J.isDestroyed()) {
+    if (pause.estActive() || J.isDestroyed()) {
         return true;
     }
     switch (lecture.ordre) {
@@ -184,7 +184,7 @@ void Partie::tirer(Joueur& J) {
 }
 
 void Partie::gameHandler() {
-    if (pause.isActive()) {
+    if (pause.estActive()) {
         return;
     }
     if (niveauCourant.nbBriquesRestantes() != 0) {
@@ -273,7 +273,7 @@ void Partie::redessiner() {
     if (gameover) {
         disposition.printGameOver();
     }
-    if (pause.isActive()) {
+    if (pause.estActive()) {
         pause.afficher(Settings::getKeyByCode(currentSettings.getTouchePause()).c_str());
     }
     glFlush();

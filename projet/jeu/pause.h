@@ -19,7 +19,7 @@ public:
     // key repeats do not, so holding it does not make the pause flicker.
     void touchePressee();
     void toucheRelachee() { toucheTenue = false; }
-    bool isActive() const { return active; }
+    bool estActive() const { return active; }
     // Draws over the field's viewport, with the pause key's name.
     void afficher(const char* nomTouche);
 
