@@ -4,6 +4,7 @@
 #include "evenements.h"
 #include "jeu/commandes.h"
 #include "profil/settings.h"
+#include "rendu/boucle.h"
 #include "rendu/display.h"
 #include "systeme/toile.h"
 #include "systeme/fenetre.h"
@@ -59,6 +60,15 @@ TEST_F(Appareils, EachDevicesEventsAreItsPlayersOrdersTheMouseOneToOneTheStickPa
         const Commandes::Lecture lu = commandes.lire(b.e);
         EXPECT_EQ(std::tuple(lu.joueur, lu.ordre), std::tuple(b.joueur, b.ordre))
             << int(b.e.type) << " " << int(b.e.jbutton.button) << " " << b.e.key.keysym.sym;
+    }
+    // What waits for any key takes a key, a click or a pad's button pressed, nothing else.
+    for (const auto& [e, quelconque] : {std::pair(touche(SDLK_q), true),
+                                        {boutonSouris(SDL_BUTTON_RIGHT), true},
+                                        {manette(SDL_JOYBUTTONDOWN, 0, 5), true},
+                                        {touche(SDLK_q, SDL_KEYUP), false},
+                                        {mouvementSouris(3), false},
+                                        {manette(SDL_JOYAXISMOTION, 0, 0, 32767), false}}) {
+        EXPECT_EQ(toucheQuelconque(e), quelconque) << int(e.type);
     }
     // The stick's lean, and how far the paddle glides a frame for it: never
     // faster than the keys.

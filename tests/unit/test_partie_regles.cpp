@@ -248,6 +248,24 @@ TEST_F(Regles, BallsHitBricksByTheirSizePiercingOnesGoOnUnbreakableOnesStopAllSc
     EXPECT_FLOAT_EQ(traversante.getVitesse().Y, 0.5f) << "without turning";
 }
 
+// A brick a ball breaks drops a capsule on three draws in ten: rand() % 10 of 0, 1 or 2.
+TEST_F(Regles, ABrickABallBreaksDropsACapsuleOnThreeDrawsInTen) {
+    for (const int tirage : {2, 3}) {
+        unsigned graine = 1;
+        for (std::srand(graine); std::rand() % 10 != tirage; std::srand(++graine)) {
+        }
+        partie.poserNiveau({{7, 4, 1}});
+        const Vecteur b = partie.centre(7, 4);
+        partie.poserBalle(j1, b.X, b.Y - 1.5f, 0.0f);
+        std::srand(graine);
+        partie.verifier();
+        ASSERT_EQ(partie.niveau().tabBriques[7][4], nullptr);
+        EXPECT_EQ(partie.bonus().size(), tirage <= 2 ? 1u : 0u) << "draw " << tirage;
+        partie.bonus().clear();
+        partie.balles().clear();
+    }
+}
+
 TEST_F(Regles, AShotHitsItsFirstBrickThenIsGoneAndWhatItBreaksDropsACapsule) {
     partie.poserNiveau({{7, 2, 2}, {7, 3, 2}, {2, 2, 1}});
     const Vecteur bas = partie.centre(7, 2);
