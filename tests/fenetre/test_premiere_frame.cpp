@@ -72,17 +72,16 @@ TEST(PremiereFrame, PanelFieldAndPaddleInPlaceAndBrickHuesSayTheirPointsInBothLi
         EXPECT_FALSE(capture.unPixelDans(325, 325, 20, 36, jauneVif)) << "nothing above the field";
         EXPECT_FALSE(capture.unPixelDans(60, 78, 300, 300, jauneVif)) << "nothing left of it";
         // The capsules in their colours: growing green, shrinking red, a life white.
-        const auto rouge = [](const Pixel& p) { return p.r > 30 && p.r > 4 * (p.v + p.b); };
-        const auto blanc = [](const Pixel& p) {
-            return std::min({p.r, p.v, p.b}) > 30 && std::max({p.r, p.v, p.b}) < 1.2 * p.b;
-        };
-        EXPECT_TRUE(capture.unPixelDans(colonneDe(0.0f) - 2, colonneDe(0.0f) + 2,
-                                        ligneDe(-10.2f) - 2, ligneDe(-10.2f) + 2, blanc));
-        const int ligneCapsules = ligneDe(-10.2f);
-        EXPECT_TRUE(capture.unPixelDans(colonneDe(-20.0f) - 2, colonneDe(-20.0f) + 2,
-                                        ligneCapsules - 2, ligneCapsules + 2, vert));
-        EXPECT_TRUE(capture.unPixelDans(colonneDe(20.0f) - 2, colonneDe(20.0f) + 2,
-                                        ligneCapsules - 2, ligneCapsules + 2, rouge));
+        const std::function<bool(const Pixel&)> couleurs[] = {
+            vert, [](const Pixel& p) { return p.r > 30 && p.r > 4 * (p.v + p.b); },
+            [](const Pixel& p) {
+                return std::min({p.r, p.v, p.b}) > 30 && std::max({p.r, p.v, p.b}) < 1.2 * p.b;
+            }};
+        const float colonnes[] = {-20.0f, 20.0f, 0.0f};
+        for (int k = 0; k < 3; ++k) {
+            const int c = colonneDe(colonnes[k]), l = ligneDe(-10.2f);
+            EXPECT_TRUE(capture.unPixelDans(c - 2, c + 2, l - 2, l + 2, couleurs[k])) << k;
+        }
         const Cadre batte = capture.cadreDans(200, 450, 540, 580, vert);
         ASSERT_FALSE(batte.vide());
         EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
