@@ -178,13 +178,33 @@ void Editeur::traiter(const SDL_Event& event) {
         break;
     default:
         // A gamepad moves the cursor, paints and leaves as the keys do.
-        if (const SDLKey sym = commandes.toucheDeMenu(event); sym != SDLK_UNKNOWN) {
+        if (const SDLKey sym = toucheDeLOrdre(commandes.lireMenu(event)); sym != SDLK_UNKNOWN) {
             SDL_keysym touchee = {};
             touchee.sym = sym;
             touche(touchee);
         }
         break;
     }
+}
+
+SDLKey Editeur::toucheDeLOrdre(Commandes::OrdreMenu ordre) {
+    switch (ordre) {
+    case Commandes::MENU_HAUT:
+        return SDLK_UP;
+    case Commandes::MENU_BAS:
+        return SDLK_DOWN;
+    case Commandes::MENU_MOINS:
+        return SDLK_LEFT;
+    case Commandes::MENU_PLUS:
+        return SDLK_RIGHT;
+    case Commandes::MENU_CHOISIR:
+        return SDLK_RETURN;
+    case Commandes::MENU_RETOUR:
+        return SDLK_ESCAPE;
+    case Commandes::MENU_AUCUN:
+        break;
+    }
+    return SDLK_UNKNOWN;
 }
 
 void Editeur::touche(const SDL_keysym& touche) {

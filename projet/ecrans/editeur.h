@@ -69,6 +69,8 @@ public:
 
 private:
     void touche(const SDL_keysym& touche);
+    // The editor's key for a gamepad's order: the arrows, Return, Escape.
+    static SDLKey toucheDeLOrdre(Commandes::OrdreMenu ordre);
     // The palette's entry a key chooses; -1 for a key that chooses none.
     int choixDeLaTouche(const SDL_keysym& touche) const;
     void survoler(int x, int y, Uint8 boutons);

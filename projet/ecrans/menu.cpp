@@ -92,9 +92,6 @@ void Menu::traiter(const SDL_Event& event) {
     case SDL_QUIT:
         continuer = false;
         break;
-    case SDL_KEYDOWN:
-        touche(event.key.keysym.sym);
-        break;
     case SDL_MOUSEMOTION:
         survoler(event.motion.x, event.motion.y);
         break;
@@ -102,7 +99,7 @@ void Menu::traiter(const SDL_Event& event) {
         cliquer(event.button);
         break;
     default:
-        manette(event);
+        obeir(commandes.lireMenu(event));
         break;
     }
 }
@@ -113,22 +110,25 @@ void Menu::dessiner() {
     display();
 }
 
-void Menu::touche(int sym) {
-    switch (sym) {
-    case SDLK_RETURN:
-        activateChoice();
-        break;
-    case SDLK_UP:
+void Menu::obeir(Commandes::OrdreMenu ordre) {
+    switch (ordre) {
+    case Commandes::MENU_HAUT:
         precChoice();
         break;
-    case SDLK_DOWN:
+    case Commandes::MENU_BAS:
         nextChoice();
         break;
-    case SDLK_RIGHT:
-    case SDLK_LEFT:
-        reglerChoix(sym == SDLK_RIGHT);
+    case Commandes::MENU_MOINS:
+    case Commandes::MENU_PLUS:
+        reglerChoix(ordre == Commandes::MENU_PLUS);
         break;
-    default:
+    case Commandes::MENU_CHOISIR:
+        activateChoice();
+        break;
+    case Commandes::MENU_RETOUR:
+        revenir();
+        break;
+    case Commandes::MENU_AUCUN:
         break;
     }
 }
@@ -180,15 +180,6 @@ void Menu::cliquer(const SDL_MouseButtonEvent& bouton) {
         reglerChoix(bouton.button == SDL_BUTTON_LEFT);
     } else if (bouton.button == SDL_BUTTON_LEFT) {
         activateChoice();
-    }
-}
-
-void Menu::manette(const SDL_Event& event) {
-    const SDLKey sym = commandes.toucheDeMenu(event);
-    if (sym == SDLK_ESCAPE) {
-        revenir();
-    } else if (sym != SDLK_UNKNOWN) {
-        touche(sym);
     }
 }
 

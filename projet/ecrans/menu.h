@@ -106,8 +106,8 @@ public:
     bool fini() const override { return !continuer; }
 
 private:
-    // A key, or what a gamepad does in its place.
-    void touche(int sym);
+    // What the keys or a gamepad ask of the highlighted item.
+    void obeir(Commandes::OrdreMenu ordre);
     // The pointer over an item highlights it; a click chooses it, or sets
     // an item that takes a value (left more, right less); the wheel scrolls.
     void survoler(int x, int y);
@@ -116,9 +116,6 @@ private:
     int itemSous(int x, int y) const;
     // The baseline of item `i`, in canvas pixels.
     int ligneItem(int i) const;
-    // A gamepad: the stick or the cross moves as the arrows do, the first
-    // button is Return, the second goes back as "retour" would.
-    void manette(const SDL_Event& event);
     void revenir();
     // Runs one match of the mode, then puts the menu back on screen.
     void jouerPartie(Partie* partie, int intervalleRepetition);
@@ -177,7 +174,7 @@ private:
     bool continuer;
     int currentChoice;
     bool currentControlesChoice;
-    // A gamepad in the keys' stead.
+    // The keys and a gamepad, read as orders.
     Commandes commandes;
     // The item under the pointer when it last moved; -1 for none.
     int itemPointe = -1;

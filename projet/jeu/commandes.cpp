@@ -127,28 +127,44 @@ Commandes::Lecture Commandes::touche(int sym, bool enfoncee) const {
     return {0, sym == SDLK_ESCAPE ? QUITTER : AUTRE_TOUCHE, 0.0f};
 }
 
-SDLKey Commandes::toucheDeMenu(const SDL_Event& event) {
+Commandes::OrdreMenu Commandes::lireMenu(const SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN) {
+        switch (event.key.keysym.sym) {
+        case SDLK_UP:
+            return MENU_HAUT;
+        case SDLK_DOWN:
+            return MENU_BAS;
+        case SDLK_LEFT:
+            return MENU_MOINS;
+        case SDLK_RIGHT:
+            return MENU_PLUS;
+        case SDLK_RETURN:
+            return MENU_CHOISIR;
+        default:
+            return MENU_AUCUN;
+        }
+    }
     if (event.type == SDL_JOYAXISMOTION && event.jaxis.axis < 2) {
         const int seuil = 16000;
         const int sens = event.jaxis.value < -seuil ? -1 : event.jaxis.value > seuil ? 1 : 0;
         int& avant = axesMenu[event.jaxis.axis];
         const bool nouvellePente = sens != 0 && sens != avant;
         avant = sens;
-        const SDLKey fleches[2][2] = {{SDLK_LEFT, SDLK_RIGHT}, {SDLK_UP, SDLK_DOWN}};
-        return nouvellePente ? fleches[event.jaxis.axis][sens > 0] : SDLK_UNKNOWN;
+        const OrdreMenu pentes[2][2] = {{MENU_MOINS, MENU_PLUS}, {MENU_HAUT, MENU_BAS}};
+        return nouvellePente ? pentes[event.jaxis.axis][sens > 0] : MENU_AUCUN;
     }
     if (event.type == SDL_JOYHATMOTION) {
         const Uint8 v = event.jhat.value;
-        return (v & SDL_HAT_UP)      ? SDLK_UP
-               : (v & SDL_HAT_DOWN)  ? SDLK_DOWN
-               : (v & SDL_HAT_LEFT)  ? SDLK_LEFT
-               : (v & SDL_HAT_RIGHT) ? SDLK_RIGHT
-                                     : SDLK_UNKNOWN;
+        return (v & SDL_HAT_UP)      ? MENU_HAUT
+               : (v & SDL_HAT_DOWN)  ? MENU_BAS
+               : (v & SDL_HAT_LEFT)  ? MENU_MOINS
+               : (v & SDL_HAT_RIGHT) ? MENU_PLUS
+                                     : MENU_AUCUN;
     }
     if (event.type == SDL_JOYBUTTONDOWN && event.jbutton.button < 2) {
-        return event.jbutton.button == 0 ? SDLK_RETURN : SDLK_ESCAPE;
+        return event.jbutton.button == 0 ? MENU_CHOISIR : MENU_RETOUR;
     }
-    return SDLK_UNKNOWN;
+    return MENU_AUCUN;
 }
 
 Commandes::Lecture Commandes::souris(Ordre ordre, float distance) const {

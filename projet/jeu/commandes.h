@@ -32,6 +32,16 @@ public:
         Ordre ordre;
         float distance; // world units along X, with GLISSER
     };
+    // What a screen with items is asked.
+    enum OrdreMenu {
+        MENU_AUCUN,
+        MENU_HAUT,
+        MENU_BAS,
+        MENU_MOINS,
+        MENU_PLUS,
+        MENU_CHOISIR,
+        MENU_RETOUR
+    };
     // A player's three keys, in the order the settings keep them.
     enum Commande { COMMANDE_GAUCHE, COMMANDE_DROITE, COMMANDE_ACTION, nbCommandes };
 
@@ -44,11 +54,11 @@ public:
     // The order `event` gives in a match, and to which player: nothing for
     // an event of no device, or of a device no player plays with.
     Lecture lire(const SDL_Event& event);
-    // The key a gamepad's `event` stands for on a screen with items: the
-    // stick (one step per lean past half its travel) or the cross for the
-    // arrows, the first button for Return, the second for Escape;
-    // SDLK_UNKNOWN for anything else.
-    SDLKey toucheDeMenu(const SDL_Event& event);
+    // The order `event` gives a screen with items: the arrows and Return, or
+    // a gamepad's stick (one step per lean past half its travel) or cross for
+    // the arrows, its first button for Return and its second to go back.
+    // Escape at the keyboard is no order here: each screen says what it does.
+    OrdreMenu lireMenu(const SDL_Event& event);
     // World units player `nJoueur`'s paddle glides this frame for its
     // gamepad: the stick's lean past the dead zone, or the pad's cross, at
     // most one step of the keys.

@@ -61,6 +61,19 @@ TEST_F(Appareils, EachDevicesEventsAreItsPlayersOrdersTheMouseOneToOneTheStickPa
         EXPECT_EQ(std::tuple(lu.joueur, lu.ordre), std::tuple(b.joueur, b.ordre))
             << int(b.e.type) << " " << int(b.e.jbutton.button) << " " << b.e.key.keysym.sym;
     }
+    // A screen with items reads the arrows and Return, and a pad in their stead: one step
+    // per lean, its second button back; Escape is no order there.
+    using C = Commandes;
+    for (const auto& [e, ordre] : {std::pair(touche(SDLK_UP), C::MENU_HAUT),
+                                   {touche(SDLK_RETURN), C::MENU_CHOISIR},
+                                   {touche(SDLK_ESCAPE), C::MENU_AUCUN},
+                                   {manette(SDL_JOYAXISMOTION, 0, 0, -20000), C::MENU_MOINS},
+                                   {manette(SDL_JOYAXISMOTION, 0, 0, -30000), C::MENU_AUCUN},
+                                   {manette(SDL_JOYAXISMOTION, 0, 1, 20000), C::MENU_BAS},
+                                   {manette(SDL_JOYHATMOTION, 0, 0, SDL_HAT_RIGHT), C::MENU_PLUS},
+                                   {manette(SDL_JOYBUTTONDOWN, 0, 1), C::MENU_RETOUR}}) {
+        EXPECT_EQ(commandes.lireMenu(e), ordre) << int(e.type);
+    }
     // What waits for any key takes a key, a click or a pad's button pressed, nothing else.
     for (const auto& [e, quelconque] : {std::pair(touche(SDLK_q), true),
                                         {boutonSouris(SDL_BUTTON_RIGHT), true},
