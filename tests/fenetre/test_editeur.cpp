@@ -153,8 +153,12 @@ TEST_F(Edition, EachCheckShowsOnScreenAsTheLevelChanges) {
 TEST_F(Edition, ItAsksBeforeDeletingALevelAndBeforeDroppingLevelsItCouldNotSave) {
     faire({clic(cellule(0, 0)), touche(SDLK_d), touche(SDLK_s)});
     EXPECT_TRUE(editeur->enQuestion());
-    faire({touche(SDLK_n), touche(SDLK_s), touche(SDLK_o)});
+    faire({touche(SDLK_ESCAPE)});
+    EXPECT_FALSE(editeur->enQuestion()) << "Escape says no";
+    faire({touche(SDLK_s), touche(SDLK_n), touche(SDLK_s), touche(SDLK_o)});
     EXPECT_EQ(editeur->getRecueil().nbNiveaux(), 1) << "the copy deleted, once confirmed";
+    faire({touche(SDLK_d), touche(SDLK_s), touche(SDLK_RETURN)});
+    EXPECT_EQ(editeur->getRecueil().nbNiveaux(), 1) << "Return says yes";
     faire({touche(SDLK_ESCAPE)});
     const std::string avant = lireFichier(fichier);
     editeur = std::make_unique<Editeur>(fichier, "niveaux.lvl");
