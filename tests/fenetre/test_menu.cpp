@@ -313,13 +313,11 @@ TEST(EcranScores, TheTeamNamedSeesItsLineHighlightedThatItWasNotSavedAndWideName
     EXPECT_TRUE(larges.unPixelDans(410, 460, 352, 368, blanc)) << "the score is left whole";
 }
 
-namespace {
-
 // A screen of the one loop that counts what it is given.
 struct EcranCompte : Ecran {
     explicit EcranCompte(bool net) : net(net) {}
     void traiter(const SDL_Event& e) override {
-        e.type == SDL_KEYDOWN ? ++touches : ++autres;
+        ++(e.type == SDL_KEYDOWN ? touches : autres);
         termine = true;
     }
     void avancer() override { ++pas; }
@@ -331,19 +329,16 @@ struct EcranCompte : Ecran {
     int touches = 0, autres = 0, pas = 0, dessins = 0;
 };
 
-} // namespace
-
 // The window's events are the loop's, never the screen's. A screen that stops dead leaves a
 // key typed ahead to the screen below; another takes it and ends its pass, moved and drawn.
 TEST(Boucle, AScreenThatStopsDeadLeavesTheKeysTypedAheadOthersEndTheirPass) {
     for (const bool net : {true, false}) {
         viderFile();
-        SDL_Event taille = {};
-        taille.type = SDL_VIDEORESIZE;
+        SDL_Event taille = {SDL_VIDEORESIZE};
         taille.resize = {SDL_VIDEORESIZE, toile::largeurFenetre(), toile::hauteurFenetre()};
-        pousser(taille);
-        presser(SDLK_a);
-        presser(SDLK_b);
+        for (const SDL_Event& e : {taille, touche(SDLK_a), touche(SDLK_b)}) {
+            pousser(e);
+        }
         EcranCompte ecran(net);
         executer(ecran, rythmeEcranFixe);
         EXPECT_EQ(std::tuple(ecran.touches, ecran.autres, ecran.pas, ecran.dessins),

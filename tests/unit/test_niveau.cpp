@@ -247,24 +247,18 @@ TEST(NiveauFichier, UnFichierEnormeSeVerifieEtSeJoueEnMemoireBornee) {
 // step round its centre; the grid's outer half-steps are the last points it takes.
 TEST(Grille, EachPointFallsInItsNearestCellAndNothingOffTheGrid) {
     const Niveau niveau(3.0f);
-    const float dx = Niveau::ecartX / 2 - 0.01f, dy = Niveau::ecartY / 2 - 0.01f;
-    for (const auto& [i, j] : {std::pair(0, 0), {15, 9}, {7, 4}, {0, 9}, {15, 0}}) {
-        const Vecteur c = niveau.centreCellule(i, j);
-        EXPECT_TRUE(c.X == -34.5f + 4.6f * i && c.Y == 3.0f + 2.4f * j) << i << "," << j;
-        for (const auto& [x, y] :
-             {std::pair(c.X, c.Y), {c.X - dx, c.Y - dy}, {c.X + dx, c.Y + dy}}) {
-            int ci = -1, cj = -1;
-            EXPECT_TRUE(niveau.celluleSous(x, y, ci, cj) && ci == i && cj == j)
-                << x << "," << y << " in " << ci << "," << cj;
-        }
-    }
-    const Vecteur bas = niveau.centreCellule(0, 0), haut = niveau.centreCellule(15, 9);
-    int i, j;
-    for (const auto& [x, y] : {std::pair(bas.X - dx - 0.02f, bas.Y),
-                               {bas.X, bas.Y - dy - 0.02f},
-                               {haut.X + dx + 0.02f, haut.Y},
-                               {haut.X, haut.Y + dy + 0.02f}}) {
-        EXPECT_FALSE(niveau.celluleSous(x, y, i, j)) << x << "," << y;
+    const Vecteur dernier = niveau.centreCellule(15, 9);
+    EXPECT_TRUE(dernier.X == 34.5f && dernier.Y == 24.6f);
+    // Points of the field around the first and the last cell; -1 is off the grid.
+    const std::tuple<float, float, int, int> points[] = {
+        {-34.5f, 3.0f, 0, 0},    {-32.21f, 4.19f, 0, 0},  {-32.19f, 3.0f, 1, 0},
+        {-36.79f, 1.81f, 0, 0},  {-36.81f, 3.0f, -1, -1}, {-34.5f, 1.79f, -1, -1},
+        {36.79f, 25.79f, 15, 9}, {36.81f, 24.6f, -1, -1}, {34.5f, 25.81f, -1, -1}};
+    for (const auto& [x, y, i, j] : points) {
+        int ci = -1, cj = -1;
+        const bool dedans = niveau.celluleSous(x, y, ci, cj);
+        EXPECT_EQ(std::tuple(dedans, dedans ? ci : -1, dedans ? cj : -1), std::tuple(i >= 0, i, j))
+            << x << "," << y;
     }
     // The cells an object may touch, widened by the spacings' integer parts and held in the
     // grid; a first column of exactly 16 stays, and the window is empty.
