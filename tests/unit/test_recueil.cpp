@@ -120,13 +120,23 @@ TEST_F(DossierRecueil, AFileMadeByHandIsRenumberedAndKeptAsideBeforeItsJunkIsDro
         << "level 2 has no brick to break";
 }
 
+// The game looks at the first 10,000 entries of a file for a level to play, no further.
 TEST_F(DossierRecueil, ASetIsOfferedOnlyWhenTheMatchWouldPlayOneOfItsLevels) {
+    const auto vides = [](int n) {
+        std::string enTetes;
+        for (int k = 1; k <= n; ++k) {
+            enTetes += "[" + std::to_string(k) + "]\n";
+        }
+        return enTetes;
+    };
     EXPECT_FALSE(Recueil::jouable(fichier)) << "no file";
     EXPECT_FALSE(Recueil::jouable("")) << "no place for one";
     const std::pair<std::string, bool> cas[] = {{entree(1, 0) + entree(2, 3), true},
                                                 {entree(1, -1), false},
                                                 {entree(2, 3), false},
-                                                {entree(1, 0) + entree(3, 3), false}};
+                                                {entree(1, 0) + entree(3, 3), false},
+                                                {vides(9999) + entree(10000, 3), true},
+                                                {vides(10000) + entree(10001, 3), false}};
     for (const auto& [texte, jouable] : cas) {
         std::ofstream(fichier) << texte;
         EXPECT_EQ(Recueil::jouable(fichier), jouable) << texte;
