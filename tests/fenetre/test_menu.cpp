@@ -8,6 +8,7 @@
 #include "ecrans/menu.h"
 #include "rendu/boucle.h"
 #include "rendu/imagesgl.h"
+#include "systeme/signaux.h"
 #include "systeme/toile.h"
 #include "jeu/partie.h"
 #include "niveaux/recueil.h"
@@ -346,4 +347,20 @@ TEST(Boucle, AScreenThatStopsDeadLeavesTheKeysTypedAheadOthersEndTheirPass) {
         SDL_Event reste;
         EXPECT_EQ(SDL_PollEvent(&reste) == 1 && reste.key.keysym.sym == SDLK_b, net);
     }
+}
+
+// A game given up (its window lost) runs no screen further, not even a pass of one with a
+// key waiting, and leaves with status 1. The flag holds for good, so a child process tries it.
+TEST(BoucleDeathTest, AGameGivenUpRunsNoScreenAndLeavesWithStatusOne) {
+    EXPECT_EXIT(
+        {
+            signaux::abandonner();
+            pousser(touche(SDLK_a));
+            EcranCompte ecran(false);
+            executer(ecran, rythmeEcranAnime);
+            const bool rienFait = ecran.touches + ecran.pas + ecran.dessins == 0;
+            // Straight out: the parent's window must not be closed by our exit handlers.
+            std::_Exit(rienFait ? signaux::statutDeSortie() : 2);
+        },
+        testing::ExitedWithCode(1), "");
 }
