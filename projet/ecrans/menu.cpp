@@ -448,6 +448,7 @@ void Menu::activateChoice() {
 }
 
 void Menu::choisirNiveaux(int nbJoueurs) {
+    choixTypePartie = currentChoice;
     const bool imposes = fichierDuJeu != Niveau::fichierParDefaut;
     if (imposes || !Recueil::jouable(Recueil::fichierDuJoueur())) {
         lancerPartie(nbJoueurs, false);
@@ -487,7 +488,7 @@ void Menu::jouerPartie(Partie* partie, int intervalleRepetition) {
     if (enCours->isGameOver()) {
         inscrireScore(*enCours);
     }
-    reinitMainMenu();
+    reinit(&Menu::pagePrincipale, choixTypePartie);
 }
 
 void Menu::inscrireScore(const Partie& partie) {

@@ -178,8 +178,11 @@ private:
     Commandes commandes;
     // The item under the pointer when it last moved; -1 for none.
     int itemPointe = -1;
-    // The players of the match whose level set is being chosen.
+    // The players of the match whose level set is being chosen, and the
+    // index of their game type, which the main menu comes back to after the
+    // match whichever level set was played.
     int nbJoueursChoisis = 1;
+    int choixTypePartie = 0;
     freetype::font_data our_font;
     freetype::font_data small_font;
     MeilleursScores meilleursScores;

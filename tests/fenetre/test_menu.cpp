@@ -170,7 +170,10 @@ TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
             {1, false, "Niveaux", "Niveaux du jeu"},
             {2, false, "Type de Partie", "2 joueurs cooperatif"},
             {0, false, "Niveaux", "Niveaux du jeu"},
-            {1, true, "Menu Principal", "Options"}});
+            {1, true, "Menu Principal", "Options"},
+            {-1, false, "Type de Partie", "1 joueur"},
+            {0, false, "Niveaux", "Niveaux du jeu"},
+            {1, true, "Menu Principal", "Nouvelle Partie"}});
     // A level file given on the command line holds for every match.
     menu = menuApres("niveaux.lvl.choisi");
     suivre(
