@@ -35,6 +35,7 @@ const int repetitionApres2j = 250;
 // The settings file's notice, in small letters across the top, above the
 // title image.
 const int ligneAvis = 582;
+const int interligneAvis = 18;
 const float margeAvis = 10.0f;
 
 } // namespace
@@ -53,7 +54,9 @@ public:
         } else if (event.type == SDL_KEYDOWN) {
             // Escape keeps the key as it was.
             if (event.key.keysym.sym != SDLK_ESCAPE) {
-                change = assigner(event.key.keysym.sym) || change;
+                const bool prise = assigner(event.key.keysym.sym);
+                change = prise || change;
+                refus = prise ? -1 : event.key.keysym.sym;
             }
             enCours = false;
         }
@@ -62,13 +65,39 @@ public:
     bool fini() const override { return !enCours; }
     // Whether the key was taken.
     bool changee() const { return change; }
+    // The last key offered, when it was refused; -1 otherwise.
+    int refusee() const { return refus; }
 
 private:
     Menu& menu;
     const std::function<bool(int)>& assigner;
     bool enCours = true;
     bool change = false;
+    int refus = -1;
 };
+
+// "J1 gauche": a player's command as the controls name it.
+std::string libelleCommande(int nJoueur, int commande) {
+    static const char* const noms[Commandes::nbCommandes] = {"gauche", "droite", "action"};
+    return "J" + std::to_string(nJoueur) + " " + noms[commande];
+}
+
+// Why `touche` was refused, in the controls' words: the command that holds
+// it, or none for a key no command may take.
+std::string raisonDuRefus(int touche) {
+    for (int j = 1; j <= 2; ++j) {
+        for (int c = 0; c < Commandes::nbCommandes; ++c) {
+            if (currentSettings.getAssignedKey(j, c) == touche) {
+                return "Touche " + Commandes::nomDeTouche(touche) + " deja prise: " +
+                       libelleCommande(j, c);
+            }
+        }
+    }
+    if (currentSettings.getTouchePause() == touche) {
+        return "Touche " + Commandes::nomDeTouche(touche) + " deja prise: Pause";
+    }
+    return "Cette touche ne peut servir a aucune commande";
+}
 
 } // namespace
 
@@ -194,6 +223,9 @@ void Menu::revenir() {
 }
 
 void Menu::initMenu(Page (Menu::*page)()) {
+    if (page != pageCourante) {
+        avisTouche.clear();
+    }
     pageCourante = page;
     Page construite = (this->*page)();
     idMenu = construite.id;
@@ -349,13 +381,12 @@ void Menu::reinitControlesMenu() {
 }
 
 Menu::Page Menu::pageControles() {
-    const char* const noms[Commandes::nbCommandes] = {"gauche", "droite", "action"};
     std::vector<ItemMenu> lignes;
     for (int j = 1; j <= 2; ++j) {
         for (int c = 0; c < Commandes::nbCommandes; ++c) {
             const int touche = currentSettings.getAssignedKey(j, c);
-            lignes.push_back(action("J" + std::to_string(j) + " " + noms[c] + " <" +
-                                        Settings::getKeyByCode(touche) + ">",
+            lignes.push_back(action(libelleCommande(j, c) + " <" +
+                                        Commandes::nomDeTouche(touche) + ">",
                                     [this, j, c] {
                                         activSaisieCommande(j, c);
                                         reinitControlesMenu();
@@ -363,7 +394,7 @@ Menu::Page Menu::pageControles() {
         }
     }
     lignes.push_back(
-        action("Pause <" + Settings::getKeyByCode(currentSettings.getTouchePause()) + ">", [this] {
+        action("Pause <" + Commandes::nomDeTouche(currentSettings.getTouchePause()) + ">", [this] {
             saisirTouche([](int touche) { return currentSettings.assignTouchePause(touche); });
             reinitControlesMenu();
         }));
@@ -521,6 +552,7 @@ void Menu::saisirTouche(const std::function<bool(int)>& assigner) {
     SaisieTouche saisie(*this, assigner);
     executer(saisie, rythmeEcranAnime);
     currentControlesChoice = false;
+    avisTouche = saisie.refusee() >= 0 ? raisonDuRefus(saisie.refusee()) : "";
     if (saisie.changee()) {
         preferences::enregistrer(currentSettings);
     }
@@ -570,10 +602,13 @@ void Menu::display() {
 
 void Menu::dessinerAvis() const {
     glColor3ub(255, 170, 0);
-    freetype::print(small_font, margeAvis, ligneAvis, "%s",
-                    avisEnregistrement(small_font, currentSettings.getEnregistrement(),
-                                       "Reglages non enregistres", largeurToile - 2 * margeAvis)
-                        .c_str());
+    const std::string enregistrement =
+        avisEnregistrement(small_font, currentSettings.getEnregistrement(),
+                           "Reglages non enregistres", largeurToile - 2 * margeAvis);
+    freetype::print(small_font, margeAvis, ligneAvis, "%s", enregistrement.c_str());
+    // A refused key's reason, under the save's notice when there is one.
+    const int ligne = enregistrement.empty() ? ligneAvis : ligneAvis - interligneAvis;
+    freetype::print(small_font, margeAvis, ligne, "%s", avisTouche.c_str());
 }
 
 void Menu::showcredits() {

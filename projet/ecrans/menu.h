@@ -95,6 +95,7 @@ public:
     void montrerMeilleursScores();
 
     int getCurrentChoice() const { return currentChoice; }
+    const std::string& getAvisTouche() const { return avisTouche; }
     // The highlighted item's key; -1 for an item no other refers to.
     int getCleCourante() const;
     const std::string& getTitle() const { return title; }
@@ -183,6 +184,9 @@ private:
     // match whichever level set was played.
     int nbJoueursChoisis = 1;
     int choixTypePartie = 0;
+    // Why the last key offered to the controls was refused, shown until
+    // another key is offered or the controls are left; empty otherwise.
+    std::string avisTouche;
     freetype::font_data our_font;
     freetype::font_data small_font;
     MeilleursScores meilleursScores;

@@ -8,6 +8,7 @@
 #include "systeme/manettes.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 
@@ -175,4 +176,19 @@ Commandes::Lecture Commandes::souris(Ordre ordre, float distance) const {
 Commandes::Lecture Commandes::manette(Uint8 quelle, Ordre ordre) const {
     const int joueur = quelle < 2 ? currentSettings.joueurManette(quelle) : 0;
     return joueur == 0 ? Lecture{0, AUCUN, 0.0f} : Lecture{joueur, ordre, 0.0f};
+}
+
+std::string Commandes::nomDeTouche(int code) {
+    const std::string nom = Settings::getKeyByCode(code);
+    if (nom != "UNKNOWN") {
+        return nom;
+    }
+    const bool connue = code > SDLK_UNKNOWN && code < SDLK_LAST;
+    std::string sdl = connue ? SDL_GetKeyName(static_cast<SDLKey>(code)) : "";
+    if (sdl.empty() || sdl == "unknown key") {
+        return "TOUCHE " + std::to_string(code);
+    }
+    std::transform(sdl.begin(), sdl.end(), sdl.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return sdl;
 }

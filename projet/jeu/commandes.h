@@ -10,6 +10,8 @@
 
 #include <SDL.h>
 
+#include <string>
+
 class Commandes {
 public:
     enum Ordre {
@@ -67,6 +69,9 @@ public:
     // devices `liste` (laid out as Linux's) at the last call and is gone now:
     // it was pulled out.
     bool manetteDebranchee(const char* liste);
+    // A key as the player reads it: the controls' own names, else SDL's in
+    // capitals ("RETURN", "LEFT SHIFT"), else its number.
+    static std::string nomDeTouche(int code);
 
 private:
     Lecture touche(int sym, bool enfoncee) const;

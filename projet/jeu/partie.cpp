@@ -274,7 +274,7 @@ void Partie::redessiner() {
         disposition.printGameOver();
     }
     if (pause.estActive()) {
-        pause.afficher(Settings::getKeyByCode(currentSettings.getTouchePause()).c_str());
+        pause.afficher(Commandes::nomDeTouche(currentSettings.getTouchePause()).c_str());
     }
     glFlush();
     SDL_GL_SwapBuffers();

@@ -111,6 +111,11 @@ static std::unique_ptr<Menu> menuJoue(const std::vector<SDLKey>& touches) {
     return menu;
 }
 
+// The colour of the menu's notices.
+static bool orange(Pixel p) {
+    return p.r > 150 && p.v > 60 && p.b < 60;
+}
+
 // A menu whose main loop has already ended: its operations are called directly.
 struct MenuArrete : ::testing::Test {
     // Moves the highlight `pas` items down (up when negative), then activates it.
@@ -189,26 +194,39 @@ TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
                                         "J1 action <ESPACE>", "J2 gauche <a>", "J2 droite <z>",
                                         "J2 action <w>", "Pause <p>", "retour"}));
     ASSERT_EQ(menu->getCurrentChoice(), 0);
-    // Player 2's action: Escape keeps its key, space is player 1's, D is free.
-    const std::tuple<int, SDLKey, const char*> saisies[] = {
-        {5, SDLK_ESCAPE, "w"}, {0, SDLK_SPACE, "w"}, {0, SDLK_d, "d"}};
-    for (const auto& [pas, sym, nom] : saisies) {
+    // Player 2's action: Escape keeps its key; a key another command holds, or the slot
+    // itself, is refused with the holder's name above the title; Return, a key with no name
+    // of the controls' own, is named as SDL names it; a key SDL does not know is refused.
+    const std::tuple<int, SDLKey, const char*, const char*> saisies[] = {
+        {5, SDLK_ESCAPE, "w", ""},
+        {0, SDLK_SPACE, "w", "Touche ESPACE deja prise: J1 action"},
+        {0, SDLK_p, "w", "Touche p deja prise: Pause"},
+        {0, SDLK_UNKNOWN, "w", "Cette touche ne peut servir a aucune commande"},
+        {0, SDLK_RETURN, "RETURN", ""},
+        {0, SDLK_RETURN, "RETURN", "Touche RETURN deja prise: J2 action"},
+        {0, SDLK_d, "d", ""}};
+    for (const auto& [pas, sym, nom, avis] : saisies) {
         presser(sym);
         choisir(pas);
         EXPECT_EQ(menu->getLabels()[5], "J2 action <" + std::string(nom) + ">");
         EXPECT_EQ(menu->getCurrentChoice(), 5);
+        EXPECT_EQ(menu->getAvisTouche(), avis);
+        menu->display();
+        EXPECT_EQ(Capture().unPixelDans(0, 799, 0, 29, orange), *avis != '\0') << avis;
     }
     EXPECT_EQ(currentSettings.getAssignedKey(2, 2), 100);
     Settings relus;
     preferences::charger(relus);
     EXPECT_EQ(relus.getAssignedKey(2, 2), 100) << "saved at once";
+    presser(SDLK_SPACE);
+    choisir(0);
     choisir(2);
     EXPECT_EQ(menu->getTitle(), "Options");
+    EXPECT_EQ(menu->getAvisTouche(), "") << "left with the controls";
 }
 
 // Above the title image, in one line cut to the width, until a save goes through.
 TEST_F(MenuArrete, AFailedSettingsSaveSaysWhyOnTheMenu) {
-    const auto orange = [](Pixel p) { return p.r > 150 && p.v > 60 && p.b < 60; };
     const VariableGardee garde("XDG_CONFIG_HOME");
     const DossierTemporaire tmp;
     // A file where the settings folder should be, with a name long enough
