@@ -9,10 +9,13 @@ tree of its own (build/mutants/), as the unprivileged user nobody when run as ro
 that a mutant writing where it should not cannot reach the machine's files. A mutant that
 does not build is not counted; a test that fails or runs out of time catches it.
 
-Usage: tools/mutants.py [--nombre 60] [--graine 1] [--tests REGEX] [FILE...]
+Usage: tools/mutants.py [--nombre 60] [--graine 1] [--version REV] [--depuis K]
+                        [--tests REGEX] [FILE...]
 The files default to the rules, the level files, the player's files, the mappings
-between screen and canvas, the editor and the menus. The report, one line a mutant, is
-build/mutants/rapport.txt; the last lines say how many were caught, file by file.
+between screen and canvas, the editor and the menus. The tree is the one checked out,
+or the commit REV. The report, one line a mutant, is build/mutants/rapport.txt; the last
+lines say how many were caught, file by file. A campaign is long: one stopped after K
+mutants goes on with the same REV and seed and --depuis K, adding to its report.
 """
 
 import argparse
@@ -80,7 +83,7 @@ def lignes_de_code(texte):
 
 
 def sites(fichier):
-    texte = open(os.path.join(RACINE, fichier), encoding="utf-8").read()
+    texte = open(os.path.join(ARBRE, fichier), encoding="utf-8").read()
     trouves = []
     for numero, ligne in lignes_de_code(texte):
         for genre, motif, remplacement in OPERATEURS:
@@ -119,16 +122,25 @@ def executer(commande, limite=None):
         return -1
 
 
-def preparer():
-    """A copy of the tree as git sees it, and its build, owned by whoever runs the tests."""
+def copier_arbre(version):
+    """The files git follows, as checked out or as the commit `version` holds them."""
     shutil.rmtree(DOSSIER, ignore_errors=True)
     os.makedirs(ARBRE)
+    if version:
+        archive = subprocess.run(["git", "-C", RACINE, "archive", version], check=True,
+                                 capture_output=True).stdout
+        subprocess.run(["tar", "-x", "-C", ARBRE], input=archive, check=True)
+        return
     suivis = subprocess.run(["git", "-C", RACINE, "ls-files", "-z"], check=True,
                             capture_output=True).stdout.decode().split("\0")
     for fichier in filter(None, suivis):
         if os.path.isfile(os.path.join(RACINE, fichier)):
             os.makedirs(os.path.dirname(os.path.join(ARBRE, fichier)), exist_ok=True)
             shutil.copy2(os.path.join(RACINE, fichier), os.path.join(ARBRE, fichier))
+
+
+def preparer():
+    """The copy's build, owned by whoever runs the tests."""
     if os.geteuid() == 0:
         subprocess.run(["chown", "-R", "nobody:nogroup", DOSSIER], check=True)
     if executer(["cmake", "-S", ARBRE, "-B", CONSTRUCTION, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
@@ -167,26 +179,43 @@ def main():
     arguments = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     arguments.add_argument("--nombre", type=int, default=60)
     arguments.add_argument("--graine", type=int, default=1)
+    arguments.add_argument("--version", default="")
+    arguments.add_argument("--depuis", type=int, default=0)
     arguments.add_argument("--tests", default=TESTS)
     arguments.add_argument("--exclus", default=EXCLUS)
     arguments.add_argument("fichiers", nargs="*", default=FICHIERS)
     options = arguments.parse_args()
-    tires = tirer(options.fichiers, options.nombre, options.graine)
+    chemin_rapport = os.path.join(DOSSIER, "rapport.txt")
+    anciennes = []
+    if options.depuis and os.path.exists(chemin_rapport):
+        anciennes = [l for l in open(chemin_rapport, encoding="utf-8") if l[:1] in "ans"]
+    copier_arbre(options.version)
+    tires = tirer(options.fichiers, options.nombre, options.graine)[options.depuis:]
     preparer()
-    bilan = {}
-    with open(os.path.join(DOSSIER, "rapport.txt"), "w", encoding="utf-8") as rapport:
+    with open(chemin_rapport, "w", encoding="utf-8") as rapport:
+        rapport.writelines(anciennes[:options.depuis])
         for site in tires:
             issue, mutee = essayer(site, options.tests, options.exclus)
             fichier, numero, debut, fin, nouveau, genre = site
             ligne = f"{issue:13} {fichier}:{numero + 1} {genre}: {mutee or '(call dropped)'}"
             print(ligne, flush=True)
             rapport.write(ligne + "\n")
-            bilan.setdefault(fichier, []).append(issue)
-        comptes = [i for issues in bilan.values() for i in issues if i != "non construit"]
-        for fichier, issues in bilan.items():
-            rapport.write(f"{fichier}: {issues.count('attrape')} caught of "
-                          f"{len(issues) - issues.count('non construit')}\n")
-        total = f"caught {comptes.count('attrape')} of {len(comptes)} built mutants"
+            rapport.flush()
+    bilan(chemin_rapport)
+
+
+def bilan(chemin_rapport):
+    """How many of the report's mutants were caught, file by file and in all."""
+    par_fichier = {}
+    for ligne in open(chemin_rapport, encoding="utf-8"):
+        issue, reste = ligne[:13].strip(), ligne[13:].strip()
+        if issue in ("attrape", "survit"):
+            par_fichier.setdefault(reste.split(":")[0], []).append(issue)
+    with open(chemin_rapport, "a", encoding="utf-8") as rapport:
+        for fichier, issues in par_fichier.items():
+            rapport.write(f"{fichier}: {issues.count('attrape')} caught of {len(issues)}\n")
+        tous = [i for issues in par_fichier.values() for i in issues]
+        total = f"caught {tous.count('attrape')} of {len(tous)} built mutants"
         rapport.write(total + "\n")
         print(total)
 
