@@ -45,6 +45,7 @@ TEST(PremiereFrame, PanelFieldAndPaddleInPlaceAndBrickHuesSayTheirPointsInBothLi
         partie.bonus().emplace_back(-20.0f, -10.0f, BONUS_ABATTE);
         partie.bonus().emplace_back(20.0f, -10.0f, BONUS_RBATTE);
         partie.bonus().emplace_back(0.0f, -10.0f, BONUS_LIFE);
+        partie.j1().getBatteRef().putCanon();
         partie.frame();
         currentSettings.setEclairageVif(false);
         const Capture capture;
@@ -87,6 +88,9 @@ TEST(PremiereFrame, PanelFieldAndPaddleInPlaceAndBrickHuesSayTheirPointsInBothLi
         EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
         EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
         EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
+        const auto jaune = [](const Pixel& p) { return p.r > 30 && p.v > 30 && 4 * p.b < p.r; };
+        EXPECT_TRUE(capture.unPixelDans(322, 328, ligneDe(-33.8f), ligneDe(-34.6f), jaune))
+            << "the cannon stands on the paddle's middle";
         double rapportPrecedent = 0.0;
         for (int paire = 0; paire < 8; ++paire) {
             const int points = paire + 1;
