@@ -56,6 +56,7 @@ for _ in $(seq 1 20); do
     sleep 4
 done
 touches x
+sleep 0.6 # the name entry takes no key in its first half second
 for _ in $(seq 1 12); do touches BackSpace; done
 xdotool type --window "$fenetre" --delay 150 "Camille"
 touches Return

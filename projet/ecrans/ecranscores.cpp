@@ -3,6 +3,7 @@
 
 #include "ecrans/avis.h"
 #include "rendu/boucle.h"
+#include "systeme/horloge.h"
 #include "systeme/toile.h"
 #include "systeme/sauvegardeurgente.h"
 
@@ -150,7 +151,7 @@ public:
         if (event.type == SDL_QUIT) {
             termine = true;
             fermee = true;
-        } else if (event.type == SDL_KEYDOWN) {
+        } else if (event.type == SDL_KEYDOWN && horloge::tempsReel() - debut >= delaiSourd) {
             taper(event.key.keysym);
         }
     }
@@ -180,6 +181,11 @@ private:
     const LigneScore& ligne;
     MeilleursScores::Mode mode;
     SaisieNom& saisie;
+    // Keys typed ahead or still hammered from the match, a launch key that
+    // ended "Game Over" among them, are not the name's first letters: the
+    // entry takes none in its first half second.
+    static constexpr Uint32 delaiSourd = 500;
+    const Uint32 debut = horloge::tempsReel();
     bool termine = false;
     bool fermee = false;
 };

@@ -206,8 +206,8 @@ attendreEcran niveaux "the level sets are not offered" enNiveaux
 touches Down Return
 attendreEcran mes-niveaux "the match does not play the level made" eval 'cadresPanneau && brique 7 4'
 brique 2 8 && echouer "the match shows the game's level 1, not the player's"
-quitterPartie 1
-quitter menu xdotool key --window "$fenetre" Down Down Down Down Return
+quitterPartie 0
+quitter menu xdotool key --window "$fenetre" Down Down Down Down Down Return
 # The matches below play the game's levels without being asked.
 rm "$niveauxDuJoueur"
 
@@ -268,6 +268,7 @@ peint() { [ "$(cat "$niveauxDuJoueur" 2>/dev/null)" = "$(grille "$@" 0:9:1)" ]; 
 # 1's action since the rebinding above, launches each ball, then leaves the lost match.
 enSaisieNom() { present 230 560 105 135 "$rouge" && present 219 221 272 306 "$jaune"; }
 lancerVersSaisie() { touches d && vu saisie-nom enSaisieNom; }
+effacerNom() { touches $(printf 'BackSpace %.0s' $(seq 12)) && vu nom-efface absent 255 330 276 299 "$blanc"; }
 nommer() {
     mkdir -p "${niveauxDuJoueur%/*}" && grille $(seq -f '%g:0:10' 0 15) >"$niveauxDuJoueur"
     touches Return Return
@@ -279,8 +280,8 @@ nommer() {
     attendreEcran batte-au-mur "the paddle did not reach the wall" present 86 90 558 562 "$vert"
     xdotool keyup --window "$fenetre" Left
     LIMITE=$((4 * LIMITE)) jusqua lancerVersSaisie || echouer "the match was not lost up to the name entry"
-    touches $(printf 'BackSpace %.0s' $(seq 12))
-    attendreEcran nom-efface "the name offered was not erased" absent 255 330 276 299 "$blanc"
+    # The entry takes no key in its first half second: erased once it listens.
+    jusqua effacerNom || echouer "the name offered was not erased"
     touches Z o e
     attendreEcran nom-tape "the name typed is not shown" present 255 330 276 299 "$blanc"
 }

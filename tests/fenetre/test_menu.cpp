@@ -8,6 +8,7 @@
 #include "ecrans/menu.h"
 #include "rendu/boucle.h"
 #include "rendu/imagesgl.h"
+#include "systeme/horloge.h"
 #include "systeme/signaux.h"
 #include "systeme/toile.h"
 #include "jeu/partie.h"
@@ -35,6 +36,9 @@ namespace clavier {
 
 // Stands for the window's close button among the keys.
 constexpr SDLKey fermeture = SDLK_UNKNOWN;
+// Stands for a player who waits half a second: the game's clock jumps ahead.
+constexpr SDLKey attente = SDLK_LAST;
+Uint32 avance = 0;
 // Polls of an empty queue, once the keys have run out, before the game is
 // taken to wait for more: a few seconds of passes.
 const int pollsEnTrop = 100;
@@ -56,9 +60,9 @@ void jouer(const std::vector<Touche>& touches) {
     fileVide = false;
     pollsApres = 0;
 }
-// Each character of `texte` typed, then Return.
+// Each character of `texte` typed, once a name entry listens, then Return.
 std::vector<Touche> saisie(const std::string& texte) {
-    std::vector<Touche> touches;
+    std::vector<Touche> touches = {{attente}};
     for (const char c : texte) {
         touches.push_back({static_cast<SDLKey>(c), static_cast<Uint16>(c)});
     }
@@ -72,6 +76,14 @@ bool aAttenduPlus() {
     return pollsApres >= pollsEnTrop;
 }
 
+// The game's clock, half a second ahead for each wait played, while alive.
+struct HorlogeDuClavier {
+    HorlogeDuClavier() {
+        horloge::remplacerSource([] { return SDL_GetTicks() + avance; });
+    }
+    ~HorlogeDuClavier() { horloge::remplacerSource(nullptr); }
+};
+
 } // namespace clavier
 } // namespace
 
@@ -81,7 +93,10 @@ extern "C" int SDL_PollEvent(SDL_Event* event) {
     static const auto reel =
         reinterpret_cast<int (*)(SDL_Event*)>(dlsym(RTLD_NEXT, "SDL_PollEvent"));
     using namespace clavier;
-    if (enCours && fileVide && (!aPresser.empty() || ++pollsApres >= pollsEnTrop)) {
+    if (enCours && fileVide && !aPresser.empty() && aPresser.front().sym == attente) {
+        aPresser.pop_front();
+        avance += 500;
+    } else if (enCours && fileVide && (!aPresser.empty() || ++pollsApres >= pollsEnTrop)) {
         const Touche t = aPresser.empty() ? Touche{fermeture} : aPresser.front();
         if (!aPresser.empty()) {
             aPresser.pop_front();
@@ -293,7 +308,14 @@ TEST(EcranScores, TheTeamNamedSeesItsLineHighlightedThatItWasNotSavedAndWideName
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    std::vector<clavier::Touche> touches = clavier::saisie(std::string(12, '\b') + "Ann!");
+    const clavier::HorlogeDuClavier horloge;
+    // Keys typed ahead or at once (Return, a letter) are too early for a name.
+    pousser(touche(SDLK_RETURN));
+    std::vector<clavier::Touche> touches = {{SDLK_RETURN}};
+    for (const clavier::Touche& t : clavier::saisie(std::string(12, '\b') + "Ann!")) {
+        touches.push_back(t);
+    }
+    touches.push_back({SDLK_q, 'q'});
     for (const clavier::Touche& t : clavier::saisie("  Bob Martin  ")) {
         touches.push_back(t);
     }
