@@ -94,6 +94,13 @@ TEST_F(Appareils, EachDevicesEventsAreItsPlayersOrdersTheMouseOneToOneTheStickPa
     commandes.lire(manette(SDL_JOYAXISMOTION, 1, 0, 0));
     commandes.lire(manette(SDL_JOYHATMOTION, 1, 0, SDL_HAT_RIGHT));
     EXPECT_EQ(commandes.glissementManette(2), 1.0f) << "the cross moves as the keys do";
+    // A third pad plays for nobody: its stick and its cross are not read.
+    currentSettings.setPeripherique(1, Settings::PERIPH_MANETTE1);
+    commandes.lire(manette(SDL_JOYAXISMOTION, 2, 0, -32767));
+    commandes.lire(manette(SDL_JOYHATMOTION, 2, 0, SDL_HAT_LEFT));
+    EXPECT_EQ(std::pair(commandes.glissementManette(1), commandes.glissementManette(2)),
+              std::pair(0.0f, 1.0f));
+    currentSettings.setPeripherique(1, Settings::PERIPH_SOURIS);
     // Given to player 2, the mouse is player 2's; on the keyboard alone, nobody's.
     currentSettings.setPeripherique(2, Settings::PERIPH_SOURIS);
     EXPECT_EQ(commandes.lire(mouvementSouris(5)).joueur, 2);

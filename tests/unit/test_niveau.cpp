@@ -105,7 +105,9 @@ TEST(NiveauFichier, EntreesEnToutOrdreRetourAu1EntreeCoupeeEtFichierAbimeSignale
               {coupee, 3, "", 1, 160, "1 1 1 1 1"},
               {d.ecrire("loin.lvl", entree(1, 0) + entree(3, 2)), 1, // 3 never follows 1
                "le fichier @ n'a aucun niveau a finir (aucune brique cassable)\n" + bascule, 0, 160,
-               parDefaut}});
+               parDefaut},
+              {d.ecrire("un.lvl", entree(1, 0) + entree(2, [](int k) { return k == 20 ? 1 : 0; })),
+               1, "", 1, 0, "0 0 0 0 0"}}); // one brick to break is a level to finish
     // A damaged file: a few clear lines naming it, and the match goes on.
     std::string dixGris;
     for (int colonne = 1; colonne <= 10; ++colonne) {
