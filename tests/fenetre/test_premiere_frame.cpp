@@ -45,6 +45,7 @@ TEST(PremiereFrame, PanelFieldAndPaddleInPlaceAndBrickHuesSayTheirPointsInBothLi
         partie.bonus().emplace_back(-20.0f, -10.0f, BONUS_ABATTE);
         partie.bonus().emplace_back(20.0f, -10.0f, BONUS_RBATTE);
         partie.bonus().emplace_back(0.0f, -10.0f, BONUS_LIFE);
+        partie.bonus().emplace_back(10.0f, -10.0f, BONUS_ARME);
         partie.j1().getBatteRef().putCanon();
         partie.frame();
         currentSettings.setEclairageVif(false);
@@ -72,14 +73,17 @@ TEST(PremiereFrame, PanelFieldAndPaddleInPlaceAndBrickHuesSayTheirPointsInBothLi
         EXPECT_TRUE(capture.unPixelDans(565, 567, 300, 300, jauneVif)) << "right edge";
         EXPECT_FALSE(capture.unPixelDans(325, 325, 20, 36, jauneVif)) << "nothing above the field";
         EXPECT_FALSE(capture.unPixelDans(60, 78, 300, 300, jauneVif)) << "nothing left of it";
-        // The capsules in their colours: growing green, shrinking red, a life white.
+        // The capsules in their colours: growing green, shrinking red, a life white, a
+        // cannon yellow, as the paddle's cannon.
+        const auto jaune = [](const Pixel& p) { return p.r > 30 && p.v > 30 && 4 * p.b < p.r; };
         const std::function<bool(const Pixel&)> couleurs[] = {
             vert, [](const Pixel& p) { return p.r > 30 && p.r > 4 * (p.v + p.b); },
             [](const Pixel& p) {
                 return std::min({p.r, p.v, p.b}) > 30 && std::max({p.r, p.v, p.b}) < 1.2 * p.b;
-            }};
-        const float colonnes[] = {-20.0f, 20.0f, 0.0f};
-        for (int k = 0; k < 3; ++k) {
+            },
+            jaune};
+        const float colonnes[] = {-20.0f, 20.0f, 0.0f, 10.0f};
+        for (int k = 0; k < 4; ++k) {
             const int c = colonneDe(colonnes[k]), l = ligneDe(-10.2f);
             EXPECT_TRUE(capture.unPixelDans(c - 2, c + 2, l - 2, l + 2, couleurs[k])) << k;
         }
@@ -88,7 +92,6 @@ TEST(PremiereFrame, PanelFieldAndPaddleInPlaceAndBrickHuesSayTheirPointsInBothLi
         EXPECT_NEAR((batte.col0 + batte.col1) / 2.0, 325, 2);
         EXPECT_NEAR((batte.lig0 + batte.lig1) / 2.0, 560, 2);
         EXPECT_NEAR(batte.col1 - batte.col0, colonneDe(5.0f) - colonneDe(-5.0f), 3);
-        const auto jaune = [](const Pixel& p) { return p.r > 30 && p.v > 30 && 4 * p.b < p.r; };
         EXPECT_TRUE(capture.unPixelDans(322, 328, ligneDe(-33.8f), ligneDe(-34.6f), jaune))
             << "the cannon stands on the paddle's middle";
         double rapportPrecedent = 0.0;
