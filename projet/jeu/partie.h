@@ -65,6 +65,8 @@ public:
     void avancer() override;
     void dessiner() override { redessiner(); }
     bool fini() const override { return !continuer; }
+    // Paused, the picture changes only with what the player does.
+    bool immobile() const override { return pause.estActive(); }
 
 protected:
     // One frame's step but its sounds: the pads looked for, the mouse held

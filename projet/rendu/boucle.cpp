@@ -74,11 +74,16 @@ void executer(Ecran& ecran, const Rythme& rythme) {
         if (signaux::finDemandee() || (finie && ecran.arretNet())) {
             break;
         }
+        const bool immobileAvant = ecran.immobile();
         ecran.avancer();
-        if (recu || !rythme.surEvenement) {
+        // A screen that has just stopped moving is drawn as it stopped.
+        const bool bouge = !(immobileAvant && ecran.immobile());
+        if (recu || (bouge && !rythme.surEvenement)) {
             ecran.dessiner();
         }
-        finirPassage(debut, rythme.dureePassage);
+        finirPassage(debut, ecran.immobile() ? std::max(rythme.dureePassage,
+                                                        rythmeEcranFixe.dureePassage)
+                                             : rythme.dureePassage);
     }
 }
 

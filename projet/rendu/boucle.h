@@ -28,6 +28,9 @@ public:
     // of the pass is still its own, a second key included, and it moves and
     // draws once more.
     virtual bool arretNet() const { return false; }
+    // Whether nothing on it moves until an event comes (a paused match): it
+    // is then drawn after events only, at a still screen's pace.
+    virtual bool immobile() const { return false; }
 };
 
 // How a screen's passes go.

@@ -392,6 +392,28 @@ TEST(Boucle, AScreenThatStopsDeadLeavesTheKeysTypedAheadOthersEndTheirPass) {
     }
 }
 
+// A screen that stops moving (a paused match) is drawn as it stopped, then after an event
+// only, at a still screen's pace: a key comes in its fourth pass.
+TEST(Boucle, AScreenThatStopsMovingIsDrawnAsItStoppedThenAfterEventsOnly) {
+    struct EcranArrete : EcranCompte {
+        EcranArrete() : EcranCompte(false) {}
+        void traiter(const SDL_Event&) override {}
+        void avancer() override {
+            if (++pas == 4) {
+                pousser(touche(SDLK_a));
+            }
+        }
+        bool fini() const override { return pas >= 6; }
+        bool immobile() const override { return pas >= 2; }
+    };
+    viderFile();
+    EcranArrete ecran;
+    const Uint32 debut = horloge::tempsReel();
+    executer(ecran, {16, false});
+    EXPECT_EQ(ecran.dessins, 3);
+    EXPECT_GE(horloge::tempsReel() - debut, 5 * rythmeEcranFixe.dureePassage);
+}
+
 // A game given up (its window lost) runs no screen further, not even a pass of one with a
 // key waiting, and leaves with status 1. The flag holds for good, so a child process tries it.
 TEST(BoucleDeathTest, AGameGivenUpRunsNoScreenAndLeavesWithStatusOne) {
