@@ -5,6 +5,8 @@
 #include "systeme/toile.h"
 
 #include <GL/gl.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,6 +31,34 @@ void oublierMouvementsSouris() {
     }
 }
 
+// The part of the window the screen shows, as the window manager made and
+// placed it, which SDL 1.2 does not always tell: a window as large as a
+// small screen comes out smaller, its title bar and borders taken off, or
+// stands partly off the screen. False where it cannot be read.
+bool partieVisible(int& largeur, int& hauteur) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11) {
+        return false;
+    }
+    Display* const affichage = info.info.x11.display;
+    const Window fenetre = info.info.x11.wmwindow;
+    const Window racine = DefaultRootWindow(affichage);
+    info.info.x11.lock_func();
+    XWindowAttributes attributs = {};
+    XWindowAttributes ecran = {};
+    int x = 0;
+    int y = 0;
+    Window enfant = 0;
+    const bool lu = XGetWindowAttributes(affichage, fenetre, &attributs) != 0 &&
+                    XGetWindowAttributes(affichage, racine, &ecran) != 0 &&
+                    XTranslateCoordinates(affichage, fenetre, racine, 0, 0, &x, &y, &enfant) != 0;
+    info.info.x11.unlock_func();
+    largeur = std::min(attributs.width, ecran.width - std::max(0, x));
+    hauteur = std::min(attributs.height, ecran.height - std::max(0, y));
+    return lu && largeur > 0 && hauteur > 0;
+}
+
 // Sets the video mode; on success the canvas follows the new size.
 bool changerMode(int largeur, int hauteur, bool pleinEcran) {
     const Uint32 drapeaux = videoFlags | (pleinEcran ? SDL_FULLSCREEN : SDL_RESIZABLE);
@@ -44,6 +74,18 @@ bool changerMode(int largeur, int hauteur, bool pleinEcran) {
     SDL_GL_SwapBuffers();
     oublierMouvementsSouris();
     return true;
+}
+
+// A window just opened stands where the window manager placed it, off the
+// screen's edge only by the manager's doing: it takes the part the screen
+// shows.
+void prendrePartieVisible() {
+    int largeur = 0;
+    int hauteur = 0;
+    if (partieVisible(largeur, hauteur) &&
+        (largeur != toile::largeurFenetre() || hauteur != toile::hauteurFenetre())) {
+        changerMode(largeur, hauteur, false);
+    }
 }
 
 // Full screen at the desktop's resolution, or the chosen window.
@@ -98,6 +140,7 @@ bool ouvrir(const SDL_VideoInfo& bureau, Choix& choix) {
         choix.pleinEcran = false;
     }
     if (appliquer(false, choix)) {
+        prendrePartieVisible();
         return true;
     }
     std::fprintf(stderr,

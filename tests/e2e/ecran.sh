@@ -17,8 +17,8 @@ if [ "${ECRAN_CAS:-}" = "" ]; then
     artefacts=$(dirname "$jeu")/e2e-artefacts/ecran${bibliotheque:+-compat}
     mkdir -p "$artefacts"
     echecs=0
-    for taille_cas in 640x480:petit_ecran 1920x1080:plein_ecran 1920x1080:redimensionnee \
-        1024x768:souris; do
+    for taille_cas in 640x480:petit_ecran 640x480:gestionnaire 1920x1080:plein_ecran \
+        1920x1080:redimensionnee 1024x768:souris; do
         ECRAN_CAS=1 TRAVAIL="$travail" ARTEFACTS="$artefacts" xvfb-run -a \
             -s "-screen 0 ${taille_cas%:*}x24 -noreset" "$0" "$jeu" "$donnees" "$bibliotheque" \
             "${taille_cas#*:}" || echecs=$((echecs + 1))
@@ -98,6 +98,21 @@ petit_ecran)
     demarrer
     [ "$(taille_fenetre)" = "640x480" ] || echouer "window of $(taille_fenetre), not 640x480"
     lancer_match 0.8 0 0
+    ;;
+gestionnaire)
+    # A window manager takes its title bar and borders off a window as large as the
+    # screen: the picture fits what is left, the version in the corner whole.
+    openbox >/dev/null 2>&1 &
+    gestionnaire=$!
+    jusqua eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || echouer "no openbox"
+    demarrer
+    read -r l h <<<"$(taille_fenetre | tr x ' ')"
+    [ "$l" -lt 640 ] || [ "$h" -lt 480 ] || echouer "the window manager left ${l}x$h whole"
+    e=$(awk "BEGIN { e = $l / 800; if ($h / 600 < e) e = $h / 600; print e }")
+    attendre_image "dans_toile present 745 795 582 597 '$blanc' $e \
+        $(awk "BEGIN { print ($l - 800 * $e) / 2, ($h - 600 * $e) / 2 }")"
+    finir
+    kill "$gestionnaire"
     ;;
 plein_ecran)
     # Full screen keeps the screen's resolution: the picture at 1.8 times,
