@@ -4,6 +4,7 @@
 #include "banc.h"
 #include "ecrans/menu.h"
 #include "fenetre.h"
+#include "profil/preferences.h"
 #include "profil/settings.h"
 #include "rendu/boucle.h"
 #include "rendu/display.h"
@@ -118,6 +119,9 @@ TEST(Menus, PointingAndClickingChooseInAScaledWindowAndAGamepadStepsChoosesAndGo
     EXPECT_EQ(souris->getTitle(), "Options");
     EXPECT_EQ(souris->getCleCourante(), Menu::OPTION_VOLUME);
     EXPECT_EQ(currentSettings.getVolume(), Settings::volumeMax - 1) << "a right click lowers it";
+    Settings relus;
+    preferences::charger(relus);
+    EXPECT_EQ(relus.getVolume(), Settings::volumeMax - 1) << "saved at once";
     currentSettings.initSettings();
 
     pousser(manette(SDL_JOYHATMOTION, 0, 0, SDL_HAT_DOWN));

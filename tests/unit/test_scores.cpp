@@ -69,6 +69,7 @@ TEST(MeilleursScores, ASavedTableIsPlainTextAndABadLineDropsAloneNamedByItsNumbe
         {bonne + "1520 3 07/12/2026 Alice\n", {3}},                  // a date of another form
         {"[2 joueurs cooperatif]\n9 1 2026-12-07 A\n" + bonne, {2}}, // one name of two
         {bonne + "99999999999 1 2026-12-07 A\n", {3}},               // beyond an int
+        {bonne + "15x0 1 2026-12-07 A\n", {3}},                      // not a number
         {bonne + "5 1 2026-12-07 Abcdefghijklm\n", {3}},             // a name too long
         {"[3 joueurs]\n5 1 2026-12-07 A\n" + bonne, {1, 2}},         // an unknown section
     };
