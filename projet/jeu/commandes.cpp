@@ -33,7 +33,7 @@ Commandes::Lecture Commandes::lire(const SDL_Event& event) {
     case SDL_KEYUP:
         return touche(event.key.keysym.sym, event.type == SDL_KEYDOWN);
     case SDL_MOUSEMOTION:
-        return souris(GLISSER, distanceSouris(event.motion.xrel));
+        return souris(GLISSER, distanceSouris(xrelDepuisMode(event.motion.xrel)));
     case SDL_MOUSEBUTTONDOWN:
         return event.button.button == SDL_BUTTON_LEFT ? souris(ACTION, 0.0f)
                                                       : Lecture{0, AUCUN, 0.0f};
@@ -191,4 +191,13 @@ std::string Commandes::nomDeTouche(int code) {
     std::transform(sdl.begin(), sdl.end(), sdl.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return sdl;
+}
+
+int Commandes::xrelDepuisMode(int xrel) {
+    const unsigned int mode = fenetre::changementsDeMode();
+    if (mode != modeVu) {
+        modeVu = mode;
+        return 0;
+    }
+    return xrel;
 }

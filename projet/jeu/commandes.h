@@ -8,6 +8,8 @@
 #ifndef VORLEN_COMMANDES_H
 #define VORLEN_COMMANDES_H
 
+#include "systeme/fenetre.h"
+
 #include <SDL.h>
 
 #include <string>
@@ -75,6 +77,10 @@ public:
 
 private:
     Lecture touche(int sym, bool enfoncee) const;
+    // A move of the pointer, but none for the first after a change of video
+    // mode (full screen and back): SDL measures that one from where the
+    // pointer was in the mode before, a leap across the field.
+    int xrelDepuisMode(int xrel);
     Lecture souris(Ordre ordre, float distance) const;
     Lecture manette(Uint8 quelle, Ordre ordre) const;
 
@@ -86,6 +92,8 @@ private:
     // Where each of a gamepad's axes last leaned on a screen with items
     // (-1, 0, 1): one step per lean.
     int axesMenu[2] = {0, 0};
+    // The video mode the pointer's moves were last measured in.
+    unsigned int modeVu = fenetre::changementsDeMode();
 };
 
 #endif

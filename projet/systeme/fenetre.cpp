@@ -21,6 +21,7 @@ const int profondeurCouleurs = 16;
 // The desktop's resolution, which full screen keeps; 0 where SDL cannot tell.
 int largeurBureau = 0;
 int hauteurBureau = 0;
+unsigned int nbChangementsDeMode = 0;
 
 // The pointer's moves measured against the window as it was are no move of
 // the player's: a held mouse would throw the paddle across the field.
@@ -31,29 +32,98 @@ void oublierMouvementsSouris() {
     }
 }
 
+// The window's X11 side, locked against SDL's own use while held; not
+// there (`ok` false) on another video driver.
+class AccesX11 {
+public:
+    AccesX11() {
+        SDL_VERSION(&info.version);
+        ok = SDL_GetWMInfo(&info) == 1 && info.subsystem == SDL_SYSWM_X11;
+        if (ok) {
+            info.info.x11.lock_func();
+        }
+    }
+    ~AccesX11() {
+        if (ok) {
+            info.info.x11.unlock_func();
+        }
+    }
+    AccesX11(const AccesX11&) = delete;
+    AccesX11& operator=(const AccesX11&) = delete;
+
+    Display* affichage() const { return info.info.x11.display; }
+    Window fenetre() const { return info.info.x11.wmwindow; }
+    Window racine() const { return DefaultRootWindow(info.info.x11.display); }
+    // The window manager's frame around ours: the ancestor right under the
+    // screen's root; ours where there is no window manager.
+    Window cadre() const {
+        Window w = fenetre();
+        for (;;) {
+            Window racineLue = 0;
+            Window parent = 0;
+            Window* enfants = nullptr;
+            unsigned int nbEnfants = 0;
+            if (XQueryTree(affichage(), w, &racineLue, &parent, &enfants, &nbEnfants) == 0) {
+                return w;
+            }
+            XFree(enfants);
+            if (parent == racineLue || parent == 0) {
+                return w;
+            }
+            w = parent;
+        }
+    }
+
+    bool ok = false;
+
+private:
+    SDL_SysWMinfo info;
+};
+
+// Where the window's frame stood before full screen; the window manager
+// puts it where our window is asked to go.
+struct Position {
+    bool connue;
+    int xCadre;
+    int yCadre;
+};
+Position positionAvantPleinEcran = {false, 0, 0};
+
+void retenirPosition() {
+    const AccesX11 x11;
+    XWindowAttributes cadre = {};
+    Position& p = positionAvantPleinEcran;
+    p.connue = x11.ok && XGetWindowAttributes(x11.affichage(), x11.cadre(), &cadre) != 0;
+    p.xCadre = cadre.x;
+    p.yCadre = cadre.y;
+}
+
+// The window manager puts the frame back where it stood.
+void rendrePosition() {
+    const AccesX11 x11;
+    const Position& p = positionAvantPleinEcran;
+    if (x11.ok && p.connue) {
+        XMoveWindow(x11.affichage(), x11.fenetre(), p.xCadre, p.yCadre);
+        XFlush(x11.affichage());
+    }
+}
+
 // The part of the window the screen shows, as the window manager made and
 // placed it, which SDL 1.2 does not always tell: a window as large as a
 // small screen comes out smaller, its title bar and borders taken off, or
 // stands partly off the screen. False where it cannot be read.
 bool partieVisible(int& largeur, int& hauteur) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11) {
-        return false;
-    }
-    Display* const affichage = info.info.x11.display;
-    const Window fenetre = info.info.x11.wmwindow;
-    const Window racine = DefaultRootWindow(affichage);
-    info.info.x11.lock_func();
+    const AccesX11 x11;
     XWindowAttributes attributs = {};
     XWindowAttributes ecran = {};
     int x = 0;
     int y = 0;
     Window enfant = 0;
-    const bool lu = XGetWindowAttributes(affichage, fenetre, &attributs) != 0 &&
-                    XGetWindowAttributes(affichage, racine, &ecran) != 0 &&
-                    XTranslateCoordinates(affichage, fenetre, racine, 0, 0, &x, &y, &enfant) != 0;
-    info.info.x11.unlock_func();
+    const bool lu =
+        x11.ok && XGetWindowAttributes(x11.affichage(), x11.fenetre(), &attributs) != 0 &&
+        XGetWindowAttributes(x11.affichage(), x11.racine(), &ecran) != 0 &&
+        XTranslateCoordinates(x11.affichage(), x11.fenetre(), x11.racine(), 0, 0, &x, &y,
+                              &enfant) != 0;
     largeur = std::min(attributs.width, ecran.width - std::max(0, x));
     hauteur = std::min(attributs.height, ecran.height - std::max(0, y));
     return lu && largeur > 0 && hauteur > 0;
@@ -67,6 +137,7 @@ bool changerMode(int largeur, int hauteur, bool pleinEcran) {
         return false;
     }
     screenSurface = surface;
+    ++nbChangementsDeMode;
     toile::adapter(surface->w, surface->h);
     // The driver takes the new size at a swap: one black frame settles it,
     // so that the screen's next picture is drawn at the new size in full.
@@ -152,7 +223,13 @@ bool ouvrir(const SDL_VideoInfo& bureau, Choix& choix) {
 
 Issue basculerPleinEcran(const Choix& choix) {
     const bool versPleinEcran = !choix.pleinEcran;
+    if (versPleinEcran) {
+        retenirPosition();
+    }
     if (appliquer(versPleinEcran, choix)) {
+        if (!versPleinEcran) {
+            rendrePosition();
+        }
         return Issue::faite;
     }
     std::cerr << (versPleinEcran ? "Vorlen: l'affichage refuse le plein écran; le jeu reste "
@@ -175,6 +252,10 @@ Issue redimensionner(int largeur, int hauteur, const Choix& choix) {
     std::cerr << "Vorlen: l'affichage refuse la taille " << largeur << "x" << hauteur
               << "; la fenêtre garde la sienne" << std::endl;
     return retablir(false, choix);
+}
+
+unsigned int changementsDeMode() {
+    return nbChangementsDeMode;
 }
 
 void CaptureSouris::tenir(bool oui) {

@@ -45,6 +45,10 @@ Issue basculerPleinEcran(const Choix& choix);
 // caller to remember the new size.
 Issue redimensionner(int largeur, int hauteur, const Choix& choix);
 
+// How many times the video mode was set: the pointer's first move after a
+// change is measured by SDL from where it was in the mode before.
+unsigned int changementsDeMode();
+
 // The window's size for a remembered one of `largeur` x `hauteur` on a
 // screen of `largeurEcran` x `hauteurEcran`: as it is where it fits, else
 // shrunk, in proportion, until it does.

@@ -17,8 +17,8 @@ if [ "${ECRAN_CAS:-}" = "" ]; then
     artefacts=$(dirname "$jeu")/e2e-artefacts/ecran${bibliotheque:+-compat}
     mkdir -p "$artefacts"
     echecs=0
-    for taille_cas in 640x480:petit_ecran 640x480:gestionnaire 1920x1080:plein_ecran \
-        1920x1080:redimensionnee 1024x768:souris; do
+    for taille_cas in 640x480:petit_ecran 640x480:gestionnaire 1024x768:aller_retour \
+        1920x1080:plein_ecran 1920x1080:redimensionnee 1024x768:souris; do
         ECRAN_CAS=1 TRAVAIL="$travail" ARTEFACTS="$artefacts" xvfb-run -a \
             -s "-screen 0 ${taille_cas%:*}x24 -noreset" "$0" "$jeu" "$donnees" "$bibliotheque" \
             "${taille_cas#*:}" || echecs=$((echecs + 1))
@@ -62,6 +62,12 @@ demarrer() {
 }
 
 touche() { xdotool key --window "$fenetre" "$1"; }
+position() { xdotool getwindowgeometry "$fenetre" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p'; }
+lancer_gestionnaire() {
+    openbox >/dev/null 2>&1 &
+    gestionnaire=$!
+    jusqua eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || echouer "no openbox"
+}
 taille_fenetre() { xdotool getwindowgeometry "$fenetre" | sed -n 's/.*Geometry: //p'; }
 finir() { kill "$pid"; wait "$pid"; pid=; }
 
@@ -102,15 +108,34 @@ petit_ecran)
 gestionnaire)
     # A window manager takes its title bar and borders off a window as large as the
     # screen: the picture fits what is left, the version in the corner whole.
-    openbox >/dev/null 2>&1 &
-    gestionnaire=$!
-    jusqua eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || echouer "no openbox"
+    lancer_gestionnaire
     demarrer
     read -r l h <<<"$(taille_fenetre | tr x ' ')"
     [ "$l" -lt 640 ] || [ "$h" -lt 480 ] || echouer "the window manager left ${l}x$h whole"
     e=$(awk "BEGIN { e = $l / 800; if ($h / 600 < e) e = $h / 600; print e }")
     attendre_image "dans_toile present 745 795 582 597 '$blanc' $e \
         $(awk "BEGIN { print ($l - 800 * $e) / 2, ($h - 600 * $e) / 2 }")"
+    finir
+    kill "$gestionnaire"
+    ;;
+aller_retour)
+    # Full screen and back in a match played with the mouse: the window comes back where
+    # the player had put it, and the paddle follows the mouse's next moves, no leap.
+    lancer_gestionnaire
+    demarrer
+    initiale=$(position)
+    xdotool windowmove "$fenetre" 150 80
+    jusqua eval '[ "$(position)" != "$initiale" ]' || echouer "the window was not moved"
+    avant=$(position)
+    xdotool mousemove --window "$fenetre" 400 300
+    lancer_match 1 0 0
+    touche F11
+    attendre_image "[ \"\$(taille_fenetre)\" = 1024x768 ]"
+    touche F11
+    attendre_image "[ \"\$(taille_fenetre)\" = 800x600 ]" "[ \"\$(position)\" = '$avant' ]"
+    xdotool mousemove_relative 60 0
+    xdotool mousemove_relative 60 0
+    attendre_image "present 380 420 556 563 '$vert'" "absent 240 320 556 563 '$vert'"
     finir
     kill "$gestionnaire"
     ;;
