@@ -257,19 +257,32 @@ int Editeur::choixDeLaTouche(const SDL_keysym& touche) const {
     }
 }
 
-// The cursor follows the pointer over the grid; a held button paints as it goes.
+// The cursor follows the pointer over the grid; a held button paints every
+// cell the pointer crossed since it last moved, however fast it went.
 void Editeur::survoler(int x, int y, Uint8 boutons) {
     actionPointee = actionSous(x, y);
-    int i, j;
-    if (question != AUCUNE || !celluleSous(x, y, i, j)) {
+    const std::pair<int, int> depuis = dernierPointeur.first < 0 ? std::pair(x, y) : dernierPointeur;
+    dernierPointeur = {x, y};
+    if (question != AUCUNE) {
         return;
     }
-    curseurI = i;
-    curseurJ = j;
-    if (boutons & SDL_BUTTON(SDL_BUTTON_LEFT)) {
-        peindre(i, j, pointsDuChoix(choix));
-    } else if (boutons & SDL_BUTTON(SDL_BUTTON_RIGHT)) {
-        peindre(i, j, 0);
+    int i, j;
+    if (celluleSous(x, y, i, j)) {
+        curseurI = i;
+        curseurJ = j;
+    }
+    const bool gauche = (boutons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+    if (!gauche && (boutons & SDL_BUTTON(SDL_BUTTON_RIGHT)) == 0) {
+        return;
+    }
+    const int points = gauche ? pointsDuChoix(choix) : 0;
+    const int pas = std::max({1, std::abs(x - depuis.first), std::abs(y - depuis.second)});
+    for (int k = 1; k <= pas; ++k) {
+        const int xk = depuis.first + (x - depuis.first) * k / pas;
+        const int yk = depuis.second + (y - depuis.second) * k / pas;
+        if (celluleSous(xk, yk, i, j)) {
+            peindre(i, j, points);
+        }
     }
 }
 
@@ -283,6 +296,7 @@ void Editeur::cliquer(const SDL_MouseButtonEvent& bouton) {
         return;
     }
     const bool gauche = bouton.button == SDL_BUTTON_LEFT;
+    dernierPointeur = {bouton.x, bouton.y};
     const Action action = actionSous(bouton.x, bouton.y);
     if (action != AUCUNE) {
         if (gauche) {
@@ -509,7 +523,9 @@ void Editeur::annoncer(const std::string& texte, bool erreur, const std::string&
 void Editeur::dessiner() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLineWidth(toile::echelle());
-    disposition.preparerChamp();
+    // Bright whatever the match's lighting: in the classic one a brick of 5
+    // hits looks grey, like one no ball breaks.
+    disposition.preparerChamp(true);
     lotBriques.afficher(niveau);
     dessinerPalette();
     dessinerMarques();
@@ -522,7 +538,8 @@ void Editeur::dessiner() {
     SDL_GL_SwapBuffers();
 }
 
-// Every kind of cell as the match will show it, lit as the grid is.
+// Every kind of cell as the match shows it in its bright lighting, lit as
+// the grid is.
 void Editeur::dessinerPalette() {
     for (int c = 0; c < nbChoix; ++c) {
         if (pointsDuChoix(c) != 0) {

@@ -115,6 +115,9 @@ private:
     std::vector<Niveau::Grille> niveauxDuJeu;
     int prochaineCopie = 0;
     int numero = 1;
+    // Where the pointer was at its last move or click, in window pixels;
+    // (-1, -1) before the first.
+    std::pair<int, int> dernierPointeur = {-1, -1};
     int curseurI = 0;
     int curseurJ = Niveau::nbBriquesY - 1;
     int choix = 1;

@@ -53,14 +53,14 @@ void Disposition::initFrame() {
     glLineWidth(toile::echelle());
     hudDisplay.activerVue();
     hudDisplay.affichage();
-    preparerChamp();
+    preparerChamp(currentSettings.getEclairageVif());
 }
 
-void Disposition::preparerChamp() {
+void Disposition::preparerChamp(bool vif) {
     toile::vue({posFenetre[0], posFenetre[1], tailleFenetre[0], tailleFenetre[1]});
     placerCamera();
     dessinerBord();
-    placerLumiere();
+    placerLumiere(vif);
 }
 
 bool Disposition::pointDuChamp(float xToile, float yToile, float& x, float& y) const {
@@ -91,8 +91,8 @@ void Disposition::placerCamera() {
     glLoadIdentity();
 }
 
-void Disposition::placerLumiere() {
-    if (currentSettings.getEclairageVif()) {
+void Disposition::placerLumiere(bool vif) {
+    if (vif) {
         placerLumiereVive();
     } else {
         placerLumiereClassique();

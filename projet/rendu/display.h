@@ -25,9 +25,10 @@ public:
     // Clears, draws the panel, then leaves the field's viewport, camera,
     // border and light ready for the game objects.
     void initFrame();
-    // The field's viewport, camera, border and light, for what is drawn on
-    // the field: the match's objects, or a level being made.
-    void preparerChamp();
+    // The field's viewport, camera, border and light (`vif`: the bright one,
+    // else the classic), for what is drawn on the field: the match's
+    // objects, or a level being made.
+    void preparerChamp(bool vif);
     // The point of the field's plane under the canvas point (xToile, yToile),
     // in world units; false outside the field.
     bool pointDuChamp(float xToile, float yToile, float& x, float& y) const;
@@ -39,7 +40,7 @@ public:
 
 private:
     void placerCamera();
-    void placerLumiere();
+    void placerLumiere(bool vif);
     void placerLumiereClassique();
     void placerLumiereVive();
 

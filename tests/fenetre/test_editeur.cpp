@@ -10,6 +10,8 @@
 #include "jeu/essai.h"
 #include "niveaux/verification.h"
 #include "outils.h"
+#include "profil/settings.h"
+#include "rendu/display.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -78,11 +80,12 @@ struct Edition : ::testing::Test {
 
 TEST_F(Edition, TheMouseAndTheKeysPaintExactlyTheCellsAskedAndTheFileSaysSo) {
     // A click paints the chosen brick (1 at first); 0 chooses 10, and a drag
-    // with the button held paints each cell it crosses; the right button erases.
-    faire({clic(cellule(0, 9)), touche(SDLK_0), glisse(cellule(1, 9), SDL_BUTTON(1)),
-           glisse(cellule(2, 9), SDL_BUTTON(1)), glisse(cellule(3, 9), SDL_BUTTON(1)),
-           glisse(cellule(5, 5), 0), clic(cellule(2, 9), SDL_BUTTON_RIGHT)});
-    // The palette's sixth brick is 5; the arrows and Return paint from (2, 9).
+    // with the button held paints each cell it crosses, in one leap of the pointer
+    // too; the right button erases.
+    faire({clic(cellule(0, 9)), touche(SDLK_0), clic(cellule(1, 9)),
+           glisse(cellule(4, 9), SDL_BUTTON(1)),
+           glisse(cellule(5, 5), 0), clic(cellule(4, 9), SDL_BUTTON_RIGHT)});
+    // The palette's sixth brick is 5; the arrows and Return paint from (4, 9).
     faire({clic({colonneDe(-0.5f * 6.2f), ligneDe(-14.0f)}), touche(SDLK_DOWN), touche(SDLK_DOWN),
            touche(SDLK_RETURN), touche(SDLK_MINUS), touche(SDLK_RIGHT), touche(SDLK_SPACE),
            touche(SDLK_BACKSPACE), touche(SDLK_DOWN), touche(SDLK_RETURN)});
@@ -93,10 +96,10 @@ TEST_F(Edition, TheMouseAndTheKeysPaintExactlyTheCellsAskedAndTheFileSaysSo) {
     faire({touche(SDLK_ESCAPE)});
     Niveau::Grille attendue{};
     attendue[0][9] = 1;
-    attendue[1][9] = attendue[3][9] = 10;
-    attendue[2][7] = 5;
-    attendue[3][7] = -1;
-    attendue[3][5] = 2;
+    attendue[1][9] = attendue[2][9] = attendue[3][9] = 10;
+    attendue[4][7] = 5;
+    attendue[5][7] = -1;
+    attendue[5][5] = 2;
     const std::vector<Niveau::Grille> lues = relire(fichier);
     ASSERT_EQ(lues.size(), 1u);
     EXPECT_EQ(lues[0], attendue) << lireFichier(fichier);
@@ -148,6 +151,12 @@ TEST_F(Edition, EachCheckShowsOnScreenAsTheLevelChanges) {
     faire({clic(cellule(8, 5), SDL_BUTTON_RIGHT)});
     EXPECT_TRUE(editeur->getEmmurees().empty()) << "opened from above";
     EXPECT_FALSE(montre(x - 3, x + 3, y - 3, y + 3, rouge));
+    // Lit brightly whatever the match's lighting: a 5 in its own colour, no grey.
+    ASSERT_FALSE(currentSettings.getEclairageVif());
+    Disposition(nullptr, 0, 0, Disposition::largeurChamp, hauteurToile).initAffichage();
+    faire({touche(SDLK_5), clic(cellule(2, 2))});
+    const auto [x5, y5] = cellule(2, 2);
+    EXPECT_TRUE(montre(x5 - 2, x5 + 2, y5 - 2, y5 + 2, [](Pixel p) { return p.r > 100; }));
 }
 
 TEST_F(Edition, ItAsksBeforeDeletingALevelAndBeforeDroppingLevelsItCouldNotSave) {
