@@ -104,6 +104,13 @@ std::vector<Niveau::Grille> lireNiveauxDuJeu(const std::string& fichier) {
     return niveaux;
 }
 
+// Whether a level holds no brick at all, breakable or not.
+bool estVide(const Niveau::Grille& points) {
+    return std::all_of(points.begin(), points.end(), [](const auto& colonne) {
+        return std::all_of(colonne.begin(), colonne.end(), [](int p) { return p == 0; });
+    });
+}
+
 // A rectangle of half-sides (dx, dy) around (x, y), in front of the bricks.
 void cadre(float x, float y, float dx, float dy) {
     glBegin(GL_LINE_LOOP);
@@ -333,7 +340,12 @@ void Editeur::agir(Action action) {
         question = SUPPRIMER;
         break;
     case COPIER:
-        copierNiveauDuJeu();
+        // A level with bricks is not overwritten without asking.
+        if (estVide(recueil.grille(numero))) {
+            copierNiveauDuJeu();
+        } else {
+            question = COPIER;
+        }
         break;
     case ESSAYER:
         essayer();
@@ -364,11 +376,25 @@ void Editeur::ajouterNiveau(bool copie) {
              false);
 }
 
+std::string Editeur::texteQuestion() const {
+    const std::string ceNiveau = "niveau " + std::to_string(numero) + " ?";
+    switch (question) {
+    case SUPPRIMER:
+        return "Supprimer le\n" + ceNiveau;
+    case COPIER:
+        return "Remplacer le\n" + ceNiveau;
+    default:
+        return "Quitter sans\nenregistrer ?";
+    }
+}
+
 void Editeur::repondreOui() {
     if (question == SUPPRIMER) {
         const int supprime = numero;
         allerAuNiveau(recueil.supprimer(numero));
         annoncer("Niveau " + std::to_string(supprime) + "\nsupprime", false);
+    } else if (question == COPIER) {
+        copierNiveauDuJeu();
     } else {
         enCours = false;
         finDuJeu = finApresQuestion;
@@ -612,8 +638,7 @@ void Editeur::dessinerPanneau() const {
     if (question != AUCUNE) {
         glColor3ub(255, 255, 255);
         ecrire(petitePolice, xPanneau, premiereAction,
-               question == SUPPRIMER ? "Supprimer le\nniveau " + std::to_string(numero) + " ?"
-                                     : "Quitter sans\nenregistrer ?",
+               texteQuestion(),
                largeurPanneau);
     }
     const std::vector<Action> actions = actionsMontrees();

@@ -94,6 +94,8 @@ private:
     void ajouterNiveau(bool copie);
     // Deletes the level, or leaves without saving: what the question asked.
     void repondreOui();
+    // The question asked, on two lines.
+    std::string texteQuestion() const;
     // Lays the level shown out again and checks it.
     void rafraichir();
     void copierNiveauDuJeu();

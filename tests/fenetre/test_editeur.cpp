@@ -159,7 +159,15 @@ TEST_F(Edition, EachCheckShowsOnScreenAsTheLevelChanges) {
     EXPECT_TRUE(montre(x5 - 2, x5 + 2, y5 - 2, y5 + 2, [](Pixel p) { return p.r > 100; }));
 }
 
-TEST_F(Edition, ItAsksBeforeDeletingALevelAndBeforeDroppingLevelsItCouldNotSave) {
+TEST_F(Edition, ItAsksBeforeDeletingOrOverwritingALevelAndBeforeDroppingLevelsItCouldNotSave) {
+    // "Copier jeu" fills an empty level at once, and asks before replacing bricks.
+    faire({touche(SDLK_c)});
+    EXPECT_FALSE(editeur->enQuestion());
+    const Niveau::Grille premier = editeur->getRecueil().grille(1);
+    faire({touche(SDLK_c), touche(SDLK_n), touche(SDLK_c)});
+    EXPECT_EQ(editeur->getRecueil().grille(1), premier) << "not replaced without a yes";
+    faire({touche(SDLK_o)});
+    EXPECT_NE(editeur->getRecueil().grille(1), premier) << "the game's level 2";
     faire({clic(cellule(0, 0)), touche(SDLK_d), touche(SDLK_s)});
     EXPECT_TRUE(editeur->enQuestion());
     faire({touche(SDLK_ESCAPE)});
