@@ -32,7 +32,7 @@ const float droiteTouches = 794.0f;
 const int ligneTitre = 570;
 const int ligneNumero = 545;
 const int premiereAction = 505;
-const int pasActions = 24;
+const int pasActions = 22;
 const int descenteAction = 7;
 const int ligneEtat = 280;
 const int ligneMessage = 170;
@@ -79,6 +79,8 @@ const LigneAction lignesActions[] = {
     {SDLK_d, "D", "Dupliquer"},
     {SDLK_s, "S", "Supprimer"},
     {SDLK_c, "C", "Copier jeu"},
+    {SDLK_z, "Ctrl+Z", "Annuler"},
+    {SDLK_y, "Ctrl+Y", "Refaire"},
     {SDLK_e, "E", "Essayer"},
     {SDLK_ESCAPE, "Echap", "Quitter"},
     {SDLK_o, "O", "Oui"},
@@ -216,8 +218,11 @@ SDLKey Editeur::toucheDeLOrdre(Commandes::OrdreMenu ordre) {
 
 void Editeur::touche(const SDL_keysym& touche) {
     const SDLKey sym = touche.sym;
+    // Undo and redo take Ctrl, as everywhere.
+    const bool ctrl = (touche.mod & KMOD_CTRL) != 0;
     for (const Action action : actionsMontrees()) {
-        if (lignesActions[action].touche == sym) {
+        const bool avecCtrl = action == ANNULER || action == REFAIRE;
+        if (lignesActions[action].touche == sym && ctrl == avecCtrl) {
             agir(action);
             return;
         }
@@ -232,7 +237,10 @@ void Editeur::touche(const SDL_keysym& touche) {
     if (const int choisi = choixDeLaTouche(touche); choisi >= 0) {
         choix = choisi;
     } else if (sym == SDLK_RETURN || sym == SDLK_KP_ENTER || sym == SDLK_SPACE) {
+        finirGlisse();
+        Etat avant = etat();
         peindre(curseurI, curseurJ, pointsDuChoix(choix));
+        noter(std::move(avant));
     } else if (sym == SDLK_LEFT || sym == SDLK_RIGHT) {
         curseurI = std::clamp(curseurI + (sym == SDLK_RIGHT ? 1 : -1), 0, Niveau::nbBriquesX - 1);
     } else if (sym == SDLK_UP || sym == SDLK_DOWN) {
@@ -318,6 +326,8 @@ void Editeur::cliquer(const SDL_MouseButtonEvent& bouton) {
     if (celluleSous(bouton.x, bouton.y, i, j)) {
         curseurI = i;
         curseurJ = j;
+        finirGlisse();
+        avantGlisse = etat();
         peindre(i, j, gauche ? pointsDuChoix(choix) : 0);
     } else if (const int c = choixSous(bouton.x, bouton.y); c >= 0 && gauche) {
         choix = c;
@@ -325,6 +335,17 @@ void Editeur::cliquer(const SDL_MouseButtonEvent& bouton) {
 }
 
 void Editeur::agir(Action action) {
+    finirGlisse();
+    if (action == ANNULER || action == REFAIRE) {
+        action == ANNULER ? annuler() : refaire();
+        return;
+    }
+    Etat avant = etat();
+    faire(action);
+    noter(std::move(avant));
+}
+
+void Editeur::faire(Action action) {
     switch (action) {
     case PRECEDENT:
         allerAuNiveau(numero - 1);
@@ -359,9 +380,54 @@ void Editeur::agir(Action action) {
     case NON:
         question = AUCUNE;
         break;
+    case ANNULER:
+    case REFAIRE:
     case AUCUNE:
         break;
     }
+}
+
+void Editeur::noter(Etat avant) {
+    if (avant.niveaux == recueil.tous()) {
+        return;
+    }
+    if (annulables.size() == maxAnnulables) {
+        annulables.erase(annulables.begin());
+    }
+    annulables.push_back(std::move(avant));
+    refaisables.clear();
+}
+
+void Editeur::finirGlisse() {
+    if (avantGlisse) {
+        noter(std::move(*avantGlisse));
+        avantGlisse.reset();
+    }
+}
+
+void Editeur::annuler() {
+    if (annulables.empty()) {
+        annoncer("Rien a annuler", true);
+        return;
+    }
+    refaisables.push_back(etat());
+    retablir(std::move(annulables.back()));
+    annulables.pop_back();
+}
+
+void Editeur::refaire() {
+    if (refaisables.empty()) {
+        annoncer("Rien a refaire", true);
+        return;
+    }
+    annulables.push_back(etat());
+    retablir(std::move(refaisables.back()));
+    refaisables.pop_back();
+}
+
+void Editeur::retablir(Etat etat) {
+    recueil.retablir(std::move(etat.niveaux));
+    allerAuNiveau(etat.numero);
 }
 
 void Editeur::ajouterNiveau(bool copie) {
@@ -424,7 +490,8 @@ std::vector<Editeur::Action> Editeur::actionsMontrees() const {
     if (question != AUCUNE) {
         return {OUI, NON};
     }
-    return {PRECEDENT, SUIVANT, NOUVEAU, DUPLIQUER, SUPPRIMER, COPIER, ESSAYER, QUITTER};
+    return {PRECEDENT, SUIVANT, NOUVEAU,  DUPLIQUER, SUPPRIMER,
+            COPIER,    ANNULER, REFAIRE, ESSAYER,   QUITTER};
 }
 
 int Editeur::ligneAction(int k) const {

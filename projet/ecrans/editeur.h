@@ -16,6 +16,7 @@
 
 #include <SDL.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,6 +37,8 @@ public:
         DUPLIQUER,
         SUPPRIMER,
         COPIER,
+        ANNULER,
+        REFAIRE,
         ESSAYER,
         QUITTER,
         OUI,
@@ -75,7 +78,9 @@ private:
     int choixDeLaTouche(const SDL_keysym& touche) const;
     void survoler(int x, int y, Uint8 boutons);
     void cliquer(const SDL_MouseButtonEvent& bouton);
+    // Carries out an action of the panel, as one change undo can bring back.
     void agir(Action action);
+    void faire(Action action);
 
     // The grid's cell under the window pixel (x, y); false off the grid.
     bool celluleSous(int x, int y, int& i, int& j) const;
@@ -94,6 +99,21 @@ private:
     void ajouterNiveau(bool copie);
     // Deletes the level, or leaves without saving: what the question asked.
     void repondreOui();
+    // The levels and the level shown, as an undo brings them back.
+    struct Etat {
+        std::vector<Niveau::Grille> niveaux;
+        int numero;
+    };
+    Etat etat() const { return {recueil.tous(), numero}; }
+    // A change ended: `avant` can be brought back, if anything changed.
+    void noter(Etat avant);
+    // A drag of the pointer, painting since its button went down, is one
+    // change, noted when the next change starts.
+    void finirGlisse();
+    // The last change undone, or the last undone done again.
+    void annuler();
+    void refaire();
+    void retablir(Etat etat);
     // The question asked, on two lines.
     std::string texteQuestion() const;
     // Lays the level shown out again and checks it.
@@ -117,6 +137,14 @@ private:
     std::vector<Niveau::Grille> niveauxDuJeu;
     int prochaineCopie = 0;
     int numero = 1;
+    // What undo and redo bring back, the latest last; a hundred changes
+    // at most.
+    std::vector<Etat> annulables;
+    std::vector<Etat> refaisables;
+    static constexpr std::size_t maxAnnulables = 100;
+    // The levels as they were when a button went down on the grid, while
+    // it paints.
+    std::optional<Etat> avantGlisse;
     // Where the pointer was at its last move or click, in window pixels;
     // (-1, -1) before the first.
     std::pair<int, int> dernierPointeur = {-1, -1};

@@ -207,6 +207,11 @@ void Recueil::remplacer(int numero, const Niveau::Grille& points) {
     niveau(numero) = points;
 }
 
+void Recueil::retablir(std::vector<Niveau::Grille> etat) {
+    niveaux = std::move(etat);
+    nonEnregistre = true;
+}
+
 int Recueil::nouveau() {
     if (nbNiveaux() == maxNiveaux) {
         return nbNiveaux();

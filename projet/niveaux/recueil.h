@@ -48,6 +48,10 @@ public:
     int nbNiveaux() const { return static_cast<int>(niveaux.size()); }
     // Level `numero`, from 1 to nbNiveaux().
     const Niveau::Grille& grille(int numero) const;
+    // Every level, level k + 1 at index k; and every level put back as an
+    // earlier state had them (an undo), to be saved.
+    const std::vector<Niveau::Grille>& tous() const { return niveaux; }
+    void retablir(std::vector<Niveau::Grille> etat);
     // Changes one cell, (column i, row j from the bottom), to `points`.
     void poser(int numero, int i, int j, int points);
     void remplacer(int numero, const Niveau::Grille& points);

@@ -131,6 +131,37 @@ TEST_F(Edition, EachPaletteKeyChoosesItsBrickAndAClickOffTheGridPaintsNothing) {
     EXPECT_EQ(std::pair(peintes, editeur->getRecueil().grille(1)[0][0]), std::pair(1, 5));
 }
 
+// Every change, a drag as one, is undone and redone with Ctrl and the panel's buttons; a
+// new change forgets what was undone.
+TEST_F(Edition, UndoAndRedoBringBackEveryChangeInTurn) {
+    const auto ctrl = [](SDLKey sym) {
+        SDL_Event e = touche(sym);
+        e.key.keysym.mod = KMOD_LCTRL;
+        return e;
+    };
+    const auto etat = [this] {
+        const Recueil& r = editeur->getRecueil();
+        return std::pair(r.nbNiveaux(), r.grille(1)[0][0] + r.grille(1)[1][0] + r.grille(1)[2][0]);
+    };
+    faire({clic(cellule(0, 0)), glisse(cellule(2, 0), SDL_BUTTON(1)), touche(SDLK_n)});
+    ASSERT_EQ(etat(), std::pair(2, 3));
+    // Undo's button on the panel, 22 pixels a line down from row 95.
+    const std::pair<int, int> boutonAnnuler = {700, 95 + 6 * 22};
+    const std::pair<SDL_Event, std::pair<int, int>> pas[] = {
+        {ctrl(SDLK_z), {1, 3}},   {clic(boutonAnnuler), {1, 0}}, {ctrl(SDLK_z), {1, 0}},
+        {ctrl(SDLK_y), {1, 3}},   {touche(SDLK_z), {1, 3}},      {ctrl(SDLK_y), {2, 3}},
+        {ctrl(SDLK_y), {2, 3}},   {ctrl(SDLK_z), {1, 3}},        {touche(SDLK_BACKSPACE), {1, 3}},
+        {touche(SDLK_RETURN), {1, 2}}, {ctrl(SDLK_y), {1, 2}}};
+    int k = 0;
+    for (const auto& [evenement, attendu] : pas) {
+        faire({evenement});
+        EXPECT_EQ(etat(), attendu) << "step " << k++;
+    }
+    EXPECT_EQ(editeur->getMessage(), "Rien a refaire");
+    faire({ctrl(SDLK_z)});
+    EXPECT_EQ(etat(), std::pair(1, 3));
+}
+
 TEST_F(Edition, EachCheckShowsOnScreenAsTheLevelChanges) {
     const auto montre = [this](int c0, int c1, int l0, int l1, auto teste) {
         editeur->dessiner();
