@@ -18,8 +18,9 @@ PAQUETS=(
     libsdl2-2.0-0
     # checking what is installed: desktop entry, AppStream metadata, manual page, window icon
     desktop-file-utils appstream man-db x11-utils
-    # a window manager, for the window a small screen leaves once it has its frame
-    openbox
+    # a window manager, for the window a small screen leaves once it has its frame, and
+    # keyboard layouts, for a name typed with é
+    openbox x11-xkb-utils
     # checking the committed sound effects
     sox libsox-fmt-all
     # the Debian package, built from the tree as git sees it and tested in throw-away roots

@@ -310,7 +310,7 @@ void EcranScores::dessinerSaisie(const std::string& invite, const LigneScore& li
     glColor3ub(255, 255, 255);
     freetype::print(grande, gaucheNom, 300, "%s_", saisie.getTexte().c_str());
     glColor3ub(170, 170, 170);
-    freetype::print(petite, gaucheSaisie, 255, "Lettres, chiffres et espaces, 12 au plus");
+    freetype::print(petite, gaucheSaisie, 255, "Lettres, chiffres, espaces, - et ', 12 au plus");
     freetype::print(petite, gaucheSaisie, 233, "Entree: valider    Retour arriere: effacer");
     SDL_GL_SwapBuffers();
 }

@@ -3,6 +3,7 @@
 
 #include "profil/fichiers.h"
 #include "systeme/signalements.h"
+#include "systeme/utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,8 +27,13 @@ const std::size_t tailleMaxFichier = 64 * 1024;
 const int chiffresMax = 9; // keeps every number inside an int
 const char separateurNoms = '/';
 
+// Letters, accented ones included (Latin-1's, but for its multiplication
+// and division signs), digits, space, hyphen and apostrophe.
 bool caractereDeNom(unsigned int c) {
-    return c < 128 && (std::isalnum(static_cast<int>(c)) || c == ' ');
+    const bool ascii = c < 128 && (std::isalnum(static_cast<int>(c)) || c == ' ' || c == '-' ||
+                                   c == '\'');
+    const bool accentuee = c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7;
+    return ascii || accentuee;
 }
 
 std::string sansEspacesAutour(const std::string& s) {
@@ -39,9 +45,9 @@ std::string sansEspacesAutour(const std::string& s) {
 }
 
 bool nomValide(const std::string& nom) {
-    return !nom.empty() && nom.size() <= SaisieNom::longueurMax &&
-           std::all_of(nom.begin(), nom.end(),
-                       [](char c) { return caractereDeNom(static_cast<unsigned char>(c)); });
+    const std::vector<unsigned int> codes = utf8::decoder(nom);
+    return !codes.empty() && codes.size() <= SaisieNom::longueurMax && utf8::valide(nom) &&
+           std::all_of(codes.begin(), codes.end(), caractereDeNom);
 }
 
 // A whole number of 1 to 9 digits, nothing else.
@@ -273,25 +279,23 @@ int MeilleursScores::lire(const std::string& contenu, std::ostream& rapport) {
 
 SaisieNom::SaisieNom(const std::string& propose, Tient dansLaBoite)
     : tient(std::move(dansLaBoite)) {
-    for (const char c : propose) {
-        taper(static_cast<unsigned char>(c));
+    for (const unsigned int c : utf8::decoder(propose)) {
+        taper(c);
     }
 }
 
 void SaisieNom::taper(unsigned int caractere) {
-    if (!caractereDeNom(caractere) || texte.size() >= longueurMax) {
+    if (!caractereDeNom(caractere) || utf8::longueur(texte) >= longueurMax) {
         return;
     }
-    const std::string suite = texte + static_cast<char>(caractere);
+    const std::string suite = texte + utf8::encoder(caractere);
     if (!tient || tient(suite)) {
         texte = suite;
     }
 }
 
 void SaisieNom::effacer() {
-    if (!texte.empty()) {
-        texte.pop_back();
-    }
+    utf8::retirerDernier(texte);
 }
 
 std::string SaisieNom::nom(const std::string& parDefaut) const {

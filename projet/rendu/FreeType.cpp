@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rendu/FreeType.h"
 
+#include "systeme/utf8.h"
+
 #include "systeme/toile.h"
 
 #include FT_GLYPH_H
@@ -37,9 +39,10 @@ using Bibliotheque = std::unique_ptr<FT_LibraryRec_, FinBibliotheque>;
 using Face = std::unique_ptr<FT_FaceRec_, FinFace>;
 using Glyphe = std::unique_ptr<FT_GlyphRec_, FinGlyphe>;
 
-// The glyph of `ch` as a bitmap; throws when FreeType cannot make one.
-Glyphe rendreGlyphe(FT_Face face, char ch) {
-    if (FT_Load_Glyph(face, FT_Get_Char_Index(face, ch), FT_LOAD_DEFAULT)) {
+// The glyph of character `code` as a bitmap; throws when FreeType cannot
+// make one.
+Glyphe rendreGlyphe(FT_Face face, unsigned int code) {
+    if (FT_Load_Glyph(face, FT_Get_Char_Index(face, code), FT_LOAD_DEFAULT)) {
         throw std::runtime_error("FT_Load_Glyph failed");
     }
     FT_Glyph brut;
@@ -90,14 +93,14 @@ std::vector<GLubyte> texelsDuGlyphe(const FT_Bitmap& bitmap, int W, int H) {
     return texels;
 }
 
-// Only 7-bit codes have a display list; anything else would call another font's.
-std::string septBits(std::string ligne) {
-    for (char& c : ligne) {
-        if (static_cast<unsigned char>(c) >= font_data::nbCaracteres) {
-            c = '?';
-        }
+// The UTF-8 line as the lists' codes: Latin-1, a '?' for any character
+// beyond, which would call another font's lists.
+std::string versLatin1(const std::string& ligne) {
+    std::string codes;
+    for (const unsigned int code : utf8::decoder(ligne)) {
+        codes += code < font_data::nbCaracteres ? static_cast<char>(code) : '?';
     }
-    return ligne;
+    return codes;
 }
 
 } // namespace
@@ -111,7 +114,7 @@ int next_p2(int a) {
 }
 
 int make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
-    const Glyphe glyphe = rendreGlyphe(face, ch);
+    const Glyphe glyphe = rendreGlyphe(face, static_cast<unsigned char>(ch));
     const FT_BitmapGlyph bitmapGlyphe = reinterpret_cast<FT_BitmapGlyph>(glyphe.get());
     const FT_Bitmap& bitmap = bitmapGlyphe->bitmap;
     const int largeur = bitmap.width;
@@ -158,7 +161,7 @@ int make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
 
 namespace {
 
-// The 128 characters of `fname` rasterised at `taille` points, into fresh
+// The Latin-1 characters of `fname` rasterised at `taille` points, into fresh
 // textures and lists, with their advances; throws ErreurPolice, and then
 // holds nothing.
 void rasteriser(const char* fname, float taille, GLuint*& textures, GLuint& list_base,
@@ -262,7 +265,7 @@ void pop_projection_matrix() {
 
 float largeur(const font_data& ft_font, const std::string& ligne) {
     int pixels = 0;
-    for (const char c : septBits(ligne)) {
+    for (const char c : versLatin1(ligne)) {
         pixels += ft_font.avances[static_cast<unsigned char>(c)];
     }
     return static_cast<float>(pixels) / ft_font.echelleGlyphes();
@@ -275,7 +278,7 @@ std::string ajuster(const font_data& ft_font, const std::string& ligne, float la
     const std::string points = "...";
     std::string debut = ligne;
     while (!debut.empty() && largeur(ft_font, debut + points) > largeurMax) {
-        debut.pop_back();
+        utf8::retirerDernier(debut);
     }
     return debut + points;
 }
@@ -290,9 +293,9 @@ std::string abregerAuMilieu(const font_data& ft_font, const std::string& ligne, 
     // Takes a character from the longer half until the line fits.
     while (largeur(ft_font, abrege) > largeurMax && !(debut.empty() && fin.empty())) {
         if (debut.size() > fin.size()) {
-            debut.pop_back();
+            utf8::retirerDernier(debut);
         } else {
-            fin.erase(0, 1);
+            utf8::retirerPremier(fin);
         }
         abrege = debut + "..." + fin;
     }
@@ -365,7 +368,7 @@ void print(const font_data& ft_font, float x, float y, const char* fmt, ...) {
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
 
     for (std::size_t i = 0; i < lignes.size(); ++i) {
-        const std::string ligne = septBits(lignes[i]);
+        const std::string ligne = versLatin1(lignes[i]);
         glPushMatrix();
         glLoadIdentity();
         glTranslatef(x, y - hauteurLigne * i, 0);

@@ -33,7 +33,8 @@ private:
 
 class font_data {
 public:
-    static constexpr int nbCaracteres = 128;
+    // Latin-1: ASCII, and the letters with accents players' names hold.
+    static constexpr int nbCaracteres = 256;
 
     float h;
     // Rasterised again, as a cache is, when the window's scale changes: the

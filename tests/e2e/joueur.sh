@@ -264,7 +264,7 @@ peindre() {
 }
 peint() { [ "$(cat "$niveauxDuJoueur" 2>/dev/null)" = "$(grille "$@" 0:9:1)" ]; }
 # A one-player match on one row of bricks, lost with the paddle left at the wall, up to
-# the name entry of its score, the first of an empty table; Zoe is typed there. D, player
+# the name entry of its score, the first of an empty table; Zoé-42 is typed there. D, player
 # 1's action since the rebinding above, launches each ball, then leaves the lost match.
 enSaisieNom() { present 230 560 105 135 "$rouge" && present 219 221 272 306 "$jaune"; }
 lancerVersSaisie() { touches d && vu saisie-nom enSaisieNom; }
@@ -282,10 +282,14 @@ nommer() {
     LIMITE=$((4 * LIMITE)) jusqua lancerVersSaisie || echouer "the match was not lost up to the name entry"
     # The entry takes no key in its first half second: erased once it listens.
     jusqua effacerNom || echouer "the name offered was not erased"
-    touches Z o e
-    attendreEcran nom-tape "the name typed is not shown" present 255 330 276 299 "$blanc"
+    # On a French keyboard é has a key of its own, which xdotool then need not remap.
+    setxkbmap -layout fr
+    touches Z o eacute minus 4 2
+    setxkbmap -layout us
+    # Its six characters, the cursor past them.
+    attendreEcran nom-tape "the name typed is not shown" present 310 345 276 299 "$blanc"
 }
-nomme() { grep -Eq '^[1-9][0-9]* 1 [0-9-]+ Zoe$' "$XDG_DATA_HOME/vorlen/scores.txt" 2>/dev/null; }
+nomme() { grep -Eq '^[1-9][0-9]* 1 [0-9-]+ Zoé-42$' "$XDG_DATA_HOME/vorlen/scores.txt" 2>/dev/null; }
 # Each end, on each library (compat: sdl12-compat) where it is cheap: a signal, status 0;
 # the display lost (X: an X server of the test's own, killed), status 1 and one line.
 affichageDuTest=$DISPLAY

@@ -198,6 +198,11 @@ TEST(Police, LinesStandOneLineHeightApartALongTextIsCutAndAResizedWindowRasteris
     EXPECT_NEAR(premier.lig1, 600 - 300, 1) << "the baseline is at y = 300";
     EXPECT_TRUE(afficher(police, 0, 300, std::string(1000, 'W').c_str())
                     .unPixelDans(0, 799, 285, 300, allume));
+    // A name's accented letter is its letter with the accent above it.
+    const Cadre e = afficher(police, 100, 300, "e").cadreDans(90, 140, 250, 330, allume);
+    const Cadre eAigu = afficher(police, 100, 300, "\u00e9").cadreDans(90, 140, 250, 330, allume);
+    EXPECT_TRUE(std::abs(eAigu.col0 - e.col0) <= 1 && std::abs(eAigu.col1 - e.col1) <= 1 &&
+                eAigu.lig1 == e.lig1 && eAigu.lig0 < e.lig0 - 2);
 
     const Cadre avant = afficher(grande, 100, 300, "Vorlen").cadreFenetre(allume);
     fenetre::redimensionner(1000, 750, currentSettings.getChoixFenetre());

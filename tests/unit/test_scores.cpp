@@ -28,19 +28,22 @@ TEST(TableScores, KeepsTheTenBestInOrderEqualScoresByAgeAndDropsTheEleventh) {
     EXPECT_EQ(scores, (std::vector<int>{1000, 900, 700, 500, 500, 400, 300, 200, 100, 80}));
 }
 
-TEST(SaisieNom, TakesLettersDigitsAndSpacesUpToTwelveAndBackspaceRemovesTheLast) {
+TEST(SaisieNom, TakesTwelveCharactersOfANameAccentsIncludedAndBackspaceRemovesTheLastWhole) {
     SaisieNom saisie("jean.dupont-42");
-    EXPECT_EQ(saisie.getTexte(), "jeandupont42") << "the login name, cut to what a name holds";
+    EXPECT_EQ(saisie.getTexte(), "jeandupont-4") << "the login name, cut to what a name holds";
     for (int k = 0; k < 10; ++k) {
         saisie.effacer();
     }
-    for (const char32_t c : std::u32string(U"el\t Z\u00e90!xyzwvuts")) {
+    for (const char32_t c : std::u32string(U"el\t Zo\u00e9-4'2!xyz")) {
         saisie.taper(c);
     }
-    EXPECT_EQ(saisie.getTexte(), "jeel Z0xyzwv");
-    saisie.effacer();
+    EXPECT_EQ(saisie.getTexte(), "jeel Zo\u00e9-4'2") << "twelve characters, thirteen bytes";
+    for (int k = 0; k < 5; ++k) {
+        saisie.effacer();
+    }
+    saisie.taper(0xD7); // the multiplication sign is no letter
     saisie.taper('Q');
-    EXPECT_EQ(saisie.nom("Joueur 1"), "jeel Z0xyzwQ");
+    EXPECT_EQ(saisie.nom("Joueur 1"), "jeel ZoQ");
     EXPECT_EQ(SaisieNom("  ").nom("Joueur 1"), "Joueur 1") << "nothing typed but spaces";
 }
 
@@ -51,9 +54,9 @@ TEST(MeilleursScores, ASavedTableIsPlainTextAndABadLineDropsAloneNamedByItsNumbe
     MeilleursScores scores;
     scores.charger(fichier);
     scores.inscrire(MeilleursScores::MODE_1J, ligne(1520, "Alice"));
-    scores.inscrire(MeilleursScores::MODE_COOP, {2040, 5, "2026-12-07", {"Alice", "Bob Martin"}});
+    scores.inscrire(MeilleursScores::MODE_COOP, {2040, 5, "2026-12-07", {"Zo\u00e9-42", "O'Brien"}});
     const std::string sauve = lireFichier(fichier);
-    EXPECT_NE(sauve.find("[2 joueurs cooperatif]\n2040 5 2026-12-07 Alice / Bob Martin\n"),
+    EXPECT_NE(sauve.find("[2 joueurs cooperatif]\n2040 5 2026-12-07 Zo\u00e9-42 / O'Brien\n"),
               std::string::npos)
         << sauve;
 
@@ -71,6 +74,7 @@ TEST(MeilleursScores, ASavedTableIsPlainTextAndABadLineDropsAloneNamedByItsNumbe
         {bonne + "99999999999 1 2026-12-07 A\n", {3}},               // beyond an int
         {bonne + "15x0 1 2026-12-07 A\n", {3}},                      // not a number
         {bonne + "5 1 2026-12-07 Abcdefghijklm\n", {3}},             // a name too long
+        {bonne + "5 1 2026-12-07 Zo\xE9\n", {3}},                   // Latin-1, not UTF-8
         {"[3 joueurs]\n5 1 2026-12-07 A\n" + bonne, {1, 2}},         // an unknown section
     };
     for (const auto& [contenu, numeros] : abimes) {
