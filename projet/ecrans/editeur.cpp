@@ -276,7 +276,8 @@ int Editeur::choixDeLaTouche(const SDL_keysym& touche) const {
 // cell the pointer crossed since it last moved, however fast it went.
 void Editeur::survoler(int x, int y, Uint8 boutons) {
     actionPointee = actionSous(x, y);
-    const std::pair<int, int> depuis = dernierPointeur.first < 0 ? std::pair(x, y) : dernierPointeur;
+    const std::pair<int, int> depuis =
+        dernierPointeur.first < 0 ? std::pair(x, y) : dernierPointeur;
     dernierPointeur = {x, y};
     if (question != AUCUNE) {
         return;
@@ -490,7 +491,7 @@ std::vector<Editeur::Action> Editeur::actionsMontrees() const {
     if (question != AUCUNE) {
         return {OUI, NON};
     }
-    return {PRECEDENT, SUIVANT, NOUVEAU,  DUPLIQUER, SUPPRIMER,
+    return {PRECEDENT, SUIVANT, NOUVEAU, DUPLIQUER, SUPPRIMER,
             COPIER,    ANNULER, REFAIRE, ESSAYER,   QUITTER};
 }
 
@@ -704,9 +705,7 @@ void Editeur::dessinerPanneau() const {
 
     if (question != AUCUNE) {
         glColor3ub(255, 255, 255);
-        ecrire(petitePolice, xPanneau, premiereAction,
-               texteQuestion(),
-               largeurPanneau);
+        ecrire(petitePolice, xPanneau, premiereAction, texteQuestion(), largeurPanneau);
     }
     const std::vector<Action> actions = actionsMontrees();
     for (std::size_t k = 0; k < actions.size(); ++k) {

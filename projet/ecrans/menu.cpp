@@ -88,8 +88,8 @@ std::string raisonDuRefus(int touche) {
     for (int j = 1; j <= 2; ++j) {
         for (int c = 0; c < Commandes::nbCommandes; ++c) {
             if (currentSettings.getAssignedKey(j, c) == touche) {
-                return "Touche " + Commandes::nomDeTouche(touche) + " deja prise: " +
-                       libelleCommande(j, c);
+                return "Touche " + Commandes::nomDeTouche(touche) +
+                       " deja prise: " + libelleCommande(j, c);
             }
         }
     }
@@ -385,12 +385,11 @@ Menu::Page Menu::pageControles() {
     for (int j = 1; j <= 2; ++j) {
         for (int c = 0; c < Commandes::nbCommandes; ++c) {
             const int touche = currentSettings.getAssignedKey(j, c);
-            lignes.push_back(action(libelleCommande(j, c) + " <" +
-                                        Commandes::nomDeTouche(touche) + ">",
-                                    [this, j, c] {
-                                        activSaisieCommande(j, c);
-                                        reinitControlesMenu();
-                                    }));
+            lignes.push_back(action(
+                libelleCommande(j, c) + " <" + Commandes::nomDeTouche(touche) + ">", [this, j, c] {
+                    activSaisieCommande(j, c);
+                    reinitControlesMenu();
+                }));
         }
     }
     lignes.push_back(

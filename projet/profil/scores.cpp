@@ -30,8 +30,8 @@ const char separateurNoms = '/';
 // Letters, accented ones included (Latin-1's, but for its multiplication
 // and division signs), digits, space, hyphen and apostrophe.
 bool caractereDeNom(unsigned int c) {
-    const bool ascii = c < 128 && (std::isalnum(static_cast<int>(c)) || c == ' ' || c == '-' ||
-                                   c == '\'');
+    const bool ascii =
+        c < 128 && (std::isalnum(static_cast<int>(c)) || c == ' ' || c == '-' || c == '\'');
     const bool accentuee = c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7;
     return ascii || accentuee;
 }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rendu/FreeType.h"
 
-#include "systeme/utf8.h"
-
 #include "systeme/toile.h"
+#include "systeme/utf8.h"
 
 #include FT_GLYPH_H
 

@@ -81,9 +81,9 @@ void executer(Ecran& ecran, const Rythme& rythme) {
         if (recu || (bouge && !rythme.surEvenement)) {
             ecran.dessiner();
         }
-        finirPassage(debut, ecran.immobile() ? std::max(rythme.dureePassage,
-                                                        rythmeEcranFixe.dureePassage)
-                                             : rythme.dureePassage);
+        finirPassage(debut, ecran.immobile()
+                                ? std::max(rythme.dureePassage, rythmeEcranFixe.dureePassage)
+                                : rythme.dureePassage);
     }
 }
 

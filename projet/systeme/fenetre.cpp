@@ -119,11 +119,11 @@ bool partieVisible(int& largeur, int& hauteur) {
     int x = 0;
     int y = 0;
     Window enfant = 0;
-    const bool lu =
-        x11.ok && XGetWindowAttributes(x11.affichage(), x11.fenetre(), &attributs) != 0 &&
-        XGetWindowAttributes(x11.affichage(), x11.racine(), &ecran) != 0 &&
-        XTranslateCoordinates(x11.affichage(), x11.fenetre(), x11.racine(), 0, 0, &x, &y,
-                              &enfant) != 0;
+    const bool lu = x11.ok &&
+                    XGetWindowAttributes(x11.affichage(), x11.fenetre(), &attributs) != 0 &&
+                    XGetWindowAttributes(x11.affichage(), x11.racine(), &ecran) != 0 &&
+                    XTranslateCoordinates(x11.affichage(), x11.fenetre(), x11.racine(), 0, 0, &x,
+                                          &y, &enfant) != 0;
     largeur = std::min(attributs.width, ecran.width - std::max(0, x));
     hauteur = std::min(attributs.height, ecran.height - std::max(0, y));
     return lu && largeur > 0 && hauteur > 0;

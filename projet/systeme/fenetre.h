@@ -30,10 +30,10 @@ enum class Issue {
 };
 
 // Opens the window as `choix` asks: full screen, or the window's size shrunk
-// to fit the screen, then to what the window manager leaves of it. `bureau` is SDL's video query made before any video
-// mode, which gives the desktop's size. Full screen refused, one line, the
-// window opens instead and `choix.pleinEcran` says so. False, with one line,
-// when no window opens.
+// to fit the screen, then to what the window manager leaves of it. `bureau`
+// is SDL's video query made before any video mode, which gives the
+// desktop's size. Full screen refused, one line, the window opens instead
+// and `choix.pleinEcran` says so. False, with one line, when no window opens.
 bool ouvrir(const SDL_VideoInfo& bureau, Choix& choix);
 
 // The player's switch (F11, the Options item): from `choix` to the other

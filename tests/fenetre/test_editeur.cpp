@@ -83,8 +83,8 @@ TEST_F(Edition, TheMouseAndTheKeysPaintExactlyTheCellsAskedAndTheFileSaysSo) {
     // with the button held paints each cell it crosses, in one leap of the pointer
     // too; the right button erases.
     faire({clic(cellule(0, 9)), touche(SDLK_0), clic(cellule(1, 9)),
-           glisse(cellule(4, 9), SDL_BUTTON(1)),
-           glisse(cellule(5, 5), 0), clic(cellule(4, 9), SDL_BUTTON_RIGHT)});
+           glisse(cellule(4, 9), SDL_BUTTON(1)), glisse(cellule(5, 5), 0),
+           clic(cellule(4, 9), SDL_BUTTON_RIGHT)});
     // The palette's sixth brick is 5; the arrows and Return paint from (4, 9).
     faire({clic({colonneDe(-0.5f * 6.2f), ligneDe(-14.0f)}), touche(SDLK_DOWN), touche(SDLK_DOWN),
            touche(SDLK_RETURN), touche(SDLK_MINUS), touche(SDLK_RIGHT), touche(SDLK_SPACE),
@@ -147,11 +147,17 @@ TEST_F(Edition, UndoAndRedoBringBackEveryChangeInTurn) {
     ASSERT_EQ(etat(), std::pair(2, 3));
     // Undo's button on the panel, 22 pixels a line down from row 95.
     const std::pair<int, int> boutonAnnuler = {700, 95 + 6 * 22};
-    const std::pair<SDL_Event, std::pair<int, int>> pas[] = {
-        {ctrl(SDLK_z), {1, 3}},   {clic(boutonAnnuler), {1, 0}}, {ctrl(SDLK_z), {1, 0}},
-        {ctrl(SDLK_y), {1, 3}},   {touche(SDLK_z), {1, 3}},      {ctrl(SDLK_y), {2, 3}},
-        {ctrl(SDLK_y), {2, 3}},   {ctrl(SDLK_z), {1, 3}},        {touche(SDLK_BACKSPACE), {1, 3}},
-        {touche(SDLK_RETURN), {1, 2}}, {ctrl(SDLK_y), {1, 2}}};
+    const std::pair<SDL_Event, std::pair<int, int>> pas[] = {{ctrl(SDLK_z), {1, 3}},
+                                                             {clic(boutonAnnuler), {1, 0}},
+                                                             {ctrl(SDLK_z), {1, 0}},
+                                                             {ctrl(SDLK_y), {1, 3}},
+                                                             {touche(SDLK_z), {1, 3}},
+                                                             {ctrl(SDLK_y), {2, 3}},
+                                                             {ctrl(SDLK_y), {2, 3}},
+                                                             {ctrl(SDLK_z), {1, 3}},
+                                                             {touche(SDLK_BACKSPACE), {1, 3}},
+                                                             {touche(SDLK_RETURN), {1, 2}},
+                                                             {ctrl(SDLK_y), {1, 2}}};
     int k = 0;
     for (const auto& [evenement, attendu] : pas) {
         faire({evenement});

@@ -170,7 +170,9 @@ TEST(Verifier, RapportEtStatutDeChaqueFichier) {
          {"niveau 2: 160 briques cassables, 0 incassables",
           "niveau 1: 144 briques cassables, 16 incassables", "2 niveaux, tous peuvent etre finis"}},
         {"\xEF\xBB\xBF" + entree(1, 4, "\r\n"), 0, {"1 niveaux, tous peuvent etre finis"}},
-        {entree(1, [](int k) { return k == 152 ? 1 : k == 136 || k == 151 || k == 153 ? -1 : 0; }),
+        {entree(1, [](int k) { return k == 152                           ? 1
+                                      : k == 136 || k == 151 || k == 153 ? -1
+                                                                         : 0; }),
          0, // walled in on three sides, the brick is open to the field below
          {"1 niveaux, tous peuvent etre finis"}},
         {entree(1, emmure) + entree(2, -1) + entree(4, 1) + entree(2, 1),

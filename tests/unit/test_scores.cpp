@@ -54,7 +54,8 @@ TEST(MeilleursScores, ASavedTableIsPlainTextAndABadLineDropsAloneNamedByItsNumbe
     MeilleursScores scores;
     scores.charger(fichier);
     scores.inscrire(MeilleursScores::MODE_1J, ligne(1520, "Alice"));
-    scores.inscrire(MeilleursScores::MODE_COOP, {2040, 5, "2026-12-07", {"Zo\u00e9-42", "O'Brien"}});
+    scores.inscrire(MeilleursScores::MODE_COOP,
+                    {2040, 5, "2026-12-07", {"Zo\u00e9-42", "O'Brien"}});
     const std::string sauve = lireFichier(fichier);
     EXPECT_NE(sauve.find("[2 joueurs cooperatif]\n2040 5 2026-12-07 Zo\u00e9-42 / O'Brien\n"),
               std::string::npos)
@@ -74,7 +75,7 @@ TEST(MeilleursScores, ASavedTableIsPlainTextAndABadLineDropsAloneNamedByItsNumbe
         {bonne + "99999999999 1 2026-12-07 A\n", {3}},               // beyond an int
         {bonne + "15x0 1 2026-12-07 A\n", {3}},                      // not a number
         {bonne + "5 1 2026-12-07 Abcdefghijklm\n", {3}},             // a name too long
-        {bonne + "5 1 2026-12-07 Zo\xE9\n", {3}},                   // Latin-1, not UTF-8
+        {bonne + "5 1 2026-12-07 Zo\xE9\n", {3}},                    // Latin-1, not UTF-8
         {"[3 joueurs]\n5 1 2026-12-07 A\n" + bonne, {1, 2}},         // an unknown section
     };
     for (const auto& [contenu, numeros] : abimes) {
