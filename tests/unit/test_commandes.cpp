@@ -100,6 +100,8 @@ TEST_F(Appareils, EachDevicesEventsAreItsPlayersOrdersTheMouseOneToOneTheStickPa
     commandes.lire(manette(SDL_JOYHATMOTION, 2, 0, SDL_HAT_LEFT));
     EXPECT_EQ(std::pair(commandes.glissementManette(1), commandes.glissementManette(2)),
               std::pair(0.0f, 1.0f));
+    commandes.lire(manette(SDL_JOYHATMOTION, 1, 0, SDL_HAT_CENTERED));
+    EXPECT_EQ(commandes.glissementManette(2), 0.0f) << "the cross let go";
     currentSettings.setPeripherique(1, Settings::PERIPH_SOURIS);
     // Given to player 2, the mouse is player 2's; on the keyboard alone, nobody's.
     currentSettings.setPeripherique(2, Settings::PERIPH_SOURIS);
