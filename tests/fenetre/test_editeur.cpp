@@ -166,6 +166,9 @@ TEST_F(Edition, UndoAndRedoBringBackEveryChangeInTurn) {
     EXPECT_EQ(editeur->getMessage(), "Rien a refaire");
     faire({ctrl(SDLK_z)});
     EXPECT_EQ(etat(), std::pair(1, 3));
+    // Back from a new level with Page Up, the level deleted is the first.
+    faire({touche(SDLK_n), touche(SDLK_PAGEUP), touche(SDLK_s), touche(SDLK_o)});
+    EXPECT_EQ(etat(), std::pair(1, 0));
 }
 
 TEST_F(Edition, EachCheckShowsOnScreenAsTheLevelChanges) {
