@@ -253,11 +253,14 @@ TEST_F(Edition, TryingALevelPlaysThatLevelAloneThenComesBackWhereItWas) {
     EXPECT_EQ(editeur->getCurseur(), std::make_pair(1, Niveau::nbBriquesY - 1));
     EXPECT_EQ(relire(fichier), std::vector<Niveau::Grille>{duJeu.grille()}) << "saved first";
 
-    // The match of a trial: that level, its number, and again once cleared.
-    Banc<Essai> essai(duJeu.grille(), 7);
+    // The match of a trial: that level (a brick in its first column too), its number, and
+    // again once cleared.
+    Niveau::Grille essaye = duJeu.grille();
+    essaye[0][0] = 3;
+    Banc<Essai> essai(essaye, 7);
     for (int fois = 0; fois < 2; ++fois) {
         essai.gerer();
-        EXPECT_EQ(std::tuple(essai.niveau().grille() == duJeu.grille(),
+        EXPECT_EQ(std::tuple(essai.niveau().grille() == essaye,
                              essai.niveau().getNumNiveau(), essai.balles().size()),
                   std::tuple(true, 7, 1u));
         essai.niveau().charger(Niveau::Grille{}, 7); // cleared
