@@ -71,6 +71,7 @@ TEST(MeilleursScores, ASavedTableIsPlainTextAndABadLineDropsAloneNamedByItsNumbe
         {"1520 3 2026-12-07 Alice\n" + bonne, {1}},                  // before any section
         {bonne + "1520 3 2026-12-07\n", {3}},                        // no name
         {bonne + "1520 3 07/12/2026 Alice\n", {3}},                  // a date of another form
+        {bonne + "1520 3 x026-12-07 Alice\n", {3}},                  // a letter in the year
         {"[2 joueurs cooperatif]\n9 1 2026-12-07 A\n" + bonne, {2}}, // one name of two
         {bonne + "99999999999 1 2026-12-07 A\n", {3}},               // beyond an int
         {bonne + "15x0 1 2026-12-07 A\n", {3}},                      // not a number
