@@ -338,7 +338,8 @@ void Editeur::cliquer(const SDL_MouseButtonEvent& bouton) {
 void Editeur::agir(Action action) {
     finirGlisse();
     if (action == ANNULER || action == REFAIRE) {
-        action == ANNULER ? annuler() : refaire();
+        action == ANNULER ? reprendre(annulables, refaisables, "Rien a annuler")
+                          : reprendre(refaisables, annulables, "Rien a refaire");
         return;
     }
     Etat avant = etat();
@@ -406,29 +407,16 @@ void Editeur::finirGlisse() {
     }
 }
 
-void Editeur::annuler() {
-    if (annulables.empty()) {
-        annoncer("Rien a annuler", true);
+void Editeur::reprendre(std::vector<Etat>& depuis, std::vector<Etat>& vers, const char* rien) {
+    if (depuis.empty()) {
+        annoncer(rien, true);
         return;
     }
-    refaisables.push_back(etat());
-    retablir(std::move(annulables.back()));
-    annulables.pop_back();
-}
-
-void Editeur::refaire() {
-    if (refaisables.empty()) {
-        annoncer("Rien a refaire", true);
-        return;
-    }
-    annulables.push_back(etat());
-    retablir(std::move(refaisables.back()));
-    refaisables.pop_back();
-}
-
-void Editeur::retablir(Etat etat) {
-    recueil.retablir(std::move(etat.niveaux));
-    allerAuNiveau(etat.numero);
+    vers.push_back(etat());
+    Etat repris = std::move(depuis.back());
+    depuis.pop_back();
+    recueil.retablir(std::move(repris.niveaux));
+    allerAuNiveau(repris.numero);
 }
 
 void Editeur::ajouterNiveau(bool copie) {

@@ -110,10 +110,9 @@ private:
     // A drag of the pointer, painting since its button went down, is one
     // change, noted when the next change starts.
     void finirGlisse();
-    // The last change undone, or the last undone done again.
-    void annuler();
-    void refaire();
-    void retablir(Etat etat);
+    // The levels as the last state of `depuis` holds them, the state left
+    // kept on `vers`: an undo, or a redo; `rien` said when there is none.
+    void reprendre(std::vector<Etat>& depuis, std::vector<Etat>& vers, const char* rien);
     // The question asked, on two lines.
     std::string texteQuestion() const;
     // Lays the level shown out again and checks it.

@@ -85,18 +85,17 @@ std::string libelleCommande(int nJoueur, int commande) {
 // Why `touche` was refused, in the controls' words: the command that holds
 // it, or none for a key no command may take.
 std::string raisonDuRefus(int touche) {
+    std::string detenteur = currentSettings.getTouchePause() == touche ? "Pause" : "";
     for (int j = 1; j <= 2; ++j) {
         for (int c = 0; c < Commandes::nbCommandes; ++c) {
             if (currentSettings.getAssignedKey(j, c) == touche) {
-                return "Touche " + Commandes::nomDeTouche(touche) +
-                       " deja prise: " + libelleCommande(j, c);
+                detenteur = libelleCommande(j, c);
             }
         }
     }
-    if (currentSettings.getTouchePause() == touche) {
-        return "Touche " + Commandes::nomDeTouche(touche) + " deja prise: Pause";
-    }
-    return "Cette touche ne peut servir a aucune commande";
+    return detenteur.empty()
+               ? "Cette touche ne peut servir a aucune commande"
+               : "Touche " + Commandes::nomDeTouche(touche) + " deja prise: " + detenteur;
 }
 
 } // namespace
