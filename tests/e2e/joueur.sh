@@ -268,7 +268,7 @@ peint() { [ "$(cat "$niveauxDuJoueur" 2>/dev/null)" = "$(grille "$@" 0:9:1)" ]; 
 # 1's action since the rebinding above, launches each ball, then leaves the lost match.
 enSaisieNom() { present 230 560 105 135 "$rouge" && present 219 221 272 306 "$jaune"; }
 lancerVersSaisie() { touches d && vu saisie-nom enSaisieNom; }
-effacerNom() { touches $(printf 'BackSpace %.0s' $(seq 12)) && vu nom-efface absent 255 330 276 299 "$blanc"; }
+effacerNom() { touches $(printf 'BackSpace %.0s' $(seq 12)) && vu nom-efface absent 232 330 276 299 "$blanc"; }
 nommer() {
     mkdir -p "${niveauxDuJoueur%/*}" && grille $(seq -f '%g:0:10' 0 15) >"$niveauxDuJoueur"
     touches Return Return
