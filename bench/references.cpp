@@ -7,6 +7,8 @@
 // wraps both steps.
 #include "ecrans/credits.h"
 #include "ecrans/menu.h"
+#include "jeu/aide.h"
+#include "profil/settings.h"
 #include "rendu/imagesgl.h"
 #include "systeme/surfaces.h"
 #include "systeme/toile.h"
@@ -31,8 +33,8 @@ const int ecartTolere = 2;
 // Frames played before the moving scenes are captured.
 const int framesAvantCapture = 40;
 
-const char* const nomsFrames[] = {"menu",   "controles", "credits", "niveau1",
-                                  "lourde", "coop",      "gameover"};
+const char* const nomsFrames[] = {"menu",    "controles", "credits", "aide",
+                                  "niveau1", "lourde",    "coop",    "gameover"};
 
 // A match whose drawing and end the tool drives directly.
 template <typename Mode> class Scene : public Banc<Mode> {
@@ -86,10 +88,15 @@ void rendreMenus(const std::string& dossier) {
     police.init(freetype::fichierPolice, Menu::hauteurlettres);
     Credits(decor, police).dessiner();
     enregistrer(dossier, "credits");
+    srand(4);
+    Aide().dessiner();
+    enregistrer(dossier, "aide");
 }
 
 void rendreParties(const std::string& dossier) {
     HorlogeDeTest horloge;
+    // A player past the first match: no hint on how to launch.
+    currentSettings.setAstuceLancer(false);
     {
         srand(1);
         Scene<Normal1j> partie;

@@ -7,12 +7,14 @@
 #include "rendu/imagesgl.h"
 #include "ecrans/editeur.h"
 #include "ecrans/ecranscores.h"
+#include "jeu/aide.h"
 #include "jeu/typesparties.h"
 #include "niveaux/recueil.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
 #include "systeme/toile.h"
 #include "son/mixer.h"
+#include "systeme/sauvegardeurgente.h"
 #include "systeme/version.h"
 
 #include <algorithm>
@@ -105,6 +107,7 @@ Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveau
       posYBDMenu(YBD), idMenu(MENU_PRINCIPAL), continuer(true), currentChoice(0),
       currentControlesChoice(false) {
     initGL();
+    partieGardee = fichierGardee.charger();
     reinitMainMenu();
     meilleursScores.charger(MeilleursScores::fichierDuJoueur());
     our_font.init(freetype::fichierPolice, hauteurlettres);
@@ -126,9 +129,22 @@ void Menu::traiter(const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
         cliquer(event.button);
         break;
+    case SDL_KEYDOWN:
+        if (event.key.keysym.sym == SDLK_F1) {
+            montrerAide();
+            break;
+        }
+        obeir(commandes.lireMenu(event));
+        break;
     default:
         obeir(commandes.lireMenu(event));
         break;
+    }
+}
+
+void Menu::montrerAide() {
+    if (!Aide::montrer()) {
+        continuer = false;
     }
 }
 
@@ -284,14 +300,21 @@ void Menu::reinitMainMenu() {
 }
 
 Menu::Page Menu::pagePrincipale() {
-    return {MENU_PRINCIPAL,
-            "Menu Principal",
-            {action("Nouvelle Partie", [this] { reinitPartieType(); }),
-             action(CHOIX_OPTIONS, "Options", [this] { reinitOptionsMenu(); }),
-             action("Meilleurs scores", [this] { montrerMeilleursScores(); }),
-             action("Editeur de niveaux", [this] { editerNiveaux(); }),
-             action(CHOIX_CREDITS, "Credits", [this] { showcredits(); }),
-             action("Quitter", [this] { continuer = false; })}};
+    Page page{MENU_PRINCIPAL,
+              "Menu Principal",
+              {action("Nouvelle Partie", [this] { reinitPartieType(); }),
+               action(CHOIX_OPTIONS, "Options", [this] { reinitOptionsMenu(); }),
+               action("Meilleurs scores", [this] { montrerMeilleursScores(); }),
+               action("Editeur de niveaux", [this] { editerNiveaux(); }),
+               action(CHOIX_CREDITS, "Credits", [this] { showcredits(); }),
+               action(CHOIX_AIDE, "Aide", [this] { montrerAide(); }),
+               action("Quitter", [this] { continuer = false; })}};
+    // A match left with Escape comes first, until a new match starts.
+    if (partieGardee) {
+        page.items.insert(page.items.begin(), action(CHOIX_REPRENDRE, "Reprendre la partie",
+                                                     [this] { reprendrePartie(); }));
+    }
+    return page;
 }
 
 void Menu::reinitPartieType() {
@@ -487,13 +510,38 @@ void Menu::choisirNiveaux(int nbJoueurs) {
     reinitNiveauxMenu();
 }
 
-void Menu::lancerPartie(int nbJoueurs, bool niveauxDuJoueur) {
-    const std::string fichier = niveauxDuJoueur ? Recueil::fichierDuJoueur() : fichierDuJeu;
+namespace {
+
+Partie* nouvellePartie(int nbJoueurs, const std::string& fichier) {
     if (nbJoueurs == 1) {
-        jouerPartie(new Normal1j(fichier), repetitionApres1j);
-    } else {
-        jouerPartie(new Coop2j(fichier), repetitionApres2j);
+        return new Normal1j(fichier);
     }
+    return new Coop2j(fichier);
+}
+
+} // namespace
+
+void Menu::lancerPartie(int nbJoueurs, bool niveauxDuJoueur) {
+    if (abandonnerPartieGardee()) {
+        jouerPartie(
+            nouvellePartie(nbJoueurs, niveauxDuJoueur ? Recueil::fichierDuJoueur() : fichierDuJeu));
+    }
+}
+
+void Menu::reprendrePartie() {
+    Partie* partie = nouvellePartie(partieGardee->nbJoueurs, partieGardee->fichierNiveaux);
+    partie->reprendre(*partieGardee);
+    jouerPartie(partie);
+}
+
+bool Menu::abandonnerPartieGardee() {
+    if (!partieGardee) {
+        return true;
+    }
+    const PartieGardee abandonnee = *partieGardee;
+    partieGardee.reset();
+    fichierGardee.oublier();
+    return inscrireScore(abandonnee.nbJoueurs, abandonnee.scoreTotal(), abandonnee.numNiveau);
 }
 
 void Menu::editerNiveaux() {
@@ -507,27 +555,43 @@ void Menu::editerNiveaux() {
     initDisplay();
 }
 
-void Menu::jouerPartie(Partie* partie, int intervalleRepetition) {
+void Menu::jouerPartie(Partie* partie) {
     const std::unique_ptr<Partie> enCours(partie);
-    enCours->start();
+    {
+        // The display lost mid-match, the match is kept all the same.
+        const SauvegardeUrgente urgence(
+            [&] { return fichierGardee.garder(enCours->garder()).reussi ? "partie gardée" : ""; });
+        enCours->start();
+    }
     initGL();
     initDisplay();
     // From the first match on, a held key repeats, in the menus too.
-    SDL_EnableKeyRepeat(delaiRepetition, intervalleRepetition);
-    if (enCours->isGameOver()) {
-        inscrireScore(*enCours);
+    SDL_EnableKeyRepeat(delaiRepetition,
+                        enCours->getNbJoueur() == 1 ? repetitionApres1j : repetitionApres2j);
+    if (currentSettings.choixModifie(Settings::CHOIX_ASTUCE_LANCER)) {
+        preferences::enregistrer(currentSettings);
     }
-    reinit(&Menu::pagePrincipale, choixTypePartie);
+    if (enCours->isGameOver()) {
+        fichierGardee.oublier();
+        partieGardee.reset();
+        inscrireScore(enCours->getNbJoueur(), enCours->getScoreTotal(), enCours->getNumNiveau());
+    } else if (enCours->getNumNiveau() > 0) {
+        partieGardee = enCours->garder();
+        fichierGardee.garder(*partieGardee);
+    }
+    // The game type's index, counted below the resume item where it shows.
+    reinit(&Menu::pagePrincipale, choixTypePartie + (partieGardee ? 1 : 0));
 }
 
-void Menu::inscrireScore(const Partie& partie) {
-    const auto mode =
-        partie.getNbJoueur() == 1 ? MeilleursScores::MODE_1J : MeilleursScores::MODE_COOP;
-    const LigneScore ligne{partie.getScoreTotal(), partie.getNumNiveau(), dateDuJour(), {}};
+bool Menu::inscrireScore(int nbJoueurs, int score, int numNiveau) {
+    const auto mode = nbJoueurs == 1 ? MeilleursScores::MODE_1J : MeilleursScores::MODE_COOP;
+    const LigneScore ligne{score, numNiveau, dateDuJour(), {}};
     EcranScores ecran(our_font);
     if (!ecran.inscrire(meilleursScores, mode, ligne)) {
         continuer = false;
+        return false;
     }
+    return true;
 }
 
 void Menu::montrerMeilleursScores() {

@@ -6,6 +6,7 @@
 
 #include "ecrans/decor.h"
 #include "jeu/commandes.h"
+#include "jeu/partiegardee.h"
 #include "niveaux/niveau.h"
 #include "profil/scores.h"
 #include "rendu/FreeType.h"
@@ -14,6 +15,7 @@
 #include <SDL.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,8 +50,10 @@ public:
     };
     // The items other items lead back to, or that tests look for.
     enum Cle {
+        CHOIX_REPRENDRE,
         CHOIX_OPTIONS,
         CHOIX_CREDITS,
+        CHOIX_AIDE,
         TYPE_UN_JOUEUR,
         TYPE_COOPERATIF,
         OPTION_PLEIN_ECRAN,
@@ -91,6 +95,8 @@ public:
     void initDisplay();
     void display();
     void showcredits();
+    // The help page, from its item or F1.
+    void montrerAide();
     // Both high-score tables, until a key.
     void montrerMeilleursScores();
 
@@ -118,18 +124,25 @@ private:
     // The baseline of item `i`, in canvas pixels.
     int ligneItem(int i) const;
     void revenir();
-    // Runs one match of the mode, then puts the menu back on screen.
-    void jouerPartie(Partie* partie, int intervalleRepetition);
-    // A match for `nbJoueurs` on the level file every match reads, or on
-    // the player's own levels.
+    // Runs one match of the mode, then puts the menu back on screen: a
+    // match left before its end is kept, a match over is forgotten.
+    void jouerPartie(Partie* partie);
+    // A new match for `nbJoueurs` on the level file every match reads, or on
+    // the player's own levels; the match kept until then is over for good.
     void lancerPartie(int nbJoueurs, bool niveauxDuJoueur);
+    // The match left with Escape, where it stood.
+    void reprendrePartie();
+    // The kept match will not be resumed: its score goes to the high scores
+    // if it is among the best. False when the window closed meanwhile.
+    bool abandonnerPartieGardee();
     // The level set is asked for when the player has levels to play and
     // none was chosen on the command line.
     void choisirNiveaux(int nbJoueurs);
     // The level editor, until the player leaves it.
     void editerNiveaux();
-    // After a lost match, the players enter its score if it is among the best.
-    void inscrireScore(const Partie& partie);
+    // After a match over, the players enter its score if it is among the
+    // best; false, and the game ends, when the window closed meanwhile.
+    bool inscrireScore(int nbJoueurs, int score, int numNiveau);
     // The menus, each declared once.
     Page pagePrincipale();
     Page pageTypePartie();
@@ -190,6 +203,10 @@ private:
     freetype::font_data our_font;
     freetype::font_data small_font;
     MeilleursScores meilleursScores;
+    // The match left before its end, offered first on the main menu until
+    // a new match starts, and its file.
+    FichierPartieGardee fichierGardee;
+    std::optional<PartieGardee> partieGardee;
 };
 
 #endif

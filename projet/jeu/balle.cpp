@@ -4,6 +4,7 @@
 #include "jeu/joueur.h"
 #include "niveaux/terrain.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -58,6 +59,14 @@ void Balle::suivreBatte(int sens) {
     } else if (sens < 0) {
         position.X -= pas;
     }
+}
+
+void Balle::restaurer(const Vecteur& vitesseGardee, int indiceRayonGarde, bool traversanteGardee) {
+    vitesse = vitesseGardee;
+    while (indiceRayon < std::min(indiceRayonGarde, indiceRmax)) {
+        agrandir();
+    }
+    traversante = traversanteGardee;
 }
 
 void Balle::agrandir() {

@@ -25,6 +25,8 @@ public:
 
     Joueur* getProp() const { return proprietaire; }
     const Vecteur& getVitesse() const { return vitesse; }
+    // Puts the ball back on its course as a kept match left it.
+    void restaurer(const Vecteur& vitesseGardee, int indiceRayonGarde, bool traversanteGardee);
 
     void deplacer();
     void undoDeplacer();

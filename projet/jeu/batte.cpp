@@ -6,6 +6,8 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -86,6 +88,19 @@ float Batte::glisser(float distance) {
     position.X =
         std::clamp(position.X + distance, terrain::murGauche + demi, terrain::murDroit - demi);
     return position.X - avant;
+}
+
+void Batte::restaurer(float x, float longueurGardee, bool canon) {
+    const int pas = static_cast<int>(std::lround((longueurGardee - longueur) / pasAgrandissement));
+    for (int n = 0; n < std::abs(pas); ++n) {
+        if (pas > 0) {
+            agrandir();
+        } else {
+            reduire();
+        }
+    }
+    position.X = x;
+    enableShoot = canon;
 }
 
 void Batte::agrandir() {

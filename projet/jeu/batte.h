@@ -39,6 +39,9 @@ public:
     bool canShoot() const { return enableShoot; }
     void putCanon() { enableShoot = true; }
     void removeCanon() { enableShoot = false; }
+    // Puts the paddle back as a kept match left it: at `x`, resized by
+    // whole steps to `longueurGardee`, with or without its cannon.
+    void restaurer(float x, float longueurGardee, bool canon);
 
     void afficher() override;
 

@@ -34,7 +34,7 @@ Bonus::Bonus(float X, float Y, TYPEBONUS T)
 
 void Bonus::deplacer() {
     position.Y -= vDescente;
-    mOrientation.tourner(mRotation);
+    tourner();
 }
 
 const std::array<Face, Bonus::nbFaces>& Bonus::faces() {

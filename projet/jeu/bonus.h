@@ -29,6 +29,8 @@ public:
     ~Bonus() override {}
 
     void deplacer();
+    // One frame's spin, without falling.
+    void tourner() { mOrientation.tourner(mRotation); }
     TYPEBONUS getType() const { return type; }
     BoiteCollision* getBoiteCol() { return &bc; }
     const BoiteCollision* getBoiteCol() const { return &bc; }

@@ -34,6 +34,18 @@ bool Joueur::hasRecovered() const {
     return horloge::maintenant() - destructTime > recoverTime;
 }
 
+Uint32 Joueur::attenteRetour() const {
+    const Uint32 ecoule = horloge::maintenant() - destructTime;
+    return destroyed && ecoule < recoverTime ? recoverTime - ecoule : 0;
+}
+
+void Joueur::restaurer(int scoreGarde, int viesGardees, bool detruit, Uint32 attente) {
+    score = scoreGarde;
+    vies = viesGardees;
+    destroyed = detruit;
+    destructTime = horloge::maintenant() - (recoverTime - attente);
+}
+
 void Joueur::afficher() {
     if (!destroyed) {
         batte.afficher();

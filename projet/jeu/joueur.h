@@ -48,6 +48,11 @@ public:
 
     void afficher();
 
+    // How long a destroyed paddle still waits before it comes back.
+    Uint32 attenteRetour() const;
+    // Puts a player back as a kept match left it.
+    void restaurer(int scoreGarde, int viesGardees, bool detruit, Uint32 attente);
+
 private:
     int score;
     int vies;

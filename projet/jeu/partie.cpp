@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/partie.h"
 
+#include "jeu/aide.h"
 #include "niveaux/terrain.h"
 #include "profil/settings.h"
 #include "systeme/toile.h"
@@ -63,6 +64,58 @@ void Partie::start() {
     executer(*this, {dureeFrame, false});
 }
 
+PartieGardee Partie::garder() const {
+    PartieGardee g;
+    g.nbJoueurs = nbJoueur;
+    g.fichierNiveaux = fichierNiveaux;
+    g.numNiveau = niveauCourant.getNumNiveau();
+    g.grille = niveauCourant.grille();
+    const Joueur* joueurs[] = {&joueur1, &joueur2};
+    for (int n = 0; n < 2; ++n) {
+        const Joueur& J = *joueurs[n];
+        const Batte& batte = J.getBatteRef();
+        g.joueurs[n] = {J.getScore(),        J.getNbVie(),     batte.getPosition()->X,
+                        batte.getLongueur(), batte.canShoot(), J.isDestroyed(),
+                        J.attenteRetour()};
+    }
+    for (const Balle& b : listeBalles) {
+        const Vecteur& p = *b.getPosition();
+        g.balles.push_back({b.getProp()->getNum(), p.X, p.Y, b.getVitesse().X, b.getVitesse().Y,
+                            b.getIRayon(), b.isTraversante(), b.isHooked()});
+    }
+    for (const Bonus& c : listeBonus) {
+        g.capsules.push_back({c.getPosition()->X, c.getPosition()->Y, c.getType()});
+    }
+    for (const Tir& t : listeTirs) {
+        g.tirs.push_back({t.getProp()->getNum(), t.getPosition()->X, t.getPosition()->Y});
+    }
+    return g;
+}
+
+void Partie::reprendre(const PartieGardee& g) {
+    niveauCourant.charger(g.grille, g.numNiveau);
+    Joueur* joueurs[] = {&joueur1, &joueur2};
+    for (int n = 0; n < 2; ++n) {
+        const PartieGardee::JoueurGarde& garde = g.joueurs[n];
+        joueurs[n]->restaurer(garde.score, garde.vies, garde.detruit, garde.attenteRetour);
+        joueurs[n]->getBatteRef().restaurer(garde.x, garde.longueur, garde.canon);
+        joueurs[n]->setnBalles(0);
+    }
+    for (const PartieGardee::BalleGardee& b : g.balles) {
+        Joueur* J = joueurs[b.joueur - 1];
+        listeBalles.emplace_back(J, b.x, b.y, b.accrochee);
+        listeBalles.back().restaurer(Vecteur(b.vx, b.vy, 0.0f), b.indiceRayon, b.traversante);
+        J->addBalle();
+    }
+    for (const PartieGardee::CapsuleGardee& c : g.capsules) {
+        listeBonus.emplace_back(c.x, c.y, static_cast<TYPEBONUS>(c.type));
+    }
+    for (const PartieGardee::TirGarde& t : g.tirs) {
+        listeTirs.emplace_back(joueurs[t.joueur - 1], t.x, t.y);
+    }
+    pause.activer();
+}
+
 void Partie::initAffichage() {
     disposition.initAffichage();
 }
@@ -73,7 +126,23 @@ void Partie::traiter(const SDL_Event& event) {
     } else if (event.type == SDL_ACTIVEEVENT) {
         fenetreQuittee(event.active);
     } else {
-        continuer = obeir(commandes.lire(event)) && continuer;
+        const Commandes::Lecture lecture = commandes.lire(event);
+        const bool aide = lecture.ordre == Commandes::AUTRE_TOUCHE &&
+                          event.key.keysym.sym == SDLK_F1 && !gameover;
+        if (aide) {
+            ouvrirAide();
+        } else {
+            continuer = obeir(lecture) && continuer;
+        }
+    }
+}
+
+void Partie::ouvrirAide() {
+    if (!pause.estActive()) {
+        pause.activer();
+    }
+    if (!Aide::montrer()) {
+        continuer = false;
     }
 }
 
@@ -171,6 +240,10 @@ void Partie::fenetreQuittee(const SDL_ActiveEvent& active) {
 }
 
 void Partie::actionJoueur(Joueur& J) {
+    if (balleTenue(J)) {
+        // The player has launched a ball once: the hint has done its work.
+        currentSettings.setAstuceLancer(false);
+    }
     lancerBalles(J);
     if (J.canShoot() && !J.isReloading()) {
         tirer(J);
@@ -272,6 +345,11 @@ void Partie::redessiner() {
     }
     if (gameover) {
         disposition.printGameOver();
+    } else if (!pause.estActive() && currentSettings.getAstuceLancer()) {
+        const std::string astuce = astuceLancer();
+        if (!astuce.empty()) {
+            disposition.printAstuce(astuce);
+        }
     }
     if (pause.estActive()) {
         pause.afficher(Commandes::nomDeTouche(currentSettings.getTouchePause()).c_str());
@@ -291,6 +369,35 @@ void Partie::newBall(Joueur* owner, bool accrochee) {
 void Partie::newTir(Joueur* owner) {
     const Vecteur* centre = owner->getBatteRef().getPosition();
     listeTirs.emplace_back(owner, centre->X, centre->Y);
+}
+
+bool Partie::balleTenue(const Joueur& J) const {
+    return std::any_of(listeBalles.begin(), listeBalles.end(), [&J](const Balle& balle) {
+        return balle.getProp() == &J && balle.isHooked();
+    });
+}
+
+std::string Partie::astuceLancer() const {
+    std::string astuce;
+    for (const Joueur* J : {&joueur1, &joueur2}) {
+        if (J->getNum() > nbJoueur || J->isDestroyed() || !balleTenue(*J)) {
+            continue;
+        }
+        const int n = J->getNum();
+        std::string facons =
+            Commandes::nomDeTouche(currentSettings.getAssignedKey(n, Commandes::COMMANDE_ACTION));
+        if (currentSettings.joueurSouris() == n) {
+            facons += " ou clic";
+        }
+        if (currentSettings.joueurManette(0) == n || currentSettings.joueurManette(1) == n) {
+            facons += " ou bouton 1";
+        }
+        astuce += (astuce.empty() ? "" : ", ") + facons;
+        if (nbJoueur == 2) {
+            astuce += " (J" + std::to_string(n) + ")";
+        }
+    }
+    return astuce.empty() ? astuce : "Lancer la balle: " + astuce + "   F1: aide";
 }
 
 void Partie::lancerBalles(Joueur& J) {

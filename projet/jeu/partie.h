@@ -10,6 +10,7 @@
 #include "jeu/commandes.h"
 #include "jeu/debris.h"
 #include "jeu/joueur.h"
+#include "jeu/partiegardee.h"
 #include "jeu/tir.h"
 #include "niveaux/niveau.h"
 #include "rendu/boucle.h"
@@ -54,6 +55,12 @@ public:
         return joueur1.getScore() + (nbJoueur == 2 ? joueur2.getScore() : 0);
     }
     int getNumNiveau() const { return niveauCourant.getNumNiveau(); }
+
+    // The match as it stands, to be resumed later from the main menu.
+    PartieGardee garder() const;
+    // Puts back the match `gardee` keeps, before it starts: paused, so the
+    // players find their hands before the balls move again.
+    void reprendre(const PartieGardee& gardee);
 
     void newBall(Joueur* owner, bool accrochee);
     void newTir(Joueur* owner);
@@ -139,6 +146,13 @@ protected:
     Uint32 dernierAppelManettes = 0;
 
 private:
+    // The help page over the match, paused; the window closed there ends it.
+    void ouvrirAide();
+    // Whether player `J` holds a ball on its paddle.
+    bool balleTenue(const Joueur& J) const;
+    // How each player holding a ball launches it, for a new player; empty
+    // when no one holds one.
+    std::string astuceLancer() const;
     // A lost keyboard focus or a minimised window pauses the match.
     void fenetreQuittee(const SDL_ActiveEvent& active);
     // So does a player's gamepad pulled out, looked for once a second.

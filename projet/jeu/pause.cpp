@@ -10,7 +10,7 @@ const int tailleTexte = 18;
 // The band behind the words, between the field's side borders, in its pixels.
 const int gaucheBande = 85;
 const int droiteBande = 565;
-const int basBande = 230;
+const int basBande = 205;
 const int hautBande = 370;
 const float opaciteBande = 0.6f;
 
@@ -72,5 +72,6 @@ void Pause::afficher(const char* nomTouche) {
     freetype::print(titre, 222, 310, "Pause");
     glColor3ub(230, 230, 230);
     freetype::print(texte, 172, 270, "%s : reprendre", nomTouche);
-    freetype::print(texte, 172, 245, "Echap : quitter la partie");
+    freetype::print(texte, 172, 245, "F1 : aide");
+    freetype::print(texte, 172, 220, "Echap : menu (partie gardee)");
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A match held still: play time stopped, and "Pause" over the field with the
-// keys that resume or leave.
+// keys that resume, show the help or leave.
 #ifndef VORLEN_PAUSE_H
 #define VORLEN_PAUSE_H
 

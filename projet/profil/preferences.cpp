@@ -105,6 +105,13 @@ const Option options[] = {
      Settings::sensibiliteMax,
      [](const Settings& s) { return s.getSensibiliteSouris(); },
      [](Settings& s, int v) { s.setSensibiliteSouris(v); }},
+    {"aide",
+     "astuce_lancer",
+     Settings::CHOIX_ASTUCE_LANCER,
+     {"non", "oui"},
+     1,
+     [](const Settings& s) { return int(s.getAstuceLancer()); },
+     [](Settings& s, int v) { s.setAstuceLancer(v != 0); }},
 };
 
 // A key as the file writes it: the controls menu's name, else "touche N".

@@ -29,6 +29,7 @@ void Settings::initSettings() {
     peripheriques[0] = PERIPH_SOURIS;
     peripheriques[1] = PERIPH_CLAVIER;
     sensibiliteSouris = sensibiliteDefaut;
+    astuceLancer = true;
 }
 
 int Settings::getPeripherique(int nJoueur) const {
@@ -57,6 +58,11 @@ int Settings::joueurSouris() const {
 int Settings::joueurManette(int manette) const {
     const int p = PERIPH_MANETTE1 + manette;
     return peripheriques[0] == p ? 1 : peripheriques[1] == p ? 2 : 0;
+}
+
+void Settings::setAstuceLancer(bool oui) {
+    astuceLancer = oui;
+    modifies.set(CHOIX_ASTUCE_LANCER);
 }
 
 void Settings::setSensibiliteSouris(int s) {

@@ -30,6 +30,7 @@ public:
         CHOIX_PERIPHERIQUE_J1,
         CHOIX_PERIPHERIQUE_J2,
         CHOIX_SENSIBILITE_SOURIS,
+        CHOIX_ASTUCE_LANCER,
         nbChoix
     };
 
@@ -106,6 +107,10 @@ public:
     static constexpr int sensibiliteMin = 1;
     static constexpr int sensibiliteMax = 10;
     static constexpr int sensibiliteDefaut = 5;
+    // Whether a match still says how to launch the ball: true for a new
+    // player, until the first ball launched.
+    bool getAstuceLancer() const { return astuceLancer; }
+    void setAstuceLancer(bool oui);
 
     // The name the controls menu shows for a key code.
     static std::string getKeyByCode(int keynum);
@@ -134,6 +139,7 @@ private:
     int hauteurFenetre;
     int peripheriques[2];
     int sensibiliteSouris;
+    bool astuceLancer;
     std::bitset<nbChoix> modifies;
     fichiers::Enregistrement enregistrement = fichiers::Enregistrement::reussite();
 };

@@ -35,6 +35,10 @@ double Disposition::pixelsParUnite() {
 }
 
 void Disposition::initAffichage() {
+    etatScene();
+}
+
+void etatScene() {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
     glEnable(GL_NORMALIZE);
@@ -60,7 +64,7 @@ void Disposition::preparerChamp(bool vif) {
     toile::vue({posFenetre[0], posFenetre[1], tailleFenetre[0], tailleFenetre[1]});
     placerCamera();
     dessinerBord();
-    placerLumiere(vif);
+    eclairer(vif);
 }
 
 bool Disposition::pointDuChamp(float xToile, float yToile, float& x, float& y) const {
@@ -91,17 +95,11 @@ void Disposition::placerCamera() {
     glLoadIdentity();
 }
 
-void Disposition::placerLumiere(bool vif) {
-    if (vif) {
-        placerLumiereVive();
-    } else {
-        placerLumiereClassique();
-    }
-}
+namespace {
 
 // A point light just in front of the field, so strongly attenuated that the
 // objects show mostly the scene's ambient: about a fifth of their colour.
-void Disposition::placerLumiereClassique() {
+void placerLumiereClassique() {
     const GLfloat blanc[] = {10.0f, 10.0f, 10.0f, 1.0f};
     const GLfloat position0[] = {0.0f, 0.0f, 20.0f, 1.0f};
     const GLfloat sansReflet[] = {0.0f, 0.0f, 0.0f, 1.0f};
@@ -116,7 +114,7 @@ void Disposition::placerLumiereClassique() {
 // A distant light from the upper left, behind the camera: faces turned to
 // the player show close to their full colour, bevels and spheres turned
 // away from the light darker, and a small glint where they catch it.
-void Disposition::placerLumiereVive() {
+void placerLumiereVive() {
     const GLfloat ambiante[] = {0.1f, 0.1f, 0.1f, 1.0f};
     const GLfloat diffuse[] = {0.75f, 0.75f, 0.75f, 1.0f};
     const GLfloat speculaire[] = {0.5f, 0.5f, 0.5f, 1.0f};
@@ -128,6 +126,16 @@ void Disposition::placerLumiereVive() {
     glLightfv(GL_LIGHT0, GL_POSITION, direction0);
     glLightf(GL_LIGHT0, GL_QUADRATIC_ATTENUATION, 0.0f);
     glMaterialfv(GL_FRONT, GL_SPECULAR, reflet);
+}
+
+} // namespace
+
+void eclairer(bool vif) {
+    if (vif) {
+        placerLumiereVive();
+    } else {
+        placerLumiereClassique();
+    }
 }
 
 void dessinerBord() {

@@ -37,12 +37,10 @@ public:
     void setJoueur(Joueur* J, int num) { hudDisplay.setJoueur(J, num); }
     void setNiveau(Niveau* N) { hudDisplay.setNiveau(N); }
     void printGameOver() { hudDisplay.printGameOver(); }
+    void printAstuce(const std::string& astuce) { hudDisplay.printAstuce(astuce); }
 
 private:
     void placerCamera();
-    void placerLumiere(bool vif);
-    void placerLumiereClassique();
-    void placerLumiereVive();
 
     int posFenetre[2];
     int tailleFenetre[2];
@@ -53,5 +51,9 @@ private:
 
 // The field's top and side edges; the bottom stays open.
 void dessinerBord();
+// The scene's light 0: `vif` the bright one, else the classic.
+void eclairer(bool vif);
+// The scene's fixed GL state: depth, culling, lights on, materials.
+void etatScene();
 
 #endif

@@ -138,6 +138,13 @@ void HUD::printGameOver() {
     freetype::print(police(), 250, 100, "Game Over");
 }
 
+void HUD::printAstuce(const std::string& astuce) {
+    const float basAstuce = 110.0f;
+    glColor3ub(220, 220, 220);
+    freetype::print(police(), (Disposition::largeurChamp - freetype::largeur(police(), astuce)) / 2,
+                    basAstuce, "%s", astuce.c_str());
+}
+
 bool CopiePanneau::montre(const Chiffres& chiffres) const {
     return valide && chiffres == chiffresCopies && toile::versFenetre(zoneCopie) == pixelsCopie;
 }

@@ -9,6 +9,7 @@
 #include "systeme/toile.h"
 
 #include <array>
+#include <string>
 
 class Joueur;
 class Niveau;
@@ -61,6 +62,8 @@ public:
     // One player's box from {left, right, top, bottom}, in panel pixels.
     void traceCadres(int* cadre);
     void printGameOver();
+    // One line under the bricks for a new player, centred on the field.
+    void printAstuce(const std::string& astuce);
 
 private:
     // Frames and texts, drawn anew.

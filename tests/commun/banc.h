@@ -55,6 +55,11 @@ public:
     Joueur& j2() { return this->joueur2; }
     Niveau& niveau() { return this->niveauCourant; }
     bool perdu() const { return this->gameover; }
+    bool enPause() const { return this->pause.estActive(); }
+    void basculerPause() {
+        this->pause.touchePressee();
+        this->pause.toucheRelachee();
+    }
     std::list<Balle>& balles() { return this->listeBalles; }
     std::list<Bonus>& bonus() { return this->listeBonus; }
     std::list<Debris>& debris() { return this->listeDebris; }

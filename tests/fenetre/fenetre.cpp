@@ -50,9 +50,14 @@ Pixel Capture::pixelFenetre(int colonne, int ligne) const {
     return {p[0], p[1], p[2]};
 }
 
+std::unique_ptr<Menu> menuNeuf(const std::string& fichierNiveaux) {
+    std::remove(FichierPartieGardee::cheminParDefaut().c_str());
+    return std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f, fichierNiveaux);
+}
+
 std::unique_ptr<Menu> menuApres(const std::string& fichierNiveaux) {
     pousser(SDL_Event{SDL_QUIT});
-    return std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f, fichierNiveaux);
+    return menuNeuf(fichierNiveaux);
 }
 
 int main(int argc, char** argv) {

@@ -21,8 +21,10 @@ inline int ligneDe(float y) {
     return static_cast<int>(300.0 * (1 - 0.0247436 * y) + 0.5);
 }
 
-// A menu whose loop has handled the events queued so far, then a close; its
-// matches are played on `fichierNiveaux`.
+// A new player's menu: no match left by an earlier test to resume.
+std::unique_ptr<Menu> menuNeuf(const std::string& fichierNiveaux = Niveau::fichierParDefaut);
+// A new player's menu whose loop has handled the events queued so far, then a
+// close; its matches are played on `fichierNiveaux`.
 std::unique_ptr<Menu> menuApres(const std::string& fichierNiveaux = Niveau::fichierParDefaut);
 
 struct Pixel {

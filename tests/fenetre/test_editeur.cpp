@@ -260,8 +260,8 @@ TEST_F(Edition, TryingALevelPlaysThatLevelAloneThenComesBackWhereItWas) {
     Banc<Essai> essai(essaye, 7);
     for (int fois = 0; fois < 2; ++fois) {
         essai.gerer();
-        EXPECT_EQ(std::tuple(essai.niveau().grille() == essaye,
-                             essai.niveau().getNumNiveau(), essai.balles().size()),
+        EXPECT_EQ(std::tuple(essai.niveau().grille() == essaye, essai.niveau().getNumNiveau(),
+                             essai.balles().size()),
                   std::tuple(true, 7, 1u));
         essai.niveau().charger(Niveau::Grille{}, 7); // cleared
     }

@@ -120,7 +120,7 @@ static std::unique_ptr<Menu> menuJoue(const std::vector<SDLKey>& touches) {
         suite.push_back({touche});
     }
     clavier::jouer(suite);
-    auto menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
+    auto menu = menuNeuf();
     EXPECT_FALSE(clavier::aAttenduPlus()) << "the menu went on after the last key";
     viderFile(); // what the menu left unread is not for the next one
     return menu;
@@ -161,13 +161,13 @@ struct MenuArrete : ::testing::Test {
 TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
     menu->precChoice();
     EXPECT_EQ(menu->getCurrentChoice(), 0);
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < 8; ++k) {
         menu->nextChoice();
     }
-    EXPECT_EQ(menu->getCurrentChoice(), 5);
+    EXPECT_EQ(menu->getCurrentChoice(), 6);
     // Back in the main menu, the item left from: after a match, the game type's;
     // the game types have always led back to "Credits".
-    suivre({{-5, false, "Type de Partie", "1 joueur"},
+    suivre({{-6, false, "Type de Partie", "1 joueur"},
             {1, true, "Menu Principal", "Options"},
             {-1, false, "Type de Partie", "1 joueur"},
             {0, true, "Menu Principal", "Nouvelle Partie"},
@@ -286,7 +286,8 @@ TEST(Textures, AnyImageReachesOpenGlWithPowerOfTwoSidesAndItsColours) {
 // Closing the window ends the program from the menu or the credits, else only what runs.
 TEST(MenuEnMarche, ClosingTheWindowEndsOnlyWhatIsRunning) {
     const auto partie = menuJoue({SDLK_RETURN, SDLK_RETURN, fermeture, SDLK_DOWN, fermeture});
-    EXPECT_EQ(partie->getCurrentChoice(), 1) << "the menu went on after the match";
+    EXPECT_EQ(partie->getCleCourante(), Menu::CHOIX_OPTIONS) << "the menu went on after the match";
+    EXPECT_EQ(partie->getLabels()[0], "Reprendre la partie") << "the match closed is kept";
     const auto capture = menuJoue(
         {SDLK_DOWN, SDLK_RETURN, SDLK_RETURN, SDLK_RETURN, fermeture, SDLK_DOWN, fermeture});
     EXPECT_EQ(capture->getLabels()[0], "J1 gauche <GAUCHE>") << "the capture took nothing";

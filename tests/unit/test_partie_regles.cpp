@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The match's rules, and the objects they move.
 #include "banc.h"
+#include "outils.h"
 
 #include <gtest/gtest.h>
 
@@ -528,6 +529,106 @@ TEST_F(Coop, ADestroyedPlayerLaunchesNothingAndGetsItsBallWhenItComesBackNotAtAL
     const Balle& rendue = partie.balles().back();
     EXPECT_EQ(std::tuple(j2.getnBalles(), rendue.isHooked(), rendue.getProp()),
               std::tuple(1, true, &j2));
+}
+
+// A match left in full flight (grown and piercing balls, a capsule and a shot on their way, a
+// longer paddle, a cannon, a paddle waiting to come back) reads back from its file as it was,
+// resumes paused, then plays on frame for frame as if it had never been left.
+TEST_F(Coop, AMatchKeptAndResumedPlaysOnExactlyAsIfNeverLeft) {
+    partie.gerer();
+    partie.poserNiveau({{3, 5, 2}, {7, 4, 5}, {9, 6, -1}, {12, 2, 1}});
+    for (const TYPEBONUS type : {BONUS_ABALLE, BONUS_BTRAVERSANTE, BONUS_ABATTE, BONUS_ARME}) {
+        partie.bonus().emplace_back(0.0f, -34.0f, type); // player 1's paddle first
+        partie.verifier();
+    }
+    partie.lancerBalles(j1);
+    partie.poserBalle(j1, 10.0f, 5.0f, 0.4f);
+    partie.bonus().emplace_back(-20.0f, 10.0f, BONUS_MULTIBALL);
+    partie.tirs().emplace_back(&j1, 5.0f, -20.0f);
+    j1.ajouterScore(40);
+    perdreLaDerniereBalle(j2);
+    horloge.avancer(1800);
+    for (int f = 0; f < 5; ++f) {
+        partie.deplacer();
+    }
+    const std::string laissee = partie.garder().texte();
+    std::string raison;
+    const std::optional<PartieGardee> relue = PartieGardee::lire(laissee, raison);
+    ASSERT_TRUE(relue) << raison << "\n" << laissee;
+    EXPECT_EQ(relue->scoreTotal(), 60);
+
+    Banc<Coop2j> reprise;
+    reprise.reprendre(*relue);
+    EXPECT_EQ(reprise.garder().texte(), laissee);
+    ASSERT_TRUE(reprise.enPause()) << "resumed paused";
+    reprise.basculerPause();
+    // From here both matches draw the same numbers and read the same clock.
+    const Uint32 depart = horloge::maintenant();
+    std::string suites[2];
+    Banc<Coop2j>* parties[] = {&partie, &reprise};
+    for (int n = 0; n < 2; ++n) {
+        std::srand(5);
+        horloge.regler(depart);
+        for (int f = 0; f < 400; ++f) {
+            horloge.avancer(Partie::dureeFrame);
+            parties[n]->gerer();
+        }
+        suites[n] = parties[n]->garder().texte();
+    }
+    EXPECT_EQ(suites[1], suites[0]);
+    EXPECT_NE(suites[0], laissee) << "the match moved on";
+    EXPECT_FALSE(j2.isDestroyed()) << "player 2 came back on time";
+}
+
+// A kept match is refused whole when any value is one the rules could not play on, and its
+// file is never written over while it holds what another copy of the game left.
+TEST(PartieGardee, AValueOutOfRangeRefusesTheMatchAndAnotherCopysMatchIsKeptAside) {
+    Banc<Normal1j> partie;
+    partie.gerer();
+    partie.lancerBalles(partie.j1());
+    partie.tirs().emplace_back(&partie.j1(), 1.0f, 1.0f);
+    partie.bonus().emplace_back(2.0f, 2.0f, BONUS_LIFE);
+    const std::string bonne = partie.garder().texte();
+    const std::pair<const char*, const char*> remplacements[] = {
+        {"joueurs 1", "joueurs 3"},
+        {"niveau 1", "niveau 0"},
+        {"rangee 0 ", "rangee 10 "},
+        {"rangee 9 0", "rangee 9 11"},
+        {"rangee 9 0", "rangee 9 -2"},
+        {"joueur 1 0 3", "joueur 1 0 -1"},
+        {"joueur 1 0 3 0 10", "joueur 1 0 3 0 11"},
+        {"joueur 1 0 3 0", "joueur 1 0 3 41"},
+        {"joueur 1 0 3 0", "joueur 1 0 3 nan"},
+        {"capsule 2 2 1", "capsule 2 2 8"},
+        {"tir 1", "tir 2"},
+        {"0 0 0\n", "0 0 0 0\n"},
+        {"niveaux niveaux.lvl", "niveaux"},
+        {"rangee 5", "mystere 5"},
+        {"capsule 2 2 1", "capsule 2 2"}};
+    std::string raison;
+    ASSERT_TRUE(PartieGardee::lire(bonne, raison)) << raison;
+    for (const auto& [avant, apres] : remplacements) {
+        std::string texte = bonne;
+        const std::size_t at = texte.find(avant);
+        ASSERT_NE(at, std::string::npos) << avant;
+        texte.replace(at, std::string(avant).size(), apres);
+        EXPECT_FALSE(PartieGardee::lire(texte, raison)) << apres;
+    }
+    EXPECT_FALSE(PartieGardee::lire(bonne.substr(0, bonne.find("joueur 2")), raison));
+    EXPECT_NE(raison.find("incompl"), std::string::npos) << raison;
+
+    const DossierTemporaire tmp;
+    const std::string chemin = (tmp.chemin / "vorlen" / "partie.txt").string();
+    FichierPartieGardee ici(chemin), ailleurs(chemin);
+    EXPECT_FALSE(ici.charger()) << "no file, nothing to resume";
+    ASSERT_TRUE(ailleurs.garder(*PartieGardee::lire(bonne, raison)).reussi);
+    partie.j1().ajouterScore(9);
+    const fichiers::Enregistrement e = ici.garder(partie.garder());
+    EXPECT_EQ(lireFichier(e.aCote), bonne) << "the other copy's match, kept aside";
+    EXPECT_EQ(FichierPartieGardee(chemin).charger()->scoreTotal(), 9);
+    const fichiers::Enregistrement oubli = ici.oublier();
+    EXPECT_TRUE(oubli.reussi && oubli.aCote.empty()) << "its own match goes, not aside";
+    EXPECT_FALSE(FichierPartieGardee(chemin).charger()) << "a match over is forgotten";
 }
 
 // An hour of a match through the levels of niveaux.lvl, played as a careful
