@@ -140,6 +140,9 @@ protected:
     Commandes commandes;
     // Held while the mouse plays: not paused, not lost.
     fenetre::CaptureSouris captureSouris;
+    // How each player holding a ball launches it, for a new player; empty
+    // when no one holds one.
+    std::string astuceLancer() const;
     // What the frame's rules asked to be heard, played once they are done.
     FileSons sonsDemandes;
     // When the gamepads were last looked for in the system's list.
@@ -150,9 +153,6 @@ private:
     void ouvrirAide();
     // Whether player `J` holds a ball on its paddle.
     bool balleTenue(const Joueur& J) const;
-    // How each player holding a ball launches it, for a new player; empty
-    // when no one holds one.
-    std::string astuceLancer() const;
     // A lost keyboard focus or a minimised window pauses the match.
     void fenetreQuittee(const SDL_ActiveEvent& active);
     // So does a player's gamepad pulled out, looked for once a second.

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menus, and the high-score screen they lead to, in a real window.
+#include "banc.h"
 #include "erreurs.h"
 #include "evenements.h"
 #include "fenetre.h"
 #include "outils.h"
 #include "ecrans/ecranscores.h"
 #include "ecrans/menu.h"
+#include "jeu/aide.h"
 #include "rendu/boucle.h"
 #include "rendu/imagesgl.h"
 #include "systeme/horloge.h"
@@ -23,6 +25,7 @@
 #include <cstdlib>
 #include <deque>
 #include <dlfcn.h>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -295,6 +298,79 @@ TEST(MenuEnMarche, ClosingTheWindowEndsOnlyWhatIsRunning) {
     const auto credits =
         menuJoue({SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, fermeture});
     EXPECT_EQ(credits->getCleCourante(), Menu::CHOIX_CREDITS) << "closed from the credits";
+}
+
+// A match left with Escape comes first on the main menu, in a menu started afresh too; it
+// resumes paused with its score, and a new match enters that score in the table.
+TEST(MenuEnMarche, AMatchLeftResumesAfterARestartAndItsScoreIsEnteredOnceAbandoned) {
+    std::remove(MeilleursScores::fichierDuJoueur().c_str());
+    {
+        Banc<Normal1j> laissee;
+        laissee.gerer();
+        laissee.j1().ajouterScore(120);
+        ASSERT_TRUE(FichierPartieGardee().garder(laissee.garder()).reussi);
+    }
+    const clavier::HorlogeDuClavier horloge;
+    const auto gardee = [] { return FichierPartieGardee().charger().value_or(PartieGardee()); };
+    // Resumed paused: the action launches nothing.
+    clavier::jouer({{SDLK_RETURN}, {SDLK_SPACE}, {SDLK_ESCAPE}, {fermeture}});
+    auto menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
+    EXPECT_FALSE(clavier::aAttenduPlus());
+    EXPECT_EQ(menu->getLabels()[0], "Reprendre la partie");
+    ASSERT_EQ(gardee().balles.size(), 1u);
+    EXPECT_EQ(std::tuple(gardee().scoreTotal(), gardee().balles[0].accrochee),
+              std::tuple(120, true));
+    // F1 there opens the help, and its first key only closes it: the ball stays held.
+    clavier::jouer({{SDLK_RETURN}, {SDLK_F1}, {SDLK_p}, {SDLK_SPACE}, {SDLK_ESCAPE}, {fermeture}});
+    menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
+    EXPECT_TRUE(gardee().balles.at(0).accrochee) << "the help did not open over the pause";
+    std::vector<clavier::Touche> touches = {{SDLK_DOWN}, {SDLK_RETURN}, {SDLK_RETURN}};
+    for (const clavier::Touche& t : clavier::saisie(std::string(12, '\b') + "Zed")) {
+        touches.push_back(t);
+    }
+    // The table shown, then the new match, left too.
+    touches.insert(touches.end(), {{SDLK_SPACE}, {SDLK_ESCAPE}, {fermeture}});
+    clavier::jouer(touches);
+    menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
+    EXPECT_FALSE(clavier::aAttenduPlus());
+    EXPECT_NE(lireFichier(MeilleursScores::fichierDuJoueur()).find(" Zed\n"), std::string::npos)
+        << lireFichier(MeilleursScores::fichierDuJoueur());
+    EXPECT_EQ(gardee().scoreTotal(), 0) << "the new match is the one kept";
+    std::remove(FichierPartieGardee::cheminParDefaut().c_str());
+}
+
+// The help draws each capsule in its colour beside what it does, and the keys as bound;
+// F1 opens it from the menu, and its first key only closes it.
+TEST(MenuEnMarche, TheHelpShowsEachCapsuleInItsColourAndTheKeysAsBound) {
+    ASSERT_TRUE(currentSettings.assignKey(SDLK_d, 1, Commandes::COMMANDE_ACTION));
+    currentSettings.setPeripherique(2, Settings::PERIPH_MANETTE2);
+    EXPECT_EQ(Aide::lignesJoueur(1),
+              (std::vector<std::string>{"Joueur 1", "  gauche: GAUCHE", "  droite: DROITE",
+                                        "  action: d (lancer, tirer)",
+                                        "  Souris: glisser, clic: action"}));
+    EXPECT_EQ(Aide::lignesJoueur(2).back(), "  Manette 2: stick, bouton 1: action");
+    currentSettings.initSettings();
+    Aide().dessiner();
+    const Capture capture;
+    const std::function<bool(Pixel)> teintes[] = {
+        [](Pixel p) { return p.r > 150 && p.v > 150 && p.b > 150; }, // a life
+        [](Pixel p) { return p.v > 150 && p.r < 80 && p.b < 80; },   // longer
+        [](Pixel p) { return p.r > 150 && p.v < 80 && p.b < 80; },   // shorter
+        [](Pixel p) { return p.b > 150 && p.r < 60 && p.v < 100; },  // one more ball
+        [](Pixel p) { return p.r > 150 && p.b > 150 && p.v < 80; },  // piercing
+        [](Pixel p) { return p.v > 150 && p.b > 150 && p.r < 80; },  // bigger
+        [](Pixel p) { return p.r > 150 && p.v > 150 && p.b < 80; }}; // cannon
+    const auto blanc = [](Pixel p) { return p.r > 200 && p.v > 200 && p.b > 200; };
+    for (int k = 0; k < 7; ++k) {
+        const int ligne = 72 + 34 * (k + 1);
+        EXPECT_TRUE(capture.unPixelDans(45, 80, ligne - 8, ligne + 8, teintes[k])) << k;
+        EXPECT_FALSE(capture.unPixelDans(45, 80, ligne - 8, ligne + 8, teintes[(k + 1) % 7]))
+            << k;
+        EXPECT_TRUE(capture.unPixelDans(95, 300, ligne - 6, ligne + 6, blanc)) << k;
+    }
+    clavier::jouer({{SDLK_F1}, {SDLK_DOWN}, {SDLK_DOWN}, {fermeture}});
+    const auto menu = menuNeuf();
+    EXPECT_EQ(menu->getCurrentChoice(), 1);
 }
 
 // Player 1 is offered the login name, which goes; the table is left with a key

@@ -2,6 +2,7 @@
 // The match's rules, and the objects they move.
 #include "banc.h"
 #include "outils.h"
+#include "profil/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -417,6 +418,24 @@ TEST_F(Regles, BallsAndShotsStartAtThePaddleHeldBallsFollowItAndLaunchingTouches
     partie.lancerBalles(j1);
     EXPECT_FALSE(partie.balles().front().isHooked());
     EXPECT_FLOAT_EQ(libre.getVitesse().X, v.X) << "a free ball is left alone";
+}
+
+// A new player is told how to launch, with the keys and devices as set, until a first launch.
+TEST(Astuce, ANewPlayerIsToldHowToLaunchUntilTheFirstLaunch) {
+    currentSettings.setPeripherique(2, Settings::PERIPH_MANETTE1);
+    Banc<Coop2j> deux;
+    deux.gerer();
+    EXPECT_EQ(deux.astuce(), "Lancer la balle: ESPACE ou clic (J1), w ou bouton 1 (J2)   F1: aide");
+    deux.j2().destroy();
+    EXPECT_EQ(deux.astuce(), "Lancer la balle: ESPACE ou clic (J1)   F1: aide");
+    currentSettings.initSettings();
+    Banc<Normal1j> seul;
+    seul.gerer();
+    presser(SDLK_SPACE);
+    seul.jouerSansDessiner();
+    EXPECT_FALSE(currentSettings.getAstuceLancer()) << "launched once";
+    EXPECT_EQ(seul.astuce(), "") << "no ball held";
+    currentSettings.initSettings();
 }
 
 struct Coop : EnMatch<Coop2j> {
