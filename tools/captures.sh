@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes the README's pictures of the two lightings, of the high-score table
-# and of the level editor, playing the real game under Xvfb with a sample table.
+# Takes the README's pictures of the help page, of the two lightings, of the
+# high-score table and of the level editor, playing the real game under Xvfb with a sample table.
 # Usage: xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tools/captures.sh build/vorlen build/data docs
 set -eu
 . "$(dirname "$0")/pixels.sh"
@@ -38,6 +38,12 @@ gameOver() {
     import -window "$fenetre" "$travail/ecran.png"
     pixelTrouve "$travail/ecran.png" 150x30+240+480 'r>0.8&&g<0.2'
 }
+
+# The help page, as F1 opens it from the menu.
+touches F1
+sleep 0.5
+import -window "$fenetre" "$sortie/aide.png"
+touches space
 
 # A ball in flight in each lighting.
 touches Return Return space

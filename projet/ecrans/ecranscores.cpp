@@ -196,6 +196,16 @@ bool EcranScores::montrer(const MeilleursScores& scores, MeilleursScores::Mode m
     return tables.parTouche();
 }
 
+void EcranScores::inscrireSansSaisie(MeilleursScores& scores, MeilleursScores::Mode mode,
+                                     const LigneScore& ligne) {
+    std::vector<SaisieNom> offerts;
+    offerts.emplace_back(nomDeConnexion());
+    if (mode == MeilleursScores::MODE_COOP) {
+        offerts.emplace_back("");
+    }
+    scores.inscrire(mode, avecNoms(ligne, offerts));
+}
+
 bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, LigneScore ligne) {
     if (scores.table(mode).rangPour(ligne.score) < 0) {
         return true;

@@ -25,6 +25,10 @@ public:
     // False when the window was closed meanwhile; a name being typed is then
     // kept as it stands.
     bool inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, LigneScore ligne);
+    // Enters `ligne` with the names the entry offers (the login name, then
+    // "Joueur 2"), asking nothing: a match given up for a new one.
+    static void inscrireSansSaisie(MeilleursScores& scores, MeilleursScores::Mode mode,
+                                   const LigneScore& ligne);
 
 private:
     // The two screens: the tables until a key, a name until Return.

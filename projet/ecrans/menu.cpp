@@ -512,6 +512,10 @@ void Menu::choisirNiveaux(int nbJoueurs) {
 
 namespace {
 
+MeilleursScores::Mode modeScores(int nbJoueurs) {
+    return nbJoueurs == 1 ? MeilleursScores::MODE_1J : MeilleursScores::MODE_COOP;
+}
+
 Partie* nouvellePartie(int nbJoueurs, const std::string& fichier) {
     if (nbJoueurs == 1) {
         return new Normal1j(fichier);
@@ -522,10 +526,9 @@ Partie* nouvellePartie(int nbJoueurs, const std::string& fichier) {
 } // namespace
 
 void Menu::lancerPartie(int nbJoueurs, bool niveauxDuJoueur) {
-    if (abandonnerPartieGardee()) {
-        jouerPartie(
-            nouvellePartie(nbJoueurs, niveauxDuJoueur ? Recueil::fichierDuJoueur() : fichierDuJeu));
-    }
+    abandonnerPartieGardee();
+    jouerPartie(
+        nouvellePartie(nbJoueurs, niveauxDuJoueur ? Recueil::fichierDuJoueur() : fichierDuJeu));
 }
 
 void Menu::reprendrePartie() {
@@ -534,14 +537,18 @@ void Menu::reprendrePartie() {
     jouerPartie(partie);
 }
 
-bool Menu::abandonnerPartieGardee() {
+void Menu::abandonnerPartieGardee() {
     if (!partieGardee) {
-        return true;
+        return;
     }
     const PartieGardee abandonnee = *partieGardee;
     partieGardee.reset();
-    fichierGardee.oublier();
-    return inscrireScore(abandonnee.nbJoueurs, abandonnee.scoreTotal(), abandonnee.numNiveau);
+    // Another copy of the game may have resumed it or given it up since.
+    if (fichierGardee.oublier()) {
+        EcranScores::inscrireSansSaisie(
+            meilleursScores, modeScores(abandonnee.nbJoueurs),
+            {abandonnee.scoreTotal(), abandonnee.numNiveau, dateDuJour(), {}});
+    }
 }
 
 void Menu::editerNiveaux() {
@@ -574,7 +581,7 @@ void Menu::jouerPartie(Partie* partie) {
     if (enCours->isGameOver()) {
         fichierGardee.oublier();
         partieGardee.reset();
-        inscrireScore(enCours->getNbJoueur(), enCours->getScoreTotal(), enCours->getNumNiveau());
+        inscrireScore(*enCours);
     } else if (enCours->getNumNiveau() > 0) {
         partieGardee = enCours->garder();
         fichierGardee.garder(*partieGardee);
@@ -583,15 +590,12 @@ void Menu::jouerPartie(Partie* partie) {
     reinit(&Menu::pagePrincipale, choixTypePartie + (partieGardee ? 1 : 0));
 }
 
-bool Menu::inscrireScore(int nbJoueurs, int score, int numNiveau) {
-    const auto mode = nbJoueurs == 1 ? MeilleursScores::MODE_1J : MeilleursScores::MODE_COOP;
-    const LigneScore ligne{score, numNiveau, dateDuJour(), {}};
+void Menu::inscrireScore(const Partie& partie) {
+    const LigneScore ligne{partie.getScoreTotal(), partie.getNumNiveau(), dateDuJour(), {}};
     EcranScores ecran(our_font);
-    if (!ecran.inscrire(meilleursScores, mode, ligne)) {
+    if (!ecran.inscrire(meilleursScores, modeScores(partie.getNbJoueur()), ligne)) {
         continuer = false;
-        return false;
     }
-    return true;
 }
 
 void Menu::montrerMeilleursScores() {

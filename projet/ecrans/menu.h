@@ -132,17 +132,16 @@ private:
     void lancerPartie(int nbJoueurs, bool niveauxDuJoueur);
     // The match left with Escape, where it stood.
     void reprendrePartie();
-    // The kept match will not be resumed: its score goes to the high scores
-    // if it is among the best. False when the window closed meanwhile.
-    bool abandonnerPartieGardee();
+    // The kept match will not be resumed: its score goes to the high scores,
+    // under the names the entry offers, if it is among the best.
+    void abandonnerPartieGardee();
     // The level set is asked for when the player has levels to play and
     // none was chosen on the command line.
     void choisirNiveaux(int nbJoueurs);
     // The level editor, until the player leaves it.
     void editerNiveaux();
-    // After a match over, the players enter its score if it is among the
-    // best; false, and the game ends, when the window closed meanwhile.
-    bool inscrireScore(int nbJoueurs, int score, int numNiveau);
+    // After a match over, the players enter its score if it is among the best.
+    void inscrireScore(const Partie& partie);
     // The menus, each declared once.
     Page pagePrincipale();
     Page pageTypePartie();

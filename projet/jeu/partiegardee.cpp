@@ -238,28 +238,45 @@ std::optional<PartieGardee> FichierPartieGardee::charger() {
 }
 
 fichiers::Enregistrement FichierPartieGardee::garder(const PartieGardee& partie) {
-    return ecrire(partie.texte());
+    // What the file holds that this copy did not put there (a match another
+    // copy left, a file it could not read) is kept aside, never written over.
+    return ecrire([&](const fichiers::Contenu& c) {
+        const bool etranger =
+            c.etat == fichiers::Contenu::ILLISIBLE ||
+            (c.etat == fichiers::Contenu::LU && !c.texte.empty() && c.texte != connu);
+        return fichiers::Fusion{partie.texte(), etranger};
+    });
 }
 
-fichiers::Enregistrement FichierPartieGardee::oublier() {
-    return ecrire("");
+bool FichierPartieGardee::oublier() {
+    if (chemin.empty()) {
+        return true;
+    }
+    // Only the match this copy knows goes: one another copy resumed and left
+    // since, or abandoned, is that copy's to keep or to score.
+    bool laNotre = false;
+    const fichiers::Enregistrement e = ecrire([&](const fichiers::Contenu& c) {
+        laNotre = c.etat == fichiers::Contenu::LU && !connu.empty() && c.texte == connu;
+        return fichiers::Fusion{laNotre ? std::string() : c.texte,
+                                c.etat == fichiers::Contenu::ILLISIBLE};
+    });
+    return laNotre && e.reussi;
 }
 
-fichiers::Enregistrement FichierPartieGardee::ecrire(const std::string& texte) {
+fichiers::Enregistrement FichierPartieGardee::ecrire(
+    const std::function<fichiers::Fusion(const fichiers::Contenu&)>& fusion) {
     if (chemin.empty()) {
         return fichiers::Enregistrement::reussite();
     }
-    // What the file holds that this copy did not put there (a match another
-    // copy left, a file it could not read) is kept aside, never written over.
+    std::string ecrit;
     const fichiers::Enregistrement e =
         fichiers::enregistrer(chemin, tailleMaxFichier, [&](const fichiers::Contenu& c) {
-            const bool etranger =
-                c.etat == fichiers::Contenu::ILLISIBLE ||
-                (c.etat == fichiers::Contenu::LU && !c.texte.empty() && c.texte != connu);
-            return fichiers::Fusion{texte, etranger};
+            fichiers::Fusion f = fusion(c);
+            ecrit = f.texte;
+            return f;
         });
     if (e.reussi) {
-        connu = texte;
+        connu = ecrit;
     } else {
         std::fprintf(stderr, "Vorlen: partie laissée non enregistrée (%s)\n", e.erreur.c_str());
     }

@@ -12,6 +12,7 @@
 #include <SDL_types.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,11 +82,14 @@ public:
     std::optional<PartieGardee> charger();
     // Keeps `partie` as the match to resume.
     fichiers::Enregistrement garder(const PartieGardee& partie);
-    // The match is over for good: the file is emptied.
-    fichiers::Enregistrement oublier();
+    // The match is over for good: the file is emptied if it still holds the
+    // match this copy knows; true then, when its score is this copy's to enter.
+    bool oublier();
 
 private:
-    fichiers::Enregistrement ecrire(const std::string& texte);
+    // Saves what `fusion` makes of the file as it stands, under the lock.
+    fichiers::Enregistrement
+    ecrire(const std::function<fichiers::Fusion(const fichiers::Contenu&)>& fusion);
 
     const std::string chemin;
     // The text this copy read or wrote last.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Plays the real game as a player would: the menu, a key rebinding, both kinds
-# of match, the credits, "Quitter"; a level made in the editor, tried, then
+# Plays the real game as a player would: the menu, a newcomer's first steps (the
+# help, a match left with Escape and resumed after a restart), a key rebinding,
+# both kinds of match, the credits, "Quitter"; a level made in the editor, tried, then
 # played from the player's own levels; then listens to a match through SDL's disk
 # audio driver, ends the game by signals from each screen, by the loss of its
 # display and meets a file size limit, each time with the work kept, and starts
@@ -86,6 +87,12 @@ quitter() { terminer "$1" 0 "${@:2}"; }
 # below the one before, starting 209 pixels above the window's bottom.
 ligneHaut() { echo $((365 + 31 * $1)); }
 ligneBas() { echo $((391 + 31 * $1)); }
+# The same with a match kept: "Reprendre la partie" stands first, and the list of
+# eight starts 20 pixels higher; $1 still counts from "Nouvelle Partie" (-1: the
+# match to resume).
+ligneHautGardee() { echo $((376 + 31 * $1)); }
+ligneBasGardee() { echo $((402 + 31 * $1)); }
+partieGardee="$XDG_DATA_HOME/vorlen/partie.txt"
 
 cp -r "$donnees" "$travail/jeu"
 cd "$travail/jeu" || exit 1
@@ -98,7 +105,50 @@ attendreEcran menu "Nouvelle Partie is not highlighted" \
 present 120 680 30 330 'r>0.6&&g<0.4' && present 120 680 30 330 'g>0.6&&r<0.5' ||
     echouer "the title image is missing"
 present 310 600 "$(ligneHaut 1)" "$(ligneBas 1)" "$bleu" || echouer "Options is not shown in blue"
-present 310 600 "$(ligneHaut 5)" "$(ligneBas 5)" "$bleu" || echouer "Quitter is not shown"
+present 310 600 "$(ligneHaut 6)" "$(ligneBas 6)" "$bleu" || echouer "Quitter is not shown"
+
+# --- A newcomer: F1 shows the help; the first match says how to launch; a match
+# paused and left with Escape is kept, offered first after a restart, and comes
+# back paused, as it was left.
+enAide() {
+    present 355 445 15 50 "$rouge" && present 45 80 96 116 'r>0.6&&g>0.6&&b>0.6' &&
+        present 45 80 300 320 'r>0.6&&g>0.6&&b<0.3'
+}
+touches F1
+attendreEcran aide "F1 does not show the help's capsules" enAide
+touches space
+attendreEcran menu-apres-aide "the help did not go back to the menu" \
+    present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"
+astuce() { present 90 560 472 495 'r>0.8&&g>0.8&&b>0.8'; }
+touches Return Return
+attendreEcran astuce "the first match does not say how to launch" astuce
+touches space
+attendreEcran astuce-lancee "the hint stays after the launch" absent 90 560 472 495 'r>0.8&&g>0.8&&b>0.8'
+touches p Escape
+attendreEcran menu-partie-gardee "the menu does not offer to resume the match left" eval \
+    'present 310 680 "$(ligneHautGardee -1)" "$(ligneBasGardee -1)" "$bleu" &&
+     present 310 600 "$(ligneHautGardee 0)" "$(ligneBasGardee 0)" "$blanc"'
+laissee=$(cat "$partieGardee")
+grep -q "^niveau 1$" <<<"$laissee" && grep -q "^balle 1 " <<<"$laissee" ||
+    echouer "the match left is not in its file: $laissee"
+quitter "menu, partie gardee" xdotool key --window "$fenetre" Down Down Down Down Down Down Return
+demarrer
+attendreEcran reprendre "after a restart, resuming is not offered first" \
+    present 310 680 "$(ligneHautGardee -1)" "$(ligneBasGardee -1)" "$blanc"
+touches Return
+attendreEcran reprise "the match resumed is not shown paused" eval \
+    'present 222 430 245 290 "$blanc" && present 700 700 60 60 "r>0.79&&r<0.81&&g>0.79&&b<0.01"'
+touches Escape
+attendreEcran menu-reprise-gardee "Escape did not lead back to the menu" \
+    present 310 600 "$(ligneHautGardee 0)" "$(ligneBasGardee 0)" "$blanc"
+[ "$(cat "$partieGardee")" = "$laissee" ] ||
+    echouer "the match resumed is not the match left: $(diff <(echo "$laissee") "$partieGardee")"
+# What follows starts from a menu with no match kept.
+quitter "menu, reprise" xdotool key --window "$fenetre" Down Down Down Down Down Down Return
+rm "$partieGardee"
+demarrer
+attendreEcran menu-neuf "Nouvelle Partie is not highlighted" \
+    present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"
 
 # --- Options, Controles: player 1's action goes to D.
 touches Down Return Return Down Down
@@ -132,11 +182,12 @@ attendreEcran batte-a-droite "the right arrow did not take the paddle to the wal
 xdotool keyup --window "$fenetre" Right
 
 # Escape leaves a match, which reads every key already queued: the keys for
-# the menu wait for it, with item $1 (the game type's) highlighted.
+# the menu wait for it, with item $1 (the game type's) highlighted below the
+# match kept.
 quitterPartie() {
     touches Escape
     attendreEcran "menu-apres-partie-$1" "Escape did not lead back to the menu" \
-        present 310 600 "$(ligneHaut "$1")" "$(ligneBas "$1")" "$blanc"
+        present 310 600 "$(ligneHautGardee "$1")" "$(ligneBasGardee "$1")" "$blanc"
 }
 
 # --- Escape: back to the menu, then a co-operative match.
@@ -153,9 +204,10 @@ titreCredits='g>0.9&&b>0.9&&r>0.6&&r<0.9'
 attendreEcran credits "the credits' heading is missing" present 270 620 70 95 "$titreCredits"
 touches space
 attendreEcran menu-apres-credits "back from the credits, Credits is not highlighted" \
-    present 310 600 "$(ligneHaut 4)" "$(ligneBas 4)" "$blanc"
-touches Down
+    present 310 600 "$(ligneHautGardee 4)" "$(ligneBasGardee 4)" "$blanc"
+touches Down Down
 quitter menu xdotool key --window "$fenetre" Return
+rm "$partieGardee"
 
 # --- The editor: a small level made with the mouse and the keys, tried, saved
 # on the way out, then played from the player's own levels.
@@ -207,9 +259,9 @@ touches Down Return
 attendreEcran mes-niveaux "the match does not play the level made" eval 'cadresPanneau && brique 7 4'
 brique 2 8 && echouer "the match shows the game's level 1, not the player's"
 quitterPartie 0
-quitter menu xdotool key --window "$fenetre" Down Down Down Down Down Return
-# The matches below play the game's levels without being asked.
-rm "$niveauxDuJoueur"
+quitter menu xdotool key --window "$fenetre" Down Down Down Down Down Down Return
+# The matches below play the game's levels without being asked, and none is kept.
+rm "$niveauxDuJoueur" "$partieGardee"
 
 # --- What a player hears, through SDL's disk audio driver, with one sound and the icon missing.
 mv sounds/court.wav "$travail/court.wav"
@@ -235,8 +287,9 @@ sonore && echouer "sound before the ball was launched"
 touches d
 jusqua sonore || echouer "no sound within $LIMITE s of the ball's launch"
 quitterPartie 0
-touches Down Down Down Down Down
+touches Down Down Down Down Down Down
 quitter menu xdotool key --window "$fenetre" Return
+rm "$partieGardee"
 mv "$travail/court.wav" sounds/court.wav
 mv "$travail/vorlen.png" vorlen.png
 
@@ -248,10 +301,14 @@ enCredits() { present 270 620 70 95 "$titreCredits"; }
 for cas in "menu::TERM:enMenu" "match:Return Return:TERM:enMatch" \
     "capture:Down Return Return Return:INT:enCapture" "credits:Down Down Down Down Return:HUP:enCredits"; do
     IFS=: read -r lieu suite signal ecranAttendu <<<"$cas"
+    rm -f "$partieGardee"
     demarrer
     [ -z "$suite" ] || touches $suite
     attendreEcran "signal-$lieu" "$lieu: the screen is not reached" "$ecranAttendu"
     quitter "$lieu" kill -"$signal" "$pid"
+    # The match the signal ended is kept.
+    [ "$lieu" != match ] || grep -q "^balle 1 " "$partieGardee" 2>/dev/null ||
+        echouer "the match TERM ended is not kept"
 done
 
 # --- What is not saved yet reaches its file first, whatever ends the game.

@@ -645,8 +645,9 @@ TEST(PartieGardee, AValueOutOfRangeRefusesTheMatchAndAnotherCopysMatchIsKeptAsid
     const fichiers::Enregistrement e = ici.garder(partie.garder());
     EXPECT_EQ(lireFichier(e.aCote), bonne) << "the other copy's match, kept aside";
     EXPECT_EQ(FichierPartieGardee(chemin).charger()->scoreTotal(), 9);
-    const fichiers::Enregistrement oubli = ici.oublier();
-    EXPECT_TRUE(oubli.reussi && oubli.aCote.empty()) << "its own match goes, not aside";
+    EXPECT_FALSE(ailleurs.oublier()) << "another copy's match is not this one's to drop";
+    EXPECT_EQ(FichierPartieGardee(chemin).charger()->scoreTotal(), 9);
+    EXPECT_TRUE(ici.oublier());
     EXPECT_FALSE(FichierPartieGardee(chemin).charger()) << "a match over is forgotten";
 }
 
