@@ -119,6 +119,10 @@ Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveau
 }
 
 void Menu::traiter(const SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F1) {
+        montrerAide();
+        return;
+    }
     switch (event.type) {
     case SDL_QUIT:
         continuer = false;
@@ -128,13 +132,6 @@ void Menu::traiter(const SDL_Event& event) {
         break;
     case SDL_MOUSEBUTTONDOWN:
         cliquer(event.button);
-        break;
-    case SDL_KEYDOWN:
-        if (event.key.keysym.sym == SDLK_F1) {
-            montrerAide();
-            break;
-        }
-        obeir(commandes.lireMenu(event));
         break;
     default:
         obeir(commandes.lireMenu(event));

@@ -141,6 +141,8 @@ void Partie::ouvrirAide() {
     if (!pause.estActive()) {
         pause.activer();
     }
+    // The page reads the pointer's clicks: the mouse is the player's again.
+    captureSouris.tenir(false);
     if (!Aide::montrer()) {
         continuer = false;
     }
