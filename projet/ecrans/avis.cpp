@@ -3,13 +3,14 @@
 
 std::string avisEnregistrement(const freetype::font_data& police,
                                const fichiers::Enregistrement& enregistrement,
-                               const std::string& nonEnregistre, float largeurMax) {
+                               const std::string& nonEnregistre, float largeurMax,
+                               const std::string& gardeSous) {
     std::string debut, fichier;
     if (!enregistrement.reussi) {
         debut = nonEnregistre + " (" + enregistrement.raison + ")";
         fichier = enregistrement.fichier;
     } else if (!enregistrement.aCote.empty()) {
-        debut = "Ancien fichier illisible, garde sous";
+        debut = gardeSous;
         fichier = enregistrement.aCote;
     } else {
         return std::string();

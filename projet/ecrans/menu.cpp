@@ -664,14 +664,23 @@ void Menu::display() {
 }
 
 void Menu::dessinerAvis() const {
+    const float largeur = largeurToile - 2 * margeAvis;
+    // The saves' notices first, then a refused key's reason, each under the
+    // one before where there is one.
+    const std::string avis[] = {avisEnregistrement(small_font, currentSettings.getEnregistrement(),
+                                                   "Reglages non enregistres", largeur),
+                                avisEnregistrement(small_font, fichierGardee.getEnregistrement(),
+                                                   "Partie laissee non enregistree", largeur,
+                                                   "Autre partie laissee, gardee sous"),
+                                avisTouche};
     glColor3ub(255, 170, 0);
-    const std::string enregistrement =
-        avisEnregistrement(small_font, currentSettings.getEnregistrement(),
-                           "Reglages non enregistres", largeurToile - 2 * margeAvis);
-    freetype::print(small_font, margeAvis, ligneAvis, "%s", enregistrement.c_str());
-    // A refused key's reason, under the save's notice when there is one.
-    const int ligne = enregistrement.empty() ? ligneAvis : ligneAvis - interligneAvis;
-    freetype::print(small_font, margeAvis, ligne, "%s", avisTouche.c_str());
+    int ligne = ligneAvis;
+    for (const std::string& texte : avis) {
+        if (!texte.empty()) {
+            freetype::print(small_font, margeAvis, ligne, "%s", texte.c_str());
+            ligne -= interligneAvis;
+        }
+    }
 }
 
 void Menu::showcredits() {

@@ -222,11 +222,14 @@ std::optional<PartieGardee> FichierPartieGardee::charger() {
     std::string raison = contenu.raison;
     std::optional<PartieGardee> partie;
     if (contenu.etat == fichiers::Contenu::LU) {
-        connu = contenu.texte;
         if (contenu.texte.empty()) {
             return std::nullopt;
         }
         partie = PartieGardee::lire(contenu.texte, raison);
+    }
+    // A text that does not read is not this copy's: the next save keeps it aside.
+    if (partie) {
+        connu = contenu.texte;
     }
     if (contenu.etat != fichiers::Contenu::ABSENT && !partie) {
         std::fprintf(stderr,
@@ -275,6 +278,7 @@ fichiers::Enregistrement FichierPartieGardee::ecrire(
             ecrit = f.texte;
             return f;
         });
+    enregistrement = e;
     if (e.reussi) {
         connu = ecrit;
     } else {

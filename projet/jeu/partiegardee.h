@@ -85,6 +85,9 @@ public:
     // The match is over for good: the file is emptied if it still holds the
     // match this copy knows; true then, when its score is this copy's to enter.
     bool oublier();
+    // What the last save did: why it failed, or where the file it found
+    // was kept aside.
+    const fichiers::Enregistrement& getEnregistrement() const { return enregistrement; }
 
 private:
     // Saves what `fusion` makes of the file as it stands, under the lock.
@@ -94,6 +97,7 @@ private:
     const std::string chemin;
     // The text this copy read or wrote last.
     std::string connu;
+    fichiers::Enregistrement enregistrement = fichiers::Enregistrement::reussite();
 };
 
 #endif

@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <fstream>
 #include <dlfcn.h>
 #include <functional>
 #include <memory>
@@ -333,7 +334,19 @@ TEST(MenuEnMarche, AMatchLeftResumesAfterARestartAndItsScoreIsEnteredOnceAbandon
               std::string::npos)
         << lireFichier(MeilleursScores::fichierDuJoueur());
     EXPECT_EQ(gardee().scoreTotal(), 0) << "the new match is the one kept";
-    std::remove(FichierPartieGardee::cheminParDefaut().c_str());
+    // A file this copy cannot read is said, not offered, then kept aside, on screen too.
+    const std::string chemin = FichierPartieGardee::cheminParDefaut();
+    std::ofstream(chemin) << "joueurs 7\n";
+    clavier::jouer({{SDLK_RETURN}, {SDLK_RETURN}, {SDLK_ESCAPE}, {fermeture}});
+    const std::string erreurs =
+        erreursDe([&] { menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f); });
+    EXPECT_NE(erreurs.find("partie laissée illisible dans " + chemin), std::string::npos)
+        << erreurs;
+    EXPECT_EQ(lireFichier(chemin + ".illisible"), "joueurs 7\n");
+    menu->display();
+    EXPECT_TRUE(Capture().unPixelDans(0, 799, 0, 29, orange)) << "said on the menu";
+    std::remove(chemin.c_str());
+    std::remove((chemin + ".illisible").c_str());
 }
 
 // The help draws each capsule in its colour beside what it does, and the keys as bound;
