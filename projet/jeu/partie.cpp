@@ -348,10 +348,7 @@ void Partie::redessiner() {
     if (gameover) {
         disposition.printGameOver();
     } else if (!pause.estActive() && currentSettings.getAstuceLancer()) {
-        const std::string astuce = astuceLancer();
-        if (!astuce.empty()) {
-            disposition.printAstuce(astuce);
-        }
+        disposition.printAstuce(astuceLancer());
     }
     if (pause.estActive()) {
         pause.afficher(Commandes::nomDeTouche(currentSettings.getTouchePause()).c_str());
@@ -379,8 +376,8 @@ bool Partie::balleTenue(const Joueur& J) const {
     });
 }
 
-std::string Partie::astuceLancer() const {
-    std::string astuce;
+std::vector<std::string> Partie::astuceLancer() const {
+    std::vector<std::string> lignes;
     for (const Joueur* J : {&joueur1, &joueur2}) {
         if (J->getNum() > nbJoueur || J->isDestroyed() || !balleTenue(*J)) {
             continue;
@@ -394,12 +391,13 @@ std::string Partie::astuceLancer() const {
         if (currentSettings.joueurManette(0) == n || currentSettings.joueurManette(1) == n) {
             facons += " ou bouton 1";
         }
-        astuce += (astuce.empty() ? "" : ", ") + facons;
-        if (nbJoueur == 2) {
-            astuce += " (J" + std::to_string(n) + ")";
-        }
+        const std::string lancer = nbJoueur == 1 ? "Lancer" : "J" + std::to_string(n) + ", lancer";
+        lignes.push_back(lancer + " la balle: " + facons);
     }
-    return astuce.empty() ? astuce : "Lancer la balle: " + astuce + "   F1: aide";
+    if (!lignes.empty()) {
+        lignes.push_back("F1: aide");
+    }
+    return lignes;
 }
 
 void Partie::lancerBalles(Joueur& J) {

@@ -24,6 +24,7 @@
 #include <initializer_list>
 #include <list>
 #include <string>
+#include <vector>
 
 class Partie : public Ecran {
 protected:
@@ -142,7 +143,7 @@ protected:
     fenetre::CaptureSouris captureSouris;
     // How each player holding a ball launches it, for a new player; empty
     // when no one holds one.
-    std::string astuceLancer() const;
+    std::vector<std::string> astuceLancer() const;
     // What the frame's rules asked to be heard, played once they are done.
     FileSons sonsDemandes;
     // When the gamepads were last looked for in the system's list.

@@ -37,7 +37,7 @@ public:
     void setJoueur(Joueur* J, int num) { hudDisplay.setJoueur(J, num); }
     void setNiveau(Niveau* N) { hudDisplay.setNiveau(N); }
     void printGameOver() { hudDisplay.printGameOver(); }
-    void printAstuce(const std::string& astuce) { hudDisplay.printAstuce(astuce); }
+    void printAstuce(const std::vector<std::string>& lignes) { hudDisplay.printAstuce(lignes); }
 
 private:
     void placerCamera();

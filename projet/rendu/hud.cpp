@@ -138,11 +138,16 @@ void HUD::printGameOver() {
     freetype::print(police(), 250, 100, "Game Over");
 }
 
-void HUD::printAstuce(const std::string& astuce) {
+void HUD::printAstuce(const std::vector<std::string>& lignes) {
     const float basAstuce = 110.0f;
+    float y = basAstuce + (lignes.size() - 1.0f) * font_size * 1.5f;
     glColor3ub(220, 220, 220);
-    freetype::print(police(), (Disposition::largeurChamp - freetype::largeur(police(), astuce)) / 2,
-                    basAstuce, "%s", astuce.c_str());
+    for (const std::string& ligne : lignes) {
+        freetype::print(police(),
+                        (Disposition::largeurChamp - freetype::largeur(police(), ligne)) / 2, y,
+                        "%s", ligne.c_str());
+        y -= font_size * 1.5f;
+    }
 }
 
 bool CopiePanneau::montre(const Chiffres& chiffres) const {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class Joueur;
 class Niveau;
@@ -62,8 +63,8 @@ public:
     // One player's box from {left, right, top, bottom}, in panel pixels.
     void traceCadres(int* cadre);
     void printGameOver();
-    // One line under the bricks for a new player, centred on the field.
-    void printAstuce(const std::string& astuce);
+    // A few lines under the bricks for a new player, each centred on the field.
+    void printAstuce(const std::vector<std::string>& lignes);
 
 private:
     // Frames and texts, drawn anew.

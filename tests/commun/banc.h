@@ -55,7 +55,7 @@ public:
     Joueur& j2() { return this->joueur2; }
     Niveau& niveau() { return this->niveauCourant; }
     bool perdu() const { return this->gameover; }
-    std::string astuce() const { return this->astuceLancer(); }
+    std::vector<std::string> astuce() const { return this->astuceLancer(); }
     bool enPause() const { return this->pause.estActive(); }
     void basculerPause() {
         this->pause.touchePressee();
