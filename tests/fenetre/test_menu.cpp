@@ -377,6 +377,11 @@ TEST(MenuEnMarche, TheHelpShowsEachCapsuleInItsColourAndTheKeysAsBound) {
         EXPECT_FALSE(capture.unPixelDans(45, 80, ligne - 8, ligne + 8, teintes[(k + 1) % 7])) << k;
         EXPECT_TRUE(capture.unPixelDans(95, 300, ligne - 6, ligne + 6, blanc)) << k;
     }
+    EXPECT_FALSE(capture.unPixelDans(45, 80, 72 + 34 * 8 - 8, 72 + 34 * 8 + 4, teintes[6]))
+        << "seven capsules, no more";
+    // Each player's keys under its name, in its paddle's colour: player 1 on the left.
+    EXPECT_TRUE(capture.unPixelDans(40, 130, 368, 386, teintes[1]));
+    EXPECT_TRUE(capture.unPixelDans(420, 510, 368, 386, teintes[2]));
     clavier::jouer({{SDLK_F1}, {SDLK_DOWN}, {SDLK_DOWN}, {fermeture}});
     const auto menu = menuNeuf();
     EXPECT_EQ(menu->getCurrentChoice(), 1);
