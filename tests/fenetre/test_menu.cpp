@@ -205,6 +205,17 @@ TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
     std::remove(fichier.c_str());
 }
 
+// The mouse goes to one player at a time: given to player 2, player 1 is left the keys.
+TEST_F(MenuArrete, EachPlayerHasItsDeviceLineAndTheMouseGoesToOnePlayerAtATime) {
+    menu->reinitAppareilsMenu();
+    EXPECT_EQ(menu->getLabels(),
+              (std::vector<std::string>{"J1 appareil <Souris>", "J2 appareil <Clavier>",
+                                        "Sensibilite souris: 5", "retour"}));
+    choisir(1);
+    EXPECT_EQ(std::vector(menu->getLabels().begin(), menu->getLabels().begin() + 2),
+              (std::vector<std::string>{"J1 appareil <Clavier>", "J2 appareil <Souris>"}));
+}
+
 TEST_F(MenuArrete, ControlsShowTheBindingsAndRebindAFreeKeyOnly) {
     menu->reinitOptionsMenu();
     choisir(0);
