@@ -94,6 +94,7 @@ int main() {
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     HorlogeDeTest horloge;
+    commeUnHabitue();
     // The canvas's own size, a 4:3 window of 1280x960, and the picture at
     // full height on a 1920x1080 screen.
     const int tailles[][2] = {{largeurToile, hauteurToile}, {1280, 960}, {1440, 1080}};

@@ -95,8 +95,7 @@ void rendreMenus(const std::string& dossier) {
 
 void rendreParties(const std::string& dossier) {
     HorlogeDeTest horloge;
-    // A player past the first match: no hint on how to launch.
-    currentSettings.setAstuceLancer(false);
+    commeUnHabitue();
     {
         srand(1);
         Scene<Normal1j> partie;

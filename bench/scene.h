@@ -5,8 +5,14 @@
 #define VORLEN_BENCH_SCENE_H
 
 #include "banc.h"
+#include "profil/settings.h"
 
 #include <cstdlib>
+
+// The matches as a returning player sees them: no line on how to launch.
+inline void commeUnHabitue() {
+    currentSettings.setAstuceLancer(false);
+}
 
 inline void remplirSceneLourde(Banc<Normal1j>& partie) {
     srand(1);
