@@ -7,15 +7,8 @@
 #   bench/demarrage.sh     from the worktree, after building vorlen and the benchmarks
 # Each start has a throw-away home and a fresh window on a 1920x1080 screen.
 set -euo pipefail
-racine="$(cd "$(dirname "$0")/.." && pwd)"
-cale="$racine/build/bench/libpremiere_image.so"
 essais=7
-
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -n $((400 + RANDOM % 500)) -s "-screen 0 1920x1080x24 -noreset" "$0" "$@"
-fi
-export SDL_AUDIODRIVER=dummy
-[ -f "$cale" ] || { echo "demarrage.sh: build the benchmarks first ($cale)" >&2; exit 1; }
+. "$(dirname "$0")/images.sh"
 
 # One start of the command "$@" in the current folder: the milliseconds from
 # the start to each of its first pictures, on one line.

@@ -8,15 +8,8 @@
 # name entry, whose frames are not the match's.
 #   bench/regularite.sh    from the worktree, after building vorlen and the benchmarks
 set -euo pipefail
-racine="$(cd "$(dirname "$0")/.." && pwd)"
-cale="$racine/build/bench/libpremiere_image.so"
 duree=60
-
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -n $((400 + RANDOM % 500)) -s "-screen 0 1920x1080x24 -noreset" "$0" "$@"
-fi
-export SDL_AUDIODRIVER=dummy
-[ -f "$cale" ] || { echo "regularite.sh: build the benchmarks first ($cale)" >&2; exit 1; }
+. "$(dirname "$0")/images.sh"
 maison=$(mktemp -d)
 trap 'kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$maison"' EXIT
 images="$maison/images"
