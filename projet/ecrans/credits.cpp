@@ -1,15 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/credits.h"
 
-void Credits::traiter(const SDL_Event& event) {
-    if (toucheQuelconque(event)) {
-        termine = true;
-    } else if (event.type == SDL_QUIT) {
-        termine = true;
-        fermee = true;
-    }
-}
-
 void Credits::dessiner() {
     // The title image, dimmed, across the whole width behind the text.
     const float fond[4][4] = {

@@ -12,17 +12,16 @@ class Credits : public Ecran {
 public:
     Credits(const Decor& decor, const freetype::font_data& police) : decor(decor), police(police) {}
 
-    void traiter(const SDL_Event& event) override;
+    void traiter(const SDL_Event& event) override { attente.traiter(event); }
     void dessiner() override;
-    bool fini() const override { return termine; }
+    bool fini() const override { return attente.finie(); }
     // Whether the window's closing ended it, rather than a key.
-    bool fenetreFermee() const { return fermee; }
+    bool fenetreFermee() const { return attente.fenetreFermee(); }
 
 private:
     const Decor& decor;
     const freetype::font_data& police;
-    bool termine = false;
-    bool fermee = false;
+    AttenteTouche attente;
 };
 
 #endif

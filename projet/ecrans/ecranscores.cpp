@@ -117,27 +117,18 @@ public:
            int rang)
         : ecran(ecran), scores(scores), mode(mode), rang(rang) {}
 
-    void traiter(const SDL_Event& event) override {
-        if (toucheQuelconque(event)) {
-            termine = true;
-        } else if (event.type == SDL_QUIT) {
-            termine = true;
-            fermee = true;
-        }
-    }
+    void traiter(const SDL_Event& event) override { attente.traiter(event); }
     void dessiner() override { ecran.dessinerTables(scores, mode, rang); }
-    bool fini() const override { return termine; }
+    bool fini() const override { return attente.finie(); }
     bool arretNet() const override { return true; }
-    // Ended by a key, not by the window's closing nor a signal.
-    bool parTouche() const { return termine && !fermee; }
+    bool parTouche() const { return attente.parTouche(); }
 
 private:
     const EcranScores& ecran;
     const MeilleursScores& scores;
     MeilleursScores::Mode mode;
     int rang;
-    bool termine = false;
-    bool fermee = false;
+    AttenteTouche attente;
 };
 
 // One player's name, typed until Return.

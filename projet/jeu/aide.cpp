@@ -73,15 +73,6 @@ bool Aide::montrer() {
     return !aide.fenetreFermee();
 }
 
-void Aide::traiter(const SDL_Event& event) {
-    if (toucheQuelconque(event)) {
-        termine = true;
-    } else if (event.type == SDL_QUIT) {
-        termine = true;
-        fermee = true;
-    }
-}
-
 void Aide::avancer() {
     for (Bonus& capsule : capsules) {
         for (int t = 0; t < toursParPassage; ++t) {
@@ -98,11 +89,11 @@ void Aide::dessiner() {
 }
 
 std::vector<std::string> Aide::lignesJoueur(int nJoueur) {
-    std::vector<std::string> lignes = {
-        "Joueur " + std::to_string(nJoueur),
-        "  gauche: " + touche(nJoueur, Commandes::COMMANDE_GAUCHE),
-        "  droite: " + touche(nJoueur, Commandes::COMMANDE_DROITE),
-        "  action: " + touche(nJoueur, Commandes::COMMANDE_ACTION) + " (lancer, tirer)"};
+    std::vector<std::string> lignes = {"Joueur " + std::to_string(nJoueur),
+                                       "  gauche: " + touche(nJoueur, Commandes::COMMANDE_GAUCHE),
+                                       "  droite: " + touche(nJoueur, Commandes::COMMANDE_DROITE),
+                                       "  action: " + touche(nJoueur, Commandes::COMMANDE_ACTION) +
+                                           " (lancer, tirer)"};
     const std::string autre = appareil(nJoueur);
     if (!autre.empty()) {
         lignes.push_back(autre);

@@ -22,12 +22,12 @@ public:
     // closed meanwhile.
     static bool montrer();
 
-    void traiter(const SDL_Event& event) override;
+    void traiter(const SDL_Event& event) override { attente.traiter(event); }
     void avancer() override;
     void dessiner() override;
-    bool fini() const override { return termine; }
+    bool fini() const override { return attente.finie(); }
     bool arretNet() const override { return true; }
-    bool fenetreFermee() const { return fermee; }
+    bool fenetreFermee() const { return attente.fenetreFermee(); }
 
     // What the page says under the capsules, for the settings as they stand:
     // player `nJoueur`'s keys and device, then the keys every player shares.
@@ -43,8 +43,7 @@ private:
     freetype::font_data titre;
     freetype::font_data texte;
     freetype::font_data petite;
-    bool termine = false;
-    bool fermee = false;
+    AttenteTouche attente;
 };
 
 #endif

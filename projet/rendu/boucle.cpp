@@ -108,7 +108,12 @@ void basculerPleinEcranRetenu() {
     suivreFenetre(issue);
 }
 
-bool toucheQuelconque(const SDL_Event& event) {
-    return event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN ||
-           event.type == SDL_JOYBUTTONDOWN;
+void AttenteTouche::traiter(const SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN ||
+        event.type == SDL_JOYBUTTONDOWN) {
+        termine = true;
+    } else if (event.type == SDL_QUIT) {
+        termine = true;
+        fermee = true;
+    }
 }

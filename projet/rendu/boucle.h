@@ -58,8 +58,20 @@ bool recevoir(Ecran& ecran);
 // F11 on any screen, or the Options item.
 void basculerPleinEcranRetenu();
 
-// A key, a mouse button or a gamepad button: what "any key" means to a
-// screen that waits for one.
-bool toucheQuelconque(const SDL_Event& event);
+// How a screen that waits for any key ends: on a key, a mouse button or a
+// gamepad button, or on the window's closing, which the screen below must
+// hear of.
+class AttenteTouche {
+public:
+    void traiter(const SDL_Event& event);
+    bool finie() const { return termine; }
+    bool fenetreFermee() const { return fermee; }
+    // Ended by a key, not by the window's closing nor a signal.
+    bool parTouche() const { return termine && !fermee; }
+
+private:
+    bool termine = false;
+    bool fermee = false;
+};
 
 #endif

@@ -76,7 +76,9 @@ TEST_F(Appareils, EachDevicesEventsAreItsPlayersOrdersTheMouseOneToOneTheStickPa
           {manette(SDL_JOYAXISMOTION, 0, 1, 20000), C::MENU_BAS, false},
           {manette(SDL_JOYHATMOTION, 0, 0, SDL_HAT_RIGHT), C::MENU_PLUS, false},
           {manette(SDL_JOYBUTTONDOWN, 0, 1), C::MENU_RETOUR, true}}) {
-        EXPECT_EQ(std::tuple(commandes.lireMenu(e), toucheQuelconque(e)),
+        AttenteTouche attente;
+        attente.traiter(e);
+        EXPECT_EQ(std::tuple(commandes.lireMenu(e), attente.parTouche()),
                   std::tuple(ordre, quelconque))
             << int(e.type);
     }
