@@ -31,14 +31,16 @@ poserSouris() {
 }
 
 # Sets fenetre to the game's window once it is shown and holds the keyboard;
-# false when the limit passed. The library may name a first window before the
-# video mode replaces it: the window is looked for again until one holds.
+# false when the limit passed, or at once when the process $1, if given, ended
+# first. The library may name a first window before the video mode replaces it:
+# the window is looked for again until one holds.
 attendreFenetre() {
     poserSouris
     fenetre=
-    jusqua fenetreFocalisee
+    jusqua fenetreFocalisee "${1:-}" && [ -n "$fenetre" ]
 }
 fenetreFocalisee() {
+    [ -n "$1" ] && fini "$1" && fenetre= && return 0
     [ -n "$fenetre" ] && focalisee "$fenetre" && return 0
     fenetre=$(xdotool search --onlyvisible --name '^Vorlen$' 2>/dev/null | tail -n 1)
     return 1

@@ -62,8 +62,8 @@ touches() {
 demarrer() {
     env "$@" "$jeu" >"$travail/sortie.txt" 2>"$travail/erreurs.txt" &
     pid=$!
-    attendreFenetre || {
-        echouer "no window titled Vorlen, visible and focused, within $LIMITE s"
+    attendreFenetre "$pid" || {
+        echouer "${lieu:-start}: no window titled Vorlen, visible and focused, within $LIMITE s, on display $DISPLAY"
         cat "$travail/erreurs.txt"
         exit 1
     }
@@ -358,10 +358,13 @@ for cas in "peindre:peint:HUP:" "peindre:peint:INT:" "peindre:peint:TERM:" "pein
     lieu="$travailler, $fin${compat:+, sdl12-compat}"
     rm -rf "$XDG_DATA_HOME" "$travail/affichage"
     if [ "$fin" = X ]; then
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/affichage" 2>/dev/null &
+        # Without -noreset, the server resets each time its last client leaves (a
+        # screenshot, a key), and a window opened meanwhile fails.
+        Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$travail/affichage" 2>/dev/null &
         serveur=$!
         jusqua test -s "$travail/affichage" || echouer "$lieu: no X server of our own"
         export DISPLAY=:$(cat "$travail/affichage")
+        jusqua xdotool getdisplaygeometry >/dev/null || echouer "$lieu: our X server does not answer"
     fi
     demarrer ${compat:+LD_LIBRARY_PATH=$bibliothequeCompat}
     $travailler
