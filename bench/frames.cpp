@@ -8,6 +8,7 @@
 // size. Run from the run-time directory, on a screen of 1440x1080 or more:
 // cd build/data && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ../bench/bench_frames
 #include "rendu/imagesgl.h"
+#include "systeme/fenetre.h"
 #include "systeme/toile.h"
 #include "scene.h"
 
@@ -70,7 +71,7 @@ void mesurerTaille(int largeur, int hauteur, HorlogeDeTest& horloge) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             SDL_GL_SwapBuffers();
         });
-        mesurer("panel, border and paddle", [&] { partie.frame(); });
+        mesurer("panel, border and paddle", [&] { partie.dessinerSeulement(); });
         partie.gerer(); // loads level 1 and the held ball
         mesurer("level 1 with its ball", [&] { partie.frame(); });
     }
@@ -88,6 +89,7 @@ void mesurerTaille(int largeur, int hauteur, HorlogeDeTest& horloge) {
 } // namespace
 
 int main() {
+    fenetre::choisirPilotes();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "bench_frames: %s\n", SDL_GetError());
         return 1;

@@ -10,6 +10,7 @@
 #include "jeu/aide.h"
 #include "profil/settings.h"
 #include "rendu/imagesgl.h"
+#include "systeme/fenetre.h"
 #include "systeme/surfaces.h"
 #include "systeme/toile.h"
 #include "scene.h"
@@ -131,6 +132,7 @@ void rendreParties(const std::string& dossier) {
 }
 
 int rendre(const std::string& dossier) {
+    fenetre::choisirPilotes();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "vorlen_references: %s\n", SDL_GetError());
         return 1;

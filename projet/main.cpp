@@ -16,7 +16,6 @@
 #include "systeme/signaux.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -31,12 +30,7 @@ namespace {
 
 // Video is required, sound is not: without a sound card the game plays silent.
 bool initialiserSDL() {
-    // Only X11 gives SDL an OpenGL window here; left to itself, SDL would fall
-    // back on a text-mode driver that scribbles over the terminal, then fail.
-    setenv("SDL_VIDEODRIVER", "x11", 0);
-    // The game scales its picture itself: SDL 1.2 over SDL 2 (sdl12-compat)
-    // must not scale it a second time, which also doubles the cost of a frame.
-    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
+    fenetre::choisirPilotes();
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == 0) {
         return true;
     }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 namespace fenetre {
@@ -181,6 +182,22 @@ Issue retablir(bool pleinEcran, const Choix& choix) {
 }
 
 } // namespace
+
+void choisirPilotes() {
+    // Only X11 gives SDL an OpenGL window here; left to itself, SDL would fall
+    // back on a text-mode driver that scribbles over the terminal, then fail.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    // The game scales its picture itself: SDL 1.2 over SDL 2 (sdl12-compat)
+    // must not scale it a second time, which also doubles the cost of a frame.
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
+    // Without a graphics card, Mesa's software renderer draws. Its threads cost
+    // more to wake and to wait for, sixty times a second, than the small frame
+    // they would share: drawn in the game's own thread, a match takes about a
+    // fifth less of the processor (bench/processus.sh), and the heaviest frame
+    // at 1440x1080 still fits in its 16 ms (bench_frames). Other drivers
+    // ignore it.
+    setenv("LP_NUM_THREADS", "0", 0);
+}
 
 void ajusterAEcran(int& largeur, int& hauteur, int largeurEcran, int hauteurEcran) {
     if (largeurEcran <= 0 || hauteurEcran <= 0) {

@@ -29,6 +29,10 @@ enum class Issue {
     fenetrePerdue,
 };
 
+// Asks the libraries, before SDL starts, for what the game needs of them,
+// unless the player's environment already names another choice.
+void choisirPilotes();
+
 // Opens the window as `choix` asks: full screen, or the window's size shrunk
 // to fit the screen, then to what the window manager leaves of it. `bureau`
 // is SDL's video query made before any video mode, which gives the

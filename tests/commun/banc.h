@@ -47,6 +47,9 @@ public:
         this->redessiner();
         return continuer;
     }
+    // One frame drawn as the match stands: no input, no rule step (the first
+    // would load level 1).
+    void dessinerSeulement() { this->redessiner(); }
     void deplacer() { this->deplacements(); }
     void verifier() { this->verifPositions(); }
     void gerer() { this->gameHandler(); }

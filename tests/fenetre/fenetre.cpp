@@ -13,12 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <dlfcn.h>
 
 // Opens the one window of the run; false with SDL's reason when it cannot.
 static bool ouvrirFenetre() {
-    setenv("SDL_VIDEODRIVER", "x11", 0);
+    fenetre::choisirPilotes();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         return false;
     }
