@@ -7,6 +7,8 @@
 #   bench/processus.sh [LxH...]   from the worktree, after building vorlen
 # Vorlen is measured in a window of each size given (800x600 when none is),
 # on a 1920x1080 screen; LP_NUM_THREADS, when set, reaches the renderer.
+# Resident memory is split by what holds it, once in the match. With AVANT set
+# to another worktree, its build is measured too, in the same run, as "before".
 # It opens its own Xvfb when there is no display; keys and clicks go through
 # xdotool. Each game runs with a throw-away home, so no player's files are read.
 # Needs the Debian packages lbreakout2 and time besides the test command's.
@@ -86,15 +88,36 @@ peakRss() {
     awk '/Maximum resident set size/ { printf "%d MB", $NF / 1024 }' "$1"
 }
 
-# Vorlen in a window of size $1 (LxH), as the settings file would keep it.
+# What process $1's resident memory is made of, in MB: the OpenGL renderer's
+# libraries (Mesa and the LLVM it compiles with), the rest of the libraries,
+# the image shared with the X server, and the heap and anonymous memory, where
+# textures and the picture's buffers are.
+composition() {
+    awk '/^[0-9a-f]+-[0-9a-f]+ / {
+             nom = $6
+             if (nom ~ /LLVM|_dri\.so|libGL|libglapi|libgallium|libz3|libdrm|libEGL/) groupe = "renderer"
+             else if (nom ~ /SYSV/) groupe = "shared image"
+             else if (nom == "" || nom ~ /^\[/) groupe = "heap and anonymous"
+             else groupe = "other libraries"
+         }
+         /^Rss:/ { kb[groupe] += $2 }
+         END {
+             printf "renderer %d MB, other libraries %d MB, shared image %d MB, heap and anonymous %d MB",
+                 kb["renderer"] / 1024, kb["other libraries"] / 1024, kb["shared image"] / 1024,
+                 kb["heap and anonymous"] / 1024
+         }' "/proc/$1/smaps"
+}
+
+# Vorlen of the worktree $2, named $3, in a window of size $1 (LxH), as the
+# settings file would keep it.
 mesurerVorlen() {
-    local maison temps pt pid fen
+    local maison temps pt pid fen nom=$3
     maison=$(mktemp -d)
     temps=$(mktemp)
     mkdir -p "$maison/config/vorlen"
     printf '[fenetre]\nlargeur = %s\nhauteur = %s\n' "${1%x*}" "${1#*x}" \
         >"$maison/config/vorlen/vorlen.ini"
-    (cd "$racine/build/data" &&
+    (cd "$2/build/data" &&
         exec env HOME="$maison" XDG_CONFIG_HOME="$maison/config" XDG_DATA_HOME="$maison/data" \
             /usr/bin/time -v -o "$temps" ../vorlen >"$maison/log" 2>&1) &
     pt=$!
@@ -102,18 +125,19 @@ mesurerVorlen() {
     fen=$(fenetre --name Vorlen "$maison/log")
     focaliser "$fen"
     sleep 3
-    echo "vorlen $1"
-    echo "vorlen     menu idle:    $(mesurer "$pid" "true")"
+    echo "$nom $1"
+    echo "$nom     menu idle:    $(mesurer "$pid" "true")"
     xdotool key --window "$fen" Return
     sleep 0.3
     xdotool key --window "$fen" Return
     sleep 1
     # The ball is launched again after each loss; the presses stop before the
     # match could be lost, as a key on "Game Over" would leave it.
-    echo "vorlen     match:        $(mesurer "$pid" "for k in \$(seq 10); do xdotool key --window $fen space; sleep 1; done")"
+    echo "$nom     match:        $(mesurer "$pid" "for k in \$(seq 10); do xdotool key --window $fen space; sleep 1; done")"
+    echo "$nom     in the match: $(composition "$pid")"
     xdotool key --window "$fen" Escape
     terminer "$pid" "$pt"
-    echo "vorlen     peak RSS:     $(peakRss "$temps")"
+    echo "$nom     peak RSS:     $(peakRss "$temps")"
     rm -rf "$maison" "$temps"
 }
 
@@ -134,12 +158,14 @@ mesurerLbreakout2() {
     xdotool mousemove 181 279 click 1
     sleep 2
     echo "lbreakout2 match:        $(mesurer "$pid" "for k in \$(seq $duree); do xdotool key space; sleep 1; done")"
+    echo "lbreakout2 in the match: $(composition "$pid")"
     terminer "$pid" "$pt"
     echo "lbreakout2 peak RSS:     $(peakRss "$temps")"
     rm -rf "$maison" "$temps"
 }
 
 for taille in "${@:-800x600}"; do
-    mesurerVorlen "$taille"
+    mesurerVorlen "$taille" "$racine" vorlen
+    [ -z "${AVANT:-}" ] || mesurerVorlen "$taille" "$(cd "$AVANT" && pwd)" before
 done
 mesurerLbreakout2
