@@ -101,6 +101,10 @@ int SDL_main(int argc, char** argv) {
     if (donneesTrouvees) {
         icone::poser();
     }
+    // The sounds need no window: loaded before it opens, they shorten the time
+    // the window stands empty.
+    amixer.initMixer();
+    amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
     fenetre::Choix choix = currentSettings.getChoixFenetre();
     if (!fenetre::ouvrir(*videoInfo, choix)) {
         SDL_Quit();
@@ -110,8 +114,6 @@ int SDL_main(int argc, char** argv) {
     SauvegardeUrgente::surveillerAffichage();
     const Manettes manettes;
     auClavierSansSaManette(manettes.nombre());
-    amixer.initMixer();
-    amixer.setVolume(currentSettings.getVolume(), Settings::volumeMax);
 
     std::unique_ptr<Menu> startMenu;
     try {
