@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -29,6 +31,17 @@ static int pixelsDifferents(const Capture& a, const Capture& b) {
         }
     }
     return differents;
+}
+
+// The threads of this process that Mesa's software renderer started.
+static int threadsDuRendu() {
+    int nombre = 0;
+    for (const auto& tache : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string nom;
+        std::getline(std::ifstream(tache.path() / "comm"), nom);
+        nombre += nom.rfind("llvmpipe", 0) == 0;
+    }
+    return nombre;
 }
 
 // The first frame of a one-player match on the built-in level, in each
@@ -133,6 +146,11 @@ TEST(PremiereFrame, PanelFieldAndPaddleInPlaceAndBrickHuesSayTheirPointsInBothLi
         }
         EXPECT_GT(capture.at(colonne, haut).r, capture.at(colonne, bas).r + 30)
             << "the light falls from above";
+    }
+    // Drawn in the game's own thread, unless the one running the tests asked otherwise.
+    const char* threads = std::getenv("LP_NUM_THREADS");
+    if (threads == nullptr || std::string(threads) == "0") {
+        EXPECT_EQ(threadsDuRendu(), 0) << "the renderer draws in threads of its own";
     }
 }
 
