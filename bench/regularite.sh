@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # How regular a match's frames are: every buffer swap of a 60-second
-# one-player match at 800x600, then the share of frame intervals within
-# 16 +- 2 ms, and their median and 99th percentile. A player feels an
-# irregular frame before a slow one. The ball is launched three times, in the
+# one-player match at 800x600 (or full screen), then the share of frame
+# intervals within 16 +- 2 ms, and their median and 99th percentile. A player
+# feels an irregular frame before a slow one. The ball is launched three times, in the
 # first 15 s only: a key pressed once the match is lost would leave it for the
 # name entry, whose frames are not the match's.
-#   bench/regularite.sh    from the worktree, after building vorlen and the benchmarks
+#   bench/regularite.sh [plein]    from the worktree, after building vorlen and the benchmarks
+# With "plein", the match is played full screen, at the 1920x1080 screen's size.
 set -euo pipefail
 duree=60
 . "$(dirname "$0")/images.sh"
 maison=$(mktemp -d)
 trap 'kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$maison"' EXIT
 images="$maison/images"
+if [ "${1:-}" = plein ]; then
+    mkdir -p "$maison/config/vorlen"
+    printf '[options]\nplein_ecran = oui\n' >"$maison/config/vorlen/vorlen.ini"
+fi
 cd "$racine/build/data"
 env HOME="$maison" XDG_CONFIG_HOME="$maison/config" XDG_DATA_HOME="$maison/data" \
     VORLEN_IMAGES="$images" VORLEN_NB_IMAGES=1000000 LD_PRELOAD="$cale" ../vorlen \
