@@ -9,6 +9,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -296,4 +297,24 @@ TEST(PoliceBitmap, OneBitGlyphsAreReadRowByRowWithinTheirBitmap) {
     EXPECT_EQ(couverture(police.textures['B']),
               (std::vector<std::string>{"#############...", "................", ".#.........#....",
                                         "................"}));
+}
+
+TEST(Capsule, EachKindPaintsItsColourAndOneCarryingNothingSaysSoAndKeepsTheColourItFinds) {
+    for (int type = BONUS_NONE; type <= BONUS_ARME; ++type) {
+        std::srand(1);
+        Bonus capsule(0.0f, 0.0f, static_cast<TYPEBONUS>(type));
+        glColor3ub(10, 20, 30);
+        testing::internal::CaptureStdout();
+        capsule.afficher();
+        const std::string dit = testing::internal::GetCapturedStdout();
+        GLfloat couleur[4];
+        glGetFloatv(GL_CURRENT_COLOR, couleur);
+        const bool gardee = std::lround(couleur[0] * 255) == 10 &&
+                            std::lround(couleur[1] * 255) == 20 &&
+                            std::lround(couleur[2] * 255) == 30;
+        EXPECT_EQ(std::pair(dit, gardee), type == BONUS_NONE
+                                              ? std::pair(std::string(" bonus en bois\n"), true)
+                                              : std::pair(std::string(), false))
+            << type;
+    }
 }

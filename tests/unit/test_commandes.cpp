@@ -45,6 +45,7 @@ TEST_F(Appareils, EachDevicesEventsAreItsPlayersOrdersTheMouseOneToOneTheStickPa
                    {manette(SDL_JOYBUTTONUP, 1, 9), 2, Commandes::PAUSE_RELACHEE},
                    {manette(SDL_JOYBUTTONDOWN, 1, 3), 0, Commandes::AUCUN},
                    {manette(SDL_JOYBUTTONDOWN, 0, 0), 0, Commandes::AUCUN}, // nobody's pad
+                   {manette(SDL_JOYBUTTONDOWN, 2, 0), 0, Commandes::AUCUN}, // a third pad
                    // The keys as bound by default, player 2's after player 1's.
                    {touche(SDLK_RIGHT, SDL_KEYUP), 1, Commandes::DROITE_RELACHEE},
                    {touche(SDLK_a), 2, Commandes::GAUCHE_PRESSEE},

@@ -112,6 +112,8 @@ TEST(Temps, ShotsAndCapsulesStepEachFrameTimersHoldToTheirEdgeEvenAcrossTheClock
     EXPECT_NEAR(chute.getPosition()->Y, 9.8f, 1e-5f) << "a capsule falls 0.2";
     EXPECT_NE(chute.getOrientation().m[0], avant) << "and turns as it falls";
     HorlogeDeTest horloge;
+    horloge.regler(501);
+    EXPECT_FALSE(Joueur(2).isReloading()) << "one who never shot counts from the clock's start";
     for (const Uint32 debut : {10000u, 0xFFFFFF00u}) {
         horloge.regler(debut);
         const Debris debris(Vecteur(0, 0, 0), 1, 1, 1);
