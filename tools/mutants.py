@@ -10,12 +10,14 @@ that a mutant writing where it should not cannot reach the machine's files. A mu
 does not build is not counted; a test that fails or runs out of time catches it.
 
 Usage: tools/mutants.py [--nombre 60] [--graine 1] [--version REV] [--depuis K]
-                        [--tests REGEX] [FILE...]
+                        [--survivants] [--tests REGEX] [FILE...]
 The files default to the rules, the level files, the player's files, the mappings
 between screen and canvas, the editor and the menus. The tree is the one checked out,
 or the commit REV. The report, one line a mutant, is build/mutants/rapport.txt; the last
 lines say how many were caught, file by file. A campaign is long: one stopped after K
-mutants goes on with the same REV and seed and --depuis K, adding to its report.
+mutants goes on with the same REV and seed and --depuis K, adding to its report. Once
+tests are added, --survivants tries again only the mutants the report says survived, on
+the tree given, and updates their lines.
 """
 
 import argparse
@@ -184,17 +186,21 @@ def main():
     arguments.add_argument("--tests", default=TESTS)
     arguments.add_argument("--exclus", default=EXCLUS)
     arguments.add_argument("fichiers", nargs="*", default=FICHIERS)
+    arguments.add_argument("--survivants", action="store_true")
     options = arguments.parse_args()
     chemin_rapport = os.path.join(DOSSIER, "rapport.txt")
     anciennes = []
-    if options.depuis and os.path.exists(chemin_rapport):
+    if (options.depuis or options.survivants) and os.path.exists(chemin_rapport):
         anciennes = [l for l in open(chemin_rapport, encoding="utf-8") if l[:1] in "ans"]
     copier_arbre(options.version)
-    tires = tirer(options.fichiers, options.nombre, options.graine)[options.depuis:]
+    tires = tirer(options.fichiers, options.nombre, options.graine)
     preparer()
     with open(chemin_rapport, "w", encoding="utf-8") as rapport:
-        rapport.writelines(anciennes[:options.depuis])
-        for site in tires:
+        for k, site in enumerate(tires):
+            if k < len(anciennes) and (k < options.depuis or options.survivants and
+                                       not anciennes[k].startswith("survit")):
+                rapport.write(anciennes[k])
+                continue
             issue, mutee = essayer(site, options.tests, options.exclus)
             fichier, numero, debut, fin, nouveau, genre = site
             ligne = f"{issue:13} {fichier}:{numero + 1} {genre}: {mutee or '(call dropped)'}"
