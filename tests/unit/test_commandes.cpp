@@ -184,6 +184,7 @@ TEST(Toile, AWindowFitsTheScreenAndInATallOneTheCanvasStandsCentredBetweenBars) 
     EXPECT_FALSE(toile::pointVersToile(500, 875, x, y));
     // In a wide one, the bars stand left and right.
     toile::adapter(1200, 600);
+    EXPECT_EQ(toile::versToile({200, 0, 800, 600}), (toile::Rectangle{0, 0, 800, 600}));
     EXPECT_FALSE(toile::pointVersToile(199, 300, x, y));
     EXPECT_FALSE(toile::pointVersToile(1000, 300, x, y));
     EXPECT_TRUE(toile::pointVersToile(200, 0, x, y) && std::abs(x - 0.5) < 0.1 &&
