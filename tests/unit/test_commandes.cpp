@@ -141,6 +141,7 @@ TEST(Manettes, TheSystemsListNamesTheJoysticksAmongItsInputDevices) {
         lister(liste);
         EXPECT_EQ(commandes.manetteDebranchee(ouverte, fichier.c_str()), debranchee) << liste;
     }
+    EXPECT_FALSE(commandes.manetteDebranchee(ouverte, "/sans/liste")) << "no list, no news";
     currentSettings.setPeripherique(2, Settings::PERIPH_CLAVIER);
     lister("Pad A");
     commandes.manetteDebranchee(ouverte, fichier.c_str());
