@@ -17,7 +17,9 @@ or the commit REV. The report, one line a mutant, is build/mutants/rapport.txt; 
 lines say how many were caught, file by file. A campaign is long: one stopped after K
 mutants goes on with the same REV and seed and --depuis K, adding to its report. Once
 tests are added, --survivants tries again only the mutants the report says survived, on
-the tree given, and updates their lines.
+the tree given, and updates their lines. A survivor shown equivalent (no input can tell
+it from the original) is marked so by hand: its line starts "equivalent" instead of
+"survit", and it is neither tried again nor counted among the mutants to catch.
 """
 
 import argparse
@@ -191,7 +193,7 @@ def main():
     chemin_rapport = os.path.join(DOSSIER, "rapport.txt")
     anciennes = []
     if (options.depuis or options.survivants) and os.path.exists(chemin_rapport):
-        anciennes = [l for l in open(chemin_rapport, encoding="utf-8") if l[:1] in "ans"]
+        anciennes = [l for l in open(chemin_rapport, encoding="utf-8") if l[:1] in "anse"]
     copier_arbre(options.version)
     tires = tirer(options.fichiers, options.nombre, options.graine)
     preparer()
@@ -213,15 +215,18 @@ def main():
 def bilan(chemin_rapport):
     """How many of the report's mutants were caught, file by file and in all."""
     par_fichier = {}
+    equivalents = 0
     for ligne in open(chemin_rapport, encoding="utf-8"):
         issue, reste = ligne[:13].strip(), ligne[13:].strip()
+        equivalents += issue == "equivalent"
         if issue in ("attrape", "survit"):
             par_fichier.setdefault(reste.split(":")[0], []).append(issue)
     with open(chemin_rapport, "a", encoding="utf-8") as rapport:
         for fichier, issues in par_fichier.items():
             rapport.write(f"{fichier}: {issues.count('attrape')} caught of {len(issues)}\n")
         tous = [i for issues in par_fichier.values() for i in issues]
-        total = f"caught {tous.count('attrape')} of {len(tous)} built mutants"
+        total = (f"caught {tous.count('attrape')} of {len(tous)} built mutants "
+                 f"that are not equivalent ({equivalents} equivalent)")
         rapport.write(total + "\n")
         print(total)
 
