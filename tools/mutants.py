@@ -10,19 +10,21 @@ that a mutant writing where it should not cannot reach the machine's files. A mu
 does not build is not counted; a test that fails or runs out of time catches it.
 
 Usage: tools/mutants.py [--nombre 60] [--graine 1] [--version REV] [--depuis K]
-                        [--survivants] [--tests REGEX] [FILE...]
+                        [--survivants [--de REV]] [--tests REGEX] [FILE...]
 The files default to the rules, the level files, the player's files, the mappings
 between screen and canvas, the editor and the menus. The tree is the one checked out,
 or the commit REV. The report, one line a mutant, is build/mutants/rapport.txt; the last
 lines say how many were caught, file by file. A campaign is long: one stopped after K
 mutants goes on with the same REV and seed and --depuis K, adding to its report. Once
 tests are added, --survivants tries again only the mutants the report says survived, on
-the tree given, and updates their lines. A survivor shown equivalent (no input can tell
+the tree given (found by the line they make where the report's version REV of their file,
+given by --de, had it), and updates their lines. A survivor shown equivalent (no input can tell
 it from the original) is marked so by hand: its line starts "equivalent" instead of
 "survit", and it is neither tried again nor counted among the mutants to catch.
 """
 
 import argparse
+import difflib
 import os
 import random
 import re
@@ -189,27 +191,63 @@ def main():
     arguments.add_argument("--exclus", default=EXCLUS)
     arguments.add_argument("fichiers", nargs="*", default=FICHIERS)
     arguments.add_argument("--survivants", action="store_true")
+    arguments.add_argument("--de", default="")
     options = arguments.parse_args()
     chemin_rapport = os.path.join(DOSSIER, "rapport.txt")
     anciennes = []
     if (options.depuis or options.survivants) and os.path.exists(chemin_rapport):
         anciennes = [l for l in open(chemin_rapport, encoding="utf-8") if l[:1] in "anse"]
     copier_arbre(options.version)
-    tires = tirer(options.fichiers, options.nombre, options.graine)
     preparer()
     with open(chemin_rapport, "w", encoding="utf-8") as rapport:
-        for k, site in enumerate(tires):
-            if k < len(anciennes) and (k < options.depuis or options.survivants and
-                                       not anciennes[k].startswith("survit")):
-                rapport.write(anciennes[k])
-                continue
-            issue, mutee = essayer(site, options.tests, options.exclus)
-            fichier, numero, debut, fin, nouveau, genre = site
-            ligne = f"{issue:13} {fichier}:{numero + 1} {genre}: {mutee or '(call dropped)'}"
+        def noter(ligne):
             print(ligne, flush=True)
             rapport.write(ligne + "\n")
             rapport.flush()
+
+        if options.survivants:
+            for ancienne in anciennes:
+                site = (retrouver(ancienne, options.de) if ancienne.startswith("survit")
+                        else None)
+                if site is None:
+                    rapport.write(ancienne)
+                else:
+                    noter(decrire(site, *essayer(site, options.tests, options.exclus)))
+        else:
+            rapport.writelines(anciennes[:options.depuis])
+            for site in tirer(options.fichiers, options.nombre, options.graine)[options.depuis:]:
+                noter(decrire(site, *essayer(site, options.tests, options.exclus)))
     bilan(chemin_rapport)
+
+
+def decrire(site, issue, mutee):
+    fichier, numero, debut, fin, nouveau, genre = site
+    return f"{issue:13} {fichier}:{numero + 1} {genre}: {mutee or '(call dropped)'}"
+
+
+def retrouver(ligne, version_rapport):
+    """The site of the tree now copied that plants the mutant a report's line describes,
+    found by the line it makes rather than by its number, which the code added since may
+    have moved: where the report's version of the file stood that line, as a diff of the
+    two versions follows it; None if no line makes it any more."""
+    lieu, description = ligne[13:].strip().split(" ", 1)
+    fichier, numero = lieu.rsplit(":", 1)
+    genre, mutee = description.split(": ", 1)
+    if not os.path.exists(os.path.join(ARBRE, fichier)):
+        return None
+    lignes = open(os.path.join(ARBRE, fichier), encoding="utf-8").read().split("\n")
+    candidats = [site for site in sites(fichier) if site[5] == genre and
+                 (lignes[site[1]][:site[2]] + site[4] + lignes[site[1]][site[3]:]).strip() ==
+                 mutee.strip()]
+    attendue = int(numero) - 1
+    if version_rapport:
+        avant = subprocess.run(["git", "-C", RACINE, "show", f"{version_rapport}:{fichier}"],
+                               check=True, capture_output=True, text=True).stdout.split("\n")
+        for bloc in difflib.SequenceMatcher(None, avant, lignes, autojunk=False).get_matching_blocks():
+            if bloc.a <= attendue < bloc.a + bloc.size:
+                attendue += bloc.b - bloc.a
+                break
+    return min(candidats, key=lambda site: abs(site[1] - attendue), default=None)
 
 
 def bilan(chemin_rapport):
