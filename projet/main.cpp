@@ -3,6 +3,7 @@
 
 #include "ecrans/menu.h"
 #include "jeu/partie.h"
+#include "jeu/magnetoscope.h"
 #include "niveaux/verification.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
@@ -76,6 +77,9 @@ int SDL_main(int argc, char** argv) {
     }
     if (options.action == Options::ACTION_VERIFIER) {
         return verifierNiveaux(options.aVerifier.c_str(), std::cout);
+    }
+    if (options.action == Options::ACTION_VERIFIER_REJEU) {
+        return verifierRejeu(options.rejeu, std::cout);
     }
     const std::vector<std::string> dossiers = dossiersCandidats(options.donnees);
     const bool donneesTrouvees = allerAuxDonnees(dossiers);
