@@ -7,6 +7,7 @@
 #include "rendu/imagesgl.h"
 #include "ecrans/editeur.h"
 #include "ecrans/ecranscores.h"
+#include "ecrans/visionneuse.h"
 #include "jeu/aide.h"
 #include "jeu/typesparties.h"
 #include "niveaux/recueil.h"
@@ -102,7 +103,8 @@ std::string raisonDuRefus(int touche) {
 
 } // namespace
 
-Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveaux)
+Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveaux,
+           const Rejeu* aRegarder)
     : fichierDuJeu(std::move(fichierNiveaux)), posXHGMenu(XHG), posYHGMenu(YHG), posXBDMenu(XBD),
       posYBDMenu(YBD), idMenu(MENU_PRINCIPAL), continuer(true), currentChoice(0),
       currentControlesChoice(false) {
@@ -113,6 +115,10 @@ Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveau
     our_font.init(freetype::fichierPolice, hauteurlettres);
     small_font.init(freetype::fichierPolice, petitesLettres);
     initDisplay();
+    if (aRegarder != nullptr) {
+        Visionneuse(*aRegarder, Visionneuse::REGARDER).regarder();
+        return;
+    }
     // The application's main loop. The menu only changes after an event, so
     // a menu left idle is not drawn again.
     executer(*this, rythmeEcranFixe);

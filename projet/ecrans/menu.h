@@ -7,6 +7,7 @@
 #include "ecrans/decor.h"
 #include "jeu/commandes.h"
 #include "jeu/partiegardee.h"
+#include "jeu/rejeu.h"
 #include "niveaux/niveau.h"
 #include "profil/scores.h"
 #include "rendu/FreeType.h"
@@ -63,9 +64,10 @@ public:
     };
 
     // Builds the menu and runs the main loop until the player quits; the
-    // game's matches are played on the level file `fichierNiveaux`.
+    // game's matches are played on the level file `fichierNiveaux`. Given a
+    // replay, it shows that instead, until the viewer leaves it.
     Menu(float XHG, float YHG, float XBD, float YBD,
-         std::string fichierNiveaux = Niveau::fichierParDefaut);
+         std::string fichierNiveaux = Niveau::fichierParDefaut, const Rejeu* aRegarder = nullptr);
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
 

@@ -192,6 +192,10 @@ void Partie::commencerPassage() {
 void Partie::avancer() {
     regler();
     terminerPassage();
+    faireEntendre();
+}
+
+void Partie::faireEntendre() {
     amixer.jouer(sonsDemandes);
     sonsDemandes.clear();
 }
@@ -241,6 +245,7 @@ bool Partie::rejouer(const Rejeu::Passage& passage) {
     }
     glissements = passage.glissements;
     gameHandler();
+    faireEntendre();
     passageRejoue = nullptr;
     egare = egare || (passage.controle && *passage.controle != empreinte());
     return !egare;
@@ -462,6 +467,12 @@ void Partie::deplacements() {
 }
 
 void Partie::redessiner() {
+    dessinerScene();
+    glFlush();
+    SDL_GL_SwapBuffers();
+}
+
+void Partie::dessinerScene() {
     disposition.initFrame();
     for (Balle& balle : listeBalles) {
         balle.afficher();
@@ -489,8 +500,6 @@ void Partie::redessiner() {
     if (pause.estActive()) {
         pause.afficher(Commandes::nomDeTouche(currentSettings.getTouchePause()).c_str());
     }
-    glFlush();
-    SDL_GL_SwapBuffers();
 }
 
 void Partie::newBall(Joueur* owner, bool accrochee) {

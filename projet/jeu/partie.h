@@ -90,6 +90,8 @@ public:
     bool rejouer(const Rejeu::Passage& passage);
     // What the rules have made of the match, in a few bytes.
     Uint32 empreinte() const;
+    // The frame's picture, not yet shown: a replay writes over it.
+    void dessinerScene();
 
 protected:
     // One frame's step but its sounds: the pads looked for, the mouse held
@@ -180,6 +182,8 @@ private:
     void ouvrirAide();
     // Whether player `J` holds a ball on its paddle.
     bool balleTenue(const Joueur& J) const;
+    // Plays what the frame's rules asked to be heard.
+    void faireEntendre();
     // Puts back the kept match, its clock and draws as they come.
     void restaurer(const PartieGardee& gardee);
     // Pauses the match from outside its keys, as a replay will again.
