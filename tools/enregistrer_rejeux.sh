@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Records the replays that guard the rules (tests/rejeux/): a one-player and a
+# co-operative match of the real game under Xvfb, its keys played by xdotool,
+# each kept as the game keeps the last match. Recording them again is a
+# deliberate step, for a change of the rules or of the game's version: the
+# tests then replay the new ones.
+# Usage: xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tools/enregistrer_rejeux.sh build/vorlen build/data tests/rejeux
+set -eu
+jeu=$(realpath "$1")
+donnees=$2
+sortie=$(realpath "$3")
+travail=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null; rm -rf "$travail"' EXIT
+cp -r "$donnees" "$travail/jeu"
+cd "$travail/jeu"
+
+# Keys held for a while, as a player's fingers: gauche droite action.
+jouer() {
+    local gauche=$1 droite=$2 action=$3 tour
+    for tour in $(seq 1 6); do
+        xdotool key "$action"
+        xdotool keydown "$gauche"
+        sleep 0.$((3 + tour % 4))
+        xdotool keyup "$gauche"
+        xdotool key "$action"
+        xdotool keydown "$droite"
+        sleep 0.$((4 + tour % 3))
+        xdotool keyup "$droite"
+    done
+}
+
+# enregistrer NOM TOUCHES...: the menu walked with TOUCHES, a match played, left with Escape.
+enregistrer() {
+    local nom=$1 touche
+    shift
+    rm -rf "$travail/donnees"
+    XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/config" SDL_AUDIODRIVER=dummy \
+        "$jeu" >/dev/null 2>&1 &
+    pid=$!
+    fenetre=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlen$' | head -n 1)
+    sleep 1
+    xdotool windowfocus --sync "$fenetre"
+    for touche in "$@"; do
+        xdotool key "$touche"
+        sleep 0.5
+    done
+    local doigts
+    for _ in $(seq 1 10); do
+        jouer Left Right space &
+        doigts=$!
+        jouer a z w
+        wait "$doigts"
+        xdotool key p
+        sleep 0.3
+        xdotool key p
+    done
+    xdotool key Escape
+    # The match is kept as it ends; the main menu takes no Escape, a signal ends the game.
+    timeout 30 sh -c "until [ -s '$travail/donnees/vorlen/dernier-match.rejeu' ]; do sleep 0.2; done"
+    kill "$pid"
+    wait "$pid" || true
+    cp "$travail/donnees/vorlen/dernier-match.rejeu" "$sortie/$nom.rejeu"
+    echo "$nom.rejeu: $(wc -c <"$sortie/$nom.rejeu") octets"
+}
+
+enregistrer un-joueur Return Return Return
+enregistrer cooperatif Return Down Return Return
