@@ -85,7 +85,16 @@ float Commandes::glissementManette(int nJoueur) const {
 }
 
 bool Commandes::manetteDebranchee(const char* liste) {
-    const int presentes = std::min(SDL_NumJoysticks(), 2);
+    std::vector<std::string> ouvertes;
+    for (int k = 0; k < std::min(SDL_NumJoysticks(), 2); ++k) {
+        const char* nom = SDL_JoystickName(k);
+        ouvertes.push_back(nom != nullptr ? nom : "");
+    }
+    return manetteDebranchee(ouvertes, liste);
+}
+
+bool Commandes::manetteDebranchee(const std::vector<std::string>& ouvertes, const char* liste) {
+    const int presentes = static_cast<int>(ouvertes.size());
     const bool enJeu = (presentes > 0 && currentSettings.joueurManette(0) != 0) ||
                        (presentes > 1 && currentSettings.joueurManette(1) != 0);
     if (!enJeu) {
@@ -98,9 +107,8 @@ bool Commandes::manetteDebranchee(const char* liste) {
     const std::vector<std::string> noms = manettesListees(flux);
     bool debranchee = false;
     for (int k = 0; k < presentes; ++k) {
-        const char* nom = SDL_JoystickName(k);
         const bool maintenant =
-            nom != nullptr && std::find(noms.begin(), noms.end(), nom) != noms.end();
+            !ouvertes[k].empty() && std::find(noms.begin(), noms.end(), ouvertes[k]) != noms.end();
         debranchee = debranchee || (listee[k] && !maintenant && currentSettings.joueurManette(k));
         listee[k] = maintenant;
     }

@@ -13,6 +13,7 @@
 #include <SDL.h>
 
 #include <string>
+#include <vector>
 
 class Commandes {
 public:
@@ -71,6 +72,8 @@ public:
     // devices `liste` (laid out as Linux's) at the last call and is gone now:
     // it was pulled out.
     bool manetteDebranchee(const char* liste);
+    // The same for the gamepads SDL opened, named in its order (at most two).
+    bool manetteDebranchee(const std::vector<std::string>& ouvertes, const char* liste);
     // A key as the player reads it: the controls' own names, else SDL's in
     // capitals ("RETURN", "LEFT SHIFT"), else its number.
     static std::string nomDeTouche(int code);

@@ -180,6 +180,13 @@ TEST_F(Edition, EachCheckShowsOnScreenAsTheLevelChanges) {
     const auto vert = [](Pixel p) { return p.v > 200 && p.r < 100; };
     // The panel's state line, under the actions.
     EXPECT_TRUE(montre(655, 795, 305, 325, rouge)) << "no breakable brick";
+    // Its last lines say what went wrong in red, what was done in grey.
+    faire({touche(SDLK_e)});
+    EXPECT_TRUE(montre(655, 795, 410, 470, rouge)) << "nothing to try";
+    faire({touche(SDLK_n)});
+    EXPECT_FALSE(montre(655, 795, 410, 470, rouge)) << "a level added";
+    EXPECT_TRUE(montre(655, 795, 410, 470, [](Pixel p) { return p.r > 150 && p.r == p.v; }));
+    faire({touche(SDLK_PAGEUP)});
     faire({touche(SDLK_3), clic(cellule(8, 4)), touche(SDLK_MINUS)});
     EXPECT_TRUE(montre(655, 795, 305, 325, vert)) << "a level to play";
     EXPECT_TRUE(editeur->getEmmurees().empty());

@@ -2,6 +2,7 @@
 #include "banc.h"
 #include "fenetre.h"
 #include "profil/settings.h"
+#include "rendu/boucle.h"
 #include "rendu/FreeType.h"
 #include "systeme/toile.h"
 #include "systeme/fenetre.h"
@@ -224,7 +225,18 @@ TEST(Police, LinesStandOneLineHeightApartALongTextIsCutAndAResizedWindowRasteris
                 eAigu.lig1 == e.lig1 && eAigu.lig0 < e.lig0 - 2);
 
     const Cadre avant = afficher(grande, 100, 300, "Vorlen").cadreFenetre(allume);
-    fenetre::redimensionner(1000, 750, currentSettings.getChoixFenetre());
+    // A drag sends size after size; the loop takes the last.
+    struct Muet : Ecran {
+        void traiter(const SDL_Event&) override {}
+        void dessiner() override {}
+        bool fini() const override { return false; }
+    } muet;
+    for (const int largeur : {700, 900, 1000}) {
+        SDL_Event taille = {SDL_VIDEORESIZE};
+        taille.resize = {SDL_VIDEORESIZE, largeur, largeur * 3 / 4};
+        SDL_PushEvent(&taille);
+    }
+    recevoir(muet);
     freetype::font_data neuve;
     neuve.init("AXAXAX.TTF", 26);
     const Capture apres = afficher(grande, 100, 300, "Vorlen");

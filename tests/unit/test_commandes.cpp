@@ -2,6 +2,7 @@
 // What the game takes from the player's devices, its command line and the
 // screen: orders, options, the canvas in the window.
 #include "evenements.h"
+#include "outils.h"
 #include "jeu/commandes.h"
 #include "profil/settings.h"
 #include "rendu/boucle.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -123,6 +125,29 @@ TEST(Manettes, TheSystemsListNamesTheJoysticksAmongItsInputDevices) {
                              "H: Handlers=js1 event7 \n");
     EXPECT_EQ(manettesListees(liste),
               (std::vector<std::string>{"Microsoft X-Box 360 pad", "Logitech Dual Action"}));
+    // A pad a player plays with, gone from the list since the last look, is pulled out,
+    // once; a pad no one plays with is nobody's loss.
+    const DossierTemporaire dossier;
+    const std::string fichier = (dossier.chemin / "devices").string();
+    const auto lister = [&fichier](const char* nom) {
+        std::ofstream(fichier) << "N: Name=\"" << nom << "\"\nH: Handlers=js0 event5\n";
+    };
+    const std::vector<std::string> ouverte = {"Pad A"};
+    Commandes commandes;
+    currentSettings.setPeripherique(2, Settings::PERIPH_MANETTE1);
+    const std::pair<const char*, bool> regards[] = {
+        {"Pad A", false}, {"Pad A", false}, {"Clavier", true}, {"Clavier", false}};
+    for (const auto& [liste, debranchee] : regards) {
+        lister(liste);
+        EXPECT_EQ(commandes.manetteDebranchee(ouverte, fichier.c_str()), debranchee) << liste;
+    }
+    EXPECT_FALSE(commandes.manetteDebranchee(ouverte, "/sans/liste")) << "no list, no news";
+    currentSettings.setPeripherique(2, Settings::PERIPH_CLAVIER);
+    lister("Pad A");
+    commandes.manetteDebranchee(ouverte, fichier.c_str());
+    lister("Clavier");
+    EXPECT_FALSE(commandes.manetteDebranchee(ouverte, fichier.c_str()));
+    currentSettings.initSettings();
 }
 
 // What was read, on one line: action, --donnees, --niveaux, --verifier, screen, ignored, error.
@@ -187,6 +212,7 @@ TEST(Toile, AWindowFitsTheScreenAndInATallOneTheCanvasStandsCentredBetweenBars) 
     EXPECT_FALSE(toile::pointVersToile(500, 875, x, y));
     // In a wide one, the bars stand left and right.
     toile::adapter(1200, 600);
+    EXPECT_EQ(toile::versToile({200, 0, 800, 600}), (toile::Rectangle{0, 0, 800, 600}));
     EXPECT_FALSE(toile::pointVersToile(199, 300, x, y));
     EXPECT_FALSE(toile::pointVersToile(1000, 300, x, y));
     EXPECT_TRUE(toile::pointVersToile(200, 0, x, y) && std::abs(x - 0.5) < 0.1 &&

@@ -275,7 +275,8 @@ TEST(Grille, EachPointFallsInItsNearestCellAndNothingOffTheGrid) {
     } fenetres[] = {{0.0f, 10.0f, 6, 10, 1, 5},
                     {-30.0f, 4.0f, 0, 2, 0, 2},
                     {36.8f, 10.0f, 16, 16, 1, 5},
-                    {41.0f, 30.0f, 15, 16, 9, 10}};
+                    {41.0f, 30.0f, 15, 16, 9, 10},
+                    {-60.0f, -20.0f, 0, 1, 0, 1}};
     for (const auto& f : fenetres) {
         const Niveau::FenetreCellules c = niveau.fenetreCellules(f.x, f.y, 0.8f);
         EXPECT_EQ(std::tuple(c.iFirst, c.iLast, c.jFirst, c.jLast),

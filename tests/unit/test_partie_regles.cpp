@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The match's rules, and the objects they move.
 #include "banc.h"
+#include "rendu/display.h"
 #include "outils.h"
 #include "profil/settings.h"
 
@@ -410,6 +411,11 @@ TEST_F(Regles, BallsAndShotsStartAtThePaddleHeldBallsFollowItAndLaunchingTouches
     const Vecteur& balle = *partie.balles().back().getPosition();
     EXPECT_EQ(std::tuple(balle.X, balle.Y, j1.getnBalles(), tir.X, tir.Y),
               std::tuple(8.0f, -34.0f, 1, 7.0f, -35.0f));
+    // The mouse glides the paddle and its held ball alike, up to the wall.
+    for (const double unites : {10.0, 1000.0}) {
+        partie.traiter(mouvementSouris(static_cast<int>(unites * Disposition::pixelsParUnite())));
+        EXPECT_FLOAT_EQ(balle.X, j1.getBatteRef().getPosition()->X) << unites;
+    }
     partie.newBall(&partie.j2(), true);
     Balle& libre = partie.poserBalle(j1, 3.0f, 3.0f, 0.2f);
     const Vecteur v = libre.getVitesse();
