@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Records the replays that guard the rules (tests/rejeux/): a one-player and a
-# co-operative match of the real game under Xvfb, its keys played by xdotool,
-# each kept as the game keeps the last match. Recording them again is a
-# deliberate step, for a change of the rules or of the game's version: the
+# Records the replays that guard the rules (tests/rejeux/), a one-player and a
+# co-operative match, and the attract mode's demo (data/demo.rejeu), a longer
+# co-operative one: real matches of the game under Xvfb, their keys played by
+# xdotool, each kept as the game keeps the last match. Recording them again is
+# a deliberate step, for a change of the rules or of the game's version: the
 # tests then replay the new ones.
-# Usage: xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tools/enregistrer_rejeux.sh build/vorlen build/data tests/rejeux
+# Usage: xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tools/enregistrer_rejeux.sh build/vorlen build/data
 set -eu
 jeu=$(realpath "$1")
 donnees=$2
-sortie=$(realpath "$3")
+racine=$(realpath "$(dirname "$0")/..")
 travail=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null; rm -rf "$travail"' EXIT
 cp -r "$donnees" "$travail/jeu"
@@ -30,10 +31,11 @@ jouer() {
     done
 }
 
-# enregistrer NOM TOUCHES...: the menu walked with TOUCHES, a match played, left with Escape.
+# enregistrer FICHIER TOURS TOUCHES...: the menu walked with TOUCHES, a match played for
+# TOURS rounds, left with Escape.
 enregistrer() {
-    local nom=$1 touche
-    shift
+    local fichier=$1 tours=$2 touche
+    shift 2
     rm -rf "$travail/donnees"
     XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/config" SDL_AUDIODRIVER=dummy \
         "$jeu" >/dev/null 2>&1 &
@@ -46,7 +48,7 @@ enregistrer() {
         sleep 0.5
     done
     local doigts
-    for _ in $(seq 1 10); do
+    for _ in $(seq 1 "$tours"); do
         jouer Left Right space &
         doigts=$!
         jouer a z w
@@ -60,9 +62,10 @@ enregistrer() {
     timeout 30 sh -c "until [ -s '$travail/donnees/vorlen/dernier-match.rejeu' ]; do sleep 0.2; done"
     kill "$pid"
     wait "$pid" || true
-    cp "$travail/donnees/vorlen/dernier-match.rejeu" "$sortie/$nom.rejeu"
-    echo "$nom.rejeu: $(wc -c <"$sortie/$nom.rejeu") octets"
+    cp "$travail/donnees/vorlen/dernier-match.rejeu" "$racine/$fichier"
+    echo "$fichier: $(wc -c <"$racine/$fichier") octets"
 }
 
-enregistrer un-joueur Return Return Return
-enregistrer cooperatif Return Down Return Return
+enregistrer tests/rejeux/un-joueur.rejeu 10 Return Return Return
+enregistrer tests/rejeux/cooperatif.rejeu 10 Return Down Return Return
+enregistrer data/demo.rejeu 20 Return Down Return Return

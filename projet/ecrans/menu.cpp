@@ -8,6 +8,7 @@
 #include "ecrans/editeur.h"
 #include "ecrans/ecranscores.h"
 #include "ecrans/visionneuse.h"
+#include "jeu/rejeux.h"
 #include "jeu/aide.h"
 #include "jeu/typesparties.h"
 #include "niveaux/recueil.h"
@@ -125,6 +126,12 @@ Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveau
 }
 
 void Menu::traiter(const SDL_Event& event) {
+    repondre(event);
+    // Counted from the end of what the event led to: a match, the editor...
+    dernierGeste = horloge::tempsReel();
+}
+
+void Menu::repondre(const SDL_Event& event) {
     if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F1) {
         montrerAide();
         return;
@@ -143,6 +150,28 @@ void Menu::traiter(const SDL_Event& event) {
         obeir(commandes.lireMenu(event));
         break;
     }
+}
+
+void Menu::avancer() {
+    if (idMenu == MENU_PRINCIPAL && horloge::tempsReel() - dernierGeste >= attenteDemo) {
+        jouerDemo();
+        dernierGeste = horloge::tempsReel();
+    }
+}
+
+void Menu::jouerDemo() {
+    std::string raison;
+    const std::optional<Rejeu> demo = chargerRejeu(rejeux::cheminDemo(), raison);
+    if (!demo) {
+        return;
+    }
+    if (!Visionneuse(*demo, Visionneuse::DEMO).regarder()) {
+        continuer = false;
+        return;
+    }
+    initGL();
+    initDisplay();
+    display();
 }
 
 void Menu::montrerAide() {

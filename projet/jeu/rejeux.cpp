@@ -10,6 +10,10 @@ std::string cheminDernier() {
     return dossier.empty() ? "" : dossier + "/dernier-match.rejeu";
 }
 
+std::string cheminDemo() {
+    return "demo.rejeu";
+}
+
 fichiers::Enregistrement garderDernier(Rejeu rejeu) {
     const std::string chemin = cheminDernier();
     if (chemin.empty()) {

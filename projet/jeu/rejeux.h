@@ -14,6 +14,9 @@ namespace rejeux {
 // The last match's replay; empty when the player has no data folder.
 std::string cheminDernier();
 
+// The attract mode's demo: the game's own, in its run-time directory.
+std::string cheminDemo();
+
 // Keeps `rejeu`, dated today, as the last match's, in place of the one
 // before. A file there that is not a replay is kept aside, not overwritten.
 fichiers::Enregistrement garderDernier(Rejeu rejeu);
