@@ -31,11 +31,11 @@ jouer() {
     done
 }
 
-# enregistrer FICHIER TOURS TOUCHES...: the menu walked with TOUCHES, a match played for
-# TOURS rounds, left with Escape.
+# enregistrer FICHIER TOURS PAUSES TOUCHES...: the menu walked with TOUCHES, a match played
+# for TOURS rounds, paused and resumed after each when PAUSES is oui, left with Escape.
 enregistrer() {
-    local fichier=$1 tours=$2 touche
-    shift 2
+    local fichier=$1 tours=$2 pauses=$3 touche
+    shift 3
     rm -rf "$travail/donnees"
     XDG_DATA_HOME="$travail/donnees" XDG_CONFIG_HOME="$travail/config" SDL_AUDIODRIVER=dummy \
         "$jeu" >/dev/null 2>&1 &
@@ -53,9 +53,11 @@ enregistrer() {
         doigts=$!
         jouer a z w
         wait "$doigts"
-        xdotool key p
-        sleep 0.3
-        xdotool key p
+        if [ "$pauses" = oui ]; then
+            xdotool key p
+            sleep 0.3
+            xdotool key p
+        fi
     done
     xdotool key Escape
     # The match is kept as it ends; the main menu takes no Escape, a signal ends the game.
@@ -66,6 +68,6 @@ enregistrer() {
     echo "$fichier: $(wc -c <"$racine/$fichier") octets"
 }
 
-enregistrer tests/rejeux/un-joueur.rejeu 10 Return Return Return
-enregistrer tests/rejeux/cooperatif.rejeu 10 Return Down Return Return
-enregistrer data/demo.rejeu 20 Return Down Return Return
+enregistrer tests/rejeux/un-joueur.rejeu 10 oui Return Return Return
+enregistrer tests/rejeux/cooperatif.rejeu 10 oui Return Down Return Return
+enregistrer data/demo.rejeu 20 non Return Down Return Return
