@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 PAQUETS=(
     # the game
     libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libfreetype-dev
-    libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev libx11-dev
+    libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev libx11-dev zlib1g-dev
     # building and testing; libclang-rt-dev is the fuzzer's runtime for the release's clang
     build-essential cmake pkgconf libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
     clang libclang-rt-dev

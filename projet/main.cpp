@@ -3,6 +3,7 @@
 
 #include "ecrans/menu.h"
 #include "jeu/partie.h"
+#include "jeu/magnetoscope.h"
 #include "niveaux/verification.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 AudioMixer amixer;
@@ -77,6 +79,18 @@ int SDL_main(int argc, char** argv) {
     if (options.action == Options::ACTION_VERIFIER) {
         return verifierNiveaux(options.aVerifier.c_str(), std::cout);
     }
+    if (options.action == Options::ACTION_VERIFIER_REJEU) {
+        return verifierRejeu(options.rejeu, std::cout);
+    }
+    std::optional<Rejeu> aRegarder;
+    if (!options.rejeu.empty()) {
+        std::string raison;
+        aRegarder = chargerRejeu(options.rejeu, raison);
+        if (!aRegarder) {
+            std::cerr << "Vorlen: rejeu " << options.rejeu << " illisible: " << raison << std::endl;
+            return 1;
+        }
+    }
     const std::vector<std::string> dossiers = dossiersCandidats(options.donnees);
     const bool donneesTrouvees = allerAuxDonnees(dossiers);
 
@@ -120,7 +134,8 @@ int SDL_main(int argc, char** argv) {
         // The menu runs the game from its constructor until the player quits.
         startMenu.reset(
             new Menu(0.0f, 0.0f, 20.0f, -20.0f,
-                     options.niveaux.empty() ? Niveau::fichierParDefaut : options.niveaux));
+                     options.niveaux.empty() ? Niveau::fichierParDefaut : options.niveaux,
+                     aRegarder ? &*aRegarder : nullptr));
     } catch (const freetype::ErreurPolice& e) {
         std::fprintf(stderr,
                      "Vorlen: police %s illisible (%s); placez une police TrueType sous ce "

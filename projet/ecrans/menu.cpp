@@ -7,6 +7,8 @@
 #include "rendu/imagesgl.h"
 #include "ecrans/editeur.h"
 #include "ecrans/ecranscores.h"
+#include "ecrans/visionneuse.h"
+#include "jeu/rejeux.h"
 #include "jeu/aide.h"
 #include "jeu/typesparties.h"
 #include "niveaux/recueil.h"
@@ -102,7 +104,8 @@ std::string raisonDuRefus(int touche) {
 
 } // namespace
 
-Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveaux)
+Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveaux,
+           const Rejeu* aRegarder)
     : fichierDuJeu(std::move(fichierNiveaux)), posXHGMenu(XHG), posYHGMenu(YHG), posXBDMenu(XBD),
       posYBDMenu(YBD), idMenu(MENU_PRINCIPAL), continuer(true), currentChoice(0),
       currentControlesChoice(false) {
@@ -113,12 +116,22 @@ Menu::Menu(float XHG, float YHG, float XBD, float YBD, std::string fichierNiveau
     our_font.init(freetype::fichierPolice, hauteurlettres);
     small_font.init(freetype::fichierPolice, petitesLettres);
     initDisplay();
+    if (aRegarder != nullptr) {
+        Visionneuse(*aRegarder, Visionneuse::REGARDER).regarder();
+        return;
+    }
     // The application's main loop. The menu only changes after an event, so
     // a menu left idle is not drawn again.
     executer(*this, rythmeEcranFixe);
 }
 
 void Menu::traiter(const SDL_Event& event) {
+    repondre(event);
+    // Counted from the end of what the event led to: a match, the editor...
+    dernierGeste = horloge::tempsReel();
+}
+
+void Menu::repondre(const SDL_Event& event) {
     if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F1) {
         montrerAide();
         return;
@@ -137,6 +150,28 @@ void Menu::traiter(const SDL_Event& event) {
         obeir(commandes.lireMenu(event));
         break;
     }
+}
+
+void Menu::avancer() {
+    if (idMenu == MENU_PRINCIPAL && horloge::tempsReel() - dernierGeste >= attenteDemo) {
+        jouerDemo();
+        dernierGeste = horloge::tempsReel();
+    }
+}
+
+void Menu::jouerDemo() {
+    std::string raison;
+    const std::optional<Rejeu> demo = chargerRejeu(rejeux::cheminDemo(), raison);
+    if (!demo) {
+        return;
+    }
+    if (!Visionneuse(*demo, Visionneuse::DEMO).regarder()) {
+        continuer = false;
+        return;
+    }
+    initGL();
+    initDisplay();
+    display();
 }
 
 void Menu::montrerAide() {

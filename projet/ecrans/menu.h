@@ -7,10 +7,12 @@
 #include "ecrans/decor.h"
 #include "jeu/commandes.h"
 #include "jeu/partiegardee.h"
+#include "jeu/rejeu.h"
 #include "niveaux/niveau.h"
 #include "profil/scores.h"
 #include "rendu/FreeType.h"
 #include "rendu/boucle.h"
+#include "systeme/horloge.h"
 
 #include <SDL.h>
 
@@ -63,9 +65,10 @@ public:
     };
 
     // Builds the menu and runs the main loop until the player quits; the
-    // game's matches are played on the level file `fichierNiveaux`.
+    // game's matches are played on the level file `fichierNiveaux`. Given a
+    // replay, it shows that instead, until the viewer leaves it.
     Menu(float XHG, float YHG, float XBD, float YBD,
-         std::string fichierNiveaux = Niveau::fichierParDefaut);
+         std::string fichierNiveaux = Niveau::fichierParDefaut, const Rejeu* aRegarder = nullptr);
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
 
@@ -107,12 +110,21 @@ public:
     const std::string& getTitle() const { return title; }
     const std::vector<std::string>& getLabels() const { return labels; }
 
+    // Left idle this long on the main menu, the game plays a demo.
+    static constexpr Uint32 attenteDemo = 30000;
+
     // The menu as a screen: it is drawn anew after each event.
     void traiter(const SDL_Event& event) override;
+    // The attract mode, once the main menu has been left idle.
+    void avancer() override;
     void dessiner() override;
     bool fini() const override { return !continuer; }
 
 private:
+    void repondre(const SDL_Event& event);
+    // The game's own demo, played until a key or the pointer moves; the
+    // menu then stands where it was.
+    void jouerDemo();
     // What the keys or a gamepad ask of the highlighted item.
     void obeir(Commandes::OrdreMenu ordre);
     // The pointer over an item highlights it; a click chooses it, or sets
@@ -189,6 +201,8 @@ private:
     bool currentControlesChoice;
     // The keys and a gamepad, read as orders.
     Commandes commandes;
+    // When the player last did something here, on the real clock.
+    Uint32 dernierGeste = horloge::tempsReel();
     // The item under the pointer when it last moved; -1 for none.
     int itemPointe = -1;
     // The players of the match whose level set is being chosen, and the

@@ -3,6 +3,7 @@
 
 #include "jeu/joueur.h"
 #include "niveaux/terrain.h"
+#include "systeme/hasard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +23,7 @@ const GLfloat rien[] = {0.0f, 0.0f, 0.0f, 0.0f};
 // A random upward velocity at launch speed, its speed cached in `norme`.
 Vecteur vitesseLancement() {
     const float angle =
-        (std::rand() % nbAnglesLancement - centreAnglesLancement) / pasAnglesLancement;
+        (hasard::tirer() % nbAnglesLancement - centreAnglesLancement) / pasAnglesLancement;
     Vecteur v(static_cast<float>(std::sin(static_cast<double>(angle)) * Balle::vitesseInit),
               static_cast<float>(std::cos(static_cast<double>(angle)) * Balle::vitesseInit), 0.0f);
     v.norme = Balle::vitesseInit;

@@ -3,6 +3,7 @@
 
 #include "niveaux/terrain.h"
 #include "systeme/horloge.h"
+#include "systeme/hasard.h"
 
 #include <GL/gl.h>
 
@@ -22,11 +23,11 @@ const int nbTeintes = 256;
 const float tour = 360.0f;
 
 float tirageVitesse() {
-    return (std::rand() % nbVitesses - centreVitesses) / pasVitesses;
+    return (hasard::tirer() % nbVitesses - centreVitesses) / pasVitesses;
 }
 
 unsigned char tirageTeinte() {
-    return static_cast<unsigned char>(std::rand() % nbTeintes);
+    return static_cast<unsigned char>(hasard::tirer() % nbTeintes);
 }
 
 } // namespace
@@ -36,8 +37,8 @@ Debris::Debris(Vecteur pos, unsigned char R, unsigned char V, unsigned char B) :
     vitesse.X = tirageVitesse();
     vitesse.Y = tirageVitesse();
     vitesse.Z = tirageVitesse();
-    bc.lX = (std::rand() % nbTailles) / diviseurLargeur;
-    bc.lY = (std::rand() % nbTailles) / diviseurHauteur;
+    bc.lX = (hasard::tirer() % nbTailles) / diviseurLargeur;
+    bc.lY = (hasard::tirer() % nbTailles) / diviseurHauteur;
     bc.lZ = 0.0f;
     // Black asks for a random colour.
     if (R + V + B == 0) {

@@ -2,6 +2,7 @@
 #include "jeu/partie.h"
 
 #include "jeu/aide.h"
+#include "jeu/rejeux.h"
 #include "niveaux/terrain.h"
 #include "profil/settings.h"
 #include "systeme/toile.h"
@@ -9,6 +10,8 @@
 #include "systeme/horloge.h"
 #include "systeme/manettes.h"
 #include "rendu/boucle.h"
+#include "systeme/hasard.h"
+#include "systeme/version.h"
 
 #include <GL/gl.h>
 
@@ -54,6 +57,10 @@ Partie::Partie(int nbJ, float hBriques, std::string fichier)
     : fichierNiveaux(std::move(fichier)), joueur1(1), joueur2(2), gameover(false),
       niveauCourant(hBriques), disposition(this, 0, 0, Disposition::largeurChamp, hauteurToile),
       nbJoueur(nbJ) {
+    enregistrement.version = version::complete;
+    enregistrement.nbJoueurs = nbJ;
+    enregistrement.tiragesDebut = hasard::tirages();
+    enregistrement.niveaux = fichierNiveaux.substr(fichierNiveaux.find_last_of('/') + 1);
     disposition.setJoueur(&joueur1, 1);
     disposition.setJoueur(&joueur2, 2);
     disposition.setNiveau(&niveauCourant);
@@ -62,6 +69,11 @@ Partie::Partie(int nbJ, float hBriques, std::string fichier)
 void Partie::start() {
     initAffichage();
     executer(*this, {dureeFrame, false});
+    horloge::liberer();
+    const fichiers::Enregistrement garde = rejeux::garderDernier(rejeu());
+    if (!garde.reussi) {
+        std::cerr << "Vorlen: rejeu du match non garde: " << garde.erreur << std::endl;
+    }
 }
 
 PartieGardee Partie::garder() const {
@@ -93,6 +105,15 @@ PartieGardee Partie::garder() const {
 }
 
 void Partie::reprendre(const PartieGardee& g) {
+    // A paddle's time to come back counts from this instant, in the replay too.
+    horloge::figer();
+    enregistrement.tempsDebut = horloge::maintenant();
+    enregistrement.reprise = g;
+    restaurer(g);
+    horloge::liberer();
+}
+
+void Partie::restaurer(const PartieGardee& g) {
     niveauCourant.charger(g.grille, g.numNiveau);
     Joueur* joueurs[] = {&joueur1, &joueur2};
     for (int n = 0; n < 2; ++n) {
@@ -131,25 +152,50 @@ void Partie::traiter(const SDL_Event& event) {
                           event.key.keysym.sym == SDLK_F1 && !gameover;
         if (aide) {
             ouvrirAide();
-        } else {
-            continuer = obeir(lecture) && continuer;
+            return;
         }
+        if (lecture.ordre != Commandes::AUCUN) {
+            passageEnCours.gestes.push_back({false, 0, lecture});
+        }
+        continuer = obeir(lecture) && continuer;
     }
 }
 
 void Partie::ouvrirAide() {
+    const unsigned long long avant = hasard::tirages();
     if (!pause.estActive()) {
         pause.activer();
     }
     // The page reads the pointer's clicks: the mouse is the player's again.
     captureSouris.tenir(false);
-    if (!Aide::montrer()) {
+    const bool fenetreFermee = !Aide::montrer();
+    // Its capsules drew numbers the replay draws for nothing.
+    imposerPause(hasard::tirages() - avant);
+    if (fenetreFermee) {
         continuer = false;
     }
 }
 
+void Partie::imposerPause(unsigned long long tiragesAilleurs) {
+    if (!pause.estActive()) {
+        pause.activer();
+    }
+    passageEnCours.gestes.push_back({true, tiragesAilleurs, {}});
+}
+
+void Partie::commencerPassage() {
+    horloge::figer();
+    passageEnCours = Rejeu::Passage{};
+    passageEnCours.temps = horloge::maintenant();
+}
+
 void Partie::avancer() {
     regler();
+    terminerPassage();
+    faireEntendre();
+}
+
+void Partie::faireEntendre() {
     amixer.jouer(sonsDemandes);
     sonsDemandes.clear();
 }
@@ -157,7 +203,91 @@ void Partie::avancer() {
 void Partie::regler() {
     surveillerManettes();
     captureSouris.tenir(currentSettings.joueurSouris() != 0 && !pause.estActive() && !gameover);
+    glissements = {commandes.glissementManette(1), commandes.glissementManette(2)};
+    passageEnCours.glissements = glissements;
     gameHandler();
+}
+
+void Partie::terminerPassage() {
+    if ((enregistrement.nbPassages() + 1) % Rejeu::periodeControle == 0) {
+        passageEnCours.controle = empreinte();
+    }
+    enregistrement.ajouter(passageEnCours);
+}
+
+Rejeu Partie::rejeu() const {
+    Rejeu r = enregistrement;
+    r.scores = {joueur1.getScore(), joueur2.getScore()};
+    r.niveauAtteint = niveauCourant.getNumNiveau();
+    return r;
+}
+
+void Partie::rejouerDepuis(const Rejeu& r) {
+    hasard::placer(r.tiragesDebut);
+    if (r.reprise) {
+        horloge::imposer(r.tempsDebut);
+        restaurer(*r.reprise);
+    }
+}
+
+bool Partie::rejouer(const Rejeu::Passage& passage) {
+    passageRejoue = &passage;
+    horloge::imposer(passage.temps);
+    for (const Rejeu::Geste& g : passage.gestes) {
+        if (g.pauseImposee) {
+            if (!pause.estActive()) {
+                pause.activer();
+            }
+            hasard::passer(g.tirages);
+        } else {
+            continuer = obeir(g.lecture) && continuer;
+        }
+    }
+    glissements = passage.glissements;
+    gameHandler();
+    faireEntendre();
+    passageRejoue = nullptr;
+    egare = egare || (passage.controle && *passage.controle != empreinte());
+    return !egare;
+}
+
+Uint32 Partie::empreinte() const {
+    // FNV-1a over what the rules decide: every number the players see, and
+    // where each moving thing stands to the bit.
+    Uint32 h = 2166136261u;
+    const auto melanger = [&h](const void* donnees, std::size_t taille) {
+        const unsigned char* octets = static_cast<const unsigned char*>(donnees);
+        for (std::size_t k = 0; k < taille; ++k) {
+            h = (h ^ octets[k]) * 16777619u;
+        }
+    };
+    const auto entier = [&melanger](int n) { melanger(&n, sizeof n); };
+    const auto reel = [&melanger](float x) { melanger(&x, sizeof x); };
+    entier(niveauCourant.getNumNiveau());
+    entier(niveauCourant.nbBriquesRestantes());
+    entier(gameover);
+    entier(pause.estActive());
+    for (const Joueur* J : {&joueur1, &joueur2}) {
+        entier(J->getScore());
+        entier(J->getNbVie());
+        entier(J->isDestroyed());
+        reel(J->getBatteRef().getPosition()->X);
+        reel(J->getBatteRef().getLongueur());
+    }
+    for (const Balle& b : listeBalles) {
+        reel(b.getPosition()->X);
+        reel(b.getPosition()->Y);
+        reel(b.getVitesse().X);
+        reel(b.getVitesse().Y);
+    }
+    for (const Bonus& c : listeBonus) {
+        reel(c.getPosition()->Y);
+    }
+    for (const Tir& t : listeTirs) {
+        reel(t.getPosition()->Y);
+    }
+    entier(static_cast<int>(listeDebris.size()));
+    return h;
 }
 
 void Partie::surveillerManettes() {
@@ -168,7 +298,7 @@ void Partie::surveillerManettes() {
     }
     dernierAppelManettes = maintenant;
     if (commandes.manetteDebranchee(listeAppareilsLinux) && !gameover) {
-        pause.activer();
+        imposerPause();
     }
 }
 
@@ -237,12 +367,12 @@ void Partie::glisserBatte(Joueur& J, float distance) {
 void Partie::fenetreQuittee(const SDL_ActiveEvent& active) {
     const bool clavierPerdu = (active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
     if (!active.gain && clavierPerdu && !gameover) {
-        pause.activer();
+        imposerPause();
     }
 }
 
 void Partie::actionJoueur(Joueur& J) {
-    if (balleTenue(J)) {
+    if (balleTenue(J) && passageRejoue == nullptr) {
         // The player has launched a ball once: the hint has done its work.
         currentSettings.setAstuceLancer(false);
     }
@@ -282,7 +412,18 @@ void Partie::niveauSuivant() {
             newBall(J, true);
         }
     }
-    chargerNiveau(niveauCourant.getNumNiveau() + 1);
+    poserNiveauSuivant();
+}
+
+void Partie::poserNiveauSuivant() {
+    if (passageRejoue == nullptr) {
+        chargerNiveau(niveauCourant.getNumNiveau() + 1);
+        passageEnCours.niveau.emplace(niveauCourant.getNumNiveau(), niveauCourant.grille());
+    } else if (passageRejoue->niveau) {
+        niveauCourant.charger(passageRejoue->niveau->second, passageRejoue->niveau->first);
+    } else {
+        egare = true;
+    }
 }
 
 void Partie::chargerNiveau(int numero) {
@@ -299,7 +440,7 @@ void Partie::deplacements() {
                 }
             }
         }
-        const float glissement = commandes.glissementManette(J->getNum());
+        const float glissement = glissements[J->getNum() - 1];
         if (glissement != 0.0f && !J->isDestroyed()) {
             glisserBatte(*J, glissement);
         }
@@ -326,6 +467,12 @@ void Partie::deplacements() {
 }
 
 void Partie::redessiner() {
+    dessinerScene();
+    glFlush();
+    SDL_GL_SwapBuffers();
+}
+
+void Partie::dessinerScene() {
     disposition.initFrame();
     for (Balle& balle : listeBalles) {
         balle.afficher();
@@ -353,8 +500,6 @@ void Partie::redessiner() {
     if (pause.estActive()) {
         pause.afficher(Commandes::nomDeTouche(currentSettings.getTouchePause()).c_str());
     }
-    glFlush();
-    SDL_GL_SwapBuffers();
 }
 
 void Partie::newBall(Joueur* owner, bool accrochee) {
@@ -409,7 +554,7 @@ void Partie::lancerBalles(Joueur& J) {
 }
 
 void Partie::sonner(Effet effet) {
-    const int verre = effet == Effet::brisureBrique ? rand() % AudioMixer::nbVerres : 0;
+    const int verre = effet == Effet::brisureBrique ? hasard::tirer() % AudioMixer::nbVerres : 0;
     sonsDemandes.push_back({effet, verre});
 }
 
@@ -643,10 +788,10 @@ bool Partie::sortirDeBrique(Balle& balle, const Brique& brique) {
 // A brick has just broken: its capsule, its debris, its cell, its sound.
 void Partie::casserBrique(int i, int j, bool bonusAssure) {
     const Vecteur p = *niveauCourant.tabBriques[i][j]->getPosition();
-    if (bonusAssure || rand() % 10 <= 2) {
+    if (bonusAssure || hasard::tirer() % 10 <= 2) {
         newBonus(p.X, p.Y);
     }
-    const int nbDebris = rand() % 10 + 5;
+    const int nbDebris = hasard::tirer() % 10 + 5;
     for (int k = 0; k < nbDebris; ++k) {
         listeDebris.emplace_back(p, 0, 0, 0);
     }

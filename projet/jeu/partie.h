@@ -11,6 +11,7 @@
 #include "jeu/debris.h"
 #include "jeu/joueur.h"
 #include "jeu/partiegardee.h"
+#include "jeu/rejeu.h"
 #include "jeu/tir.h"
 #include "niveaux/niveau.h"
 #include "rendu/boucle.h"
@@ -21,6 +22,7 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <initializer_list>
 #include <list>
 #include <string>
@@ -67,8 +69,9 @@ public:
     void newTir(Joueur* owner);
     void lancerBalles(Joueur& J);
 
-    // The match as a screen: the players' orders, the frame's rules and
-    // sounds, its picture, and whether it is over.
+    // The match as a screen: play time held for the frame, the players'
+    // orders, the frame's rules and sounds, its picture, and whether it is over.
+    void commencerPassage() override;
     void traiter(const SDL_Event& event) override;
     void avancer() override;
     void dessiner() override { redessiner(); }
@@ -76,10 +79,26 @@ public:
     // Paused, the picture changes only with what the player does.
     bool immobile() const override { return pause.estActive(); }
 
+    // Every frame since the match began, as the file keeps it: what it
+    // began from and how it stands now.
+    Rejeu rejeu() const;
+    // Plays the match from `rejeu`'s start: the players' hands are the
+    // replay's from now on.
+    void rejouerDepuis(const Rejeu& rejeu);
+    // One recorded frame in place of the players' and the clock's; false
+    // when the match has gone astray from the one recorded.
+    bool rejouer(const Rejeu::Passage& passage);
+    // What the rules have made of the match, in a few bytes.
+    Uint32 empreinte() const;
+    // The frame's picture, not yet shown: a replay writes over it.
+    void dessinerScene();
+
 protected:
     // One frame's step but its sounds: the pads looked for, the mouse held
     // while it plays, then the rules.
     void regler();
+    // The frame's record closed, with the match's digest when one is due.
+    void terminerPassage();
     void gameHandler();
     void deplacements();
     void redessiner();
@@ -148,12 +167,29 @@ protected:
     FileSons sonsDemandes;
     // When the gamepads were last looked for in the system's list.
     Uint32 dernierAppelManettes = 0;
+    // How far each player's gamepad glides the paddle this frame.
+    std::array<float, 2> glissements{};
+    // The frames so far, and the one under way.
+    Rejeu enregistrement;
+    Rejeu::Passage passageEnCours;
+    // The frame being played again, while the match follows a replay;
+    // whether it has gone astray.
+    const Rejeu::Passage* passageRejoue = nullptr;
+    bool egare = false;
 
 private:
     // The help page over the match, paused; the window closed there ends it.
     void ouvrirAide();
     // Whether player `J` holds a ball on its paddle.
     bool balleTenue(const Joueur& J) const;
+    // Plays what the frame's rules asked to be heard.
+    void faireEntendre();
+    // Puts back the kept match, its clock and draws as they come.
+    void restaurer(const PartieGardee& gardee);
+    // Pauses the match from outside its keys, as a replay will again.
+    void imposerPause(unsigned long long tiragesAilleurs = 0);
+    // The next level, from the level file or from the replay.
+    void poserNiveauSuivant();
     // A lost keyboard focus or a minimised window pauses the match.
     void fenetreQuittee(const SDL_ActiveEvent& active);
     // So does a player's gamepad pulled out, looked for once a second.

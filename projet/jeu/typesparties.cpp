@@ -2,6 +2,7 @@
 #include "jeu/typesparties.h"
 
 #include "niveaux/terrain.h"
+#include "systeme/hasard.h"
 
 #include <cstdlib>
 #include <iterator>
@@ -30,7 +31,7 @@ TYPEBONUS tirerTypeBonus() {
                                BONUS_ARME_PROP;
     static_assert(sommePoids == 100, "the weights share out the draws of rand() % 100");
 
-    const int tmp = rand() % 100;
+    const int tmp = hasard::tirer() % 100;
     const int dernier = static_cast<int>(std::size(tirage)) - 1;
     int total = 0;
     for (int k = 0; k < dernier; ++k) {

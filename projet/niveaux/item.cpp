@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "niveaux/item.h"
 
+#include "systeme/hasard.h"
 #include <GL/gl.h>
 
 #include <cmath>
@@ -30,7 +31,7 @@ void normaliser(float* a) {
 
 // One spin draw: 0, 1/3, ..., 29/3.
 float tirageSpin() {
-    return (std::rand() % tiragesSpin) / diviseurSpin;
+    return (hasard::tirer() % tiragesSpin) / diviseurSpin;
 }
 
 } // namespace

@@ -69,6 +69,7 @@ void executer(Ecran& ecran, const Rythme& rythme) {
     bool finie = false;
     while (!finie && !signaux::finDemandee()) {
         const Uint32 debut = horloge::tempsReel();
+        ecran.commencerPassage();
         const bool recu = recevoir(ecran);
         finie = ecran.fini();
         if (signaux::finDemandee() || (finie && ecran.arretNet())) {

@@ -15,6 +15,8 @@ class Ecran {
 public:
     virtual ~Ecran() = default;
 
+    // At the start of each pass, before its events.
+    virtual void commencerPassage() {}
     // An event only this screen answers: the window's closing, a signal
     // and a lost focus mean something different on each screen.
     virtual void traiter(const SDL_Event& event) = 0;

@@ -11,6 +11,8 @@ Source sourceCourante = nullptr;
 Uint32 tempsSuspendu = 0;
 bool suspendue = false;
 Uint32 debutSuspension = 0;
+bool figee = false;
+Uint32 instantFige = 0;
 } // namespace
 
 Uint32 tempsReel() {
@@ -18,6 +20,9 @@ Uint32 tempsReel() {
 }
 
 Uint32 maintenant() {
+    if (figee) {
+        return instantFige;
+    }
     return (suspendue ? debutSuspension : tempsReel()) - tempsSuspendu;
 }
 
@@ -35,8 +40,23 @@ void reprendre() {
     }
 }
 
+void figer() {
+    figee = false;
+    imposer(maintenant());
+}
+
+void imposer(Uint32 ms) {
+    instantFige = ms;
+    figee = true;
+}
+
+void liberer() {
+    figee = false;
+}
+
 void remplacerSource(Source source) {
     sourceCourante = source;
+    figee = false;
     tempsSuspendu = 0;
     suspendue = false;
 }

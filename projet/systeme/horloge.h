@@ -22,6 +22,13 @@ Uint32 tempsReel();
 void suspendre();
 void reprendre();
 
+// Holds play time at its reading now until the next call or liberer(): the
+// rules of one frame read one instant, the one a replay keeps.
+void figer();
+// Holds play time at `ms`: a replay's frame.
+void imposer(Uint32 ms);
+void liberer();
+
 // Installs another source of time, with no pause counted; nullptr goes back
 // to SDL_GetTicks.
 void remplacerSource(Source source);

@@ -18,6 +18,7 @@ const OptionAValeur optionsAValeur[] = {
     {"--donnees", &Options::donnees},
     {"--niveaux", &Options::niveaux},
     {"--verifier", &Options::aVerifier},
+    {"--rejouer", &Options::rejeu},
 };
 
 std::string absolu(const std::string& chemin, const std::string& dossierDepart) {
@@ -65,6 +66,8 @@ bool lireDrapeau(const std::string& argument, Options& options) {
         options.ecran = Options::ECRAN_PLEIN;
     } else if (argument == "--fenetre") {
         options.ecran = Options::ECRAN_FENETRE;
+    } else if (argument == "--verifier-replay") {
+        options.action = Options::ACTION_VERIFIER_REJEU;
     } else {
         return false;
     }
@@ -75,6 +78,10 @@ bool lireDrapeau(const std::string& argument, Options& options) {
 void choisirAction(Options& options) {
     if (options.action == Options::ACTION_JOUER && !options.aVerifier.empty()) {
         options.action = Options::ACTION_VERIFIER;
+    }
+    if (options.action == Options::ACTION_VERIFIER_REJEU && options.rejeu.empty()) {
+        options.action = Options::ACTION_ERREUR;
+        options.erreur = "vorlen: --verifier-replay rejoue le fichier de --rejouer FICHIER";
     }
 }
 
@@ -97,6 +104,7 @@ Options lireOptions(int argc, const char* const* argv, const std::string& dossie
         }
     }
     options.niveaux = absolu(options.niveaux, dossierDepart);
+    options.rejeu = absolu(options.rejeu, dossierDepart);
     choisirAction(options);
     return options;
 }
@@ -111,6 +119,11 @@ void afficherAide(std::ostream& flux) {
             "                    verifie un fichier de niveaux sans ouvrir de fenetre\n"
             "                    (statut 0: tous les niveaux peuvent etre finis, 1: problemes,\n"
             "                    2: fichier illisible)\n"
+            "  --rejouer FICHIER montre le match que FICHIER a enregistre\n"
+            "  --verifier-replay avec --rejouer: rejoue sans fenetre, au plus vite, et\n"
+            "                    ecrit l'empreinte du match chaque seconde de jeu et les\n"
+            "                    scores (statut 0: le match est celui enregistre, 1: il\n"
+            "                    s'en ecarte, 2: fichier illisible)\n"
             "  --plein-ecran     demarre en plein ecran\n"
             "  --fenetre         demarre dans une fenetre\n"
             "  --help            affiche cette aide\n"
@@ -144,6 +157,7 @@ int repondreSansFenetre(const Options& options) {
         std::cerr << options.erreur << std::endl;
         return Options::statutErreur;
     case Options::ACTION_VERIFIER:
+    case Options::ACTION_VERIFIER_REJEU:
     case Options::ACTION_JOUER:
         break;
     }

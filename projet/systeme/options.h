@@ -9,7 +9,14 @@
 
 struct Options {
     // What the run does.
-    enum Action { ACTION_JOUER, ACTION_AIDE, ACTION_VERSION, ACTION_VERIFIER, ACTION_ERREUR };
+    enum Action {
+        ACTION_JOUER,
+        ACTION_AIDE,
+        ACTION_VERSION,
+        ACTION_VERIFIER,
+        ACTION_ERREUR,
+        ACTION_VERIFIER_REJEU
+    };
     // How the window opens; left to the remembered settings when not given.
     enum Ecran { ECRAN_NON_PRECISE, ECRAN_PLEIN, ECRAN_FENETRE };
 
@@ -20,6 +27,7 @@ struct Options {
     std::string donnees;   // --donnees DIR, as given
     std::string niveaux;   // --niveaux FILE, made absolute against the starting folder
     std::string aVerifier; // --verifier FILE
+    std::string rejeu;     // --rejouer FILE, made absolute likewise
     Ecran ecran = ECRAN_NON_PRECISE;
     std::vector<std::string> ignores; // arguments the game does not know
     std::string erreur;               // the one line for ACTION_ERREUR

@@ -6,6 +6,7 @@
 
 #include "evenements.h"
 #include "jeu/typesparties.h"
+#include "systeme/hasard.h"
 #include "systeme/horloge.h"
 
 #include <cstdint>
@@ -21,15 +22,19 @@ struct Cellule {
     int i, j, points;
 };
 
-template <typename Mode> class Banc : public Mode {
+// Every match in a test draws the same numbers, whatever ran before it: the
+// sequence starts again before the match is built, as the match records it.
+struct HasardAuDebut {
+    HasardAuDebut() { hasard::placer(0); }
+};
+
+template <typename Mode> class Banc : private HasardAuDebut, public Mode {
 public:
     using Mode::eventCollision;
 
-    // Every match in a test draws the same numbers, whatever ran before it.
     // The GL state is set only where a window is open: the rules need none.
     template <typename... Arguments>
     explicit Banc(Arguments&&... arguments) : Mode(std::forward<Arguments>(arguments)...) {
-        std::srand(1);
         if (SDL_GetVideoSurface() != nullptr) {
             this->initAffichage();
         }
@@ -46,6 +51,18 @@ public:
         const bool continuer = jouerSansDessiner();
         this->redessiner();
         return continuer;
+    }
+    // One whole frame as the match loop plays it, these events for its
+    // input, recorded; its sounds are dropped and it is not drawn.
+    bool passage(const std::vector<SDL_Event>& evenements = {}) {
+        this->commencerPassage();
+        for (const SDL_Event& e : evenements) {
+            this->traiter(e);
+        }
+        this->regler();
+        this->terminerPassage();
+        this->sonsDemandes.clear();
+        return !this->fini();
     }
     // One frame drawn as the match stands: no input, no rule step (the first
     // would load level 1).

@@ -7,6 +7,7 @@
 #include "outils.h"
 #include "ecrans/ecranscores.h"
 #include "ecrans/menu.h"
+#include "ecrans/visionneuse.h"
 #include "jeu/aide.h"
 #include "rendu/boucle.h"
 #include "rendu/imagesgl.h"
@@ -530,4 +531,45 @@ TEST(BoucleDeathTest, AGameGivenUpRunsNoScreenAndLeavesWithStatusOne) {
             std::_Exit(rienFait ? signaux::statutDeSortie() : 2);
         },
         testing::ExitedWithCode(1), "");
+}
+
+// Left idle on the main menu, the game plays its demo until a key, which the menu does not
+// take: the highlight stands where it was, and the next key moves it.
+TEST(MenuEnMarche, LeftIdleTheMainMenuPlaysTheDemoUntilAKeyThenStandsWhereItWas) {
+    const clavier::HorlogeDuClavier horloge;
+    std::vector<SDLKey> touches = {SDLK_DOWN};
+    touches.insert(touches.end(), Menu::attenteDemo / 500 + 1, clavier::attente);
+    touches.insert(touches.end(), {SDLK_UP, SDLK_DOWN, fermeture});
+    EXPECT_EQ(menuJoue(touches)->getCurrentChoice(), 2);
+}
+
+// A replay watched: its speed doubles up to four times and back, the pause holds it, Escape
+// leaves; the demo ends at any key or move of the pointer.
+TEST(Visionneuse, TheViewerPausesSpeedsUpAndLeavesTheDemoEndsAtAnyInput) {
+    std::string raison;
+    const std::optional<Rejeu> rejeu = chargerRejeu("demo.rejeu", raison);
+    ASSERT_TRUE(rejeu) << raison;
+    Visionneuse visionneuse(*rejeu, Visionneuse::REGARDER);
+    const std::tuple<SDL_Event, int, bool, long> etapes[] = {
+        {touche(SDLK_a), 1, false, 1},      {touche(SDLK_RIGHT), 2, false, 3},
+        {touche(SDLK_RIGHT), 4, false, 7},  {touche(SDLK_RIGHT), 4, false, 11},
+        {touche(SDLK_LEFT), 2, false, 13},  {touche(SDLK_p), 2, true, 13},
+        {touche(SDLK_SPACE), 2, false, 15}, {mouvementSouris(5), 2, false, 17}};
+    for (const auto& [e, vitesse, enPause, passage] : etapes) {
+        visionneuse.traiter(e);
+        visionneuse.avancer();
+        EXPECT_EQ(std::tuple(visionneuse.getVitesse(), visionneuse.estEnPause(),
+                             visionneuse.getMagnetoscope().passage(), visionneuse.fini()),
+                  std::tuple(vitesse, enPause, passage, false))
+            << int(e.type) << " " << e.key.keysym.sym;
+    }
+    visionneuse.traiter(touche(SDLK_ESCAPE));
+    EXPECT_TRUE(visionneuse.fini());
+    for (const SDL_Event& e : {touche(SDLK_a), mouvementSouris(1), boutonSouris(SDL_BUTTON_LEFT)}) {
+        Visionneuse demo(*rejeu, Visionneuse::DEMO);
+        demo.traiter(SDL_Event{SDL_ACTIVEEVENT});
+        EXPECT_FALSE(demo.fini());
+        demo.traiter(e);
+        EXPECT_TRUE(demo.fini() && demo.arretNet()) << "the keys typed after are the menu's";
+    }
 }

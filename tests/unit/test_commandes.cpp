@@ -154,7 +154,7 @@ TEST(Manettes, TheSystemsListNamesTheJoysticksAmongItsInputDevices) {
 static std::string optionsLues(std::vector<const char*> argv) {
     argv.insert(argv.begin(), "vorlen");
     const Options o = lireOptions(int(argv.size()), argv.data(), "/depart");
-    return std::to_string(o.action) + " " + o.donnees + "|" + o.niveaux + "|" + o.aVerifier + " " +
+    return std::to_string(o.action) + " " + o.donnees + "|" + o.niveaux + "|" + o.aVerifier + "|" + o.rejeu + " " +
            std::to_string(o.ecran) + " " + testing::PrintToString(o.ignores) + " " + o.erreur;
 }
 
@@ -163,15 +163,18 @@ TEST(Options, LigneDeCommandeLueCommeLeJoueurLaTape) {
         return "vorlen: l'option --" + option + " attend une valeur; voyez vorlen --help";
     };
     const std::pair<std::vector<const char*>, std::string> cas[] = {
-        {{}, "0 || 0 {} "},
-        {{"--donnees", "/d", "--niveaux", "a.lvl", "--fenetre"}, "0 /d|/depart/a.lvl| 2 {} "},
+        {{}, "0 ||| 0 {} "},
+        {{"--donnees", "/d", "--niveaux", "a.lvl", "--fenetre"}, "0 /d|/depart/a.lvl|| 2 {} "},
         {{"--niveaux=/x.lvl", "--plein-ecran", "-psn_0", "--donnees=d"},
-         "0 d|/x.lvl| 1 { \"-psn_0\" } "},
-        {{"--verifier", "n.lvl", "--donnees"}, "4 ||n.lvl 0 {} " + manque("donnees")},
-        {{"--niveaux="}, "4 || 0 {} " + manque("niveaux")},
-        {{"--verifier", "n.lvl", "x"}, "3 ||n.lvl 0 { \"x\" } "},
-        {{"--verifier", "n.lvl", "--help"}, "1 ||n.lvl 0 {} "},
-        {{"--version", "--donneesX"}, "2 || 0 { \"--donneesX\" } "},
+         "0 d|/x.lvl|| 1 { \"-psn_0\" } "},
+        {{"--verifier", "n.lvl", "--donnees"}, "4 ||n.lvl| 0 {} " + manque("donnees")},
+        {{"--niveaux="}, "4 ||| 0 {} " + manque("niveaux")},
+        {{"--verifier", "n.lvl", "x"}, "3 ||n.lvl| 0 { \"x\" } "},
+        {{"--verifier", "n.lvl", "--help"}, "1 ||n.lvl| 0 {} "},
+        {{"--rejouer", "r.rejeu", "--verifier-replay"}, "5 |||/depart/r.rejeu 0 {} "},
+        {{"--verifier-replay"},
+         "4 ||| 0 {} vorlen: --verifier-replay rejoue le fichier de --rejouer FICHIER"},
+        {{"--version", "--donneesX"}, "2 ||| 0 { \"--donneesX\" } "},
     };
     for (const auto& [ligne, attendu] : cas) {
         EXPECT_EQ(optionsLues(ligne), attendu) << testing::PrintToString(ligne);
