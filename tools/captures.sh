@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of the help page, of the two lightings, of the
-# high-score table and of the level editor, playing the real game under Xvfb with a sample table.
+# high-score table, of the level editor and of the attract mode's demo, playing the real
+# game under Xvfb with a sample table.
 # Usage: xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tools/captures.sh build/vorlen build/data docs
 set -eu
 . "$(dirname "$0")/pixels.sh"
@@ -98,3 +99,8 @@ xdotool mousemove --window "$fenetre" $(cellule 11 4)
 sleep 0.5
 import -window "$fenetre" "$sortie/editeur.png"
 touches Escape Down Down Return
+
+# The main menu left alone: the attract mode plays the game's demo.
+touches Escape
+sleep 39
+import -window "$fenetre" "$sortie/demo.png"
