@@ -2,6 +2,8 @@
 #include "ecrans/ecranscores.h"
 
 #include "ecrans/avis.h"
+#include "ecrans/visionneuse.h"
+#include "jeu/rejeux.h"
 #include "rendu/boucle.h"
 #include "systeme/horloge.h"
 #include "systeme/toile.h"
@@ -9,6 +11,8 @@
 
 #include <SDL.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,23 +115,73 @@ EcranScores::EcranScores(const freetype::font_data& titres) : grande(titres) {
 }
 
 // Both tables until any key is pressed.
+// Both tables, until a key. Where lines kept their match's replay, up and
+// down choose one of them and Return plays it.
 class EcranScores::Tables : public Ecran {
 public:
     Tables(const EcranScores& ecran, const MeilleursScores& scores, MeilleursScores::Mode mode,
            int rang)
-        : ecran(ecran), scores(scores), mode(mode), rang(rang) {}
+        : ecran(ecran), scores(scores), mode(mode), rang(rang) {
+        for (int m = 0; m < MeilleursScores::nbModes; ++m) {
+            const auto modeTable = static_cast<MeilleursScores::Mode>(m);
+            const std::vector<LigneScore>& lignes = scores.table(modeTable).getLignes();
+            for (std::size_t k = 0; k < lignes.size(); ++k) {
+                const std::string chemin = rejeux::cheminLigne(modeTable, lignes[k]);
+                std::error_code ec;
+                if (!chemin.empty() && std::filesystem::is_regular_file(chemin, ec)) {
+                    rejouables.push_back({modeTable, static_cast<int>(k), chemin});
+                }
+            }
+        }
+    }
 
-    void traiter(const SDL_Event& event) override { attente.traiter(event); }
-    void dessiner() override { ecran.dessinerTables(scores, mode, rang); }
-    bool fini() const override { return attente.finie(); }
+    void traiter(const SDL_Event& event) override {
+        const SDLKey touche = event.type == SDL_KEYDOWN ? event.key.keysym.sym : SDLK_UNKNOWN;
+        const int nb = static_cast<int>(rejouables.size());
+        if (nb > 0 && (touche == SDLK_DOWN || touche == SDLK_UP)) {
+            choix = touche == SDLK_DOWN ? (choix + 1) % nb : (choix + nb - 1 + (choix < 0)) % nb;
+        } else if (choix >= 0 && (touche == SDLK_RETURN || touche == SDLK_KP_ENTER)) {
+            regarder(rejouables[choix].chemin);
+        } else {
+            attente.traiter(event);
+        }
+    }
+    void dessiner() override {
+        const Rejouable* choisi = choix >= 0 ? &rejouables[choix] : nullptr;
+        ecran.dessinerTables(scores, mode, rang, choisi ? choisi->mode : mode,
+                             choisi ? choisi->rang : -1, !rejouables.empty(), avisRejeu);
+    }
+    bool fini() const override { return attente.finie() || fermee; }
     bool arretNet() const override { return true; }
-    bool parTouche() const { return attente.parTouche(); }
+    bool parTouche() const { return attente.parTouche() && !fermee; }
 
 private:
+    struct Rejouable {
+        MeilleursScores::Mode mode;
+        int rang;
+        std::string chemin;
+    };
+
+    // A replay that cannot be played says why in the line under the tables.
+    void regarder(const std::string& chemin) {
+        std::string raison;
+        const std::optional<Rejeu> rejeu = chargerRejeu(chemin, raison);
+        if (!rejeu) {
+            avisRejeu = "Rejeu illisible: " + raison;
+            return;
+        }
+        avisRejeu.clear();
+        fermee = !Visionneuse(*rejeu, Visionneuse::REGARDER).regarder();
+    }
+
     const EcranScores& ecran;
     const MeilleursScores& scores;
     MeilleursScores::Mode mode;
     int rang;
+    std::vector<Rejouable> rejouables;
+    int choix = -1;
+    std::string avisRejeu;
+    bool fermee = false;
     AttenteTouche attente;
 };
 
@@ -197,7 +251,8 @@ void EcranScores::inscrireSansSaisie(MeilleursScores& scores, MeilleursScores::M
     scores.inscrire(mode, avecNoms(ligne, offerts));
 }
 
-bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, LigneScore ligne) {
+bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, LigneScore ligne,
+                           const Rejeu* rejeu) {
     if (scores.table(mode).rangPour(ligne.score) < 0) {
         return true;
     }
@@ -225,7 +280,14 @@ bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, 
             ouverte = saisir(invite, ligne, mode, saisies[j - 1]);
         }
     }
-    const int rang = scores.inscrire(mode, avecNoms(ligne, saisies));
+    const LigneScore entree = avecNoms(ligne, saisies);
+    const int rang = scores.inscrire(mode, entree);
+    if (rang >= 0 && rejeu != nullptr && scores.getEnregistrement().reussi) {
+        // After its line: another copy of the game tidying the folder meanwhile
+        // reads the line first.
+        rejeux::garderPourLigne(*rejeu, mode, entree);
+    }
+    rejeux::oublierHorsTables(MeilleursScores::fichierDuJoueur());
     return ouverte && montrer(scores, mode, rang);
 }
 
@@ -238,31 +300,36 @@ bool EcranScores::saisir(const std::string& invite, const LigneScore& ligne,
 }
 
 void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores::Mode mode,
-                                 int rang) const {
+                                 int rang, MeilleursScores::Mode modeChoisi, int rangChoisi,
+                                 bool rejeux, const std::string& avisRejeu) const {
     toile::nouvelleImage();
     glColor3ub(255, 7, 7);
     freetype::print(grande, 290, 555, "Meilleurs scores");
     for (int m = 0; m < MeilleursScores::nbModes; ++m) {
         const auto modeTable = static_cast<MeilleursScores::Mode>(m);
         dessinerTable(scores.table(modeTable), MeilleursScores::nomsModes[m], hautTable[m],
-                      modeTable == mode ? rang : -1);
+                      modeTable == mode ? rang : -1, modeTable == modeChoisi ? rangChoisi : -1);
     }
-    dessinerAvertissement(scores.getEnregistrement());
+    dessinerAvertissement(scores.getEnregistrement(), avisRejeu);
     glColor3ub(150, 150, 150);
-    freetype::print(petite, 300, 18, "Une touche pour revenir");
+    freetype::print(petite, rejeux ? 150 : 300, 18, "%s",
+                    rejeux ? "Haut, Bas: un rejeu    Entree: le regarder    Autre touche: revenir"
+                           : "Une touche pour revenir");
     SDL_GL_SwapBuffers();
 }
 
-void EcranScores::dessinerAvertissement(const fichiers::Enregistrement& enregistrement) const {
+void EcranScores::dessinerAvertissement(const fichiers::Enregistrement& enregistrement,
+                                        const std::string& avisRejeu) const {
     glColor3ub(255, 60, 60);
-    freetype::print(petite, colRang, basAvertissement, "%s",
-                    avisEnregistrement(petite, enregistrement, "Score non enregistre",
-                                       largeurToile - 2 * colRang)
-                        .c_str());
+    const std::string avis =
+        avisRejeu.empty() ? avisEnregistrement(petite, enregistrement, "Score non enregistre",
+                                               largeurToile - 2 * colRang)
+                          : avisRejeu;
+    freetype::print(petite, colRang, basAvertissement, "%s", avis.c_str());
 }
 
 void EcranScores::dessinerTable(const TableScores& table, const char* titre, float haut,
-                                int rangSurligne) const {
+                                int rangSurligne, int rangChoisi) const {
     glColor3ub(255, 255, 0);
     freetype::print(petite, colRang, haut, "%s", titre);
     glColor3ub(204, 204, 0);
@@ -288,7 +355,8 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
         }
         const LigneScore& l = lignes[k];
         const float largeurNoms = colScore - colNom - ecartColonnes;
-        cellule(petite, colRang, y, colNom, std::to_string(k + 1) + ".");
+        cellule(petite, colRang, y, colNom,
+                (static_cast<int>(k) == rangChoisi ? "> " : "") + std::to_string(k + 1) + ".");
         cellule(petite, colNom, y, colScore, nomsJoints(petite, l, largeurNoms));
         cellule(petite, colScore, y, colNiveau, std::to_string(l.score));
         cellule(petite, colNiveau, y, colDate, std::to_string(l.niveau));

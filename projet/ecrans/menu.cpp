@@ -161,7 +161,10 @@ void Menu::avancer() {
 
 void Menu::jouerDemo() {
     std::string raison;
-    const std::optional<Rejeu> demo = chargerRejeu(rejeux::cheminDemo(), raison);
+    std::optional<Rejeu> demo = chargerRejeu(rejeux::cheminMeilleur(meilleursScores), raison);
+    if (!demo) {
+        demo = chargerRejeu(rejeux::cheminDemo(), raison);
+    }
     if (!demo) {
         return;
     }
@@ -625,7 +628,8 @@ void Menu::jouerPartie(Partie* partie) {
 void Menu::inscrireScore(const Partie& partie) {
     const LigneScore ligne{partie.getScoreTotal(), partie.getNumNiveau(), dateDuJour(), {}};
     EcranScores ecran(our_font);
-    if (!ecran.inscrire(meilleursScores, modeScores(partie.getNbJoueur()), ligne)) {
+    const Rejeu rejeu = partie.rejeu();
+    if (!ecran.inscrire(meilleursScores, modeScores(partie.getNbJoueur()), ligne, &rejeu)) {
         continuer = false;
     }
 }

@@ -122,8 +122,9 @@ public:
 
 private:
     void repondre(const SDL_Event& event);
-    // The game's own demo, played until a key or the pointer moves; the
-    // menu then stands where it was.
+    // The replay of the tables' best line that kept one, else the game's own
+    // demo, played until a key or the pointer moves; the menu then stands
+    // where it was.
     void jouerDemo();
     // What the keys or a gamepad ask of the highlighted item.
     void obeir(Commandes::OrdreMenu ordre);

@@ -21,8 +21,19 @@ Visionneuse::Visionneuse(const Rejeu& r, Usage u) : rejeu(r), usage(u), magnetos
 }
 
 bool Visionneuse::regarder() {
+    // The screen below draws on as it did: its GL state comes back as it was.
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
     magnetoscope.partie().initAffichage();
     executer(*this, {Partie::dureeFrame, false});
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
     return !fenetreFermee;
 }
 

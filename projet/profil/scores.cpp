@@ -183,14 +183,14 @@ std::string MeilleursScores::fichierDuJoueur() {
     return dossier.empty() ? std::string() : dossier + "/" + nomFichier;
 }
 
-void MeilleursScores::charger(const std::string& fichier) {
+bool MeilleursScores::charger(const std::string& fichier) {
     chemin = fichier;
     for (int m = 0; m < nbModes; ++m) {
         tables[m] = TableScores();
         nonEnregistrees[m].clear();
     }
     if (chemin.empty()) {
-        return;
+        return true;
     }
     const fichiers::Contenu contenu = fichiers::lire(chemin, tailleMaxFichier);
     if (contenu.etat == fichiers::Contenu::ILLISIBLE) {
@@ -198,9 +198,9 @@ void MeilleursScores::charger(const std::string& fichier) {
                      "Vorlen: meilleurs scores illisibles dans %s (%s); tableaux vides, le "
                      "fichier sera gardé sous un autre nom au premier score\n",
                      chemin.c_str(), contenu.raison.c_str());
-    } else if (contenu.etat == fichiers::Contenu::LU) {
-        lire(contenu.texte, std::cerr);
+        return false;
     }
+    return contenu.etat == fichiers::Contenu::ABSENT || lire(contenu.texte, std::cerr) == 0;
 }
 
 int MeilleursScores::inscrire(Mode mode, const LigneScore& ligne) {

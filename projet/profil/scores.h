@@ -50,8 +50,9 @@ public:
     // Reads the tables from `chemin`. A missing file gives empty tables; each
     // line that does not read is dropped and named, with its number, on
     // standard error (a few at most); a file that cannot be read at all is
-    // one line and empty tables. The file itself is left as it is.
-    void charger(const std::string& chemin);
+    // one line and empty tables. The file itself is left as it is. True when
+    // the tables hold the whole file: absent, or read without a line dropped.
+    bool charger(const std::string& chemin);
     // Enters the line in its mode's table and, when it entered, saves the file
     // as it stands now (another copy of the game may have saved meanwhile)
     // merged with this copy's new lines, the ten best of each table kept; a

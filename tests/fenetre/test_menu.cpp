@@ -8,6 +8,7 @@
 #include "ecrans/ecranscores.h"
 #include "ecrans/menu.h"
 #include "ecrans/visionneuse.h"
+#include "jeu/rejeux.h"
 #include "jeu/aide.h"
 #include "rendu/boucle.h"
 #include "rendu/imagesgl.h"
@@ -25,12 +26,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <dlfcn.h>
 #include <functional>
 #include <memory>
 #include <tuple>
 #include <vector>
+
+namespace fs = std::filesystem;
 
 // A player at the keyboard who presses each key once the game has handled the
 // one before, however slow the machine: the next key comes at the first poll
@@ -458,6 +462,41 @@ TEST(EcranScores, TheTeamNamedSeesItsLineHighlightedThatItWasNotSavedAndWideName
     const Cadre noms = larges.cadreDans(90, 409, 352, 368, blanc);
     EXPECT_TRUE(!noms.vide() && noms.col1 < 404) << "the names end at column " << noms.col1;
     EXPECT_TRUE(larges.unPixelDans(410, 460, 352, 368, blanc)) << "the score is left whole";
+}
+
+// A line that entered the table with its match's replay: down chooses it, Return plays it,
+// Escape comes back to the tables. Once the line is pushed out, its replay goes, and only it.
+TEST(EcranScores, ALineKeepsItsMatchsReplayWhichReturnPlaysUntilTheLineLeavesTheTables) {
+    const DossierTemporaire dossier;
+    const VariableGardee donnees("XDG_DATA_HOME");
+    setenv("XDG_DATA_HOME", dossier.chemin.c_str(), 1);
+    MeilleursScores scores;
+    scores.charger(MeilleursScores::fichierDuJoueur());
+    std::string raison;
+    const std::optional<Rejeu> rejeu = chargerRejeu("demo.rejeu", raison);
+    ASSERT_TRUE(rejeu) << raison;
+    freetype::font_data grande;
+    grande.init("AXAXAX.TTF", 26);
+    const clavier::HorlogeDuClavier horloge;
+    std::vector<clavier::Touche> touches = clavier::saisie(std::string(12, '\b') + "Ann");
+    touches.insert(touches.end(), {{SDLK_DOWN}, {SDLK_RETURN}, {SDLK_ESCAPE}, {SDLK_a, 'a'}});
+    clavier::jouer(touches);
+    const LigneScore ligne{500, 2, "2026-12-07", {"Ann"}};
+    EXPECT_TRUE(EcranScores(grande).inscrire(scores, MeilleursScores::MODE_1J,
+                                             {500, 2, "2026-12-07", {}}, &*rejeu));
+    EXPECT_TRUE(clavier::aPresser.empty()) << "Escape left the replay, not the tables";
+    const std::string garde = rejeux::cheminLigne(MeilleursScores::MODE_1J, ligne);
+    const std::optional<Rejeu> relu = chargerRejeu(garde, raison);
+    ASSERT_TRUE(relu) << raison;
+    EXPECT_EQ(relu->joueurs, "Ann");
+    EXPECT_EQ(rejeux::cheminMeilleur(scores), garde);
+    const fs::path autre = fs::path(garde).parent_path() / "1j-mes-notes.rejeu";
+    std::ofstream(autre) << "a player's own file";
+    for (int k = 1; k <= TableScores::taille; ++k) {
+        scores.inscrire(MeilleursScores::MODE_1J, {500 + k, 1, "2026-12-08", {"Bob"}});
+    }
+    rejeux::oublierHorsTables(MeilleursScores::fichierDuJoueur());
+    EXPECT_EQ(std::pair(fs::exists(garde), fs::exists(autre)), std::pair(false, true));
 }
 
 // A screen of the one loop that counts what it is given.
