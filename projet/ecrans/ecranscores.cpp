@@ -312,9 +312,11 @@ void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores:
     }
     dessinerAvertissement(scores.getEnregistrement(), avisRejeu);
     glColor3ub(150, 150, 150);
-    freetype::print(petite, rejeux ? 150 : 300, 18, "%s",
-                    rejeux ? "Haut, Bas: un rejeu    Entree: le regarder    Autre touche: revenir"
-                           : "Une touche pour revenir");
+    const std::string aide = rejeux
+                                 ? "Haut, Bas, Entree: regarder un rejeu    Autre touche: revenir"
+                                 : "Une touche pour revenir";
+    freetype::print(petite, (largeurToile - freetype::largeur(petite, aide)) / 2, 18, "%s",
+                    aide.c_str());
     SDL_GL_SwapBuffers();
 }
 
@@ -346,6 +348,11 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
     }
     for (std::size_t k = 0; k < lignes.size(); ++k) {
         const float y = entetes - pasLigne * (k + 1);
+        if (static_cast<int>(k) == rangChoisi) {
+            // The line whose replay Return plays, framed.
+            glColor3ub(0, 200, 255);
+            rectangle(colRang - 12, y - 7, finTable + 2, y + pasLigne - 3, GL_LINE_LOOP);
+        }
         if (static_cast<int>(k) == rangSurligne) {
             glColor3ub(0, 0, 150);
             rectangle(colRang - 10, y - 5, finTable, y + pasLigne - 5, GL_QUADS);
@@ -355,8 +362,7 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
         }
         const LigneScore& l = lignes[k];
         const float largeurNoms = colScore - colNom - ecartColonnes;
-        cellule(petite, colRang, y, colNom,
-                (static_cast<int>(k) == rangChoisi ? "> " : "") + std::to_string(k + 1) + ".");
+        cellule(petite, colRang, y, colNom, std::to_string(k + 1) + ".");
         cellule(petite, colNom, y, colScore, nomsJoints(petite, l, largeurNoms));
         cellule(petite, colScore, y, colNiveau, std::to_string(l.score));
         cellule(petite, colNiveau, y, colDate, std::to_string(l.niveau));
