@@ -497,6 +497,11 @@ TEST(EcranScores, ALineKeepsItsMatchsReplayWhichReturnPlaysUntilTheLineLeavesThe
     }
     rejeux::oublierHorsTables(MeilleursScores::fichierDuJoueur());
     EXPECT_EQ(std::pair(fs::exists(garde), fs::exists(autre)), std::pair(false, true));
+    // While the tables do not read whole, a line dropped may be a replay's: none goes.
+    std::ofstream(MeilleursScores::fichierDuJoueur(), std::ios::app) << "pas un score\n";
+    std::ofstream(garde) << "a replay";
+    erreursDe([] { rejeux::oublierHorsTables(MeilleursScores::fichierDuJoueur()); });
+    EXPECT_TRUE(fs::exists(garde));
 }
 
 // A screen of the one loop that counts what it is given.
