@@ -114,7 +114,6 @@ EcranScores::EcranScores(const freetype::font_data& titres) : grande(titres) {
     petite.init(freetype::fichierPolice, taillePetite);
 }
 
-// Both tables until any key is pressed.
 // Both tables, until a key. Where lines kept their match's replay, up and
 // down choose one of them and Return plays it.
 class EcranScores::Tables : public Ecran {
