@@ -168,12 +168,11 @@ void Menu::jouerDemo() {
     if (!demo) {
         return;
     }
+    // The viewer leaves the GL state as it found it: the menu only draws again.
     if (!Visionneuse(*demo, Visionneuse::DEMO).regarder()) {
         continuer = false;
         return;
     }
-    initGL();
-    initDisplay();
     display();
 }
 
