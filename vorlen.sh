@@ -11,8 +11,9 @@ PAQUETS=(
     # the game
     libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libfreetype-dev
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri fonts-dejavu-extra libinih-dev libx11-dev zlib1g-dev
-    # building and testing; libclang-rt-dev is the fuzzer's runtime for the release's clang
-    build-essential cmake pkgconf libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
+    # building and testing; gettext compiles the translations, libclang-rt-dev is the
+    # fuzzer's runtime for the release's clang
+    build-essential cmake pkgconf gettext libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
     clang libclang-rt-dev
     # the window tests again on Debian 13's sdl12-compat (unpacked by the tests) over SDL 2
     libsdl2-2.0-0

@@ -10,6 +10,7 @@
 #include "son/mixer.h"
 #include "systeme/donnees.h"
 #include "systeme/icone.h"
+#include "systeme/langue.h"
 #include "systeme/options.h"
 #include "systeme/fenetre.h"
 #include "systeme/manettes.h"
@@ -72,6 +73,9 @@ void auClavierSansSaManette(int nbManettes) {
 } // namespace
 
 int SDL_main(int argc, char** argv) {
+    // The help already speaks the player's language; the options may choose another.
+    langue::lier(langue::dossierCatalogues());
+    langue::choisir(langue::SYSTEME);
     const Options options = lireOptions(argc, argv, dossierCourant());
     if (const int statut = repondreSansFenetre(options); statut >= 0) {
         return statut;
@@ -96,6 +100,7 @@ int SDL_main(int argc, char** argv) {
 
     videoFlags = SDL_OPENGL | SDL_ANYFORMAT;
     preferences::charger(currentSettings);
+    langue::choisir(static_cast<langue::Choix>(currentSettings.getLangue()));
     // The command line chooses the screen for this run only; the file keeps
     // the player's own choice.
     if (options.ecran != Options::ECRAN_NON_PRECISE) {

@@ -6,6 +6,7 @@
 #define VORLEN_AVIS_H
 
 #include "profil/fichiers.h"
+#include "systeme/langue.h"
 #include "rendu/FreeType.h"
 
 #include <string>
@@ -18,6 +19,6 @@ std::string
 avisEnregistrement(const freetype::font_data& police,
                    const fichiers::Enregistrement& enregistrement, const std::string& nonEnregistre,
                    float largeurMax,
-                   const std::string& gardeSous = "Ancien fichier illisible, garde sous");
+                   const std::string& gardeSous = _("Ancien fichier illisible, garde sous"));
 
 #endif

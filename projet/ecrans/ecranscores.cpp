@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecrans/ecranscores.h"
+#include "systeme/langue.h"
 
 #include "ecrans/avis.h"
 #include "ecrans/visionneuse.h"
@@ -58,7 +59,7 @@ void rectangle(float x0, float y0, float x1, float y1, GLenum mode) {
 // an equal share when all of them do not.
 std::string nomsJoints(const freetype::font_data& police, const LigneScore& ligne,
                        float largeurMax) {
-    const std::string et = " et ";
+    const std::string et = _(" et ");
     std::string noms;
     for (const std::string& nom : ligne.noms) {
         noms += (noms.empty() ? "" : et) + nom;
@@ -84,7 +85,7 @@ void cellule(const freetype::font_data& police, float x, float y, float xSuivant
 
 // What player `numero` (from 1) is called until a name is typed.
 std::string joueur(int numero) {
-    return "Joueur " + std::to_string(numero);
+    return langue::formater(_("Joueur %d"), numero);
 }
 
 // The line with each player's name as typed so far, or as offered.
@@ -166,7 +167,7 @@ private:
         std::string raison;
         const std::optional<Rejeu> rejeu = chargerRejeu(chemin, raison);
         if (!rejeu) {
-            avisRejeu = "Rejeu illisible: " + raison;
+            avisRejeu = langue::formater(_("Rejeu illisible: %s"), raison.c_str());
             return;
         }
         avisRejeu.clear();
@@ -271,11 +272,15 @@ bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, 
         // The display lost, the score still goes in with the names as they stand.
         const SauvegardeUrgente urgence([&] {
             scores.inscrire(mode, avecNoms(ligne, saisies));
-            return "meilleur score " + std::to_string(ligne.score) +
-                   (scores.getEnregistrement().reussi ? " enregistré" : " non enregistré");
+            return langue::formater(scores.getEnregistrement().reussi
+                                        ? _("meilleur score %d enregistré")
+                                        : _("meilleur score %d non enregistré"),
+                                    ligne.score);
         });
         for (int j = 1; j <= nbNoms && ouverte; ++j) {
-            const std::string invite = nbNoms == 1 ? "Votre nom:" : joueur(j) + ", votre nom:";
+            const std::string invite = nbNoms == 1 ? _("Votre nom:")
+                                                   : langue::formater(_("%s, votre nom:"),
+                                                                      joueur(j).c_str());
             ouverte = saisir(invite, ligne, mode, saisies[j - 1]);
         }
     }
@@ -303,17 +308,17 @@ void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores:
                                  bool rejeux, const std::string& avisRejeu) const {
     toile::nouvelleImage();
     glColor3ub(255, 7, 7);
-    freetype::print(grande, 290, 555, "Meilleurs scores");
+    freetype::print(grande, 290, 555, "%s", _("Meilleurs scores"));
     for (int m = 0; m < MeilleursScores::nbModes; ++m) {
         const auto modeTable = static_cast<MeilleursScores::Mode>(m);
-        dessinerTable(scores.table(modeTable), MeilleursScores::nomsModes[m], hautTable[m],
+        dessinerTable(scores.table(modeTable), _(MeilleursScores::nomsModes[m]), hautTable[m],
                       modeTable == mode ? rang : -1, modeTable == modeChoisi ? rangChoisi : -1);
     }
     dessinerAvertissement(scores.getEnregistrement(), avisRejeu);
     glColor3ub(150, 150, 150);
     const std::string aide = rejeux
-                                 ? "Haut, Bas, Entree: regarder un rejeu    Autre touche: revenir"
-                                 : "Une touche pour revenir";
+                                 ? _("Haut, Bas, Entree: regarder un rejeu    Autre touche: revenir")
+                                 : _("Une touche pour revenir");
     freetype::print(petite, (largeurToile - freetype::largeur(petite, aide)) / 2, 18, "%s",
                     aide.c_str());
     SDL_GL_SwapBuffers();
@@ -323,7 +328,7 @@ void EcranScores::dessinerAvertissement(const fichiers::Enregistrement& enregist
                                         const std::string& avisRejeu) const {
     glColor3ub(255, 60, 60);
     const std::string avis =
-        avisRejeu.empty() ? avisEnregistrement(petite, enregistrement, "Score non enregistre",
+        avisRejeu.empty() ? avisEnregistrement(petite, enregistrement, _("Score non enregistre"),
                                                largeurToile - 2 * colRang)
                           : avisRejeu;
     freetype::print(petite, colRang, basAvertissement, "%s", avis.c_str());
@@ -335,14 +340,14 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
     freetype::print(petite, colRang, haut, "%s", titre);
     glColor3ub(204, 204, 0);
     const float entetes = haut - pasLigne - 1;
-    freetype::print(petite, colNom, entetes, "Nom");
-    freetype::print(petite, colScore, entetes, "Score");
-    freetype::print(petite, colNiveau, entetes, "Niveau");
-    freetype::print(petite, colDate, entetes, "Date");
+    freetype::print(petite, colNom, entetes, "%s", _("Nom"));
+    freetype::print(petite, colScore, entetes, "%s", _("Score"));
+    freetype::print(petite, colNiveau, entetes, "%s", _("Niveau"));
+    freetype::print(petite, colDate, entetes, "%s", _("Date"));
     const auto& lignes = table.getLignes();
     if (lignes.empty()) {
         glColor3ub(150, 150, 150);
-        freetype::print(petite, colNom, entetes - pasLigne, "Aucun score pour l'instant");
+        freetype::print(petite, colNom, entetes - pasLigne, "%s", _("Aucun score pour l'instant"));
         return;
     }
     for (std::size_t k = 0; k < lignes.size(); ++k) {
@@ -373,10 +378,10 @@ void EcranScores::dessinerSaisie(const std::string& invite, const LigneScore& li
                                  MeilleursScores::Mode mode, const SaisieNom& saisie) const {
     toile::nouvelleImage();
     glColor3ub(255, 7, 7);
-    freetype::print(grande, gaucheSaisie, 470, "Nouveau meilleur score");
+    freetype::print(grande, gaucheSaisie, 470, "%s", _("Nouveau meilleur score"));
     glColor3ub(255, 255, 0);
-    freetype::print(petite, gaucheSaisie, 430, "%s: %d points, niveau %d",
-                    MeilleursScores::nomsModes[mode], ligne.score, ligne.niveau);
+    freetype::print(petite, gaucheSaisie, 430, _("%s: %d points, niveau %d"),
+                    _(MeilleursScores::nomsModes[mode]), ligne.score, ligne.niveau);
     glColor3ub(230, 230, 230);
     freetype::print(grande, gaucheSaisie, 350, "%s", invite.c_str());
     glColor3ub(204, 204, 0);
@@ -384,7 +389,7 @@ void EcranScores::dessinerSaisie(const std::string& invite, const LigneScore& li
     glColor3ub(255, 255, 255);
     freetype::print(grande, gaucheNom, 300, "%s_", saisie.getTexte().c_str());
     glColor3ub(170, 170, 170);
-    freetype::print(petite, gaucheSaisie, 255, "Lettres, chiffres, espaces, - et ', 12 au plus");
-    freetype::print(petite, gaucheSaisie, 233, "Entree: valider    Retour arriere: effacer");
+    freetype::print(petite, gaucheSaisie, 255, "%s", _("Lettres, chiffres, espaces, - et ', 12 au plus"));
+    freetype::print(petite, gaucheSaisie, 233, "%s", _("Entree: valider    Retour arriere: effacer"));
     SDL_GL_SwapBuffers();
 }

@@ -6,6 +6,7 @@
 #include "niveaux/lecture.h"
 #include "niveaux/terrain.h"
 #include "niveaux/verification.h"
+#include "systeme/langue.h"
 #include "systeme/toile.h"
 #include "systeme/sauvegardeurgente.h"
 #include "systeme/signaux.h"
@@ -73,18 +74,18 @@ struct LigneAction {
     const char* libelle;
 };
 const LigneAction lignesActions[] = {
-    {SDLK_PAGEUP, "PgPrec", "< Niveau"},
-    {SDLK_PAGEDOWN, "PgSuiv", "Niveau >"},
-    {SDLK_n, "N", "Nouveau"},
-    {SDLK_d, "D", "Dupliquer"},
-    {SDLK_s, "S", "Supprimer"},
-    {SDLK_c, "C", "Copier jeu"},
-    {SDLK_z, "Ctrl+Z", "Annuler"},
-    {SDLK_y, "Ctrl+Y", "Refaire"},
-    {SDLK_e, "E", "Essayer"},
-    {SDLK_ESCAPE, "Echap", "Quitter"},
-    {SDLK_o, "O", "Oui"},
-    {SDLK_n, "N", "Non"},
+    {SDLK_PAGEUP, N_("PgPrec"), N_("< Niveau")},
+    {SDLK_PAGEDOWN, N_("PgSuiv"), N_("Niveau >")},
+    {SDLK_n, "N", N_("Nouveau")},
+    {SDLK_d, "D", N_("Dupliquer")},
+    {SDLK_s, "S", N_("Supprimer")},
+    {SDLK_c, "C", N_("Copier jeu")},
+    {SDLK_z, "Ctrl+Z", N_("Annuler")},
+    {SDLK_y, "Ctrl+Y", N_("Refaire")},
+    {SDLK_e, "E", N_("Essayer")},
+    {SDLK_ESCAPE, N_("Echap"), N_("Quitter")},
+    {SDLK_o, "O", N_("Oui")},
+    {SDLK_n, "N", N_("Non")},
 };
 
 float xPaletteDe(int choix) {
@@ -156,8 +157,8 @@ bool Editeur::editer() {
     // The display lost, the changes still go to the file.
     const SauvegardeUrgente urgence([this] {
         return !recueil.modifie() ? std::string()
-               : enregistrer()    ? "niveaux enregistrés dans " + recueil.fichier()
-                                  : "niveaux non enregistrés";
+               : enregistrer()    ? _("niveaux enregistrés dans ") + recueil.fichier()
+                                  : _("niveaux non enregistrés");
     });
     disposition.initAffichage();
     executer(*this, rythmeEcranFixe);
@@ -338,8 +339,8 @@ void Editeur::cliquer(const SDL_MouseButtonEvent& bouton) {
 void Editeur::agir(Action action) {
     finirGlisse();
     if (action == ANNULER || action == REFAIRE) {
-        action == ANNULER ? reprendre(annulables, refaisables, "Rien a annuler")
-                          : reprendre(refaisables, annulables, "Rien a refaire");
+        action == ANNULER ? reprendre(annulables, refaisables, _("Rien a annuler"))
+                          : reprendre(refaisables, annulables, _("Rien a refaire"));
         return;
     }
     Etat avant = etat();
@@ -421,25 +422,24 @@ void Editeur::reprendre(std::vector<Etat>& depuis, std::vector<Etat>& vers, cons
 
 void Editeur::ajouterNiveau(bool copie) {
     if (recueil.nbNiveaux() == Recueil::maxNiveaux) {
-        annoncer("Deja " + std::to_string(Recueil::maxNiveaux) + "\nniveaux", true);
+        annoncer(langue::formater(_("Deja %d\nniveaux"), Recueil::maxNiveaux), true);
         return;
     }
     const int original = numero;
     allerAuNiveau(copie ? recueil.dupliquer(numero) : recueil.nouveau());
-    annoncer("Niveau " + std::to_string(numero) +
-                 (copie ? ":\ncopie du " + std::to_string(original) : "\najoute"),
+    annoncer(copie ? langue::formater(_("Niveau %d:\ncopie du %d"), numero, original)
+                   : langue::formater(_("Niveau %d\najoute"), numero),
              false);
 }
 
 std::string Editeur::texteQuestion() const {
-    const std::string ceNiveau = "niveau " + std::to_string(numero) + " ?";
     switch (question) {
     case SUPPRIMER:
-        return "Supprimer le\n" + ceNiveau;
+        return langue::formater(_("Supprimer le\nniveau %d ?"), numero);
     case COPIER:
-        return "Remplacer le\n" + ceNiveau;
+        return langue::formater(_("Remplacer le\nniveau %d ?"), numero);
     default:
-        return "Quitter sans\nenregistrer ?";
+        return _("Quitter sans\nenregistrer ?");
     }
 }
 
@@ -447,7 +447,7 @@ void Editeur::repondreOui() {
     if (question == SUPPRIMER) {
         const int supprime = numero;
         allerAuNiveau(recueil.supprimer(numero));
-        annoncer("Niveau " + std::to_string(supprime) + "\nsupprime", false);
+        annoncer(langue::formater(_("Niveau %d\nsupprime"), supprime), false);
     } else if (question == COPIER) {
         copierNiveauDuJeu();
     } else {
@@ -525,21 +525,21 @@ void Editeur::rafraichir() {
 
 void Editeur::copierNiveauDuJeu() {
     if (niveauxDuJeu.empty()) {
-        annoncer("Aucun niveau\ndu jeu a copier", true);
+        annoncer(_("Aucun niveau\ndu jeu a copier"), true);
         return;
     }
     const int copie = prochaineCopie % static_cast<int>(niveauxDuJeu.size());
     recueil.remplacer(numero, niveauxDuJeu[copie]);
     prochaineCopie = copie + 1;
     rafraichir();
-    annoncer("Copie du niveau\n" + std::to_string(copie + 1) + " du jeu", false);
+    annoncer(langue::formater(_("Copie du niveau\n%d du jeu"), copie + 1), false);
 }
 
 // The level as it stands, saved first if it can be: a failed save still
 // leaves the level to try, from memory.
 void Editeur::essayer() {
     if (cassables == 0) {
-        annoncer("Rien a casser:\najoutez une\nbrique cassable", true);
+        annoncer(_("Rien a casser:\najoutez une\nbrique cassable"), true);
         return;
     }
     if (recueil.modifie()) {
@@ -575,21 +575,25 @@ bool Editeur::enregistrer() {
                   << (signaux::finDemandee() ? ", ces changements sont perdus"
                                              : ", les niveaux restent dans l'editeur")
                   << std::endl;
-        annoncer("Enregistrement impossible: " + resultat.raison, true, resultat.fichier);
+        annoncer(_("Enregistrement impossible: ") + resultat.raison, true, resultat.fichier);
         return false;
     }
     const int repris = recueil.niveauxRepris();
     if (repris > 0) {
         std::cerr << "Vorlen: " << recueil.fichier() << " a change depuis sa lecture; " << repris
                   << " niveau(x) trouve(s) la sont gardes apres les votres" << std::endl;
-        annoncer("Niveaux enregistres. Le fichier avait change: " + std::to_string(repris) +
-                     (repris > 1 ? " niveaux ajoutes a la fin" : " niveau ajoute a la fin"),
+        annoncer(langue::formater(
+                     repris > 1 ? _("Niveaux enregistres. Le fichier avait change: %d niveaux "
+                                    "ajoutes a la fin")
+                                : _("Niveaux enregistres. Le fichier avait change: %d niveau "
+                                    "ajoute a la fin"),
+                     repris),
                  false);
         allerAuNiveau(numero);
         return true;
     }
-    annoncer(resultat.aCote.empty() ? "Niveaux\nenregistres"
-                                    : "Niveaux enregistres; l'ancien fichier est garde a cote",
+    annoncer(resultat.aCote.empty() ? _("Niveaux\nenregistres")
+                                    : _("Niveaux enregistres; l'ancien fichier est garde a cote"),
              false, resultat.aCote);
     return true;
 }
@@ -683,10 +687,10 @@ void Editeur::dessinerMarques() const {
 
 void Editeur::dessinerPanneau() const {
     glColor3ub(255, 255, 0);
-    freetype::print(police, xPanneau, ligneTitre, "Editeur");
+    freetype::print(police, xPanneau, ligneTitre, "%s", _("Editeur"));
     // "Niveau 999 / 999" is wider than the panel in the larger letters.
     const std::string niveauSurTotal =
-        "Niveau " + std::to_string(numero) + " / " + std::to_string(recueil.nbNiveaux());
+        langue::formater(_("Niveau %d / %d"), numero, recueil.nbNiveaux());
     const bool tient = freetype::largeur(police, niveauSurTotal) <= largeurPanneau;
     freetype::print(tient ? police : petitePolice, xPanneau, ligneNumero, "%s",
                     niveauSurTotal.c_str());
@@ -700,31 +704,32 @@ void Editeur::dessinerPanneau() const {
         const int ligne = ligneAction(static_cast<int>(k));
         const LigneAction& action = lignesActions[actions[k]];
         actions[k] == actionPointee ? glColor3ub(255, 255, 255) : glColor3ub(150, 200, 255);
-        freetype::print(petitePolice, xPanneau, ligne, "%s", action.libelle);
+        freetype::print(petitePolice, xPanneau, ligne, "%s", _(action.libelle));
         glColor3ub(255, 255, 0);
         freetype::print(petitePolice,
-                        droiteTouches - freetype::largeur(petitePolice, action.nomTouche), ligne,
-                        "%s", action.nomTouche);
+                        droiteTouches - freetype::largeur(petitePolice, _(action.nomTouche)),
+                        ligne, "%s", _(action.nomTouche));
     }
 
-    std::ostringstream etat;
+    std::string etat;
     if (cassables == 0) {
-        etat << "Aucune brique\ncassable";
+        etat = _("Aucune brique\ncassable");
     } else if (!emmurees.empty()) {
-        etat << emmurees.size()
-             << (emmurees.size() > 1 ? " briques\nemmurees" : " brique\nemmuree");
+        etat = langue::formater(emmurees.size() > 1 ? _("%zu briques\nemmurees")
+                                                    : _("%zu brique\nemmuree"),
+                                emmurees.size());
     }
-    if (etat.str().empty()) {
+    if (etat.empty()) {
         glColor3ub(80, 255, 80);
-        ecrire(petitePolice, xPanneau, ligneEtat, "Niveau jouable", largeurPanneau);
+        ecrire(petitePolice, xPanneau, ligneEtat, _("Niveau jouable"), largeurPanneau);
     } else {
         glColor3ub(255, 80, 80);
-        ecrire(petitePolice, xPanneau, ligneEtat, etat.str(), largeurPanneau);
+        ecrire(petitePolice, xPanneau, ligneEtat, etat, largeurPanneau);
     }
     glColor3ub(200, 200, 200);
     ecrire(petitePolice, xPanneau, ligneEtat - 3 * pasTexte,
-           recueil.modifie()     ? "Modifie"
-           : recueil.surDisque() ? "Enregistre"
+           recueil.modifie()     ? _("Modifie")
+           : recueil.surDisque() ? _("Enregistre")
                                  : "",
            largeurPanneau);
     if (messageErreur) {
@@ -740,17 +745,17 @@ void Editeur::dessinerAide() const {
     glColor3ub(200, 200, 200);
     for (int c = 0; c < nbChoix; ++c) {
         const int points = pointsDuChoix(c);
-        const std::string libelle = points == 0  ? "vide"
-                                    : points < 0 ? "inc."
+        const std::string libelle = points == 0  ? _("vide")
+                                    : points < 0 ? _("inc.")
                                                  : std::to_string(points);
         disposition.pointSurToile(xPaletteDe(c), yPalette, x, y);
         freetype::print(petitePolice, x - freetype::largeur(petitePolice, libelle) / 2.0f,
                         ligneLibelles, "%s", libelle.c_str());
     }
     ecrire(petitePolice, xAide, ligneAide,
-           "Clic gauche: poser la brique choisie; clic droit: effacer\n"
-           "Au clavier: fleches, puis Entree pour poser\n"
-           "Choisir la brique: clic, molette, Tab, 1 a 9, 0 (10),\n"
-           "- (incassable), Retour arriere (vide)",
+           _("Clic gauche: poser la brique choisie; clic droit: effacer\n"
+             "Au clavier: fleches, puis Entree pour poser\n"
+             "Choisir la brique: clic, molette, Tab, 1 a 9, 0 (10),\n"
+             "- (incassable), Retour arriere (vide)"),
            largeurAide);
 }

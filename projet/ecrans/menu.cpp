@@ -14,6 +14,7 @@
 #include "niveaux/recueil.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
+#include "systeme/langue.h"
 #include "systeme/toile.h"
 #include "son/mixer.h"
 #include "systeme/sauvegardeurgente.h"
@@ -82,14 +83,15 @@ private:
 
 // "J1 gauche": a player's command as the controls name it.
 std::string libelleCommande(int nJoueur, int commande) {
-    static const char* const noms[Commandes::nbCommandes] = {"gauche", "droite", "action"};
-    return "J" + std::to_string(nJoueur) + " " + noms[commande];
+    static const char* const noms[Commandes::nbCommandes] = {N_("gauche"), N_("droite"),
+                                                             N_("action")};
+    return langue::formater(_("J%d %s"), nJoueur, _(noms[commande]));
 }
 
 // Why `touche` was refused, in the controls' words: the command that holds
 // it, or none for a key no command may take.
 std::string raisonDuRefus(int touche) {
-    std::string detenteur = currentSettings.getTouchePause() == touche ? "Pause" : "";
+    std::string detenteur = currentSettings.getTouchePause() == touche ? _("Pause") : "";
     for (int j = 1; j <= 2; ++j) {
         for (int c = 0; c < Commandes::nbCommandes; ++c) {
             if (currentSettings.getAssignedKey(j, c) == touche) {
@@ -98,8 +100,9 @@ std::string raisonDuRefus(int touche) {
         }
     }
     return detenteur.empty()
-               ? "Cette touche ne peut servir a aucune commande"
-               : "Touche " + Commandes::nomDeTouche(touche) + " deja prise: " + detenteur;
+               ? _("Cette touche ne peut servir a aucune commande")
+               : langue::formater(_("Touche %s deja prise: %s"),
+                                  Commandes::nomDeTouche(touche).c_str(), detenteur.c_str());
 }
 
 } // namespace
@@ -335,17 +338,17 @@ void Menu::reinitMainMenu() {
 
 Menu::Page Menu::pagePrincipale() {
     Page page{MENU_PRINCIPAL,
-              "Menu Principal",
-              {action("Nouvelle Partie", [this] { reinitPartieType(); }),
-               action(CHOIX_OPTIONS, "Options", [this] { reinitOptionsMenu(); }),
-               action("Meilleurs scores", [this] { montrerMeilleursScores(); }),
-               action("Editeur de niveaux", [this] { editerNiveaux(); }),
-               action(CHOIX_CREDITS, "Credits", [this] { showcredits(); }),
-               action(CHOIX_AIDE, "Aide", [this] { montrerAide(); }),
-               action("Quitter", [this] { continuer = false; })}};
+              _("Menu Principal"),
+              {action(_("Nouvelle Partie"), [this] { reinitPartieType(); }),
+               action(CHOIX_OPTIONS, _("Options"), [this] { reinitOptionsMenu(); }),
+               action(_("Meilleurs scores"), [this] { montrerMeilleursScores(); }),
+               action(_("Editeur de niveaux"), [this] { editerNiveaux(); }),
+               action(CHOIX_CREDITS, _("Credits"), [this] { showcredits(); }),
+               action(CHOIX_AIDE, _("Aide"), [this] { montrerAide(); }),
+               action(_("Quitter"), [this] { continuer = false; })}};
     // A match left with Escape comes first, until a new match starts.
     if (partieGardee) {
-        page.items.insert(page.items.begin(), action(CHOIX_REPRENDRE, "Reprendre la partie",
+        page.items.insert(page.items.begin(), action(CHOIX_REPRENDRE, _("Reprendre la partie"),
                                                      [this] { reprendrePartie(); }));
     }
     return page;
@@ -357,11 +360,11 @@ void Menu::reinitPartieType() {
 
 Menu::Page Menu::pageTypePartie() {
     return {MENU_TYPE_PARTIE,
-            "Type de Partie",
-            {action(TYPE_UN_JOUEUR, "1 joueur", [this] { choisirNiveaux(1); }),
-             action(TYPE_COOPERATIF, "2 joueurs cooperatif", [this] { choisirNiveaux(2); }),
+            _("Type de Partie"),
+            {action(TYPE_UN_JOUEUR, _("1 joueur"), [this] { choisirNiveaux(1); }),
+             action(TYPE_COOPERATIF, _("2 joueurs cooperatif"), [this] { choisirNiveaux(2); }),
              // Leaving the game types has always led to "Credits".
-             retour("retour", [this] {
+             retour(_("retour"), [this] {
                  reinitMainMenu();
                  surligner(CHOIX_CREDITS);
              })}};
@@ -373,10 +376,10 @@ void Menu::reinitNiveauxMenu() {
 
 Menu::Page Menu::pageNiveaux() {
     return {MENU_NIVEAUX,
-            "Niveaux",
-            {action("Niveaux du jeu", [this] { lancerPartie(nbJoueursChoisis, false); }),
-             action("Mes niveaux", [this] { lancerPartie(nbJoueursChoisis, true); }),
-             retour("retour", [this] {
+            _("Niveaux"),
+            {action(_("Niveaux du jeu"), [this] { lancerPartie(nbJoueursChoisis, false); }),
+             action(_("Mes niveaux"), [this] { lancerPartie(nbJoueursChoisis, true); }),
+             retour(_("retour"), [this] {
                  reinitPartieType();
                  surligner(nbJoueursChoisis == 1 ? TYPE_UN_JOUEUR : TYPE_COOPERATIF);
              })}};
@@ -387,21 +390,28 @@ void Menu::reinitOptionsMenu() {
 }
 
 Menu::Page Menu::pageOptions() {
-    const std::string pleinEcran = currentSettings.getPleinEcranState() ? "oui" : "non";
+    static const char* const langues[langue::nbChoix] = {N_("systeme"), "Francais", "English"};
     return {
         MENU_OPTIONS,
-        "Options",
-        {action("Controles", [this] { reinitControlesMenu(); }),
-         action(OPTION_PLEIN_ECRAN, "Plein ecran: " + pleinEcran, [this] { basculerPleinEcran(); }),
+        _("Options"),
+        {action(_("Controles"), [this] { reinitControlesMenu(); }),
+         action(OPTION_PLEIN_ECRAN, langue::formater(_("Plein ecran: %s"),
+                                                  currentSettings.getPleinEcranState() ? _("oui")
+                                                                                       : _("non")),
+                 [this] { basculerPleinEcran(); }),
          reglage(
-             OPTION_VOLUME, "Volume: " + std::to_string(currentSettings.getVolume()),
+             OPTION_VOLUME, langue::formater(_("Volume: %d"), currentSettings.getVolume()),
              [this](bool plus) { changerVolume(plus); }, false),
          action(OPTION_ECLAIRAGE,
-                currentSettings.getEclairageVif() ? "Eclairage: vif" : "Eclairage: classique",
+                currentSettings.getEclairageVif() ? _("Eclairage: vif") : _("Eclairage: classique"),
                 [this] { changerEclairage(); }),
-         action(OPTION_APPAREILS, "Souris et manettes", [this] { reinitAppareilsMenu(); }),
+         reglage(
+             OPTION_LANGUE,
+             langue::formater(_("Langue: %s"), _(langues[currentSettings.getLangue()])),
+             [this](bool suivante) { changerLangue(suivante); }, true),
+         action(OPTION_APPAREILS, _("Souris et manettes"), [this] { reinitAppareilsMenu(); }),
          // Back on "Options", whatever the index of the item left.
-         retour("Retour", [this] {
+         retour(_("Retour"), [this] {
              reinitMainMenu();
              surligner(CHOIX_OPTIONS);
          })}};
@@ -412,23 +422,22 @@ void Menu::reinitAppareilsMenu() {
 }
 
 Menu::Page Menu::pageAppareils() {
-    const char* const noms[] = {"Clavier", "Souris", "Manette 1", "Manette 2"};
+    const char* const noms[] = {N_("Clavier"), N_("Souris"), N_("Manette 1"), N_("Manette 2")};
     std::vector<ItemMenu> lignes;
     for (int j = 1; j <= 2; ++j) {
         lignes.push_back(reglage(
             -1,
-            "J" + std::to_string(j) + " appareil <" + noms[currentSettings.getPeripherique(j)] +
-                ">",
+            langue::formater(_("J%d appareil <%s>"), j, _(noms[currentSettings.getPeripherique(j)])),
             [this, j](bool suivant) { changerAppareil(j, suivant); }, true));
     }
     lignes.push_back(reglage(
-        -1, "Sensibilite souris: " + std::to_string(currentSettings.getSensibiliteSouris()),
+        -1, langue::formater(_("Sensibilite souris: %d"), currentSettings.getSensibiliteSouris()),
         [this](bool plus) { changerSensibilite(plus); }, true));
-    lignes.push_back(retour("retour", [this] {
+    lignes.push_back(retour(_("retour"), [this] {
         reinitOptionsMenu();
         surligner(OPTION_APPAREILS);
     }));
-    return {MENU_APPAREILS, "Souris et manettes", std::move(lignes)};
+    return {MENU_APPAREILS, _("Souris et manettes"), std::move(lignes)};
 }
 
 // Keeps the highlighted item, so a rebound key's item stays highlighted.
@@ -449,12 +458,12 @@ Menu::Page Menu::pageControles() {
         }
     }
     lignes.push_back(
-        action("Pause <" + Commandes::nomDeTouche(currentSettings.getTouchePause()) + ">", [this] {
+        action(_("Pause") + (" <" + Commandes::nomDeTouche(currentSettings.getTouchePause()) + ">"), [this] {
             saisirTouche([](int touche) { return currentSettings.assignTouchePause(touche); });
             reinitControlesMenu();
         }));
-    lignes.push_back(retour("retour", [this] { reinitOptionsMenu(); }));
-    return {MENU_CONTROLES, "Controles", std::move(lignes)};
+    lignes.push_back(retour(_("retour"), [this] { reinitOptionsMenu(); }));
+    return {MENU_CONTROLES, _("Controles"), std::move(lignes)};
 }
 
 // The options' words follow the choices; the highlight stays.
@@ -466,6 +475,14 @@ void Menu::rafraichirOptions() {
 
 void Menu::basculerPleinEcran() {
     basculerPleinEcranRetenu();
+    rafraichirOptions();
+}
+
+void Menu::changerLangue(bool suivante) {
+    const int pas = suivante ? 1 : langue::nbChoix - 1;
+    currentSettings.setLangue((currentSettings.getLangue() + pas) % langue::nbChoix);
+    langue::choisir(static_cast<langue::Choix>(currentSettings.getLangue()));
+    preferences::enregistrer(currentSettings);
     rafraichirOptions();
 }
 
@@ -601,7 +618,7 @@ void Menu::jouerPartie(Partie* partie) {
     {
         // The display lost mid-match, the match is kept all the same.
         const SauvegardeUrgente urgence(
-            [&] { return fichierGardee.garder(enCours->garder()).reussi ? "partie gardée" : ""; });
+            [&] { return fichierGardee.garder(enCours->garder()).reussi ? _("partie gardée") : ""; });
         enCours->start();
     }
     initGL();
@@ -706,10 +723,10 @@ void Menu::dessinerAvis() const {
     // The saves' notices first, then a refused key's reason, each under the
     // one before where there is one.
     const std::string avis[] = {avisEnregistrement(small_font, currentSettings.getEnregistrement(),
-                                                   "Reglages non enregistres", largeur),
+                                                   _("Reglages non enregistres"), largeur),
                                 avisEnregistrement(small_font, fichierGardee.getEnregistrement(),
-                                                   "Partie laissee non enregistree", largeur,
-                                                   "Autre partie laissee, gardee sous"),
+                                                   _("Partie laissee non enregistree"), largeur,
+                                                   _("Autre partie laissee, gardee sous")),
                                 avisTouche};
     glColor3ub(255, 170, 0);
     int ligne = ligneAvis;

@@ -61,6 +61,7 @@ public:
         OPTION_PLEIN_ECRAN,
         OPTION_VOLUME,
         OPTION_ECLAIRAGE,
+        OPTION_LANGUE,
         OPTION_APPAREILS
     };
 
@@ -167,6 +168,8 @@ private:
     void rafraichirOptions();
     void basculerPleinEcran();
     void changerEclairage();
+    // The next language, or the one before; every text follows at once.
+    void changerLangue(bool suivante);
     // Left and right on the items that take a value.
     void reglerChoix(bool plus);
     void changerVolume(bool plusFort);

@@ -2,6 +2,7 @@
 #include "ecrans/visionneuse.h"
 
 #include "rendu/display.h"
+#include "systeme/langue.h"
 #include "systeme/toile.h"
 
 #include <GL/gl.h>
@@ -99,23 +100,24 @@ void Visionneuse::dessiner() {
 }
 
 std::string Visionneuse::titre() const {
-    const std::string qui = rejeu.joueurs.empty() ? "" : " de " + rejeu.joueurs;
-    const std::string mode = rejeu.nbJoueurs == 1 ? "1 joueur" : "2 joueurs";
-    return (usage == DEMO ? "Demo" : "Rejeu") + qui + " - " + mode + ", " + rejeu.niveaux + ", " +
-           rejeu.date;
+    const char* const mode = rejeu.nbJoueurs == 1 ? _("1 joueur") : _("2 joueurs");
+    const std::string qui =
+        rejeu.joueurs.empty() ? "" : langue::formater(_(" de %s"), rejeu.joueurs.c_str());
+    return langue::formater(usage == DEMO ? _("Demo%s - %s, %s, %s") : _("Rejeu%s - %s, %s, %s"),
+                            qui.c_str(), mode, rejeu.niveaux.c_str(), rejeu.date.c_str());
 }
 
 std::string Visionneuse::etat() const {
     if (usage == DEMO) {
-        return "Une touche pour revenir au menu";
+        return _("Une touche pour revenir au menu");
     }
     if (magnetoscope.egare()) {
-        return "Ce rejeu s'ecarte du jeu au passage " + std::to_string(magnetoscope.passage()) +
-               ": une touche pour quitter";
+        return langue::formater(_("Ce rejeu s'ecarte du jeu au passage %ld: une touche pour quitter"),
+                                magnetoscope.passage());
     }
     if (magnetoscope.fini()) {
-        return "Fin du rejeu: une touche pour quitter";
+        return _("Fin du rejeu: une touche pour quitter");
     }
-    const std::string allure = enPause ? "En pause" : "x" + std::to_string(vitesse);
-    return allure + "   P: pause   Gauche, Droite: vitesse   Echap: quitter";
+    const std::string allure = enPause ? _("En pause") : "x" + std::to_string(vitesse);
+    return allure + _("   P: pause   Gauche, Droite: vitesse   Echap: quitter");
 }

@@ -4,6 +4,7 @@
 #include "jeu/commandes.h"
 #include "profil/settings.h"
 #include "rendu/display.h"
+#include "systeme/langue.h"
 #include "systeme/toile.h"
 
 #include <GL/gl.h>
@@ -11,13 +12,13 @@
 namespace {
 
 // What each capsule does, in the order of TYPEBONUS from BONUS_LIFE.
-const char* const effets[] = {"Une vie de plus",
-                              "Batte plus longue",
-                              "Batte plus courte",
-                              "Une balle de plus",
-                              "Les balles traversent les briques",
-                              "Balles plus grosses: chaque brique touchee rapporte plus",
-                              "Un canon sur la batte: la touche d'action tire"};
+const char* const effets[] = {N_("Une vie de plus"),
+                              N_("Batte plus longue"),
+                              N_("Batte plus courte"),
+                              N_("Une balle de plus"),
+                              N_("Les balles traversent les briques"),
+                              N_("Balles plus grosses: chaque brique touchee rapporte plus"),
+                              N_("Un canon sur la batte: la touche d'action tire")};
 const int nbCapsules = BONUS_ARME - BONUS_LIFE + 1;
 
 // The page in canvas pixels, from the bottom: the capsules, one a line, then
@@ -46,11 +47,11 @@ std::string touche(int nJoueur, int commande) {
 std::string appareil(int nJoueur) {
     switch (currentSettings.getPeripherique(nJoueur)) {
     case Settings::PERIPH_SOURIS:
-        return "  Souris: glisser, clic: action";
+        return _("  Souris: glisser, clic: action");
     case Settings::PERIPH_MANETTE1:
-        return "  Manette 1: stick, bouton 1: action";
+        return _("  Manette 1: stick, bouton 1: action");
     case Settings::PERIPH_MANETTE2:
-        return "  Manette 2: stick, bouton 1: action";
+        return _("  Manette 2: stick, bouton 1: action");
     default:
         return "";
     }
@@ -89,11 +90,12 @@ void Aide::dessiner() {
 }
 
 std::vector<std::string> Aide::lignesJoueur(int nJoueur) {
-    std::vector<std::string> lignes = {"Joueur " + std::to_string(nJoueur),
-                                       "  gauche: " + touche(nJoueur, Commandes::COMMANDE_GAUCHE),
-                                       "  droite: " + touche(nJoueur, Commandes::COMMANDE_DROITE),
-                                       "  action: " + touche(nJoueur, Commandes::COMMANDE_ACTION) +
-                                           " (lancer, tirer)"};
+    std::vector<std::string> lignes = {
+        langue::formater(_("Joueur %d"), nJoueur),
+        _("  gauche: ") + touche(nJoueur, Commandes::COMMANDE_GAUCHE),
+        _("  droite: ") + touche(nJoueur, Commandes::COMMANDE_DROITE),
+        langue::formater(_("  action: %s (lancer, tirer)"),
+                         touche(nJoueur, Commandes::COMMANDE_ACTION).c_str())};
     const std::string autre = appareil(nJoueur);
     if (!autre.empty()) {
         lignes.push_back(autre);
@@ -102,10 +104,10 @@ std::vector<std::string> Aide::lignesJoueur(int nJoueur) {
 }
 
 std::vector<std::string> Aide::lignesCommunes() {
-    return {"Pause: " + Commandes::nomDeTouche(currentSettings.getTouchePause()) +
-                " (Start sur une manette)    F11: plein ecran",
-            "Echap: retour au menu, la partie est gardee pour plus tard",
-            "Touches et appareils: menu Options"};
+    return {langue::formater(_("Pause: %s (Start sur une manette)    F11: plein ecran"),
+                             Commandes::nomDeTouche(currentSettings.getTouchePause()).c_str()),
+            _("Echap: retour au menu, la partie est gardee pour plus tard"),
+            _("Touches et appareils: menu Options")};
 }
 
 // Lit and turned as on the field, in the bright light whatever the
@@ -139,16 +141,16 @@ void Aide::dessinerCapsules() {
 
 void Aide::dessinerTextes() const {
     glColor3ub(255, 7, 7);
-    freetype::print(titre, (largeurToile - freetype::largeur(titre, "Aide")) / 2, hautTitre,
-                    "Aide");
+    freetype::print(titre, (largeurToile - freetype::largeur(titre, _("Aide"))) / 2, hautTitre, "%s",
+                    _("Aide"));
     glColor3ub(200, 255, 255);
-    freetype::print(texte, gauche, hautCapsules, "Capsules (chacune rapporte 5 points)");
-    freetype::print(texte, gauche, hautCommandes, "Commandes");
+    freetype::print(texte, gauche, hautCapsules, "%s", _("Capsules (chacune rapporte 5 points)"));
+    freetype::print(texte, gauche, hautCommandes, "%s", _("Commandes"));
     glColor3ub(230, 230, 230);
     float y = hautCapsules;
     for (const char* effet : effets) {
         y -= pasCapsules;
-        freetype::print(texte, xEffet, y, "%s", effet);
+        freetype::print(texte, xEffet, y, "%s", _(effet));
     }
     for (int j = 1; j <= 2; ++j) {
         const float x = j == 1 ? gauche : xJoueur2;
@@ -171,7 +173,7 @@ void Aide::dessinerTextes() const {
                         freetype::ajuster(texte, ligne, largeurToile - 2 * gauche).c_str());
     }
     glColor3ub(150, 150, 150);
-    freetype::print(petite,
-                    (largeurToile - freetype::largeur(petite, "Une touche pour revenir")) / 2, 18,
-                    "Une touche pour revenir");
+    const char* const revenir = _("Une touche pour revenir");
+    freetype::print(petite, (largeurToile - freetype::largeur(petite, revenir)) / 2, 18, "%s",
+                    revenir);
 }

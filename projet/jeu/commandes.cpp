@@ -3,6 +3,7 @@
 
 #include "jeu/batte.h"
 #include "profil/settings.h"
+#include "systeme/langue.h"
 #include "rendu/display.h"
 #include "systeme/toile.h"
 #include "systeme/manettes.h"
@@ -189,12 +190,12 @@ Commandes::Lecture Commandes::manette(Uint8 quelle, Ordre ordre) const {
 std::string Commandes::nomDeTouche(int code) {
     const std::string nom = Settings::getKeyByCode(code);
     if (nom != "UNKNOWN") {
-        return nom;
+        return _(nom.c_str());
     }
     const bool connue = code > SDLK_UNKNOWN && code < SDLK_LAST;
     std::string sdl = connue ? SDL_GetKeyName(static_cast<SDLKey>(code)) : "";
     if (sdl.empty() || sdl == "unknown key") {
-        return "TOUCHE " + std::to_string(code);
+        return langue::formater(_("TOUCHE %d"), code);
     }
     std::transform(sdl.begin(), sdl.end(), sdl.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });

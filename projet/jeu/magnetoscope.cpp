@@ -3,6 +3,7 @@
 
 #include "jeu/typesparties.h"
 #include "profil/fichiers.h"
+#include "systeme/langue.h"
 #include "systeme/horloge.h"
 #include "systeme/version.h"
 
@@ -45,12 +46,13 @@ bool Magnetoscope::avancer() {
 std::optional<Rejeu> chargerRejeu(const std::string& chemin, std::string& raison) {
     const fichiers::Contenu contenu = fichiers::lire(chemin, Rejeu::tailleMaxFichier);
     if (contenu.etat != fichiers::Contenu::LU) {
-        raison = contenu.etat == fichiers::Contenu::ABSENT ? "introuvable" : contenu.raison;
+        raison = contenu.etat == fichiers::Contenu::ABSENT ? _("introuvable") : contenu.raison;
         return std::nullopt;
     }
     std::optional<Rejeu> rejeu = Rejeu::lire(contenu.texte, raison);
     if (rejeu && rejeu->version != version::complete) {
-        raison = "enregistre par Vorlen " + rejeu->version + ", ce jeu est " + version::complete;
+        raison = langue::formater(_("enregistre par Vorlen %s, ce jeu est %s"),
+                                  rejeu->version.c_str(), version::complete);
         return std::nullopt;
     }
     return rejeu;

@@ -5,6 +5,7 @@
 #include "jeu/rejeux.h"
 #include "niveaux/terrain.h"
 #include "profil/settings.h"
+#include "systeme/langue.h"
 #include "systeme/toile.h"
 #include "son/mixer.h"
 #include "systeme/horloge.h"
@@ -531,16 +532,17 @@ std::vector<std::string> Partie::astuceLancer() const {
         std::string facons =
             Commandes::nomDeTouche(currentSettings.getAssignedKey(n, Commandes::COMMANDE_ACTION));
         if (currentSettings.joueurSouris() == n) {
-            facons += " ou clic";
+            facons += _(" ou clic");
         }
         if (currentSettings.joueurManette(0) == n || currentSettings.joueurManette(1) == n) {
-            facons += " ou bouton 1";
+            facons += _(" ou bouton 1");
         }
-        const std::string lancer = nbJoueur == 1 ? "Lancer" : "J" + std::to_string(n) + ", lancer";
-        lignes.push_back(lancer + " la balle: " + facons);
+        lignes.push_back(nbJoueur == 1
+                             ? langue::formater(_("Lancer la balle: %s"), facons.c_str())
+                             : langue::formater(_("J%d, lancer la balle: %s"), n, facons.c_str()));
     }
     if (!lignes.empty()) {
-        lignes.push_back("F1: aide");
+        lignes.push_back(_("F1: aide"));
     }
     return lignes;
 }

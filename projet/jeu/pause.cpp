@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/pause.h"
 
+#include "systeme/langue.h"
 #include "systeme/horloge.h"
 
 namespace {
@@ -69,9 +70,9 @@ void Pause::afficher(const char* nomTouche) {
     }
     assombrirBande();
     glColor3ub(255, 255, 255);
-    freetype::print(titre, 222, 310, "Pause");
+    freetype::print(titre, 222, 310, "%s", _("Pause"));
     glColor3ub(230, 230, 230);
-    freetype::print(texte, 172, 270, "%s : reprendre", nomTouche);
-    freetype::print(texte, 172, 245, "F1 : aide");
-    freetype::print(texte, 172, 220, "Echap : menu (partie gardee)");
+    freetype::print(texte, 172, 270, _("%s : reprendre"), nomTouche);
+    freetype::print(texte, 172, 245, "%s", _("F1 : aide"));
+    freetype::print(texte, 172, 220, "%s", _("Echap : menu (partie gardee)"));
 }

@@ -2,6 +2,7 @@
 #include "jeu/rejeu.h"
 
 #include "niveaux/brique.h"
+#include "systeme/langue.h"
 #include "systeme/compression.h"
 
 #include <cmath>
@@ -280,14 +281,14 @@ std::optional<Rejeu> Rejeu::lire(const std::string& texte, std::string& raison) 
     std::string ligne, v;
     long long tailleReprise = 0, tailleCorps = 0;
     const auto refuser = [&raison](const char* pourquoi) {
-        raison = pourquoi;
+        raison = _(pourquoi);
         return std::nullopt;
     };
     if (!std::getline(lignes, ligne) || ligne != entete) {
-        return refuser("ce n'est pas un rejeu de Vorlen");
+        return refuser(N_("ce n'est pas un rejeu de Vorlen"));
     }
     if (!lireLigne(lignes, "version", r.version)) {
-        return refuser("version absente");
+        return refuser(N_("version absente"));
     }
     std::string scores;
     const bool debut = lireLigne(lignes, "joueurs", v) && entier(v, 1, 2, r.nbJoueurs) &&
@@ -297,7 +298,7 @@ std::optional<Rejeu> Rejeu::lire(const std::string& texte, std::string& raison) 
     std::istringstream deuxScores(scores);
     if (!debut || !(deuxScores >> r.scores[0] >> r.scores[1]) || r.scores[0] < 0 ||
         r.scores[1] < 0) {
-        return refuser("en-tete illisible");
+        return refuser(N_("en-tete illisible"));
     }
     const bool suite =
         lireLigne(lignes, "niveau", v) && entier(v, 0, numeroNiveauMax, r.niveauAtteint) &&
@@ -306,27 +307,27 @@ std::optional<Rejeu> Rejeu::lire(const std::string& texte, std::string& raison) 
         lireLigne(lignes, "passages", v) && entier(v, 0L, 1L << 30, r.passages) &&
         lireLigne(lignes, "reprise", v) && entier(v, 0LL, 64LL << 10, tailleReprise);
     if (!suite) {
-        return refuser("en-tete illisible");
+        return refuser(N_("en-tete illisible"));
     }
     if (tailleReprise > 0) {
         std::string partie(static_cast<std::size_t>(tailleReprise), '\0');
         std::string pourquoi;
         if (!lignes.read(partie.data(), tailleReprise) ||
             !(r.reprise = PartieGardee::lire(partie, pourquoi))) {
-            return refuser("partie reprise illisible");
+            return refuser(N_("partie reprise illisible"));
         }
     }
     if (!lireLigne(lignes, "corps", v) ||
         !entier(v, 0LL, static_cast<long long>(tailleMaxFichier), tailleCorps)) {
-        return refuser("en-tete illisible");
+        return refuser(N_("en-tete illisible"));
     }
     std::string comprimes(static_cast<std::size_t>(tailleCorps), '\0');
     if (!lignes.read(comprimes.data(), tailleCorps) || lignes.peek() != EOF) {
-        return refuser("fichier coupe ou allonge");
+        return refuser(N_("fichier coupe ou allonge"));
     }
     std::optional<std::string> octets = compression::decomprimer(comprimes, tailleMaxPassages);
     if (!octets) {
-        return refuser("parties comprimees illisibles");
+        return refuser(N_("parties comprimees illisibles"));
     }
     r.octets = std::move(*octets);
     // Every frame is read once here, so that a replay refused is refused
@@ -338,7 +339,7 @@ std::optional<Rejeu> Rejeu::lire(const std::string& texte, std::string& raison) 
         ++lus;
     }
     if (lus != r.passages || !lecteur.fini()) {
-        return refuser("passages illisibles");
+        return refuser(N_("passages illisibles"));
     }
     return r;
 }

@@ -3,6 +3,7 @@
 
 #include "niveaux/lecture.h"
 #include "profil/fichiers.h"
+#include "systeme/langue.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -88,19 +89,19 @@ std::string Recueil::charger(std::ostream& rapport) {
         rapport << chemin << ": le fichier est illisible (" << contenu.raison
                 << "), l'editeur part d'un niveau vide; le fichier sera garde sous un autre nom"
                 << std::endl;
-        avis = "Fichier illisible:\nil sera garde a cote";
+        avis = _("Fichier illisible:\nil sera garde a cote");
     } else if (lecture.coupe) {
         rapport << chemin << ": plus de " << maxNiveaux << " niveaux, seuls les " << maxNiveaux
                 << " premiers sont repris; le fichier sera garde sous un autre nom" << std::endl;
-        avis = "Plus de " + std::to_string(maxNiveaux) + " niveaux:\nle fichier sera\ngarde a cote";
+        avis = langue::formater(_("Plus de %d niveaux:\nle fichier sera\ngarde a cote"), maxNiveaux);
     } else if (lecture.nbSignalements > 0) {
-        avis = "Fichier abime: il\nsera garde a cote";
+        avis = _("Fichier abime: il\nsera garde a cote");
     }
     niveaux = lecture.niveaux;
     if (lecture.renumerote) {
         rapport << chemin << ": niveaux numerotes de nouveau de 1 a " << nbNiveaux()
                 << ", dans l'ordre de leurs numeros" << std::endl;
-        avis = avis.empty() ? "Niveaux numerotes\nde 1 a " + std::to_string(nbNiveaux()) : avis;
+        avis = avis.empty() ? langue::formater(_("Niveaux numerotes\nde 1 a %d"), nbNiveaux()) : avis;
     }
     if (niveaux.empty()) {
         niveaux.emplace_back();
@@ -117,7 +118,7 @@ std::string Recueil::charger(std::ostream& rapport) {
 fichiers::Enregistrement Recueil::enregistrer() {
     fichiers::Enregistrement resultat;
     if (chemin.empty()) {
-        resultat.echouer("", "aucun dossier pour vos niveaux: ni XDG_DATA_HOME ni HOME");
+        resultat.echouer("", _("aucun dossier pour vos niveaux: ni XDG_DATA_HOME ni HOME"));
         return resultat;
     }
     std::vector<Niveau::Grille> fusion;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/fichiers.h"
 
+#include "systeme/langue.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -333,8 +335,8 @@ Enregistrement enregistrer(const std::string& chemin, std::size_t tailleMax,
     }
     const Verrou verrou(chemin);
     if (verrou.estOccupe()) {
-        resultat.echouer(chemin, "une autre copie du jeu l'enregistre; nouvel essai au prochain "
-                                 "enregistrement");
+        resultat.echouer(chemin, _("une autre copie du jeu l'enregistre; nouvel essai au prochain "
+                                   "enregistrement"));
         return resultat;
     }
     const Contenu avant = lire(chemin, tailleMax);
@@ -351,9 +353,10 @@ Enregistrement enregistrer(const std::string& chemin, std::size_t tailleMax,
         }
         resultat.aCote = mettreDeCote(cible);
         if (resultat.aCote.empty()) {
-            resultat.echouer(cible, "illisible (" +
-                                        (avant.raison.empty() ? "lignes abimees" : avant.raison) +
-                                        ") et impossible a renommer");
+            resultat.echouer(cible, langue::formater(
+                                        _("illisible (%s) et impossible a renommer"),
+                                        avant.raison.empty() ? _("lignes abimees")
+                                                             : avant.raison.c_str()));
             return resultat;
         }
     } else if (!lienSuivi) {

@@ -4,6 +4,7 @@
 #include "profil/fichiers.h"
 #include "profil/settings.h"
 #include "profil/texteini.h"
+#include "systeme/langue.h"
 #include "systeme/signalements.h"
 
 #include <SDL_keysym.h>
@@ -70,6 +71,13 @@ const Option options[] = {
      1,
      [](const Settings& s) { return int(s.getEclairageVif()); },
      [](Settings& s, int v) { s.setEclairageVif(v != 0); }},
+    {"options",
+     "langue",
+     Settings::CHOIX_LANGUE,
+     {"systeme", "francais", "anglais"},
+     langue::nbChoix - 1,
+     [](const Settings& s) { return s.getLangue(); },
+     [](Settings& s, int v) { s.setLangue(v); }},
     {"fenetre",
      "largeur",
      Settings::CHOIX_LARGEUR_FENETRE,
@@ -383,7 +391,7 @@ void enregistrer(Settings& settings) {
     if (chemin.empty()) {
         // Said on standard error at start; the menus say it at each change.
         fichiers::Enregistrement sansPlace;
-        sansPlace.raison = "ni XDG_CONFIG_HOME ni HOME";
+        sansPlace.raison = _("ni XDG_CONFIG_HOME ni HOME");
         settings.setEnregistrement(sansPlace);
         return;
     }

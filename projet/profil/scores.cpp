@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/scores.h"
+#include "systeme/langue.h"
 
 #include "profil/fichiers.h"
 #include "systeme/signalements.h"
@@ -176,7 +177,8 @@ int TableScores::ajouter(const LigneScore& ligne) {
     return rang;
 }
 
-const char* const MeilleursScores::nomsModes[nbModes] = {"1 joueur", "2 joueurs cooperatif"};
+const char* const MeilleursScores::nomsModes[nbModes] = {N_("1 joueur"),
+                                                                 N_("2 joueurs cooperatif")};
 
 std::string MeilleursScores::fichierDuJoueur() {
     const std::string dossier = fichiers::dossierDonneesJoueur();

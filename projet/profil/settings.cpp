@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/settings.h"
 
+#include "systeme/langue.h"
 #include "systeme/toile.h"
 
 #include <SDL_keysym.h>
@@ -30,6 +31,7 @@ void Settings::initSettings() {
     peripheriques[1] = PERIPH_CLAVIER;
     sensibiliteSouris = sensibiliteDefaut;
     astuceLancer = true;
+    langue = langue::SYSTEME;
 }
 
 int Settings::getPeripherique(int nJoueur) const {
@@ -63,6 +65,11 @@ int Settings::joueurManette(int manette) const {
 void Settings::setAstuceLancer(bool oui) {
     astuceLancer = oui;
     modifies.set(CHOIX_ASTUCE_LANCER);
+}
+
+void Settings::setLangue(int choix) {
+    langue = std::clamp(choix, 0, langue::nbChoix - 1);
+    modifies.set(CHOIX_LANGUE);
 }
 
 void Settings::setSensibiliteSouris(int s) {
@@ -175,21 +182,23 @@ bool Settings::volumeDown() {
     return volume != avant;
 }
 
+// The names are the settings file's words too: marked, and translated only
+// where a player reads them.
 std::string Settings::getKeyByCode(int keynum) {
     if (keynum >= SDLK_a && keynum <= SDLK_z) {
         return std::string(1, static_cast<char>(keynum));
     }
     switch (keynum) {
     case SDLK_SPACE:
-        return "ESPACE";
+        return N_("ESPACE");
     case SDLK_UP:
-        return "HAUT";
+        return N_("HAUT");
     case SDLK_DOWN:
-        return "BAS";
+        return N_("BAS");
     case SDLK_RIGHT:
-        return "DROITE";
+        return N_("DROITE");
     case SDLK_LEFT:
-        return "GAUCHE";
+        return N_("GAUCHE");
     default:
         return "UNKNOWN";
     }

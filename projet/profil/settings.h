@@ -31,6 +31,7 @@ public:
         CHOIX_PERIPHERIQUE_J2,
         CHOIX_SENSIBILITE_SOURIS,
         CHOIX_ASTUCE_LANCER,
+        CHOIX_LANGUE,
         nbChoix
     };
 
@@ -110,6 +111,9 @@ public:
     // Whether a match still says how to launch the ball: true for a new
     // player, until the first ball launched.
     bool getAstuceLancer() const { return astuceLancer; }
+    // The language of the texts: a langue::Choix, "as the system" by default.
+    int getLangue() const { return langue; }
+    void setLangue(int choix);
     void setAstuceLancer(bool oui);
 
     // The name the controls menu shows for a key code.
@@ -140,6 +144,7 @@ private:
     int peripheriques[2];
     int sensibiliteSouris;
     bool astuceLancer;
+    int langue;
     std::bitset<nbChoix> modifies;
     fichiers::Enregistrement enregistrement = fichiers::Enregistrement::reussite();
 };

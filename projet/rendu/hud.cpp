@@ -4,6 +4,7 @@
 #include "jeu/joueur.h"
 #include "niveaux/niveau.h"
 #include "rendu/display.h"
+#include "systeme/langue.h"
 #include "systeme/toile.h"
 
 namespace {
@@ -88,15 +89,16 @@ void HUD::dessinerPanneau() {
     glTranslatef(posXHUD, posYHUD, 0);
 
     glColor3f(1.0f, 1.0f, 0.0f);
-    afficherNom("Joueur 1", cadreJ1);
-    afficherNom("Joueur 2", cadreJ2);
+    afficherNom(_("Joueur 1"), cadreJ1);
+    afficherNom(_("Joueur 2"), cadreJ2);
 
     glColor3f(0.8f, 0.8f, 0.0f);
     afficherVies(*J1, cadreJ1);
     afficherVies(*J2, cadreJ2);
     afficherScore(*J1, cadreJ1);
     afficherScore(*J2, cadreJ2);
-    freetype::print(police(), posNumNiveau[0], posNumNiveau[1], "Niveau %2d", Niv->getNumNiveau());
+    freetype::print(police(), posNumNiveau[0], posNumNiveau[1], _("Niveau %2d"),
+                    Niv->getNumNiveau());
 }
 
 void HUD::afficherNom(const char* nom, const int* cadre) {
@@ -104,7 +106,7 @@ void HUD::afficherNom(const char* nom, const int* cadre) {
 }
 
 void HUD::afficherVies(const Joueur& J, const int* cadre) {
-    freetype::print(police(), cadre[0] + font_size, cadre[2] - 2 * font_size - 7, "Battes: %d",
+    freetype::print(police(), cadre[0] + font_size, cadre[2] - 2 * font_size - 7, _("Battes: %d"),
                     J.getNbVie());
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systeme/options.h"
 
+#include "systeme/langue.h"
 #include "systeme/version.h"
 
 #include <cstring>
@@ -110,28 +111,31 @@ Options lireOptions(int argc, const char* const* argv, const std::string& dossie
 }
 
 void afficherAide(std::ostream& flux) {
-    flux << "Usage: vorlen [OPTION]...\n"
-            "Casse-briques en trois dimensions, a un joueur ou a deux joueurs cooperatifs.\n"
-            "\n"
-            "  --donnees DIR     prend les niveaux, la police, les images et les sons dans DIR\n"
-            "  --niveaux FICHIER joue les niveaux de FICHIER au lieu de ceux du jeu\n"
-            "  --verifier FICHIER\n"
-            "                    verifie un fichier de niveaux sans ouvrir de fenetre\n"
-            "                    (statut 0: tous les niveaux peuvent etre finis, 1: problemes,\n"
-            "                    2: fichier illisible)\n"
-            "  --rejouer FICHIER montre le match que FICHIER a enregistre\n"
-            "  --verifier-replay avec --rejouer: rejoue sans fenetre, au plus vite, et\n"
-            "                    ecrit l'empreinte du match chaque seconde de jeu et les\n"
-            "                    scores (statut 0: le match est celui enregistre, 1: il\n"
-            "                    s'en ecarte, 2: fichier illisible)\n"
-            "  --plein-ecran     demarre en plein ecran\n"
-            "  --fenetre         demarre dans une fenetre\n"
-            "  --help            affiche cette aide\n"
-            "  --version         affiche la version\n"
-            "\n"
-            "Sans --donnees, le jeu cherche ses donnees dans $VORLEN_DONNEES, puis dans\n"
-         << VORLEN_DONNEES_RELATIVES << " a cote du programme, puis dans le dossier courant.\n"
-         << "Voir aussi: man vorlen\n";
+    // TRANSLATORS: keep the options' names and the lines within 80 columns.
+    flux << langue::formater(
+        _("Usage: vorlen [OPTION]...\n"
+          "Casse-briques en trois dimensions, a un joueur ou a deux joueurs cooperatifs.\n"
+          "\n"
+          "  --donnees DIR     prend les niveaux, la police, les images et les sons dans DIR\n"
+          "  --niveaux FICHIER joue les niveaux de FICHIER au lieu de ceux du jeu\n"
+          "  --verifier FICHIER\n"
+          "                    verifie un fichier de niveaux sans ouvrir de fenetre\n"
+          "                    (statut 0: tous les niveaux peuvent etre finis, 1: problemes,\n"
+          "                    2: fichier illisible)\n"
+          "  --rejouer FICHIER montre le match que FICHIER a enregistre\n"
+          "  --verifier-replay avec --rejouer: rejoue sans fenetre, au plus vite, et\n"
+          "                    ecrit l'empreinte du match chaque seconde de jeu et les\n"
+          "                    scores (statut 0: le match est celui enregistre, 1: il\n"
+          "                    s'en ecarte, 2: fichier illisible)\n"
+          "  --plein-ecran     demarre en plein ecran\n"
+          "  --fenetre         demarre dans une fenetre\n"
+          "  --help            affiche cette aide\n"
+          "  --version         affiche la version\n"
+          "\n"
+          "Sans --donnees, le jeu cherche ses donnees dans $VORLEN_DONNEES, puis dans\n"
+          "%s a cote du programme, puis dans le dossier courant.\n"
+          "Voir aussi: man vorlen\n"),
+        VORLEN_DONNEES_RELATIVES);
 }
 
 void afficherVersion(std::ostream& flux) {
