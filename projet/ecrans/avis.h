@@ -12,9 +12,9 @@
 #include <string>
 
 // What went wrong first ("<nonEnregistre> (<reason>)"), or that the file found
-// was kept aside (`gardeSous` says what it held), then the file's name shortened from its middle to the
-// room left; the whole fitted to `largeurMax` canvas pixels in `police`.
-// Empty when the save went as it should.
+// was kept aside (`gardeSous` says what it held), then the file's name shortened from its middle to
+// the room left; the whole fitted to `largeurMax` canvas pixels in `police`. Empty when the save
+// went as it should.
 std::string
 avisEnregistrement(const freetype::font_data& police,
                    const fichiers::Enregistrement& enregistrement, const std::string& nonEnregistre,

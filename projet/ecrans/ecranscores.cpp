@@ -278,9 +278,9 @@ bool EcranScores::inscrire(MeilleursScores& scores, MeilleursScores::Mode mode, 
                                     ligne.score);
         });
         for (int j = 1; j <= nbNoms && ouverte; ++j) {
-            const std::string invite = nbNoms == 1 ? _("Votre nom:")
-                                                   : langue::formater(_("%s, votre nom:"),
-                                                                      joueur(j).c_str());
+            const std::string invite =
+                nbNoms == 1 ? _("Votre nom:")
+                            : langue::formater(_("%s, votre nom:"), joueur(j).c_str());
             ouverte = saisir(invite, ligne, mode, saisies[j - 1]);
         }
     }
@@ -316,9 +316,9 @@ void EcranScores::dessinerTables(const MeilleursScores& scores, MeilleursScores:
     }
     dessinerAvertissement(scores.getEnregistrement(), avisRejeu);
     glColor3ub(150, 150, 150);
-    const std::string aide = rejeux
-                                 ? _("Haut, Bas, Entree: regarder un rejeu    Autre touche: revenir")
-                                 : _("Une touche pour revenir");
+    const std::string aide =
+        rejeux ? _("Haut, Bas, Entree: regarder un rejeu    Autre touche: revenir")
+               : _("Une touche pour revenir");
     freetype::print(petite, (largeurToile - freetype::largeur(petite, aide)) / 2, 18, "%s",
                     aide.c_str());
     SDL_GL_SwapBuffers();
@@ -389,7 +389,9 @@ void EcranScores::dessinerSaisie(const std::string& invite, const LigneScore& li
     glColor3ub(255, 255, 255);
     freetype::print(grande, gaucheNom, 300, "%s_", saisie.getTexte().c_str());
     glColor3ub(170, 170, 170);
-    freetype::print(petite, gaucheSaisie, 255, "%s", _("Lettres, chiffres, espaces, - et ', 12 au plus"));
-    freetype::print(petite, gaucheSaisie, 233, "%s", _("Entree: valider    Retour arriere: effacer"));
+    freetype::print(petite, gaucheSaisie, 255, "%s",
+                    _("Lettres, chiffres, espaces, - et ', 12 au plus"));
+    freetype::print(petite, gaucheSaisie, 233, "%s",
+                    _("Entree: valider    Retour arriere: effacer"));
     SDL_GL_SwapBuffers();
 }

@@ -707,8 +707,8 @@ void Editeur::dessinerPanneau() const {
         freetype::print(petitePolice, xPanneau, ligne, "%s", _(action.libelle));
         glColor3ub(255, 255, 0);
         freetype::print(petitePolice,
-                        droiteTouches - freetype::largeur(petitePolice, _(action.nomTouche)),
-                        ligne, "%s", _(action.nomTouche));
+                        droiteTouches - freetype::largeur(petitePolice, _(action.nomTouche)), ligne,
+                        "%s", _(action.nomTouche));
     }
 
     std::string etat;

@@ -395,10 +395,10 @@ Menu::Page Menu::pageOptions() {
         MENU_OPTIONS,
         _("Options"),
         {action(_("Controles"), [this] { reinitControlesMenu(); }),
-         action(OPTION_PLEIN_ECRAN, langue::formater(_("Plein ecran: %s"),
-                                                  currentSettings.getPleinEcranState() ? _("oui")
-                                                                                       : _("non")),
-                 [this] { basculerPleinEcran(); }),
+         action(OPTION_PLEIN_ECRAN,
+                langue::formater(_("Plein ecran: %s"),
+                                 currentSettings.getPleinEcranState() ? _("oui") : _("non")),
+                [this] { basculerPleinEcran(); }),
          reglage(
              OPTION_VOLUME, langue::formater(_("Volume: %d"), currentSettings.getVolume()),
              [this](bool plus) { changerVolume(plus); }, false),
@@ -427,7 +427,8 @@ Menu::Page Menu::pageAppareils() {
     for (int j = 1; j <= 2; ++j) {
         lignes.push_back(reglage(
             -1,
-            langue::formater(_("J%d appareil <%s>"), j, _(noms[currentSettings.getPeripherique(j)])),
+            langue::formater(_("J%d appareil <%s>"), j,
+                             _(noms[currentSettings.getPeripherique(j)])),
             [this, j](bool suivant) { changerAppareil(j, suivant); }, true));
     }
     lignes.push_back(reglage(
@@ -457,8 +458,9 @@ Menu::Page Menu::pageControles() {
                 }));
         }
     }
-    lignes.push_back(
-        action(_("Pause") + (" <" + Commandes::nomDeTouche(currentSettings.getTouchePause()) + ">"), [this] {
+    lignes.push_back(action(
+        _("Pause") + (" <" + Commandes::nomDeTouche(currentSettings.getTouchePause()) + ">"),
+        [this] {
             saisirTouche([](int touche) { return currentSettings.assignTouchePause(touche); });
             reinitControlesMenu();
         }));
@@ -617,8 +619,9 @@ void Menu::jouerPartie(Partie* partie) {
     const std::unique_ptr<Partie> enCours(partie);
     {
         // The display lost mid-match, the match is kept all the same.
-        const SauvegardeUrgente urgence(
-            [&] { return fichierGardee.garder(enCours->garder()).reussi ? _("partie gardée") : ""; });
+        const SauvegardeUrgente urgence([&] {
+            return fichierGardee.garder(enCours->garder()).reussi ? _("partie gardée") : "";
+        });
         enCours->start();
     }
     initGL();

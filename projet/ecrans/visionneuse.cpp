@@ -112,8 +112,9 @@ std::string Visionneuse::etat() const {
         return _("Une touche pour revenir au menu");
     }
     if (magnetoscope.egare()) {
-        return langue::formater(_("Ce rejeu s'ecarte du jeu au passage %ld: une touche pour quitter"),
-                                magnetoscope.passage());
+        return langue::formater(
+            _("Ce rejeu s'ecarte du jeu au passage %ld: une touche pour quitter"),
+            magnetoscope.passage());
     }
     if (magnetoscope.fini()) {
         return _("Fin du rejeu: une touche pour quitter");

@@ -49,9 +49,9 @@ std::string appareil(int nJoueur) {
     case Settings::PERIPH_SOURIS:
         return _("  Souris: glisser, clic: action");
     case Settings::PERIPH_MANETTE1:
-        return _("  Manette 1: stick, bouton 1: action");
+        return _("  Manette 1: stick et bouton 1");
     case Settings::PERIPH_MANETTE2:
-        return _("  Manette 2: stick, bouton 1: action");
+        return _("  Manette 2: stick et bouton 1");
     default:
         return "";
     }
@@ -141,8 +141,8 @@ void Aide::dessinerCapsules() {
 
 void Aide::dessinerTextes() const {
     glColor3ub(255, 7, 7);
-    freetype::print(titre, (largeurToile - freetype::largeur(titre, _("Aide"))) / 2, hautTitre, "%s",
-                    _("Aide"));
+    freetype::print(titre, (largeurToile - freetype::largeur(titre, _("Aide"))) / 2, hautTitre,
+                    "%s", _("Aide"));
     glColor3ub(200, 255, 255);
     freetype::print(texte, gauche, hautCapsules, "%s", _("Capsules (chacune rapporte 5 points)"));
     freetype::print(texte, gauche, hautCommandes, "%s", _("Commandes"));

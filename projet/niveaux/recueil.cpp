@@ -93,7 +93,8 @@ std::string Recueil::charger(std::ostream& rapport) {
     } else if (lecture.coupe) {
         rapport << chemin << ": plus de " << maxNiveaux << " niveaux, seuls les " << maxNiveaux
                 << " premiers sont repris; le fichier sera garde sous un autre nom" << std::endl;
-        avis = langue::formater(_("Plus de %d niveaux:\nle fichier sera\ngarde a cote"), maxNiveaux);
+        avis =
+            langue::formater(_("Plus de %d niveaux:\nle fichier sera\ngarde a cote"), maxNiveaux);
     } else if (lecture.nbSignalements > 0) {
         avis = _("Fichier abime: il\nsera garde a cote");
     }
@@ -101,7 +102,8 @@ std::string Recueil::charger(std::ostream& rapport) {
     if (lecture.renumerote) {
         rapport << chemin << ": niveaux numerotes de nouveau de 1 a " << nbNiveaux()
                 << ", dans l'ordre de leurs numeros" << std::endl;
-        avis = avis.empty() ? langue::formater(_("Niveaux numerotes\nde 1 a %d"), nbNiveaux()) : avis;
+        avis =
+            avis.empty() ? langue::formater(_("Niveaux numerotes\nde 1 a %d"), nbNiveaux()) : avis;
     }
     if (niveaux.empty()) {
         niveaux.emplace_back();

@@ -353,10 +353,9 @@ Enregistrement enregistrer(const std::string& chemin, std::size_t tailleMax,
         }
         resultat.aCote = mettreDeCote(cible);
         if (resultat.aCote.empty()) {
-            resultat.echouer(cible, langue::formater(
-                                        _("illisible (%s) et impossible a renommer"),
-                                        avant.raison.empty() ? _("lignes abimees")
-                                                             : avant.raison.c_str()));
+            resultat.echouer(cible, langue::formater(_("illisible (%s) et impossible a renommer"),
+                                                     avant.raison.empty() ? _("lignes abimees")
+                                                                          : avant.raison.c_str()));
             return resultat;
         }
     } else if (!lienSuivi) {

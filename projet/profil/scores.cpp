@@ -178,7 +178,7 @@ int TableScores::ajouter(const LigneScore& ligne) {
 }
 
 const char* const MeilleursScores::nomsModes[nbModes] = {N_("1 joueur"),
-                                                                 N_("2 joueurs cooperatif")};
+                                                         N_("2 joueurs cooperatif")};
 
 std::string MeilleursScores::fichierDuJoueur() {
     const std::string dossier = fichiers::dossierDonneesJoueur();

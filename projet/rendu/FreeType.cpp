@@ -345,6 +345,14 @@ std::vector<std::string> decouperLignes(const std::string& texte) {
     return lignes;
 }
 
+namespace {
+std::vector<LigneDessinee>* lignesNotees = nullptr;
+} // namespace
+
+void noterLignes(std::vector<LigneDessinee>* lignes) {
+    lignesNotees = lignes;
+}
+
 void print(const font_data& ft_font, float x, float y, const char* fmt, ...) {
     ft_font.suivreEchelle();
     pushScreenCoordinateMatrix();
@@ -367,6 +375,12 @@ void print(const font_data& ft_font, float x, float y, const char* fmt, ...) {
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
 
     for (std::size_t i = 0; i < lignes.size(); ++i) {
+        if (lignesNotees != nullptr) {
+            const float gauche = modelview[12] + x;
+            const float bas = modelview[13] + y - hauteurLigne * i;
+            lignesNotees->push_back(
+                {lignes[i], gauche, gauche + largeur(ft_font, lignes[i]), bas, bas + ft_font.h});
+        }
         const std::string ligne = versLatin1(lignes[i]);
         glPushMatrix();
         glLoadIdentity();

@@ -87,6 +87,15 @@ std::string abregerAuMilieu(const font_data& ft_font, const std::string& ligne, 
 // `largeurMax` canvas pixels; a word wider than that is cut as ajuster cuts.
 std::string couperAuxMots(const font_data& ft_font, const std::string& texte, float largeurMax);
 
+// Where print drew a line: its text and its place on the canvas, for the
+// tests that check every text fits where it stands, in every language.
+struct LigneDessinee {
+    std::string texte;
+    float gauche, droite, bas, haut;
+};
+// Every line print draws from now on is added to `lignes`; nullptr stops.
+void noterLignes(std::vector<LigneDessinee>* lignes);
+
 // The text print draws: formatted, cut to what its 256-character buffer holds.
 std::string formater(const char* fmt, va_list args);
 // The lines print draws: every line feed ends one; the rest is one more.

@@ -21,8 +21,7 @@ std::string dossierInstalle() {
 
 bool contientTemoin(const std::string& dossier) {
     std::error_code erreur;
-    return std::filesystem::is_regular_file(
-        std::filesystem::path(dossier) / fichierPolice, erreur);
+    return std::filesystem::is_regular_file(std::filesystem::path(dossier) / fichierPolice, erreur);
 }
 
 } // namespace

@@ -74,8 +74,8 @@ Choix selonEnvironnement(const char* language, const char* lcAll, const char* lc
 }
 
 Choix duSysteme() {
-    return selonEnvironnement(languageDuJoueur(), std::getenv("LC_ALL"),
-                              std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+    return selonEnvironnement(languageDuJoueur(), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                              std::getenv("LANG"));
 }
 
 std::string dossierCatalogues() {
@@ -85,7 +85,8 @@ std::string dossierCatalogues() {
         return {};
     }
     for (const std::filesystem::path& dossier :
-         {programme.parent_path() / VORLEN_CATALOGUES_RELATIFS, programme.parent_path() / "locale"}) {
+         {programme.parent_path() / VORLEN_CATALOGUES_RELATIFS,
+          programme.parent_path() / "locale"}) {
         if (catalogueDans(dossier)) {
             return dossier.lexically_normal().string();
         }
@@ -111,7 +112,8 @@ void choisir(Choix choix) {
     languageDuJoueur();
     setenv("LANGUAGE", "en", 1);
     const char* locale = std::setlocale(LC_MESSAGES, "");
-    if (locale == nullptr || std::string_view(locale) == "C" || std::string_view(locale) == "POSIX") {
+    if (locale == nullptr || std::string_view(locale) == "C" ||
+        std::string_view(locale) == "POSIX") {
         std::setlocale(LC_MESSAGES, "C.UTF-8");
     }
 }

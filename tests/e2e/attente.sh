@@ -4,6 +4,10 @@
 # and what a screenshot shows. Sourced; the limit is LIMITE seconds (30 unless
 # set), the screenshot the file $image.
 LIMITE=${LIMITE:-30}
+# The game speaks the player's language: the screens these scripts read are the
+# French ones, whatever the locale of the machine running them.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 # Runs the command "$@" until it succeeds, ten times a second; false once
 # LIMITE seconds have passed without success.

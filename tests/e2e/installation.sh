@@ -22,8 +22,17 @@ mv "$t/avant" "$t/prefixe" && p=$t/prefixe && cd "$t/partout"
 desktop-file-validate "$p/share/applications/vorlen.desktop" || echouer "desktop entry"
 appstreamcli validate --no-net "$p/share/metainfo/vorlen.metainfo.xml" >"$t/as.txt"
 grep '^E:' "$t/as.txt" && echouer "AppStream metadata"
-LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/man6/vorlen.6" 2>&1 >/dev/null |
-    grep . && echouer "manual page warnings"
+for page in man6 fr/man6; do
+    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/$page/vorlen.6" 2>&1 >/dev/null |
+        grep . && echouer "manual page warnings in $page"
+done
+# The catalogue found from the moved program: English where the locale asks for it only.
+LANG=en_US.UTF-8 "$p/bin/vorlen" --help |
+    grep -q "^A brick-breaking game" || echouer "no English help from the installed catalogue"
+for locale in C fr_FR.UTF-8; do
+    LANG=$locale "$p/bin/vorlen" --help |
+        grep -q "^Casse-briques en trois dimensions" || echouer "no French help with LANG=$locale"
+done
 for taille in 48x48 128x128 256x256; do
     [ "$(taillePng "$p/share/icons/hicolor/$taille/apps/vorlen.png")" = "$taille" ] ||
         echouer "icon of $taille"

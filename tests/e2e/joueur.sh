@@ -166,7 +166,7 @@ dCourt() {
 attendreEcran controles-d "the label does not show <d>" dCourt
 
 # --- Back to the main menu, then a one-player match.
-touches Down Down Down Down Down Return Down Down Down Down Down Return Up Return Return
+touches Down Down Down Down Down Return Down Down Down Down Down Down Return Up Return Return
 cadresPanneau() {
     present 700 700 60 60 'r>0.79&&r<0.81&&g>0.79&&g<0.81&&b<0.01'
 }
@@ -411,6 +411,31 @@ quitter "editeur, taille limitee" kill -TERM "$pid"
 # The game ends: its last line no longer says the levels stay in the editor.
 tail -n 1 "$travail/erreurs.txt" | grep -q "ces changements sont perdus" ||
     echouer "file size limit: after SIGTERM the last line is: $(tail -n 1 "$travail/erreurs.txt")"
+
+# --- The player's language: English from the locale; French chosen in the options at
+# once, and remembered over the locale at the next start. "New Game" ends where
+# "Nouvelle Partie" is still written.
+premierItem() {
+    present 310 480 "$(ligneHaut 0)" "$(ligneBas 0)" "$1" || return 1
+    if [ "$2" = francais ]; then
+        present 525 555 "$(ligneHaut 0)" "$(ligneBas 0)" "$1"
+    else
+        absent 515 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$1"
+    fi
+}
+rm -rf "$XDG_CONFIG_HOME"
+demarrer LANG=en_US.UTF-8
+attendreEcran menu-anglais "the menu is not in English with LANG=en_US.UTF-8" premierItem "$blanc" anglais
+# Options, its "Language: system" made "Francais", then back.
+touches Down Return Down Down Down Down Return Down Down Return
+attendreEcran menu-francais "choosing Francais did not show the menu in French" premierItem "$bleu" francais
+grep -q "^langue = francais$" "$XDG_CONFIG_HOME/vorlen/vorlen.ini" ||
+    echouer "the language chosen is not remembered: $(cat "$XDG_CONFIG_HOME/vorlen/vorlen.ini")"
+quitter "menu, francais choisi" kill -TERM "$pid"
+demarrer LANG=en_US.UTF-8
+attendreEcran menu-francais-retenu "the French chosen does not outlast the English locale" \
+    premierItem "$blanc" francais
+quitter "menu, francais retenu" kill -TERM "$pid"
 
 # --- One clear line and status 1 when the game cannot run.
 # $1: what is expected in the line; the rest: the command.

@@ -85,3 +85,29 @@ int main(int argc, char** argv) {
     SDL_Quit();
     return resultat;
 }
+
+void montrerEn(langue::Choix choix) {
+    langue::lier(VORLEN_CATALOGUES_CONSTRUITS);
+    langue::choisir(choix);
+}
+
+std::vector<freetype::LigneDessinee> lignesDe(const std::function<void()>& dessiner) {
+    std::vector<freetype::LigneDessinee> lignes;
+    freetype::noterLignes(&lignes);
+    dessiner();
+    freetype::noterLignes(nullptr);
+    return lignes;
+}
+
+void verifierDans(const std::vector<freetype::LigneDessinee>& lignes, float gauche, float droite,
+                  const std::string& ecran) {
+    ASSERT_FALSE(lignes.empty()) << ecran << " drew no text";
+    for (const freetype::LigneDessinee& l : lignes) {
+        EXPECT_TRUE(l.gauche >= gauche && l.droite <= droite && l.bas >= 0 &&
+                    l.haut <= hauteurToile)
+            << ecran << ": \"" << l.texte << "\" spans " << l.gauche << " to " << l.droite
+            << ", rows " << l.bas << " to " << l.haut;
+        EXPECT_FALSE(l.texte.size() > 3 && l.texte.compare(l.texte.size() - 3, 3, "...") == 0)
+            << ecran << ": \"" << l.texte << "\" was cut to fit";
+    }
+}

@@ -5,8 +5,11 @@
 #define VORLEN_TESTS_FENETRE_H
 
 #include "niveaux/niveau.h"
+#include "rendu/FreeType.h"
+#include "systeme/langue.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,5 +87,14 @@ private:
     int hauteurLue;
     std::vector<unsigned char> rgb;
 };
+
+// Every text from now on in `choix`, from the catalogues the build compiled.
+void montrerEn(langue::Choix choix);
+// The lines a screen draws, in the language shown.
+std::vector<freetype::LigneDessinee> lignesDe(const std::function<void()>& dessiner);
+// Each line within [gauche, droite] and the canvas's height, and whole: a text
+// cut to fit ends with "...", and a translation too long for its box shows so.
+void verifierDans(const std::vector<freetype::LigneDessinee>& lignes, float gauche, float droite,
+                  const std::string& ecran);
 
 #endif

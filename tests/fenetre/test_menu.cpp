@@ -183,7 +183,7 @@ TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
             {0, false, "Type de Partie", "1 joueur"},
             {2, false, "Menu Principal", "Credits"},
             {-3, false, "Options", "Controles"},
-            {5, false, "Menu Principal", "Options"}});
+            {6, false, "Menu Principal", "Options"}});
 }
 
 TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
@@ -374,7 +374,7 @@ TEST(MenuEnMarche, TheHelpShowsEachCapsuleInItsColourAndTheKeysAsBound) {
               (std::vector<std::string>{"Joueur 1", "  gauche: GAUCHE", "  droite: DROITE",
                                         "  action: d (lancer, tirer)",
                                         "  Souris: glisser, clic: action"}));
-    EXPECT_EQ(Aide::lignesJoueur(2).back(), "  Manette 2: stick, bouton 1: action");
+    EXPECT_EQ(Aide::lignesJoueur(2).back(), "  Manette 2: stick et bouton 1");
     currentSettings.initSettings();
     Aide().dessiner();
     const Capture capture;
@@ -466,6 +466,32 @@ TEST(EcranScores, TheTeamNamedSeesItsLineHighlightedThatItWasNotSavedAndWideName
 
 // A line that entered the table with its match's replay: down chooses it, Return plays it,
 // Escape comes back to the tables. Once the line is pushed out, its replay goes, and only it.
+TEST(EcranScores, TheNameEntryAndTheTablesFitTheirTextsWholeInBothLanguages) {
+    initGL();
+    for (const langue::Choix choix : {langue::FRANCAIS, langue::ANGLAIS}) {
+        montrerEn(choix);
+        MeilleursScores scores;
+        erreursDe([&] { scores.charger("/dev/null/vorlen/scores.txt"); }); // never saved
+        freetype::font_data grande;
+        grande.init(freetype::fichierPolice, 26);
+        const clavier::HorlogeDuClavier horloge;
+        std::vector<clavier::Touche> touches = clavier::saisie("Ann");
+        for (const clavier::Touche& t : clavier::saisie("Bob Martin")) {
+            touches.push_back(t);
+        }
+        touches.push_back({SDLK_SPACE, ' '});
+        clavier::jouer(touches);
+        EcranScores ecran(grande);
+        verifierDans(
+            lignesDe([&] {
+                ecran.inscrire(scores, MeilleursScores::MODE_COOP, {2040, 5, "2026-12-07", {}});
+            }),
+            0, largeurToile, choix == langue::FRANCAIS ? "Francais" : "English");
+        EXPECT_FALSE(clavier::aAttenduPlus());
+    }
+    montrerEn(langue::FRANCAIS);
+}
+
 TEST(EcranScores, ALineKeepsItsMatchsReplayWhichReturnPlaysUntilTheLineLeavesTheTables) {
     const DossierTemporaire dossier;
     const VariableGardee donnees("XDG_DATA_HOME");

@@ -2,6 +2,7 @@
 #include "profil/fichiers.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
+#include "systeme/langue.h"
 #include "systeme/signalements.h"
 
 #include "erreurs.h"
@@ -41,11 +42,14 @@ TEST_F(FichierPreferences, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
     ASSERT_TRUE(avant.assignKey(SDLK_F1, 1, 0) && avant.assignTouchePause(SDLK_RETURN));
     avant.switchStatePleinEcran();
     avant.setVolume(3);
+    avant.setLangue(langue::ANGLAIS);
     preferences::enregistrer(avant);
+    EXPECT_NE(lire().find("\nlangue = anglais\n"), std::string::npos) << lire();
     EXPECT_NE(lire().find("\nj1_gauche = touche 282\n"), std::string::npos) << lire();
     preferences::charger(apres);
     EXPECT_EQ(apres.getTouches(), avant.getTouches());
     EXPECT_TRUE(apres.getPleinEcranState() && apres.getVolume() == 3);
+    EXPECT_EQ(apres.getLangue(), langue::ANGLAIS);
     apres.imposerPleinEcran(false); // a run the command line keeps in a window
     preferences::enregistrer(apres);
     EXPECT_NE(lire().find("\nplein_ecran = oui\n"), std::string::npos) << "not saved";
@@ -219,4 +223,48 @@ TEST_F(FichierPreferences, TwoCopiesSavingInTurnKeepEachOthersChoicesAndNoStaleT
     }
     EXPECT_EQ(noms,
               (std::set<std::string>{"vorlen.ini", "vorlen.ini.illisible", "vorlen.ini.verrou"}));
+}
+
+// The language as gettext picks it from the locale, and the player's choice over it.
+TEST(Langue, TheLocaleChoosesAsGettextDoesAndEnglishComesFromTheCatalogue) {
+    const struct {
+        const char *language, *lcAll, *lcMessages, *lang;
+        langue::Choix attendue;
+    } cas[] = {
+        {nullptr, nullptr, nullptr, nullptr, langue::FRANCAIS},
+        {nullptr, nullptr, nullptr, "C", langue::FRANCAIS},
+        {"en", nullptr, nullptr, "POSIX", langue::FRANCAIS}, // C ignores LANGUAGE
+        {"en", "", "", "C", langue::FRANCAIS},
+        {nullptr, nullptr, nullptr, "fr_FR.UTF-8", langue::FRANCAIS},
+        {nullptr, nullptr, nullptr, "en_US.UTF-8", langue::ANGLAIS},
+        {nullptr, nullptr, nullptr, "en", langue::ANGLAIS},
+        {nullptr, nullptr, nullptr, "C.UTF-8", langue::FRANCAIS},
+        {"en", nullptr, nullptr, "C.UTF-8", langue::ANGLAIS},
+        {"", nullptr, nullptr, "en_GB.UTF-8@euro", langue::ANGLAIS},
+        {nullptr, "fr_CA.UTF-8", nullptr, "en_US.UTF-8", langue::FRANCAIS}, // LC_ALL first
+        {nullptr, nullptr, "en_US.UTF-8", "fr_FR.UTF-8", langue::ANGLAIS},
+        {nullptr, "", "en_US.UTF-8", "fr_FR.UTF-8", langue::ANGLAIS},
+        {"de:en", nullptr, nullptr, "de_DE.UTF-8", langue::ANGLAIS}, // no German: the next
+        {"fr:en", nullptr, nullptr, "en_US.UTF-8", langue::FRANCAIS},
+        {"de:es", nullptr, nullptr, "en_US.UTF-8", langue::FRANCAIS},
+        {nullptr, nullptr, nullptr, "de_DE.UTF-8", langue::FRANCAIS},
+        {nullptr, nullptr, nullptr, "eng", langue::FRANCAIS},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(langue::selonEnvironnement(c.language, c.lcAll, c.lcMessages, c.lang), c.attendue)
+            << (c.language ? c.language : "-") << " " << (c.lcAll ? c.lcAll : "-") << " "
+            << (c.lcMessages ? c.lcMessages : "-") << " " << (c.lang ? c.lang : "-");
+    }
+
+    langue::lier(VORLEN_CATALOGUES_CONSTRUITS);
+    langue::choisir(langue::ANGLAIS);
+    EXPECT_EQ(langue::active(), langue::ANGLAIS);
+    EXPECT_STREQ(_("Menu Principal"), "Main Menu");
+    EXPECT_EQ(langue::formater(_("Niveau %d / %d"), 3, 14), "Level 3 / 14");
+    EXPECT_STREQ(_("un texte hors du catalogue"), "un texte hors du catalogue");
+    langue::choisir(langue::FRANCAIS);
+    EXPECT_STREQ(_("Menu Principal"), "Menu Principal");
+    langue::choisir(langue::ANGLAIS);
+    EXPECT_STREQ(_("Menu Principal"), "Main Menu") << "back to English after French";
+    langue::choisir(langue::FRANCAIS);
 }
