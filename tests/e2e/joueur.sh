@@ -342,9 +342,12 @@ nommer() {
     # On a French keyboard é has a key of its own, which xdotool then need not remap.
     setxkbmap -layout fr
     touches Z o eacute minus 4 2
+    # Its six characters, the cursor past them: a signal sent sooner finds fewer typed.
+    # The game reads the keys with the layout of the moment they are read: the French
+    # one stays until then ("4" is a shifted key there, "$" on the US layout).
+    attendreEcran nom-tape "the name typed is not shown" eval \
+        'present 310 345 276 299 "$blanc" && present 364 374 305 307 "$blanc"'
     setxkbmap -layout us
-    # Its six characters, the cursor past them.
-    attendreEcran nom-tape "the name typed is not shown" present 310 345 276 299 "$blanc"
 }
 nomme() { grep -Eq '^[1-9][0-9]* 1 [0-9-]+ Zoé-42$' "$XDG_DATA_HOME/vorlen/scores.txt" 2>/dev/null; }
 # Each end, on each library (compat: sdl12-compat) where it is cheap: a signal, status 0;
