@@ -74,7 +74,7 @@ void auClavierSansSaManette(int nbManettes) {
 
 int SDL_main(int argc, char** argv) {
     // The help already speaks the player's language; the options may choose another.
-    langue::lier(langue::dossierCatalogues());
+    langue::lier(dossierCatalogues());
     langue::choisir(langue::SYSTEME);
     const Options options = lireOptions(argc, argv, dossierCourant());
     if (const int statut = repondreSansFenetre(options); statut >= 0) {

@@ -390,6 +390,7 @@ void Menu::reinitOptionsMenu() {
 }
 
 Menu::Page Menu::pageOptions() {
+    // Each language by its own name, as a player who reads only that one looks for it.
     static const char* const langues[langue::nbChoix] = {N_("systeme"), "Francais", "English"};
     return {
         MENU_OPTIONS,

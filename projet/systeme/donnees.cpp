@@ -8,15 +8,15 @@
 
 namespace {
 
-// The data directory of the prefix the program is installed in, found from
-// the program's own path, so that a prefix moved as a whole still works.
-std::string dossierInstalle() {
+// A folder of the prefix the program is installed in, found from the
+// program's own path, so that a prefix moved as a whole still works.
+std::string aCoteDuProgramme(const std::filesystem::path& relatif) {
     std::error_code erreur;
     const std::filesystem::path programme = std::filesystem::read_symlink("/proc/self/exe", erreur);
     if (erreur) {
         return {};
     }
-    return (programme.parent_path() / VORLEN_DONNEES_RELATIVES).lexically_normal().string();
+    return (programme.parent_path() / relatif).lexically_normal().string();
 }
 
 bool contientTemoin(const std::string& dossier) {
@@ -35,7 +35,7 @@ std::vector<std::string> dossiersCandidats(const std::string& choisi) {
     if (environnement != nullptr && *environnement != '\0') {
         candidats.push_back(environnement);
     }
-    const std::string installe = dossierInstalle();
+    const std::string installe = aCoteDuProgramme(VORLEN_DONNEES_RELATIVES);
     if (!installe.empty()) {
         candidats.push_back(installe);
     }
@@ -60,4 +60,15 @@ std::string listeDossiers(const std::vector<std::string>& candidats) {
         liste += (liste.empty() ? "" : ", ") + dossier;
     }
     return liste;
+}
+
+std::string dossierCatalogues() {
+    for (const char* relatif : {VORLEN_CATALOGUES_RELATIFS, "locale"}) {
+        const std::string dossier = aCoteDuProgramme(relatif);
+        std::error_code erreur;
+        if (!dossier.empty() && std::filesystem::is_directory(dossier, erreur)) {
+            return dossier;
+        }
+    }
+    return {};
 }

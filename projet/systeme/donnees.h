@@ -25,4 +25,9 @@ bool allerAuxDonnees(const std::vector<std::string>& candidats);
 // The candidates as one list for a message: "a, b, c".
 std::string listeDossiers(const std::vector<std::string>& candidats);
 
+// Where the translations' catalogues are, found like the data: the locale
+// folder of the prefix installed (VORLEN_CATALOGUES_RELATIFS from the
+// program's folder), else the build's own beside the program; empty for none.
+std::string dossierCatalogues();
+
 #endif

@@ -1,21 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systeme/langue.h"
 
-#include <libintl.h>
+#include "systeme/catalogue.h"
 
-#include <clocale>
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <iostream>
 #include <optional>
 #include <string_view>
 
 namespace {
 
-const char* const domaine = "vorlen";
+// The process's language, as gettext's is: every screen reads it.
+struct Etat {
+    langue::Choix active = langue::FRANCAIS;
+    std::string dossier;
+    Catalogue anglais;
+    bool anglaisLu = false;
+};
 
-langue::Choix langueActive = langue::FRANCAIS;
+Etat& etat() {
+    static Etat e;
+    return e;
+}
 
 bool vide(const char* valeur) {
     return valeur == nullptr || *valeur == '\0';
@@ -34,18 +43,19 @@ std::optional<langue::Choix> selonNom(std::string_view nom) {
     return std::nullopt;
 }
 
-// LANGUAGE as the player set it: choosing English sets it for gettext, and
-// "as the system" must still find the player's own.
-const char* languageDuJoueur() {
-    static const char* const lu = std::getenv("LANGUAGE");
-    static const std::string copie = lu == nullptr ? "" : lu;
-    return lu == nullptr ? nullptr : copie.c_str();
-}
-
-bool catalogueDans(const std::filesystem::path& dossier) {
-    std::error_code erreur;
-    return std::filesystem::is_regular_file(
-        dossier / "en" / "LC_MESSAGES" / (std::string(domaine) + ".mo"), erreur);
+// English, read once from its catalogue; false, said in one line, when it cannot be.
+bool anglaisPret() {
+    Etat& e = etat();
+    if (!e.anglaisLu) {
+        e.anglaisLu = true;
+        const std::string chemin = e.dossier + "/en/LC_MESSAGES/vorlen.mo";
+        std::string raison;
+        if (!e.anglais.lire(chemin, raison)) {
+            std::cerr << "Vorlen: catalogue anglais " << chemin << " illisible (" << raison
+                      << "); les textes restent en francais" << std::endl;
+        }
+    }
+    return e.anglais.nbTextes() > 0;
 }
 
 } // namespace
@@ -64,8 +74,7 @@ Choix selonEnvironnement(const char* language, const char* lcAll, const char* lc
     std::size_t debut = 0;
     while (debut <= liste.size()) {
         const std::size_t fin = std::min(liste.find(':', debut), liste.size());
-        const std::string_view nom = liste.substr(debut, fin - debut);
-        if (const std::optional<Choix> choix = selonNom(nom)) {
+        if (const std::optional<Choix> choix = selonNom(liste.substr(debut, fin - debut))) {
             return *choix;
         }
         debut = fin + 1;
@@ -74,56 +83,30 @@ Choix selonEnvironnement(const char* language, const char* lcAll, const char* lc
 }
 
 Choix duSysteme() {
-    return selonEnvironnement(languageDuJoueur(), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
-                              std::getenv("LANG"));
-}
-
-std::string dossierCatalogues() {
-    std::error_code erreur;
-    const std::filesystem::path programme = std::filesystem::read_symlink("/proc/self/exe", erreur);
-    if (erreur) {
-        return {};
-    }
-    for (const std::filesystem::path& dossier :
-         {programme.parent_path() / VORLEN_CATALOGUES_RELATIFS,
-          programme.parent_path() / "locale"}) {
-        if (catalogueDans(dossier)) {
-            return dossier.lexically_normal().string();
-        }
-    }
-    return {};
+    return selonEnvironnement(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
+                              std::getenv("LC_MESSAGES"), std::getenv("LANG"));
 }
 
 void lier(const std::string& dossier) {
-    bindtextdomain(domaine, dossier.c_str());
-    // Our glyphs are drawn from UTF-8, whatever the locale's own encoding.
-    bind_textdomain_codeset(domaine, "UTF-8");
+    Etat& e = etat();
+    if (dossier != e.dossier) {
+        e.dossier = dossier;
+        e.anglaisLu = false;
+    }
 }
 
 void choisir(Choix choix) {
-    langueActive = choix == SYSTEME ? duSysteme() : choix;
-    if (langueActive == FRANCAIS) {
-        std::setlocale(LC_MESSAGES, "C");
-        return;
-    }
-    // gettext reads LANGUAGE only outside the C locale, and a player's
-    // locale may not be installed: C.UTF-8 always is. Only the messages'
-    // category changes, so numbers in files still read with a point.
-    languageDuJoueur();
-    setenv("LANGUAGE", "en", 1);
-    const char* locale = std::setlocale(LC_MESSAGES, "");
-    if (locale == nullptr || std::string_view(locale) == "C" ||
-        std::string_view(locale) == "POSIX") {
-        std::setlocale(LC_MESSAGES, "C.UTF-8");
-    }
+    const Choix voulue = choix == SYSTEME ? duSysteme() : choix;
+    etat().active = voulue == ANGLAIS && anglaisPret() ? ANGLAIS : FRANCAIS;
 }
 
 Choix active() {
-    return langueActive;
+    return etat().active;
 }
 
 const char* traduire(const char* texte) {
-    return langueActive == FRANCAIS ? texte : dgettext(domaine, texte);
+    const Etat& e = etat();
+    return e.active == FRANCAIS ? texte : e.anglais.traduire(texte);
 }
 
 std::string formater(const char* format, ...) {

@@ -22,13 +22,12 @@ Choix selonEnvironnement(const char* language, const char* lcAll, const char* lc
 // The same, read from the process's environment.
 Choix duSysteme();
 
-// Where the catalogues are: beside the program as installed, or the build's
-// own folder; empty when none holds ours.
-std::string dossierCatalogues();
-// Reads the catalogues from `dossier` from now on.
+// Reads the catalogues from `dossier` (as gettext lays them out,
+// LANG/LC_MESSAGES/vorlen.mo) from now on.
 void lier(const std::string& dossier);
 
-// Shows every text in `choix` from now on (SYSTEME: as the environment says).
+// Shows every text in `choix` from now on (SYSTEME: as the environment says);
+// a catalogue that cannot be read is said in one line, and French stays.
 void choisir(Choix choix);
 // FRANCAIS or ANGLAIS: the language texts are shown in now.
 Choix active();

@@ -2,6 +2,7 @@
 #include "profil/fichiers.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
+#include "systeme/catalogue.h"
 #include "systeme/langue.h"
 #include "systeme/signalements.h"
 
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <fstream>
 #include <set>
 #include <tuple>
 
@@ -266,5 +269,65 @@ TEST(Langue, TheLocaleChoosesAsGettextDoesAndEnglishComesFromTheCatalogue) {
     EXPECT_STREQ(_("Menu Principal"), "Menu Principal");
     langue::choisir(langue::ANGLAIS);
     EXPECT_STREQ(_("Menu Principal"), "Main Menu") << "back to English after French";
+
+    // Without its catalogue, English is said missing once and French stays.
+    const DossierTemporaire sansCatalogue;
+    langue::lier(sansCatalogue.chemin.string());
+    EXPECT_TRUE(uneLigne("Vorlen: catalogue anglais " + sansCatalogue.chemin.string() +
+                             "/en/LC_MESSAGES/vorlen.mo illisible (introuvable)",
+                         [] { langue::choisir(langue::ANGLAIS); }));
+    EXPECT_EQ(langue::active(), langue::FRANCAIS);
+    EXPECT_EQ(erreursDe([] { langue::choisir(langue::ANGLAIS); }), "");
+    langue::lier(VORLEN_CATALOGUES_CONSTRUITS);
     langue::choisir(langue::FRANCAIS);
+}
+
+// A catalogue as msgfmt writes it, in either byte order; anything else refused in a few words.
+TEST(Catalogue, ReadInEitherByteOrderAndRefusedCutForeignOrTooLarge) {
+    const std::string mo = lireFichier(VORLEN_CATALOGUES_CONSTRUITS "/en/LC_MESSAGES/vorlen.mo");
+    const DossierTemporaire dossier;
+    const auto ecrire = [&](const std::string& nom, const std::string& contenu) {
+        std::ofstream(dossier.chemin / nom, std::ios::binary) << contenu;
+        return (dossier.chemin / nom).string();
+    };
+    std::string inverse = mo;
+    // The same file written big-endian: every 32-bit word of its header and tables turned.
+    std::uint32_t nombre = 0, originaux = 0, traduits = 0;
+    std::memcpy(&nombre, mo.data() + 8, 4);
+    std::memcpy(&originaux, mo.data() + 12, 4);
+    std::memcpy(&traduits, mo.data() + 16, 4);
+    const auto tourner = [&](std::size_t position) {
+        std::reverse(inverse.begin() + position, inverse.begin() + position + 4);
+    };
+    for (std::size_t position = 0; position < 28; position += 4) {
+        tourner(position);
+    }
+    for (std::uint32_t k = 0; k < 2 * nombre; ++k) {
+        tourner(originaux + 4 * k);
+        tourner(traduits + 4 * k);
+    }
+    const struct {
+        std::string nom, contenu;
+        const char* raison;
+    } cas[] = {
+        {"petit.mo", mo, nullptr},
+        {"grand.mo", inverse, nullptr},
+        {"coupe.mo", mo.substr(0, mo.size() / 2), "catalogue coupe ou abime"},
+        {"entete.mo", mo.substr(0, 10), "ce n'est pas un catalogue gettext"},
+        {"texte.mo", "msgid \"Menu Principal\"\n", "ce n'est pas un catalogue gettext"},
+        {"enorme.mo", mo + std::string(Catalogue::tailleMax, '\0'), "trop grand pour un catalogue"},
+    };
+    for (const auto& c : cas) {
+        Catalogue catalogue;
+        std::string raison;
+        EXPECT_EQ(catalogue.lire(ecrire(c.nom, c.contenu), raison), c.raison == nullptr) << c.nom;
+        EXPECT_EQ(raison, c.raison ? c.raison : "") << c.nom;
+        EXPECT_STREQ(catalogue.traduire("Menu Principal"),
+                     c.raison ? "Menu Principal" : "Main Menu")
+            << c.nom;
+    }
+    Catalogue catalogue;
+    std::string raison;
+    EXPECT_FALSE(catalogue.lire((dossier.chemin / "absent.mo").string(), raison));
+    EXPECT_EQ(raison, "introuvable");
 }
