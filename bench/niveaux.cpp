@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What each level of a file costs a steady player (pilote.h) on
+// the rules alone: frames to clear it, its time of play, paddles lost. The
+// table a level designer reads to order a set from easy to hard, with the
+// time spent hunting the last few bricks.
+// Usage, from the run-time directory: ../bench/bench_niveaux [FILE]
+#include "pilote.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+int main(int argc, char** argv) {
+    const std::string fichier = argc > 1 ? argv[1] : Niveau::fichierParDefaut;
+    HorlogeDeTest horloge;
+    // The level reader's trace of each level laid out is not the table.
+    std::streambuf* const sortie = std::cout.rdbuf(nullptr);
+    Banc<Normal1j> partie(fichier);
+    const long passagesMax = 60L * 60 * 1000 / 16; // an hour on one level
+    const std::vector<BilanNiveau> bilans = Pilote().jouer(partie, horloge, passagesMax);
+    std::cout.rdbuf(sortie);
+    std::printf("%-6s %8s %8s %11s %8s\n", "level", "frames", "time", "last bricks", "paddles");
+    const auto minutes = [](long passages) {
+        const long secondes = passages * 16 / 1000;
+        return std::to_string(secondes / 60) + ":" + (secondes % 60 < 10 ? "0" : "") +
+               std::to_string(secondes % 60);
+    };
+    for (const BilanNiveau& b : bilans) {
+        std::printf("%-6d %8ld %8s %11s %8d%s\n", b.numero, b.passages, minutes(b.passages).c_str(),
+                    minutes(b.passagesFin).c_str(), b.battesPerdues,
+                    b.fini ? "" : "  (not cleared)");
+    }
+    std::printf("score %d\n", partie.getScoreTotal());
+    return 0;
+}
