@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What each level of a file costs a steady player (pilote.h) on
+// What each level of a file costs a steady player (tests/commun/pilote.h) on
 // the rules alone: frames to clear it, its time of play, paddles lost. The
 // table a level designer reads to order a set from easy to hard, with the
 // time spent hunting the last few bricks.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The match's rules, and the objects they move.
 #include "banc.h"
+#include "pilote.h"
 #include "rendu/display.h"
 #include "outils.h"
 #include "profil/settings.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
 #include <tuple>
 #include <vector>
 
@@ -702,4 +704,24 @@ TEST(Endurance, AnHourThroughTheLevelFile) {
     EXPECT_LE(balles, 40u);
     EXPECT_LE(debris, 6000u);
     EXPECT_LE(tirs, 10u);
+}
+
+// A steady player clears each shipped level in bounded time: no level the rules
+// leave to luck, no brick they make unbreakable by mistake.
+TEST(Pilote, ASteadyPlayerClearsEveryShippedLevelInOrderWithinHalfAnHourOfPlayEach) {
+    HorlogeDeTest horloge;
+    std::vector<BilanNiveau> bilans;
+    {
+        // The level reader's trace of each level laid out.
+        std::streambuf* const sortie = std::cout.rdbuf(nullptr);
+        Banc<Normal1j> partie;
+        bilans = Pilote().jouer(partie, horloge, 30L * 60 * 1000 / 16);
+        std::cout.rdbuf(sortie);
+    }
+    ASSERT_EQ(bilans.size(), 14u);
+    for (std::size_t k = 0; k < bilans.size(); ++k) {
+        EXPECT_EQ(bilans[k].numero, static_cast<int>(k) + 1);
+        EXPECT_TRUE(bilans[k].fini) << "level " << bilans[k].numero << " not cleared in "
+                                    << bilans[k].passages << " frames";
+    }
 }

@@ -3,8 +3,8 @@
 // keys toward where the lowest falling ball will meet its row, and presses its
 // action key now and then to launch and shoot. What each level costs it is
 // what a level designer reads: frames to clear it, paddles lost on the way.
-#ifndef VORLEN_BENCH_PILOTE_H
-#define VORLEN_BENCH_PILOTE_H
+#ifndef VORLEN_TESTS_PILOTE_H
+#define VORLEN_TESTS_PILOTE_H
 
 #include "banc.h"
 #include "jeu/typesparties.h"
@@ -12,6 +12,8 @@
 #include "profil/settings.h"
 
 #include <cmath>
+#include <iterator>
+#include <optional>
 #include <vector>
 
 struct BilanNiveau {
@@ -37,8 +39,9 @@ public:
         return (xc > largeur ? 2 * largeur - xc : xc) - terrain::murDroit;
     }
 
-    // Plays the match, a 16 ms frame at a time, until it ends or `passagesMax`
-    // frames have gone by on one level; one line per level reached.
+    // Plays the match, a 16 ms frame at a time, until the file's last level is
+    // cleared, the match is lost, or `passagesMax` frames have gone by on one
+    // level; one line per level reached.
     std::vector<BilanNiveau> jouer(Banc<Normal1j>& partie, HorlogeDeTest& horloge,
                                    long passagesMax) {
         std::vector<BilanNiveau> bilans;
@@ -55,9 +58,14 @@ public:
             courant.battesPerdues += partie.j1().getNbVie() < vies ? 1 : 0;
             vies = partie.j1().getNbVie();
             if (partie.getNumNiveau() != courant.numero) {
+                // After the last level the match starts the file again.
+                const bool recommence = partie.getNumNiveau() < courant.numero;
                 if (courant.numero > 0) {
                     courant.fini = true;
                     bilans.push_back(courant);
+                }
+                if (recommence) {
+                    return bilans;
                 }
                 courant = {partie.getNumNiveau(), 0, 0, 0, false};
             }
@@ -73,8 +81,20 @@ private:
             e.push_back(
                 touche(SDLKey(currentSettings.getAssignedKey(1, Commandes::COMMANDE_ACTION))));
         }
-        const float x = partie.j1().getBatteRef().getPosition()->X;
-        const int sens = cible(partie) > x + 0.8f ? 1 : cible(partie) < x - 0.8f ? -1 : 0;
+        const Batte& batte = partie.j1().getBatteRef();
+        const float x = batte.getPosition()->X;
+        // Each ball sent back hits the paddle elsewhere, so that it goes elsewhere: a
+        // player who always met it dead centre would never reach the bricks it misses.
+        static constexpr float decalages[] = {0.0f, 0.6f, -0.6f, 0.3f, -0.3f, 0.8f, -0.8f};
+        const std::optional<float> chute = pointDeChute(partie);
+        if (descendait && !chute) {
+            ++renvois;
+        }
+        descendait = chute.has_value();
+        const float visee =
+            chute ? *chute - decalages[renvois % std::size(decalages)] * batte.getLongueur() / 2
+                  : (partie.balles().empty() ? 0.0f : partie.balles().front().getPosition()->X);
+        const int sens = visee > x + 0.8f ? 1 : visee < x - 0.8f ? -1 : 0;
         if (sens != tenu) {
             relacher(e);
             if (sens != 0) {
@@ -84,8 +104,8 @@ private:
         }
         return e;
     }
-    // Under the lowest ball coming down, else the middle of the field.
-    static float cible(Banc<Normal1j>& partie) {
+    // Where the lowest ball coming down meets the paddle's row; none when none comes down.
+    static std::optional<float> pointDeChute(Banc<Normal1j>& partie) {
         const Balle* basse = nullptr;
         for (const Balle& b : partie.balles()) {
             if (b.getVitesse().Y < 0 &&
@@ -94,7 +114,7 @@ private:
             }
         }
         if (basse == nullptr) {
-            return partie.balles().empty() ? 0.0f : partie.balles().front().getPosition()->X;
+            return std::nullopt;
         }
         return pointDeChute(basse->getPosition()->X, basse->getPosition()->Y, basse->getVitesse().X,
                             basse->getVitesse().Y, terrain::ligneBasJoueur1);
@@ -110,6 +130,8 @@ private:
     }
 
     int tenu = 0;
+    bool descendait = false;
+    long renvois = 0;
 };
 
 #endif
