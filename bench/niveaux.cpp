@@ -16,12 +16,12 @@ int main(int argc, char** argv) {
     // The level reader's trace of each level laid out is not the table.
     std::streambuf* const sortie = std::cout.rdbuf(nullptr);
     Banc<Normal1j> partie(fichier);
-    const long passagesMax = 60L * 60 * 1000 / 16; // an hour on one level
+    const long passagesMax = 60L * 60 * 1000 / Partie::dureeFrame; // an hour on one level
     const std::vector<BilanNiveau> bilans = Pilote().jouer(partie, horloge, passagesMax);
     std::cout.rdbuf(sortie);
     std::printf("%-6s %8s %8s %11s %8s\n", "level", "frames", "time", "last bricks", "paddles");
     const auto minutes = [](long passages) {
-        const long secondes = passages * 16 / 1000;
+        const long secondes = passages * Partie::dureeFrame / 1000;
         return std::to_string(secondes / 60) + ":" + (secondes % 60 < 10 ? "0" : "") +
                std::to_string(secondes % 60);
     };

@@ -12,6 +12,7 @@
 #include "profil/settings.h"
 
 #include <cmath>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <vector>
@@ -39,20 +40,23 @@ public:
         return (xc > largeur ? 2 * largeur - xc : xc) - terrain::murDroit;
     }
 
-    // Plays the match, a 16 ms frame at a time, until the file's last level is
+    // Plays the match, a frame at a time, until the file's last level is
     // cleared, the match is lost, or `passagesMax` frames have gone by on one
     // level; one line per level reached.
-    std::vector<BilanNiveau> jouer(Banc<Normal1j>& partie, HorlogeDeTest& horloge,
-                                   long passagesMax) {
+    std::vector<BilanNiveau> jouer(Banc<Normal1j>& partie, HorlogeDeTest& horloge, long passagesMax,
+                                   const std::function<void()>& apresChaquePassage = {}) {
         std::vector<BilanNiveau> bilans;
         BilanNiveau courant{0, 0, 0, 0, false};
         int vies = partie.j1().getNbVie();
         while (!partie.fini() && courant.passages < passagesMax) {
-            horloge.avancer(16);
+            horloge.avancer(Partie::dureeFrame);
             if (!partie.passage(ordres(partie, courant.passages))) {
                 break;
             }
             ++courant.passages;
+            if (apresChaquePassage) {
+                apresChaquePassage();
+            }
             courant.passagesFin +=
                 partie.niveau().nbBriquesRestantes() <= BilanNiveau::dernieresBriques ? 1 : 0;
             courant.battesPerdues += partie.j1().getNbVie() < vies ? 1 : 0;
