@@ -49,6 +49,28 @@ private:
     bool inverse = false;
 };
 
+// The printf conversions of a text, in order ("d", "s", "ld"…): a translation
+// must take the same arguments as its text, or the game would read them wrong.
+std::string conversions(const std::string& texte) {
+    std::string suite;
+    for (std::size_t k = 0; k < texte.size(); ++k) {
+        if (texte[k] != '%') {
+            continue;
+        }
+        k = texte.find_first_not_of("-+ #0123456789.*", k + 1);
+        if (k == std::string::npos) {
+            break;
+        }
+        const std::size_t fin = texte.find_first_not_of("hlLqjzt", k);
+        if (fin == std::string::npos) {
+            break;
+        }
+        suite += texte.substr(k, fin - k + 1) + ' ';
+        k = fin;
+    }
+    return suite;
+}
+
 } // namespace
 
 bool Catalogue::lire(const std::string& chemin, std::string& raison) {
@@ -78,6 +100,11 @@ bool Catalogue::lire(const std::string& chemin, std::string& raison) {
         if (!octets.chaine(originaux, k, original) || !octets.chaine(traduits, k, traduit)) {
             traductions.clear();
             raison = "catalogue coupe ou abime";
+            return false;
+        }
+        if (conversions(original) != conversions(traduit)) {
+            traductions.clear();
+            raison = "la traduction de \"" + original + "\" ne prend pas les memes valeurs";
             return false;
         }
         // The header's entry has no text of ours; an empty translation is none.

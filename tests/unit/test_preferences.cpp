@@ -283,7 +283,7 @@ TEST(Langue, TheLocaleChoosesAsGettextDoesAndEnglishComesFromTheCatalogue) {
 }
 
 // A catalogue as msgfmt writes it, in either byte order; anything else refused in a few words.
-TEST(Catalogue, ReadInEitherByteOrderAndRefusedCutForeignOrTooLarge) {
+TEST(Catalogue, ReadInEitherByteOrderAndRefusedCutForeignTooLargeOrReadingOtherValues) {
     const std::string mo = lireFichier(VORLEN_CATALOGUES_CONSTRUITS "/en/LC_MESSAGES/vorlen.mo");
     const DossierTemporaire dossier;
     const auto ecrire = [&](const std::string& nom, const std::string& contenu) {
@@ -306,6 +306,9 @@ TEST(Catalogue, ReadInEitherByteOrderAndRefusedCutForeignOrTooLarge) {
         tourner(originaux + 4 * k);
         tourner(traduits + 4 * k);
     }
+    // A translation that would read a number as a name.
+    std::string autreFormat = mo;
+    autreFormat.replace(autreFormat.find("Level %d / %d"), 13, "Level %s / %d");
     const struct {
         std::string nom, contenu;
         const char* raison;
@@ -316,6 +319,8 @@ TEST(Catalogue, ReadInEitherByteOrderAndRefusedCutForeignOrTooLarge) {
         {"entete.mo", mo.substr(0, 10), "ce n'est pas un catalogue gettext"},
         {"texte.mo", "msgid \"Menu Principal\"\n", "ce n'est pas un catalogue gettext"},
         {"enorme.mo", mo + std::string(Catalogue::tailleMax, '\0'), "trop grand pour un catalogue"},
+        {"format.mo", autreFormat,
+         "la traduction de \"Niveau %d / %d\" ne prend pas les memes valeurs"},
     };
     for (const auto& c : cas) {
         Catalogue catalogue;
