@@ -80,10 +80,13 @@ bool Catalogue::lire(const std::string& chemin, std::string& raison) {
         raison = "introuvable";
         return false;
     }
+    // Read a block at a time, and never past the bound: a file may be endless.
     std::string contenu;
-    contenu.resize(tailleMax + 1);
-    fichier.read(contenu.data(), static_cast<std::streamsize>(contenu.size()));
-    contenu.resize(static_cast<std::size_t>(fichier.gcount()));
+    char bloc[4096];
+    do {
+        fichier.read(bloc, sizeof bloc);
+        contenu.append(bloc, static_cast<std::size_t>(fichier.gcount()));
+    } while (fichier && contenu.size() <= tailleMax);
     if (contenu.size() > tailleMax) {
         raison = "trop grand pour un catalogue";
         return false;
