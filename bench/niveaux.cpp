@@ -1,35 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What each level of a file costs a steady player (tests/commun/pilote.h) on
+// What each level of a set costs a steady player (tests/commun/pilote.h) on
 // the rules alone: frames to clear it, its time of play, paddles lost. The
 // table a level designer reads to order a set from easy to hard, with the
 // time spent hunting the last few bricks.
 // Usage, from the run-time directory: ../bench/bench_niveaux [FILE]
+// With no file, every set the game ships, one table each.
+#include "niveaux/serie.h"
 #include "pilote.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
-int main(int argc, char** argv) {
-    const std::string fichier = argc > 1 ? argv[1] : Niveau::fichierParDefaut;
+namespace {
+
+std::string minutes(long passages) {
+    const long secondes = passages * Partie::dureeFrame / 1000;
+    return std::to_string(secondes / 60) + ":" + (secondes % 60 < 10 ? "0" : "") +
+           std::to_string(secondes % 60);
+}
+
+void mesurer(const std::string& fichier) {
     HorlogeDeTest horloge;
     // The level reader's trace of each level laid out is not the table.
     std::streambuf* const sortie = std::cout.rdbuf(nullptr);
+    // Each set played as in a freshly started game, whatever was played before.
+    std::srand(1);
     Banc<Normal1j> partie(fichier);
     const long passagesMax = 60L * 60 * 1000 / Partie::dureeFrame; // an hour on one level
     const std::vector<BilanNiveau> bilans = Pilote().jouer(partie, horloge, passagesMax);
     std::cout.rdbuf(sortie);
-    std::printf("%-6s %8s %8s %11s %8s\n", "level", "frames", "time", "last bricks", "paddles");
-    const auto minutes = [](long passages) {
-        const long secondes = passages * Partie::dureeFrame / 1000;
-        return std::to_string(secondes / 60) + ":" + (secondes % 60 < 10 ? "0" : "") +
-               std::to_string(secondes % 60);
-    };
+    std::printf("%s\n%-6s %8s %8s %11s %8s\n", fichier.c_str(), "level", "frames", "time",
+                "last bricks", "paddles");
     for (const BilanNiveau& b : bilans) {
         std::printf("%-6d %8ld %8s %11s %8d%s\n", b.numero, b.passages, minutes(b.passages).c_str(),
                     minutes(b.passagesFin).c_str(), b.battesPerdues,
                     b.fini ? "" : "  (not cleared)");
     }
-    std::printf("score %d\n", partie.getScoreTotal());
+    std::printf("score %d\n\n", partie.getScoreTotal());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1) {
+        mesurer(argv[1]);
+        return 0;
+    }
+    for (const Serie& serie : seriesDuJeu(std::cerr)) {
+        mesurer(serie.getFichier());
+    }
     return 0;
 }

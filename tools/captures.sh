@@ -47,7 +47,7 @@ import -window "$fenetre" "$sortie/aide.png"
 touches space
 
 # A ball in flight in each lighting.
-touches Return Return space
+touches Return Return Return space
 sleep 1.2
 import -window "$fenetre" "$sortie/eclairage-classique.png"
 # Escape keeps the match; the menu offers it first, and it comes back paused.

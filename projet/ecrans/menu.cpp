@@ -12,6 +12,7 @@
 #include "jeu/aide.h"
 #include "jeu/typesparties.h"
 #include "niveaux/recueil.h"
+#include "niveaux/serie.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
 #include "systeme/langue.h"
@@ -21,6 +22,7 @@
 #include "systeme/version.h"
 
 #include <algorithm>
+#include <iostream>
 #include <memory>
 
 namespace {
@@ -324,6 +326,12 @@ ItemMenu reglage(int cle, std::string libelle, std::function<void(bool)> regler,
     }
     return {cle, std::move(libelle), std::move(activer), std::move(regler), false};
 }
+// The player's level sets, the editor's levels first.
+std::vector<Serie> niveauxDuJoueur() {
+    return seriesDuJoueur(Recueil::dossierDuJoueur(), Recueil::fichierDuJoueur(), N_("Mes niveaux"),
+                          std::cerr);
+}
+
 // The way back, which Escape on a pad chooses too.
 ItemMenu retour(std::string libelle, std::function<void()> activer) {
     return {-1, std::move(libelle), std::move(activer), {}, true};
@@ -375,14 +383,41 @@ void Menu::reinitNiveauxMenu() {
 }
 
 Menu::Page Menu::pageNiveaux() {
-    return {MENU_NIVEAUX,
-            _("Niveaux"),
-            {action(_("Niveaux du jeu"), [this] { lancerPartie(nbJoueursChoisis, false); }),
-             action(_("Mes niveaux"), [this] { lancerPartie(nbJoueursChoisis, true); }),
-             retour(_("retour"), [this] {
-                 reinitPartieType();
-                 surligner(nbJoueursChoisis == 1 ? TYPE_UN_JOUEUR : TYPE_COOPERATIF);
-             })}};
+    std::vector<ItemMenu> lignes;
+    for (const Serie& serie : seriesDuJeu(std::cerr)) {
+        lignes.push_back(action(_(serie.getNom().c_str()), [this, fichier = serie.getFichier()] {
+            lancerPartie(nbJoueursChoisis, fichier);
+        }));
+    }
+    const std::vector<Serie> siennes = niveauxDuJoueur();
+    if (siennes.size() == 1) {
+        lignes.push_back(action(CHOIX_MES_NIVEAUX, _("Mes niveaux"),
+                                [this, fichier = siennes.front().getFichier()] {
+                                    lancerPartie(nbJoueursChoisis, fichier);
+                                }));
+    } else if (!siennes.empty()) {
+        lignes.push_back(action(CHOIX_MES_NIVEAUX, _("Mes niveaux"),
+                                [this] { reinit(&Menu::pageMesNiveaux, 0); }));
+    }
+    lignes.push_back(retour(_("retour"), [this] {
+        reinitPartieType();
+        surligner(nbJoueursChoisis == 1 ? TYPE_UN_JOUEUR : TYPE_COOPERATIF);
+    }));
+    return {MENU_NIVEAUX, _("Niveaux"), std::move(lignes)};
+}
+
+Menu::Page Menu::pageMesNiveaux() {
+    std::vector<ItemMenu> lignes;
+    for (const Serie& serie : niveauxDuJoueur()) {
+        lignes.push_back(action(_(serie.getNom().c_str()), [this, fichier = serie.getFichier()] {
+            lancerPartie(nbJoueursChoisis, fichier);
+        }));
+    }
+    lignes.push_back(retour(_("retour"), [this] {
+        reinitNiveauxMenu();
+        surligner(CHOIX_MES_NIVEAUX);
+    }));
+    return {MENU_MES_NIVEAUX, _("Mes niveaux"), std::move(lignes)};
 }
 
 void Menu::reinitOptionsMenu() {
@@ -555,9 +590,8 @@ void Menu::activateChoice() {
 
 void Menu::choisirNiveaux(int nbJoueurs) {
     choixTypePartie = currentChoice;
-    const bool imposes = fichierDuJeu != Niveau::fichierParDefaut;
-    if (imposes || !Recueil::jouable(Recueil::fichierDuJoueur())) {
-        lancerPartie(nbJoueurs, false);
+    if (fichierDuJeu != Niveau::fichierParDefaut) {
+        lancerPartie(nbJoueurs, fichierDuJeu);
         return;
     }
     nbJoueursChoisis = nbJoueurs;
@@ -579,10 +613,9 @@ Partie* nouvellePartie(int nbJoueurs, const std::string& fichier) {
 
 } // namespace
 
-void Menu::lancerPartie(int nbJoueurs, bool niveauxDuJoueur) {
+void Menu::lancerPartie(int nbJoueurs, const std::string& fichier) {
     abandonnerPartieGardee();
-    jouerPartie(
-        nouvellePartie(nbJoueurs, niveauxDuJoueur ? Recueil::fichierDuJoueur() : fichierDuJeu));
+    jouerPartie(nouvellePartie(nbJoueurs, fichier));
 }
 
 void Menu::reprendrePartie() {

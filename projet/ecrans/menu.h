@@ -48,7 +48,8 @@ public:
         MENU_OPTIONS = 3,
         MENU_CONTROLES = 4,
         MENU_APPAREILS = 5,
-        MENU_NIVEAUX = 6
+        MENU_NIVEAUX = 6,
+        MENU_MES_NIVEAUX = 7
     };
     // The items other items lead back to, or that tests look for.
     enum Cle {
@@ -62,7 +63,8 @@ public:
         OPTION_VOLUME,
         OPTION_ECLAIRAGE,
         OPTION_LANGUE,
-        OPTION_APPAREILS
+        OPTION_APPAREILS,
+        CHOIX_MES_NIVEAUX
     };
 
     // Builds the menu and runs the main loop until the player quits; the
@@ -141,16 +143,16 @@ private:
     // Runs one match of the mode, then puts the menu back on screen: a
     // match left before its end is kept, a match over is forgotten.
     void jouerPartie(Partie* partie);
-    // A new match for `nbJoueurs` on the level file every match reads, or on
-    // the player's own levels; the match kept until then is over for good.
-    void lancerPartie(int nbJoueurs, bool niveauxDuJoueur);
+    // A new match for `nbJoueurs` on the level file `fichier`; the match
+    // kept until then is over for good.
+    void lancerPartie(int nbJoueurs, const std::string& fichier);
     // The match left with Escape, where it stood.
     void reprendrePartie();
     // The kept match will not be resumed: its score goes to the high scores,
     // under the names the entry offers, if it is among the best.
     void abandonnerPartieGardee();
-    // The level set is asked for when the player has levels to play and
-    // none was chosen on the command line.
+    // The level set is asked for, unless a level file was given on the
+    // command line.
     void choisirNiveaux(int nbJoueurs);
     // The level editor, until the player leaves it.
     void editerNiveaux();
@@ -160,6 +162,7 @@ private:
     Page pagePrincipale();
     Page pageTypePartie();
     Page pageNiveaux();
+    Page pageMesNiveaux();
     Page pageOptions();
     Page pageAppareils();
     Page pageControles();

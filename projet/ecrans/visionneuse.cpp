@@ -104,7 +104,7 @@ std::string Visionneuse::titre() const {
     const std::string qui =
         rejeu.joueurs.empty() ? "" : langue::formater(_(" de %s"), rejeu.joueurs.c_str());
     return langue::formater(usage == DEMO ? _("Demo%s - %s, %s, %s") : _("Rejeu%s - %s, %s, %s"),
-                            qui.c_str(), mode, rejeu.niveaux.c_str(), rejeu.date.c_str());
+                            qui.c_str(), mode, _(rejeu.niveaux.c_str()), rejeu.date.c_str());
 }
 
 std::string Visionneuse::etat() const {

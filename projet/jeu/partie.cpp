@@ -52,16 +52,29 @@ template <typename T, typename Predicat> void effacerSi(std::list<T>& liste, Pre
     }
 }
 
+// The game's set a replay names, for its banners: by its name, or by the file
+// name older replays gave. A set of the player's is not looked for: its words
+// may have changed since, and its levels come from the replay anyway.
+Serie serieNommee(const std::string& nom) {
+    for (Serie& serie : seriesDuJeu(std::cerr)) {
+        const std::string& fichier = serie.getFichier();
+        if (serie.getNom() == nom || fichier.substr(fichier.find_last_of('/') + 1) == nom) {
+            return std::move(serie);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 Partie::Partie(int nbJ, float hBriques, std::string fichier)
-    : fichierNiveaux(std::move(fichier)), joueur1(1), joueur2(2), gameover(false),
-      niveauCourant(hBriques), disposition(this, 0, 0, Disposition::largeurChamp, hauteurToile),
-      nbJoueur(nbJ) {
+    : fichierNiveaux(std::move(fichier)), serie(Serie::lire(fichierNiveaux, std::cerr)), joueur1(1),
+      joueur2(2), gameover(false), niveauCourant(hBriques),
+      disposition(this, 0, 0, Disposition::largeurChamp, hauteurToile), nbJoueur(nbJ) {
     enregistrement.version = version::complete;
     enregistrement.nbJoueurs = nbJ;
     enregistrement.tiragesDebut = hasard::tirages();
-    enregistrement.niveaux = fichierNiveaux.substr(fichierNiveaux.find_last_of('/') + 1);
+    enregistrement.niveaux = serie.getNom();
     disposition.setJoueur(&joueur1, 1);
     disposition.setJoueur(&joueur2, 2);
     disposition.setNiveau(&niveauCourant);
@@ -224,6 +237,7 @@ Rejeu Partie::rejeu() const {
 }
 
 void Partie::rejouerDepuis(const Rejeu& r) {
+    serie = serieNommee(r.niveaux);
     hasard::placer(r.tiragesDebut);
     if (r.reprise) {
         horloge::imposer(r.tempsDebut);
@@ -417,6 +431,7 @@ void Partie::niveauSuivant() {
 }
 
 void Partie::poserNiveauSuivant() {
+    debutNiveau = horloge::maintenant();
     if (passageRejoue == nullptr) {
         chargerNiveau(niveauCourant.getNumNiveau() + 1);
         passageEnCours.niveau.emplace(niveauCourant.getNumNiveau(), niveauCourant.grille());
@@ -493,6 +508,7 @@ void Partie::dessinerScene() {
     for (Tir& tir : listeTirs) {
         tir.afficher();
     }
+    disposition.printBandeau(bandeau());
     if (gameover) {
         disposition.printGameOver();
     } else if (!pause.estActive() && currentSettings.getAstuceLancer()) {
@@ -501,6 +517,26 @@ void Partie::dessinerScene() {
     if (pause.estActive()) {
         pause.afficher(Commandes::nomDeTouche(currentSettings.getTouchePause()).c_str());
     }
+}
+
+std::vector<std::string> Partie::bandeau() const {
+    // The built-in level, played for want of a file, has no set to name.
+    if (!debutNiveau || horloge::maintenant() - *debutNiveau >= dureeBandeau ||
+        serie.nbNiveaux() == 0) {
+        return {};
+    }
+    const int numero = niveauCourant.getNumNiveau();
+    std::vector<std::string> lignes{
+        _(serie.getNom().c_str()),
+        langue::formater(_("Niveau %d / %d"), numero, serie.nbNiveaux())};
+    const Serie::Titre titre = serie.titre(numero);
+    if (!titre.titre.empty()) {
+        lignes.push_back(titre.titre);
+    }
+    if (!titre.auteur.empty()) {
+        lignes.push_back(langue::formater(_("par %s"), titre.auteur.c_str()));
+    }
+    return lignes;
 }
 
 void Partie::newBall(Joueur* owner, bool accrochee) {

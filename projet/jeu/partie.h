@@ -14,6 +14,7 @@
 #include "jeu/rejeu.h"
 #include "jeu/tir.h"
 #include "niveaux/niveau.h"
+#include "niveaux/serie.h"
 #include "rendu/boucle.h"
 #include "rendu/display.h"
 #include "jeu/lots.h"
@@ -25,6 +26,7 @@
 #include <array>
 #include <initializer_list>
 #include <list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,9 @@ protected:
 
 public:
     static constexpr Uint32 dureeFrame = 16;
+    // How long a new level's banner stays over the field, in play time; the
+    // rules go on under it, the balls held until the players launch them.
+    static constexpr Uint32 dureeBandeau = 2500;
 
     // A match of `nbJ` players on the level file `fichier`, its grid's lowest
     // row at `hBriques`.
@@ -137,8 +142,9 @@ protected:
     void destroyJoueur(Joueur& J);
     void applyBonus(Joueur& J, std::list<Bonus>::iterator& itBonus);
 
-    // The level file the match reads its levels from.
+    // The level file the match reads its levels from, and the set it is.
     const std::string fichierNiveaux;
+    Serie serie;
     Joueur joueur1;
     Joueur joueur2;
     bool gameover;
@@ -182,6 +188,11 @@ private:
     void ouvrirAide();
     // Whether player `J` holds a ball on its paddle.
     bool balleTenue(const Joueur& J) const;
+    // The banner's lines while it shows, else none.
+    std::vector<std::string> bandeau() const;
+    // Play time when the level shown was laid out, for its banner; none for
+    // a level put back from a kept match.
+    std::optional<Uint32> debutNiveau;
     // Plays what the frame's rules asked to be heard.
     void faireEntendre();
     // Puts back the kept match, its clock and draws as they come.

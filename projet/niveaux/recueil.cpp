@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <stdexcept>
 #include <ostream>
@@ -58,25 +59,25 @@ bool contient(const std::vector<Niveau::Grille>& niveaux, const Niveau::Grille& 
 
 } // namespace
 
-std::string Recueil::fichierDuJoueur() {
+std::string Recueil::dossierDuJoueur() {
     const std::string dossier = fichiers::dossierDonneesJoueur();
-    // Named as the game's own level file: it is one of the same kind.
-    return dossier.empty() ? std::string() : dossier + "/" + Niveau::fichierParDefaut;
+    return dossier.empty() ? std::string() : dossier + "/niveaux";
 }
 
-bool Recueil::jouable(const std::string& fichier) {
-    if (fichier.empty()) {
-        return false;
+std::string Recueil::fichierDuJoueur() {
+    const std::string dossier = fichiers::dossierDonneesJoueur();
+    if (dossier.empty()) {
+        return {};
     }
-    LectureNiveaux lecture;
-    const std::map<int, int> cassables = cassablesParNiveau(fichier.c_str(), lecture);
-    // The match goes from level 1 up while there is a next one, then round.
-    for (int numero = 1; !lecture.echec && cassables.count(numero) != 0; ++numero) {
-        if (cassables.at(numero) > 0) {
-            return true;
-        }
+    // Where the editor kept its levels before the player had sets: a file
+    // found there stays there, for the player and for older copies of the game.
+    const std::string ancien = dossier + "/" + Niveau::fichierParDefaut;
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(ancien, ec))) {
+        return ancien;
     }
-    return false;
+    // Named as the game's own level file: it is one of the same kind.
+    return dossierDuJoueur() + "/" + Niveau::fichierParDefaut;
 }
 
 Recueil::Recueil(std::string fichier) : chemin(std::move(fichier)), niveaux(1) {}

@@ -18,12 +18,12 @@ public:
     // Far more levels than anyone makes by hand; a longer file is cut here.
     static constexpr int maxNiveaux = 999;
 
-    // $XDG_DATA_HOME/vorlen/niveaux.lvl, else under ~/.local/share; empty
-    // when there is no place for it.
+    // $XDG_DATA_HOME/vorlen/niveaux (else under ~/.local/share): the player's
+    // level sets; empty when there is no place for it.
+    static std::string dossierDuJoueur();
+    // The editor's file: niveaux.lvl in that folder, or beside it where an
+    // earlier game kept it; empty when there is no place for it.
     static std::string fichierDuJoueur();
-    // Whether the match would play a level of the file: it has a level 1,
-    // and a level with a brick to break in the round the match goes.
-    static bool jouable(const std::string& fichier);
 
     // One empty level, to be saved at `fichier`.
     explicit Recueil(std::string fichier);

@@ -38,6 +38,7 @@ public:
     void setNiveau(Niveau* N) { hudDisplay.setNiveau(N); }
     void printGameOver() { hudDisplay.printGameOver(); }
     void printAstuce(const std::vector<std::string>& lignes) { hudDisplay.printAstuce(lignes); }
+    void printBandeau(const std::vector<std::string>& lignes) { hudDisplay.printBandeau(lignes); }
 
 private:
     void placerCamera();

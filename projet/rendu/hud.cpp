@@ -152,6 +152,19 @@ void HUD::printAstuce(const std::vector<std::string>& lignes) {
     }
 }
 
+void HUD::printBandeau(const std::vector<std::string>& lignes) {
+    const float hautBandeau = 260.0f;
+    float y = hautBandeau;
+    for (std::size_t n = 0; n < lignes.size(); ++n) {
+        // The set's name in the colour of the panel's level line.
+        n == 0 ? glColor3f(0.8f, 0.8f, 0.0f) : glColor3ub(230, 230, 230);
+        freetype::print(police(),
+                        (Disposition::largeurChamp - freetype::largeur(police(), lignes[n])) / 2, y,
+                        "%s", lignes[n].c_str());
+        y -= font_size * 1.5f;
+    }
+}
+
 bool CopiePanneau::montre(const Chiffres& chiffres) const {
     return valide && chiffres == chiffresCopies && toile::versFenetre(zoneCopie) == pixelsCopie;
 }

@@ -65,6 +65,9 @@ public:
     void printGameOver();
     // A few lines under the bricks for a new player, each centred on the field.
     void printAstuce(const std::vector<std::string>& lignes);
+    // The new level's banner over the middle of the field: the set's name,
+    // then the level's number, title and author, each line centred.
+    void printBandeau(const std::vector<std::string>& lignes);
 
 private:
     // Frames and texts, drawn anew.

@@ -90,10 +90,13 @@ match_en_place() {
 }
 
 # From the main menu to a one-player match at scale $1, corner ($2, $3): the
-# second Return waits for the game types, which have no fourth item.
+# second Return waits for the game types, which have no fourth item, the third
+# for the level sets, which have.
 lancer_match() {
     touche Return
     attendre_image "dans_toile absent 310 600 465 490 '$bleu' $*"
+    touche Return
+    attendre_image "dans_toile present 310 600 465 490 '$bleu' $*"
     touche Return
     attendre_image "match_en_place $*"
 }
@@ -166,9 +169,11 @@ redimensionnee)
     ;;
 souris)
     demarrer
-    # "Nouvelle Partie", then "1 joueur", at the same place.
+    # "Nouvelle Partie", "1 joueur", then "Niveaux du jeu", at the same place.
     xdotool mousemove --window "$fenetre" 330 380 click 1
-    attendre_image "present 300 600 360 400 '$blanc'"
+    attendre_image "present 300 600 360 400 '$blanc'" "absent 310 600 465 490 '$bleu'"
+    xdotool click 1
+    attendre_image "present 300 600 360 400 '$blanc'" "present 310 600 465 490 '$bleu'"
     xdotool click 1
     attendre_image "match_en_place 1 0 0"
     # 120 pixels right: the paddle, centred on column 325, follows by as much.

@@ -120,7 +120,7 @@ touches space
 attendreEcran menu-apres-aide "the help did not go back to the menu" \
     present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"
 astuce() { present 90 560 472 495 'r>0.8&&g>0.8&&b>0.8'; }
-touches Return Return
+touches Return Return Return
 attendreEcran astuce "the first match does not say how to launch" astuce
 touches space
 attendreEcran astuce-lancee "the hint stays after the launch" absent 90 560 472 495 'r>0.8&&g>0.8&&b>0.8'
@@ -166,7 +166,7 @@ dCourt() {
 attendreEcran controles-d "the label does not show <d>" dCourt
 
 # --- Back to the main menu, then a one-player match.
-touches Down Down Down Down Down Return Down Down Down Down Down Down Return Up Return Return
+touches Down Down Down Down Down Return Down Down Down Down Down Down Return Up Return Return Return
 cadresPanneau() {
     present 700 700 60 60 'r>0.79&&r<0.81&&g>0.79&&g<0.81&&b<0.01'
 }
@@ -192,7 +192,7 @@ quitterPartie() {
 
 # --- Escape: back to the menu, then a co-operative match.
 quitterPartie 0
-touches Return Down Return
+touches Return Down Return Return
 attendreEcran cooperatif "no red paddle centred on row 545" present 325 325 545 545 "$rouge"
 present 325 325 560 560 "$vert" || echouer "no green paddle centred on row 560"
 absent 325 325 540 549 "$vert" || echouer "the red paddle is not above the green one"
@@ -233,7 +233,7 @@ grille() {
         print "[1]"; for (j = 9; j >= 0; j--) { for (i = 0; i < 16; i++) {
         printf (i ? " %2d" : "%2d"), v[i, j] } print "" } }'
 }
-niveauxDuJoueur="$XDG_DATA_HOME/vorlen/niveaux.lvl"
+niveauxDuJoueur="$XDG_DATA_HOME/vorlen/niveaux/niveaux.lvl"
 demarrer
 touches Down Down Down Return
 attendreEcran editeur "the editor is not shown" enEditeur
@@ -255,7 +255,8 @@ touches Up Up Up Return Return
 # The level sets' heading is shorter than every other menu's.
 enNiveaux() { present 300 420 300 335 "$rouge" && absent 450 620 300 335 "$rouge"; }
 attendreEcran niveaux "the level sets are not offered" enNiveaux
-touches Down Return
+# Past the game's own file, Jardins and Remparts.
+touches Down Down Down Return
 attendreEcran mes-niveaux "the match does not play the level made" eval 'cadresPanneau && brique 7 4'
 brique 2 8 && echouer "the match shows the game's level 1, not the player's"
 quitterPartie 0
@@ -280,7 +281,7 @@ $charges
 [ "$rapport" = "$attendu" ] || echouer "sound report: $rapport"
 # Silence is all zero bytes.
 sonore() { [ "$(tr -d '\000' <"$travail/son.raw" | wc -c)" -gt 0 ]; }
-touches Return Return
+touches Return Return Return
 attendreEcran partie-sonore "no ball held on the paddle" present 320 330 545 555 "$balleTenue"
 sonore && echouer "sound before the ball was launched"
 # D, player 1's action since the rebinding above: the game remembers it.
@@ -298,7 +299,7 @@ enMenu() { present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"; }
 enMatch() { present 320 330 545 555 "$balleTenue"; }
 enCapture() { present 310 560 "$(ligneHaut 0)" "$(ligneBas 0)" "$vert"; }
 enCredits() { present 270 620 70 95 "$titreCredits"; }
-for cas in "menu::TERM:enMenu" "match:Return Return:TERM:enMatch" \
+for cas in "menu::TERM:enMenu" "match:Return Return Return:TERM:enMatch" \
     "capture:Down Return Return Return:INT:enCapture" "credits:Down Down Down Down Return:HUP:enCredits"; do
     IFS=: read -r lieu suite signal ecranAttendu <<<"$cas"
     rm -f "$partieGardee"
@@ -330,7 +331,7 @@ nommer() {
     mkdir -p "${niveauxDuJoueur%/*}" && grille $(seq -f '%g:0:10' 0 15) >"$niveauxDuJoueur"
     touches Return Return
     attendreEcran niveaux-rangee "the level sets are not offered" enNiveaux
-    touches Down Return
+    touches Down Down Down Return
     attendreEcran rangee "the row of bricks is not played" enMatch
     touches d
     xdotool keydown --window "$fenetre" Left

@@ -4,6 +4,7 @@
 #include "outils.h"
 #include "niveaux/lecture.h"
 #include "niveaux/recueil.h"
+#include "niveaux/serie.h"
 #include "niveaux/verification.h"
 
 #include <gtest/gtest.h>
@@ -120,7 +121,8 @@ TEST_F(DossierRecueil, AFileMadeByHandIsRenumberedAndKeptAsideBeforeItsJunkIsDro
         << "level 2 has no brick to break";
 }
 
-// The game looks at the first 10,000 entries of a file for a level to play, no further.
+// The game looks at the first 10,000 entries of a file for a level to play,
+// no further; a set counts the levels the match plays before going round.
 TEST_F(DossierRecueil, ASetIsOfferedOnlyWhenTheMatchWouldPlayOneOfItsLevels) {
     const auto vides = [](int n) {
         std::string enTetes;
@@ -129,18 +131,103 @@ TEST_F(DossierRecueil, ASetIsOfferedOnlyWhenTheMatchWouldPlayOneOfItsLevels) {
         }
         return enTetes;
     };
-    EXPECT_FALSE(Recueil::jouable(fichier)) << "no file";
-    EXPECT_FALSE(Recueil::jouable("")) << "no place for one";
-    const std::pair<std::string, bool> cas[] = {{entree(1, 0) + entree(2, 3), true},
-                                                {entree(1, -1), false},
-                                                {entree(2, 3), false},
-                                                {entree(1, 0) + entree(3, 3), false},
-                                                {vides(9999) + entree(10000, 3), true},
-                                                {vides(10000) + entree(10001, 3), false}};
-    for (const auto& [texte, jouable] : cas) {
-        std::ofstream(fichier) << texte;
-        EXPECT_EQ(Recueil::jouable(fichier), jouable) << texte;
+    std::ostringstream rapport;
+    EXPECT_FALSE(Serie::lire(fichier, rapport).jouable()) << "no file";
+    EXPECT_FALSE(Serie::lire("", rapport).jouable()) << "no place for one";
+    struct Cas {
+        std::string texte;
+        bool jouable;
+        int total;
+    };
+    const Cas cas[] = {{entree(1, 0) + entree(2, 3), true, 2},
+                       {entree(1, -1), false, 1},
+                       {entree(2, 3), false, 0},
+                       {entree(1, 0) + entree(3, 3), false, 1},
+                       {entree(3, 3) + entree(1, 2) + entree(2, 1), true, 3},
+                       {vides(9999) + entree(10000, 3), true, 10000},
+                       {vides(10000) + entree(10001, 3), false, 10000}};
+    for (const Cas& c : cas) {
+        std::ofstream(fichier) << c.texte;
+        const Serie serie = Serie::lire(fichier, rapport);
+        EXPECT_EQ(serie.jouable(), c.jouable) << c.texte.substr(0, 40);
+        EXPECT_EQ(serie.nbNiveaux(), c.total) << c.texte.substr(0, 40);
     }
+}
+
+// The titles live beside the level file, which the game reads as ever.
+TEST_F(DossierRecueil, TitlesAreReadBesideTheLevelFileAndTheLevelFileReadsAsEver) {
+    std::ofstream(fichier) << entree(1, 2) << entree(2, 3);
+    const std::string titres = (dossier.chemin / "niveaux.ini").string();
+    std::ostringstream rapport;
+    EXPECT_EQ(Serie::fichierTitres(fichier), titres);
+    EXPECT_EQ(Serie::lire(Niveau::fichierParDefaut, rapport).getNom(), "Niveaux du jeu");
+    EXPECT_EQ(Serie::lire(fichier, rapport).getNom(), "niveaux") << "another by its file name";
+    EXPECT_EQ(Serie::lire(fichier, rapport, "Mes niveaux").getNom(), "Mes niveaux");
+    std::ofstream(titres) << "# des mots\n[serie]\nnom = Jardins d'hiver\n\n[niveau 2]\n"
+                             "titre = Une fleur\nauteur = Zoé\n[niveau 1x]\ntitre = perdu\n"
+                             "[niveau 1]\nauteur = "
+                          << std::string(60, 'a') << "\n";
+    const Serie serie = Serie::lire(fichier, rapport, "Mes niveaux");
+    EXPECT_EQ(serie.getNom(), "Jardins d'hiver");
+    EXPECT_EQ(serie.titre(2).titre, "Une fleur");
+    EXPECT_EQ(serie.titre(2).auteur, "Zoé");
+    EXPECT_EQ(serie.titre(1).titre, "") << "a section not quite a level's is not one";
+    EXPECT_EQ(serie.titre(1).auteur, std::string(Serie::longueurMaxTexte, 'a'));
+    EXPECT_EQ(serie.titre(3).titre, "");
+    EXPECT_EQ(rapport.str(), "");
+    EXPECT_EQ(relire(fichier), (std::vector<std::pair<int, int>>{{1, 0}, {2, 0}}))
+        << "the level file alone is read, as the match reads it";
+    // Titles that cannot be read cost one line, and the set is played without them.
+    fs::remove(titres);
+    fs::create_directory(titres);
+    const Serie sansMots = Serie::lire(fichier, rapport);
+    EXPECT_EQ(sansMots.getNom(), "niveaux");
+    EXPECT_TRUE(sansMots.jouable());
+    EXPECT_NE(rapport.str().find(titres), std::string::npos) << rapport.str();
+}
+
+// The player's sets: the editor's first, then the folder's in the order of
+// their names, each once, those with nothing to play left out.
+TEST_F(DossierRecueil, ThePlayersSetsAreTheEditorsThenTheFoldersInOrder) {
+    const fs::path series = dossier.chemin / "series";
+    fs::create_directory(series);
+    std::ofstream((series / "b.lvl").string()) << entree(1, 1);
+    std::ofstream((series / "a.lvl").string()) << entree(1, 1);
+    std::ofstream((series / "vide.lvl").string()) << entree(1, 0);
+    std::ofstream((series / "c.txt").string()) << entree(1, 1);
+    fs::create_directory(series / "d.lvl");
+    std::ofstream((series / "niveaux.lvl").string()) << entree(1, 1);
+    const auto noms = [&](const std::string& editeur) {
+        std::ostringstream rapport;
+        std::vector<std::string> lus;
+        for (const Serie& s : seriesDuJoueur(series.string(), editeur, "Mes niveaux", rapport)) {
+            lus.push_back(s.getNom());
+        }
+        return lus;
+    };
+    EXPECT_EQ(noms((series / "niveaux.lvl").string()),
+              (std::vector<std::string>{"Mes niveaux", "a", "b"}));
+    std::ofstream(fichier) << entree(1, 1);
+    EXPECT_EQ(noms(fichier), (std::vector<std::string>{"Mes niveaux", "a", "b", "niveaux"}));
+    EXPECT_EQ(noms((dossier.chemin / "absent.lvl").string()),
+              (std::vector<std::string>{"a", "b", "niveaux"}));
+}
+
+// The editor's file moved into the sets' folder, but one an earlier game
+// kept beside it stays where the player has it.
+TEST(Recueil, TheEditorsFileIsInThePlayersFolderUnlessAnEarlierGameKeptOneBesideIt) {
+    const DossierTemporaire dossier;
+    const VariableGardee donnees("XDG_DATA_HOME");
+    setenv("XDG_DATA_HOME", dossier.chemin.c_str(), 1);
+    EXPECT_EQ(Recueil::dossierDuJoueur(), (dossier.chemin / "vorlen/niveaux").string());
+    EXPECT_EQ(Recueil::fichierDuJoueur(), (dossier.chemin / "vorlen/niveaux/niveaux.lvl").string());
+    fs::create_directories(dossier.chemin / "vorlen");
+    std::ofstream((dossier.chemin / "vorlen/niveaux.lvl").string()) << entree(1, 1);
+    EXPECT_EQ(Recueil::fichierDuJoueur(), (dossier.chemin / "vorlen/niveaux.lvl").string());
+    Recueil recueil(Recueil::fichierDuJoueur());
+    std::ostringstream rapport;
+    recueil.charger(rapport);
+    EXPECT_EQ(recueil.grille(1)[0][9], 1) << "its levels are the editor's";
 }
 
 // Two copies of the game editing one file, and a hand between them.
