@@ -47,11 +47,11 @@ import -window "$fenetre" "$sortie/aide.png"
 touches space
 
 # A ball in flight in each lighting.
-touches Return Return Return space
+touches Return Return Return Return space
 sleep 1.2
 import -window "$fenetre" "$sortie/eclairage-classique.png"
 # Escape keeps the match; the menu offers it first, and it comes back paused.
-touches Escape Down Return Down Down Down Return Down Down Down Return Up Up Return p
+touches Escape Down Return Down Down Down Return Down Down Down Down Return Up Up Return p
 sleep 1.2
 import -window "$fenetre" "$sortie/eclairage-vif.png"
 # Miss every ball until the match is lost, then enter the table.

@@ -68,6 +68,6 @@ enregistrer() {
     echo "$fichier: $(wc -c <"$racine/$fichier") octets"
 }
 
-enregistrer tests/rejeux/un-joueur.rejeu 10 oui Return Return Return Return
-enregistrer tests/rejeux/cooperatif.rejeu 10 oui Return Down Return Return Return
-enregistrer data/demo.rejeu 20 non Return Down Return Return Return
+enregistrer tests/rejeux/un-joueur.rejeu 10 oui Return Return Return Return Return
+enregistrer tests/rejeux/cooperatif.rejeu 10 oui Return Down Return Return Return Return
+enregistrer data/demo.rejeu 20 non Return Down Return Return Return Return

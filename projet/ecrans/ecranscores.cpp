@@ -27,10 +27,11 @@ const float hautTable[MeilleursScores::nbModes] = {515.0f, 275.0f};
 const float pasLigne = 19.0f;
 const float colRang = 40.0f;
 const float colNom = 90.0f;
-const float colScore = 410.0f;
-const float colNiveau = 510.0f;
-const float colDate = 610.0f;
-const float finTable = colDate + 150.0f;
+const float colScore = 370.0f;
+const float colNiveau = 455.0f;
+const float colDifficulte = 540.0f;
+const float colDate = 655.0f;
+const float finTable = colDate + 140.0f;
 // Between a column's text and the next column.
 const float ecartColonnes = 8.0f;
 // Under the lower table's tenth line: why the new score was not kept.
@@ -343,6 +344,7 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
     freetype::print(petite, colNom, entetes, "%s", _("Nom"));
     freetype::print(petite, colScore, entetes, "%s", _("Score"));
     freetype::print(petite, colNiveau, entetes, "%s", _("Niveau"));
+    freetype::print(petite, colDifficulte, entetes, "%s", _("Difficulte"));
     freetype::print(petite, colDate, entetes, "%s", _("Date"));
     const auto& lignes = table.getLignes();
     if (lignes.empty()) {
@@ -369,7 +371,8 @@ void EcranScores::dessinerTable(const TableScores& table, const char* titre, flo
         cellule(petite, colRang, y, colNom, std::to_string(k + 1) + ".");
         cellule(petite, colNom, y, colScore, nomsJoints(petite, l, largeurNoms));
         cellule(petite, colScore, y, colNiveau, std::to_string(l.score));
-        cellule(petite, colNiveau, y, colDate, std::to_string(l.niveau));
+        cellule(petite, colNiveau, y, colDifficulte, std::to_string(l.niveau));
+        cellule(petite, colDifficulte, y, colDate, _(difficulte::noms[l.difficulte]));
         cellule(petite, colDate, y, finTable, l.date);
     }
 }

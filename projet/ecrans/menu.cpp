@@ -369,13 +369,33 @@ void Menu::reinitPartieType() {
 Menu::Page Menu::pageTypePartie() {
     return {MENU_TYPE_PARTIE,
             _("Type de Partie"),
-            {action(TYPE_UN_JOUEUR, _("1 joueur"), [this] { choisirNiveaux(1); }),
-             action(TYPE_COOPERATIF, _("2 joueurs cooperatif"), [this] { choisirNiveaux(2); }),
+            {action(TYPE_UN_JOUEUR, _("1 joueur"), [this] { demanderDifficulte(1); }),
+             action(TYPE_COOPERATIF, _("2 joueurs cooperatif"), [this] { demanderDifficulte(2); }),
              // Leaving the game types has always led to "Credits".
              retour(_("retour"), [this] {
                  reinitMainMenu();
                  surligner(CHOIX_CREDITS);
              })}};
+}
+
+void Menu::reinitDifficulteMenu() {
+    reinit(&Menu::pageDifficulte, currentSettings.getDifficulte());
+}
+
+Menu::Page Menu::pageDifficulte() {
+    std::vector<ItemMenu> lignes;
+    for (int choix = 0; choix < difficulte::nbChoix; ++choix) {
+        lignes.push_back(action(_(difficulte::noms[choix]), [this, choix] {
+            currentSettings.setDifficulte(choix);
+            preferences::enregistrer(currentSettings);
+            choisirNiveaux();
+        }));
+    }
+    lignes.push_back(retour(_("retour"), [this] {
+        reinitPartieType();
+        surligner(nbJoueursChoisis == 1 ? TYPE_UN_JOUEUR : TYPE_COOPERATIF);
+    }));
+    return {MENU_DIFFICULTE, _("Difficulte"), std::move(lignes)};
 }
 
 void Menu::reinitNiveauxMenu() {
@@ -399,10 +419,7 @@ Menu::Page Menu::pageNiveaux() {
         lignes.push_back(action(CHOIX_MES_NIVEAUX, _("Mes niveaux"),
                                 [this] { reinit(&Menu::pageMesNiveaux, 0); }));
     }
-    lignes.push_back(retour(_("retour"), [this] {
-        reinitPartieType();
-        surligner(nbJoueursChoisis == 1 ? TYPE_UN_JOUEUR : TYPE_COOPERATIF);
-    }));
+    lignes.push_back(retour(_("retour"), [this] { reinitDifficulteMenu(); }));
     return {MENU_NIVEAUX, _("Niveaux"), std::move(lignes)};
 }
 
@@ -441,6 +458,11 @@ Menu::Page Menu::pageOptions() {
          action(OPTION_ECLAIRAGE,
                 currentSettings.getEclairageVif() ? _("Eclairage: vif") : _("Eclairage: classique"),
                 [this] { changerEclairage(); }),
+         action(OPTION_FIN_NIVEAU,
+                langue::formater(_("Fin de niveau: %s"), currentSettings.getFinNiveauPasser()
+                                                             ? _("passer")
+                                                             : _("attendre")),
+                [this] { changerFinNiveau(); }),
          reglage(
              OPTION_LANGUE,
              langue::formater(_("Langue: %s"), _(langues[currentSettings.getLangue()])),
@@ -530,6 +552,12 @@ void Menu::changerEclairage() {
     rafraichirOptions();
 }
 
+void Menu::changerFinNiveau() {
+    currentSettings.setFinNiveauPasser(!currentSettings.getFinNiveauPasser());
+    preferences::enregistrer(currentSettings);
+    rafraichirOptions();
+}
+
 void Menu::reglerChoix(bool plus) {
     // Copied: the action may lay another menu out in its place.
     const std::function<void(bool)> regler = items[currentChoice].regler;
@@ -588,13 +616,17 @@ void Menu::activateChoice() {
     }
 }
 
-void Menu::choisirNiveaux(int nbJoueurs) {
+void Menu::demanderDifficulte(int nbJoueurs) {
     choixTypePartie = currentChoice;
+    nbJoueursChoisis = nbJoueurs;
+    reinitDifficulteMenu();
+}
+
+void Menu::choisirNiveaux() {
     if (fichierDuJeu != Niveau::fichierParDefaut) {
-        lancerPartie(nbJoueurs, fichierDuJeu);
+        lancerPartie(nbJoueursChoisis, fichierDuJeu);
         return;
     }
-    nbJoueursChoisis = nbJoueurs;
     reinitNiveauxMenu();
 }
 
@@ -615,7 +647,9 @@ Partie* nouvellePartie(int nbJoueurs, const std::string& fichier) {
 
 void Menu::lancerPartie(int nbJoueurs, const std::string& fichier) {
     abandonnerPartieGardee();
-    jouerPartie(nouvellePartie(nbJoueurs, fichier));
+    Partie* partie = nouvellePartie(nbJoueurs, fichier);
+    partie->choisirDifficulte(static_cast<difficulte::Choix>(currentSettings.getDifficulte()));
+    jouerPartie(partie);
 }
 
 void Menu::reprendrePartie() {
@@ -632,9 +666,12 @@ void Menu::abandonnerPartieGardee() {
     partieGardee.reset();
     // Another copy of the game may have resumed it or given it up since.
     if (fichierGardee.oublier()) {
-        EcranScores::inscrireSansSaisie(
-            meilleursScores, modeScores(abandonnee.nbJoueurs),
-            {abandonnee.scoreTotal(), abandonnee.numNiveau, dateDuJour(), {}});
+        EcranScores::inscrireSansSaisie(meilleursScores, modeScores(abandonnee.nbJoueurs),
+                                        {abandonnee.scoreTotal(),
+                                         abandonnee.numNiveau,
+                                         dateDuJour(),
+                                         {},
+                                         abandonnee.difficulte});
     }
 }
 
@@ -679,7 +716,8 @@ void Menu::jouerPartie(Partie* partie) {
 }
 
 void Menu::inscrireScore(const Partie& partie) {
-    const LigneScore ligne{partie.getScoreTotal(), partie.getNumNiveau(), dateDuJour(), {}};
+    const LigneScore ligne{
+        partie.getScoreTotal(), partie.getNumNiveau(), dateDuJour(), {}, partie.getDifficulte()};
     EcranScores ecran(our_font);
     const Rejeu rejeu = partie.rejeu();
     if (!ecran.inscrire(meilleursScores, modeScores(partie.getNbJoueur()), ligne, &rejeu)) {

@@ -49,7 +49,8 @@ public:
         MENU_CONTROLES = 4,
         MENU_APPAREILS = 5,
         MENU_NIVEAUX = 6,
-        MENU_MES_NIVEAUX = 7
+        MENU_MES_NIVEAUX = 7,
+        MENU_DIFFICULTE = 8
     };
     // The items other items lead back to, or that tests look for.
     enum Cle {
@@ -62,6 +63,7 @@ public:
         OPTION_PLEIN_ECRAN,
         OPTION_VOLUME,
         OPTION_ECLAIRAGE,
+        OPTION_FIN_NIVEAU,
         OPTION_LANGUE,
         OPTION_APPAREILS,
         CHOIX_MES_NIVEAUX
@@ -90,6 +92,7 @@ public:
     void reinitOptionsMenu();
     void reinitControlesMenu();
     void reinitAppareilsMenu();
+    void reinitDifficulteMenu();
     void reinitNiveauxMenu();
 
     void nextChoice();
@@ -151,9 +154,11 @@ private:
     // The kept match will not be resumed: its score goes to the high scores,
     // under the names the entry offers, if it is among the best.
     void abandonnerPartieGardee();
-    // The level set is asked for, unless a level file was given on the
-    // command line.
-    void choisirNiveaux(int nbJoueurs);
+    // After the number of players, how hard the match is played, the last
+    // choice highlighted.
+    void demanderDifficulte(int nbJoueurs);
+    // Then the level set, unless a level file was given on the command line.
+    void choisirNiveaux();
     // The level editor, until the player leaves it.
     void editerNiveaux();
     // After a match over, the players enter its score if it is among the best.
@@ -161,6 +166,7 @@ private:
     // The menus, each declared once.
     Page pagePrincipale();
     Page pageTypePartie();
+    Page pageDifficulte();
     Page pageNiveaux();
     Page pageMesNiveaux();
     Page pageOptions();
@@ -171,6 +177,8 @@ private:
     void rafraichirOptions();
     void basculerPleinEcran();
     void changerEclairage();
+    // Whether the last bricks of a level may be left behind.
+    void changerFinNiveau();
     // The next language, or the one before; every text follows at once.
     void changerLangue(bool suivante);
     // Left and right on the items that take a value.
@@ -212,7 +220,7 @@ private:
     Uint32 dernierGeste = horloge::tempsReel();
     // The item under the pointer when it last moved; -1 for none.
     int itemPointe = -1;
-    // The players of the match whose level set is being chosen, and the
+    // The players of the match whose difficulty and level set are being chosen, and the
     // index of their game type, which the main menu comes back to after the
     // match whichever level set was played.
     int nbJoueursChoisis = 1;

@@ -20,20 +20,20 @@ const double pasAnglesLancement = 10.0;
 const int finesseSphere = 10;
 const GLfloat rien[] = {0.0f, 0.0f, 0.0f, 0.0f};
 
-// A random upward velocity at launch speed, its speed cached in `norme`.
-Vecteur vitesseLancement() {
+// A random upward velocity at speed `vitesse`, its speed cached in `norme`.
+Vecteur vitesseLancement(float vitesse) {
     const float angle =
         (hasard::tirer() % nbAnglesLancement - centreAnglesLancement) / pasAnglesLancement;
-    Vecteur v(static_cast<float>(std::sin(static_cast<double>(angle)) * Balle::vitesseInit),
-              static_cast<float>(std::cos(static_cast<double>(angle)) * Balle::vitesseInit), 0.0f);
-    v.norme = Balle::vitesseInit;
+    Vecteur v(static_cast<float>(std::sin(static_cast<double>(angle)) * vitesse),
+              static_cast<float>(std::cos(static_cast<double>(angle)) * vitesse), 0.0f);
+    v.norme = vitesse;
     return v;
 }
 
 } // namespace
 
-Balle::Balle(Joueur* prop, float X, float Y, bool hooked)
-    : Item(X, Y), rayon(rayonInit), proprietaire(prop), vitesse(vitesseLancement()),
+Balle::Balle(Joueur* prop, float X, float Y, bool hooked, float vitesseDepart)
+    : Item(X, Y), rayon(rayonInit), proprietaire(prop), vitesse(vitesseLancement(vitesseDepart)),
       traversante(false), accrochee(hooked), indiceRayon(1), quadric(nouvelleQuadrique()) {}
 
 void Balle::deplacer() {

@@ -16,8 +16,9 @@ public:
     static constexpr float pasRayon = 0.2f;
     static constexpr float vitesseInit = 0.5f;
 
-    // Draws its launch direction from rand(): always upwards, never straight.
-    Balle(Joueur* prop, float X, float Y, bool hooked);
+    // Draws its launch direction from rand(): always upwards, never straight,
+    // at `vitesseDepart` per frame.
+    Balle(Joueur* prop, float X, float Y, bool hooked, float vitesseDepart = vitesseInit);
     // A ball owns a quadric: it is built once, in place in its list.
     Balle(const Balle&) = delete;
     Balle& operator=(const Balle&) = delete;

@@ -30,7 +30,9 @@ public:
         // Escape: leave the match.
         QUITTER,
         // A key of no use in a match but to leave it once it is lost.
-        AUTRE_TOUCHE
+        AUTRE_TOUCHE,
+        // The last few bricks left behind: on to the next level.
+        PASSER
     };
     struct Lecture {
         int joueur; // 1 or 2 for a player's order; 0 otherwise

@@ -4,7 +4,7 @@
 #include "systeme/horloge.h"
 
 Joueur::Joueur(int num)
-    : score(0), vies(3), batte(this, num), nBalles(0), cGAUCHE(false), cDROITE(false),
+    : score(0), vies(viesInit), batte(this, num), nBalles(0), cGAUCHE(false), cDROITE(false),
       destroyed(false), destructTime(0), lastShoot(0) {}
 
 int Joueur::deplacer() {

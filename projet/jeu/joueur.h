@@ -12,6 +12,7 @@ class Joueur {
 public:
     static constexpr Uint32 recoverTime = 3000;
     static constexpr Uint32 reloadingTime = 500;
+    static constexpr int viesInit = 3;
 
     explicit Joueur(int num);
     // The paddle points back at its player, so a player is never copied.

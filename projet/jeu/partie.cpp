@@ -2,6 +2,7 @@
 #include "jeu/partie.h"
 
 #include "jeu/aide.h"
+#include "jeu/dosage.h"
 #include "jeu/rejeux.h"
 #include "niveaux/terrain.h"
 #include "profil/settings.h"
@@ -90,9 +91,20 @@ void Partie::start() {
     }
 }
 
+void Partie::choisirDifficulte(difficulte::Choix choix) {
+    difficulte = choix;
+    enregistrement.difficulte = choix;
+    const Dosage& dosage = Dosage::de(choix);
+    for (Joueur* J : {&joueur1, &joueur2}) {
+        J->restaurer(0, dosage.vies, false, 0);
+        J->getBatteRef().restaurer(0.0f, dosage.longueurBatte, false);
+    }
+}
+
 PartieGardee Partie::garder() const {
     PartieGardee g;
     g.nbJoueurs = nbJoueur;
+    g.difficulte = difficulte;
     g.fichierNiveaux = fichierNiveaux;
     g.numNiveau = niveauCourant.getNumNiveau();
     g.grille = niveauCourant.grille();
@@ -128,6 +140,8 @@ void Partie::reprendre(const PartieGardee& g) {
 }
 
 void Partie::restaurer(const PartieGardee& g) {
+    difficulte = g.difficulte;
+    enregistrement.difficulte = g.difficulte;
     niveauCourant.charger(g.grille, g.numNiveau);
     Joueur* joueurs[] = {&joueur1, &joueur2};
     for (int n = 0; n < 2; ++n) {
@@ -161,12 +175,20 @@ void Partie::traiter(const SDL_Event& event) {
     } else if (event.type == SDL_ACTIVEEVENT) {
         fenetreQuittee(event.active);
     } else {
-        const Commandes::Lecture lecture = commandes.lire(event);
+        Commandes::Lecture lecture = commandes.lire(event);
         const bool aide = lecture.ordre == Commandes::AUTRE_TOUCHE &&
                           event.key.keysym.sym == SDLK_F1 && !gameover;
         if (aide) {
             ouvrirAide();
             return;
+        }
+        // The option only lets the key through: a replay plays the order
+        // recorded, whatever its viewer's options.
+        const bool passer = lecture.ordre == Commandes::AUTRE_TOUCHE &&
+                            event.key.keysym.sym == FinDeNiveau::touche &&
+                            currentSettings.getFinNiveauPasser() && passageOffert();
+        if (passer) {
+            lecture = {1, Commandes::PASSER, 0.0f};
         }
         if (lecture.ordre != Commandes::AUCUN) {
             passageEnCours.gestes.push_back({false, 0, lecture});
@@ -238,6 +260,7 @@ Rejeu Partie::rejeu() const {
 
 void Partie::rejouerDepuis(const Rejeu& r) {
     serie = serieNommee(r.niveaux);
+    choisirDifficulte(r.difficulte);
     hasard::placer(r.tiragesDebut);
     if (r.reprise) {
         horloge::imposer(r.tempsDebut);
@@ -346,6 +369,13 @@ bool Partie::obeir(const Commandes::Lecture& lecture) {
     if (lecture.ordre == Commandes::QUITTER) {
         return false;
     }
+    // The level passes for the team whichever paddle stands.
+    if (lecture.ordre == Commandes::PASSER) {
+        if (!pause.estActive() && passageOffert()) {
+            passerNiveau(J);
+        }
+        return true;
+    }
     // While paused, only the pause and Escape do something; a destroyed
     // paddle is gone, and launches and fires nothing.
     if (pause.estActive() || J.isDestroyed()) {
@@ -413,6 +443,47 @@ void Partie::gameHandler() {
     } else {
         niveauSuivant();
     }
+    const int restantes = niveauCourant.nbBriquesRestantes();
+    if (restantes == 0 || restantes > FinDeNiveau::briques) {
+        peuDeBriquesDepuis.reset();
+    } else if (!peuDeBriquesDepuis) {
+        peuDeBriquesDepuis = horloge::maintenant();
+    }
+}
+
+bool Partie::passageOffert() const {
+    return !gameover && peuDeBriquesDepuis &&
+           horloge::maintenant() - *peuDeBriquesDepuis >= FinDeNiveau::attente;
+}
+
+int Partie::pointsRestants() const {
+    int points = 0;
+    for (const auto& colonne : niveauCourant.tabBriques) {
+        for (const Brique* brique : colonne) {
+            points += brique != nullptr && brique->isDestroyable() ? brique->getPtsVie() : 0;
+        }
+    }
+    return points;
+}
+
+void Partie::passerNiveau(Joueur& J) {
+    J.ajouterScore(pointsRestants());
+    for (int i = 0; i < Niveau::nbBriquesX; ++i) {
+        for (int j = 0; j < Niveau::nbBriquesY; ++j) {
+            const Brique* brique = niveauCourant.tabBriques[i][j];
+            if (brique != nullptr && brique->isDestroyable()) {
+                detruireBrique(i, j);
+            }
+        }
+    }
+    sonner(Effet::brisureBrique);
+}
+
+std::vector<std::string> Partie::offre() const {
+    if (!currentSettings.getFinNiveauPasser() || !passageOffert()) {
+        return {};
+    }
+    return {_("N: passer"), langue::formater(_("+%d points"), pointsRestants())};
 }
 
 // The level is cleared (or none is loaded yet): fresh balls, the next level.
@@ -489,6 +560,7 @@ void Partie::redessiner() {
 }
 
 void Partie::dessinerScene() {
+    disposition.setOffre(offre());
     disposition.initFrame();
     for (Balle& balle : listeBalles) {
         balle.afficher();
@@ -543,7 +615,7 @@ void Partie::newBall(Joueur* owner, bool accrochee) {
     Batte& batte = owner->getBatteRef();
     const float X = batte.getPosition()->X;
     const float Y = batte.getPosition()->Y + batte.getBoiteCol()->lY;
-    listeBalles.emplace_back(owner, X, Y, accrochee);
+    listeBalles.emplace_back(owner, X, Y, accrochee, Dosage::de(difficulte).vitesseBalle);
     owner->addBalle();
 }
 
@@ -826,7 +898,7 @@ bool Partie::sortirDeBrique(Balle& balle, const Brique& brique) {
 // A brick has just broken: its capsule, its debris, its cell, its sound.
 void Partie::casserBrique(int i, int j, bool bonusAssure) {
     const Vecteur p = *niveauCourant.tabBriques[i][j]->getPosition();
-    if (bonusAssure || hasard::tirer() % 10 <= 2) {
+    if (bonusAssure || hasard::tirer() % 10 < Dosage::de(difficulte).capsulesSurDix) {
         newBonus(p.X, p.Y);
     }
     const int nbDebris = hasard::tirer() % 10 + 5;

@@ -15,6 +15,7 @@
 #include "jeu/tir.h"
 #include "niveaux/niveau.h"
 #include "niveaux/serie.h"
+#include "profil/difficulte.h"
 #include "rendu/boucle.h"
 #include "rendu/display.h"
 #include "jeu/lots.h"
@@ -40,6 +41,14 @@ public:
     // How long a new level's banner stays over the field, in play time; the
     // rules go on under it, the balls held until the players launch them.
     static constexpr Uint32 dureeBandeau = 2500;
+    // When the option lets the players leave the last bricks behind: no
+    // more than `briques` breakable ones left for `attente` of play time;
+    // the key takes the offer.
+    struct FinDeNiveau {
+        static constexpr int briques = 5;
+        static constexpr Uint32 attente = 20000;
+        static constexpr SDLKey touche = SDLK_n;
+    };
 
     // A match of `nbJ` players on the level file `fichier`, its grid's lowest
     // row at `hBriques`.
@@ -63,6 +72,11 @@ public:
         return joueur1.getScore() + (nbJoueur == 2 ? joueur2.getScore() : 0);
     }
     int getNumNiveau() const { return niveauCourant.getNumNiveau(); }
+
+    // How hard the match is played, chosen before it starts: each player's
+    // lives and paddle, then each ball's speed and each brick's capsules.
+    void choisirDifficulte(difficulte::Choix choix);
+    difficulte::Choix getDifficulte() const { return difficulte; }
 
     // The match as it stands, to be resumed later from the main menu.
     PartieGardee garder() const;
@@ -157,6 +171,7 @@ protected:
     std::list<Debris> listeDebris;
     std::list<Tir> listeTirs;
     int nbJoueur;
+    difficulte::Choix difficulte = difficulte::NORMAL;
     // Held still by the pause key or when the window loses the keyboard.
     Pause pause;
     // The grid and the fragments, each drawn in one batch.
@@ -188,6 +203,17 @@ private:
     void ouvrirAide();
     // Whether player `J` holds a ball on its paddle.
     bool balleTenue(const Joueur& J) const;
+    // Whether the level may be left for the next, its last bricks scored.
+    bool passageOffert() const;
+    // What the bricks left would score, each broken by a ball of the usual size.
+    int pointsRestants() const;
+    // The bricks left broken for their points, player `J`'s; the next frame
+    // lays out the next level.
+    void passerNiveau(Joueur& J);
+    // What the panel offers this frame: the key that passes, and for how much.
+    std::vector<std::string> offre() const;
+    // Play time since which few bricks are left on this level; none while more are.
+    std::optional<Uint32> peuDeBriquesDepuis;
     // The banner's lines while it shows, else none.
     std::vector<std::string> bandeau() const;
     // Play time when the level shown was laid out, for its banner; none for

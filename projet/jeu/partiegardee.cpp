@@ -82,8 +82,13 @@ std::string PartieGardee::texte() const {
     t.imbue(std::locale::classic());
     // Enough digits for every float to read back as the same float.
     t.precision(std::numeric_limits<float>::max_digits10);
-    t << entete << "\njoueurs " << nbJoueurs << "\nniveaux " << fichierNiveaux << "\nniveau "
-      << numNiveau << '\n';
+    t << entete << "\njoueurs " << nbJoueurs << '\n';
+    // Only a match not played as written says how hard it is, so that a match
+    // played as written reads in every copy of the game.
+    if (difficulte != difficulte::NORMAL) {
+        t << "difficulte " << difficulte::mots[difficulte] << '\n';
+    }
+    t << "niveaux " << fichierNiveaux << "\nniveau " << numNiveau << '\n';
     for (int j = Niveau::nbBriquesY - 1; j >= 0; --j) {
         t << "rangee " << j;
         for (int i = 0; i < Niveau::nbBriquesX; ++i) {
@@ -135,6 +140,14 @@ std::optional<PartieGardee> PartieGardee::lire(const std::string& texte, std::st
             // The path is the whole rest of the line, spaces included.
             p.fichierNiveaux = reste;
             vus[NIVEAUX] = !reste.empty();
+            continue;
+        }
+        if (mot == "difficulte") {
+            const std::optional<difficulte::Choix> choix = difficulte::lire(reste);
+            if (!choix) {
+                return refuser("difficulté inconnue");
+            }
+            p.difficulte = *choix;
             continue;
         }
         if (mot == "joueurs") {

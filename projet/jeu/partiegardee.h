@@ -7,6 +7,7 @@
 #define VORLEN_PARTIEGARDEE_H
 
 #include "niveaux/niveau.h"
+#include "profil/difficulte.h"
 #include "profil/fichiers.h"
 
 #include <SDL_types.h>
@@ -50,6 +51,7 @@ struct PartieGardee {
     };
 
     int nbJoueurs = 1;
+    difficulte::Choix difficulte = difficulte::NORMAL;
     std::string fichierNiveaux;
     int numNiveau = 1;
     Niveau::Grille grille{};

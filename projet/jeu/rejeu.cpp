@@ -157,7 +157,7 @@ bool lireGeste(Flux& f, Rejeu::Geste& g) {
     }
     g.lecture.joueur = c >> 4;
     g.lecture.ordre = static_cast<Commandes::Ordre>(c & 0x0F);
-    if (g.lecture.joueur > 2 || g.lecture.ordre > Commandes::AUTRE_TOUCHE) {
+    if (g.lecture.joueur > 2 || g.lecture.ordre > Commandes::PASSER) {
         return false;
     }
     return g.lecture.ordre != Commandes::GLISSER || f.reel(g.lecture.distance, distanceMax);
@@ -228,6 +228,24 @@ bool lireLigne(std::istream& lignes, const char* mot, std::string& reste) {
     return true;
 }
 
+// The line after the levels: how hard, when the match was not played as
+// written, then the date.
+bool lireDifficulte(std::istream& lignes, Rejeu& r) {
+    std::string ligne, mot;
+    if (!std::getline(lignes, ligne)) {
+        return false;
+    }
+    std::istringstream commeDate(ligne), commeDifficulte(ligne);
+    if (lireLigne(commeDate, "date", r.date)) {
+        r.difficulte = difficulte::NORMAL;
+        return true;
+    }
+    const std::optional<difficulte::Choix> choix =
+        lireLigne(commeDifficulte, "difficulte", mot) ? difficulte::lire(mot) : std::nullopt;
+    r.difficulte = choix.value_or(difficulte::NORMAL);
+    return choix && choix != difficulte::NORMAL && lireLigne(lignes, "date", r.date);
+}
+
 template <typename Entier>
 bool entier(const std::string& texte, Entier min, Entier max, Entier& valeur) {
     std::istringstream flux(texte);
@@ -266,8 +284,12 @@ std::string Rejeu::texte() const {
     t.imbue(std::locale::classic());
     const std::string partie = reprise ? reprise->texte() : "";
     const std::string comprimes = compression::comprimer(octets);
-    t << entete << "\nversion " << version << "\njoueurs " << nbJoueurs << "\nniveaux " << niveaux
-      << "\ndate " << date << "\nnoms " << joueurs << "\nscores " << scores[0] << ' ' << scores[1]
+    t << entete << "\nversion " << version << "\njoueurs " << nbJoueurs << "\nniveaux " << niveaux;
+    // Only a match not played as written says how hard it was.
+    if (difficulte != difficulte::NORMAL) {
+        t << "\ndifficulte " << difficulte::mots[difficulte];
+    }
+    t << "\ndate " << date << "\nnoms " << joueurs << "\nscores " << scores[0] << ' ' << scores[1]
       << "\nniveau " << niveauAtteint << "\ntirages " << tiragesDebut << "\ntemps " << tempsDebut
       << "\npassages " << passages << "\nreprise " << partie.size() << '\n'
       << partie << "corps " << comprimes.size() << '\n'
@@ -292,9 +314,8 @@ std::optional<Rejeu> Rejeu::lire(const std::string& texte, std::string& raison) 
     }
     std::string scores;
     const bool debut = lireLigne(lignes, "joueurs", v) && entier(v, 1, 2, r.nbJoueurs) &&
-                       lireLigne(lignes, "niveaux", r.niveaux) &&
-                       lireLigne(lignes, "date", r.date) && lireLigne(lignes, "noms", r.joueurs) &&
-                       lireLigne(lignes, "scores", scores);
+                       lireLigne(lignes, "niveaux", r.niveaux) && lireDifficulte(lignes, r) &&
+                       lireLigne(lignes, "noms", r.joueurs) && lireLigne(lignes, "scores", scores);
     std::istringstream deuxScores(scores);
     if (!debut || !(deuxScores >> r.scores[0] >> r.scores[1]) || r.scores[0] < 0 ||
         r.scores[1] < 0) {

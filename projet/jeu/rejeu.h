@@ -11,6 +11,7 @@
 #include "jeu/commandes.h"
 #include "jeu/partiegardee.h"
 #include "niveaux/niveau.h"
+#include "profil/difficulte.h"
 
 #include <SDL_types.h>
 
@@ -47,8 +48,9 @@ struct Rejeu {
     // The game's version that recorded it: another's rules may differ.
     std::string version;
     int nbJoueurs = 1;
-    // The levels, as the menu names them, and when it was played.
+    // The levels, as the menu names them, how hard, and when it was played.
     std::string niveaux;
+    difficulte::Choix difficulte = difficulte::NORMAL;
     std::string date;
     // Whose match it was, for the line shown over it; empty when no one said.
     std::string joueurs;

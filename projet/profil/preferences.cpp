@@ -4,6 +4,7 @@
 #include "profil/fichiers.h"
 #include "profil/settings.h"
 #include "profil/texteini.h"
+#include "profil/difficulte.h"
 #include "systeme/langue.h"
 #include "systeme/signalements.h"
 
@@ -78,6 +79,20 @@ const Option options[] = {
      langue::nbChoix - 1,
      [](const Settings& s) { return s.getLangue(); },
      [](Settings& s, int v) { s.setLangue(v); }},
+    {"options",
+     "difficulte",
+     Settings::CHOIX_DIFFICULTE,
+     {std::begin(difficulte::mots), std::end(difficulte::mots)},
+     difficulte::nbChoix - 1,
+     [](const Settings& s) { return s.getDifficulte(); },
+     [](Settings& s, int v) { s.setDifficulte(v); }},
+    {"options",
+     "fin_niveau",
+     Settings::CHOIX_FIN_NIVEAU,
+     {"attendre", "passer"},
+     1,
+     [](const Settings& s) { return int(s.getFinNiveauPasser()); },
+     [](Settings& s, int v) { s.setFinNiveauPasser(v != 0); }},
     {"fenetre",
      "largeur",
      Settings::CHOIX_LARGEUR_FENETRE,

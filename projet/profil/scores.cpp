@@ -99,6 +99,17 @@ bool lireLigne(const std::string& ligne, std::size_t nbNoms, LigneScore& lue, st
         raison = "date AAAA-MM-JJ attendue";
         return false;
     }
+    // A name never holds a bracket: one after the date is the difficulty.
+    if (ligne.compare(pos, 1, "(") == 0) {
+        const std::string mot = motSuivant(ligne, pos);
+        const std::optional<difficulte::Choix> choix =
+            mot.back() == ')' ? difficulte::lire(mot.substr(1, mot.size() - 2)) : std::nullopt;
+        if (!choix || choix == difficulte::NORMAL) {
+            raison = "(facile) ou (difficile) attendu";
+            return false;
+        }
+        lue.difficulte = *choix;
+    }
     std::istringstream noms(ligne.substr(pos));
     for (std::string nom; std::getline(noms, nom, separateurNoms);) {
         lue.noms.push_back(sansEspacesAutour(nom));
@@ -257,11 +268,16 @@ std::string MeilleursScores::texte() const {
 
 std::string MeilleursScores::texteDe(const TableScores (&tables)[nbModes]) {
     std::ostringstream s;
-    s << "# Vorlen, meilleurs scores: score, niveau atteint, date, nom (noms séparés par /)\n";
+    s << "# Vorlen, meilleurs scores: score, niveau atteint, date, (difficulté) sauf normale, nom "
+         "(noms séparés par /)\n";
     for (int m = 0; m < nbModes; ++m) {
         s << "[" << nomsModes[m] << "]\n";
         for (const LigneScore& l : tables[m].getLignes()) {
             s << l.score << ' ' << l.niveau << ' ' << l.date << ' ';
+            // A line played as written reads as it always has.
+            if (l.difficulte != difficulte::NORMAL) {
+                s << '(' << difficulte::mots[l.difficulte] << ") ";
+            }
             for (std::size_t k = 0; k < l.noms.size(); ++k) {
                 s << (k > 0 ? " / " : "") << l.noms[k];
             }

@@ -4,6 +4,7 @@
 #ifndef VORLEN_SCORES_H
 #define VORLEN_SCORES_H
 
+#include "profil/difficulte.h"
 #include "profil/fichiers.h"
 
 #include <functional>
@@ -17,6 +18,7 @@ struct LigneScore {
     int niveau;
     std::string date;              // YYYY-MM-DD, the day the match ended
     std::vector<std::string> noms; // one per player, in player order
+    difficulte::Choix difficulte = difficulte::NORMAL;
 };
 
 // The best scores of one mode, best first; equal scores keep their age order.

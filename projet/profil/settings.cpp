@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profil/settings.h"
 
+#include "profil/difficulte.h"
 #include "systeme/langue.h"
 #include "systeme/toile.h"
 
@@ -32,6 +33,8 @@ void Settings::initSettings() {
     sensibiliteSouris = sensibiliteDefaut;
     astuceLancer = true;
     langue = langue::SYSTEME;
+    difficulteChoisie = difficulte::NORMAL;
+    finNiveauPasser = false;
 }
 
 int Settings::getPeripherique(int nJoueur) const {
@@ -70,6 +73,16 @@ void Settings::setAstuceLancer(bool oui) {
 void Settings::setLangue(int choix) {
     langue = std::clamp(choix, 0, langue::nbChoix - 1);
     modifies.set(CHOIX_LANGUE);
+}
+
+void Settings::setDifficulte(int choix) {
+    difficulteChoisie = std::clamp(choix, 0, difficulte::nbChoix - 1);
+    modifies.set(CHOIX_DIFFICULTE);
+}
+
+void Settings::setFinNiveauPasser(bool oui) {
+    finNiveauPasser = oui;
+    modifies.set(CHOIX_FIN_NIVEAU);
 }
 
 void Settings::setSensibiliteSouris(int s) {

@@ -32,6 +32,8 @@ public:
         CHOIX_SENSIBILITE_SOURIS,
         CHOIX_ASTUCE_LANCER,
         CHOIX_LANGUE,
+        CHOIX_DIFFICULTE,
+        CHOIX_FIN_NIVEAU,
         nbChoix
     };
 
@@ -115,6 +117,13 @@ public:
     int getLangue() const { return langue; }
     void setLangue(int choix);
     void setAstuceLancer(bool oui);
+    // How hard the next match is played: a difficulte::Choix, "Normal" by default.
+    int getDifficulte() const { return difficulteChoisie; }
+    void setDifficulte(int choix);
+    // Whether the last few bricks of a level may be left behind for the
+    // next level: off, as the game is written, by default.
+    bool getFinNiveauPasser() const { return finNiveauPasser; }
+    void setFinNiveauPasser(bool oui);
 
     // The name the controls menu shows for a key code.
     static std::string getKeyByCode(int keynum);
@@ -145,6 +154,8 @@ private:
     int sensibiliteSouris;
     bool astuceLancer;
     int langue;
+    int difficulteChoisie;
+    bool finNiveauPasser;
     std::bitset<nbChoix> modifies;
     fichiers::Enregistrement enregistrement = fichiers::Enregistrement::reussite();
 };

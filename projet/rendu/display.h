@@ -39,6 +39,7 @@ public:
     void printGameOver() { hudDisplay.printGameOver(); }
     void printAstuce(const std::vector<std::string>& lignes) { hudDisplay.printAstuce(lignes); }
     void printBandeau(const std::vector<std::string>& lignes) { hudDisplay.printBandeau(lignes); }
+    void setOffre(std::vector<std::string> lignes) { hudDisplay.setOffre(std::move(lignes)); }
 
 private:
     void placerCamera();

@@ -58,6 +58,9 @@ void HUD::affichage() {
         dessinerPanneau();
         copie.prendre({posXHUD - 1, posYHUD, lX + 1, lY}, chiffres);
     }
+    if (!offre.empty()) {
+        dessinerOffre();
+    }
 
     glEnable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
@@ -99,6 +102,19 @@ void HUD::dessinerPanneau() {
     afficherScore(*J2, cadreJ2);
     freetype::print(police(), posNumNiveau[0], posNumNiveau[1], _("Niveau %2d"),
                     Niv->getNumNiveau());
+}
+
+void HUD::dessinerOffre() {
+    toile::vueEntiere();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(posXHUD, posYHUD, 0);
+    glColor3ub(0, 220, 255);
+    float y = posNumNiveau[1] - 3 * font_size;
+    for (const std::string& ligne : offre) {
+        freetype::print(police(), posNumNiveau[0], y, "%s", ligne.c_str());
+        y -= font_size * 1.5f;
+    }
 }
 
 void HUD::afficherNom(const char* nom, const int* cadre) {

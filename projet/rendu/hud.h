@@ -65,6 +65,9 @@ public:
     void printGameOver();
     // A few lines under the bricks for a new player, each centred on the field.
     void printAstuce(const std::vector<std::string>& lignes);
+    // What the panel offers under the level's number this frame; nothing
+    // when empty.
+    void setOffre(std::vector<std::string> lignes) { offre = std::move(lignes); }
     // The new level's banner over the middle of the field: the set's name,
     // then the level's number, title and author, each line centred.
     void printBandeau(const std::vector<std::string>& lignes);
@@ -72,6 +75,9 @@ public:
 private:
     // Frames and texts, drawn anew.
     void dessinerPanneau();
+    // The offer, drawn every frame it stands: it comes and goes with play
+    // time, not with the numbers the copy keeps.
+    void dessinerOffre();
     CopiePanneau::Chiffres chiffresAffiches() const;
     // The rows that hold something: each player's box and the level line.
     std::array<CopiePanneau::Bande, 3> bandesEcrites() const;
@@ -93,6 +99,7 @@ private:
     Joueur* J2;
     Niveau* Niv;
     CopiePanneau copie;
+    std::vector<std::string> offre;
 };
 
 #endif

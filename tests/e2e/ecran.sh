@@ -91,12 +91,13 @@ match_en_place() {
 
 # From the main menu to a one-player match at scale $1, corner ($2, $3): the
 # second Return waits for the game types, which have no fourth item, the third
-# for the level sets, which have.
+# for the difficulties, which have; the last plays the game's own levels.
 lancer_match() {
     touche Return
     attendre_image "dans_toile absent 310 600 465 490 '$bleu' $*"
     touche Return
     attendre_image "dans_toile present 310 600 465 490 '$bleu' $*"
+    touche Return
     touche Return
     attendre_image "match_en_place $*"
 }
@@ -169,12 +170,14 @@ redimensionnee)
     ;;
 souris)
     demarrer
-    # "Nouvelle Partie", "1 joueur", then "Niveaux du jeu", at the same place.
+    # "Nouvelle Partie", "1 joueur" at the same place, "Normal" one line below,
+    # then "Niveaux du jeu" on the first line again.
     xdotool mousemove --window "$fenetre" 330 380 click 1
     attendre_image "present 300 600 360 400 '$blanc'" "absent 310 600 465 490 '$bleu'"
     xdotool click 1
-    attendre_image "present 300 600 360 400 '$blanc'" "present 310 600 465 490 '$bleu'"
-    xdotool click 1
+    attendre_image "present 310 600 465 490 '$bleu'"
+    xdotool mousemove --window "$fenetre" 330 411 click 1
+    xdotool mousemove --window "$fenetre" 330 380 click 1
     attendre_image "match_en_place 1 0 0"
     # 120 pixels right: the paddle, centred on column 325, follows by as much.
     xdotool mousemove_relative 120 0

@@ -120,7 +120,7 @@ touches space
 attendreEcran menu-apres-aide "the help did not go back to the menu" \
     present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"
 astuce() { present 90 560 472 495 'r>0.8&&g>0.8&&b>0.8'; }
-touches Return Return Return
+touches Return Return Return Return
 attendreEcran astuce "the first match does not say how to launch" astuce
 touches space
 attendreEcran astuce-lancee "the hint stays after the launch" absent 90 560 472 495 'r>0.8&&g>0.8&&b>0.8'
@@ -166,7 +166,7 @@ dCourt() {
 attendreEcran controles-d "the label does not show <d>" dCourt
 
 # --- Back to the main menu, then a one-player match.
-touches Down Down Down Down Down Return Down Down Down Down Down Down Return Up Return Return Return
+touches Down Down Down Down Down Return Down Down Down Down Down Down Down Return Up Return Return Return Return
 cadresPanneau() {
     present 700 700 60 60 'r>0.79&&r<0.81&&g>0.79&&g<0.81&&b<0.01'
 }
@@ -192,7 +192,7 @@ quitterPartie() {
 
 # --- Escape: back to the menu, then a co-operative match.
 quitterPartie 0
-touches Return Down Return Return
+touches Return Down Return Return Return
 attendreEcran cooperatif "no red paddle centred on row 545" present 325 325 545 545 "$rouge"
 present 325 325 560 560 "$vert" || echouer "no green paddle centred on row 560"
 absent 325 325 540 549 "$vert" || echouer "the red paddle is not above the green one"
@@ -251,7 +251,7 @@ attendreEcran menu-apres-editeur "leaving the editor did not lead back to the me
     present 310 600 "$(ligneHaut 3)" "$(ligneBas 3)" "$blanc"
 [ "$(cat "$niveauxDuJoueur")" = "$(grille 7:5:1 8:5:1 9:5:1 7:4:3)" ] ||
     echouer "the level file is not the level made: $(cat "$niveauxDuJoueur")"
-touches Up Up Up Return Return
+touches Up Up Up Return Return Return
 # The level sets' heading is shorter than every other menu's.
 enNiveaux() { present 300 420 300 335 "$rouge" && absent 450 620 300 335 "$rouge"; }
 attendreEcran niveaux "the level sets are not offered" enNiveaux
@@ -281,7 +281,7 @@ $charges
 [ "$rapport" = "$attendu" ] || echouer "sound report: $rapport"
 # Silence is all zero bytes.
 sonore() { [ "$(tr -d '\000' <"$travail/son.raw" | wc -c)" -gt 0 ]; }
-touches Return Return Return
+touches Return Return Return Return
 attendreEcran partie-sonore "no ball held on the paddle" present 320 330 545 555 "$balleTenue"
 sonore && echouer "sound before the ball was launched"
 # D, player 1's action since the rebinding above: the game remembers it.
@@ -299,7 +299,7 @@ enMenu() { present 310 600 "$(ligneHaut 0)" "$(ligneBas 0)" "$blanc"; }
 enMatch() { present 320 330 545 555 "$balleTenue"; }
 enCapture() { present 310 560 "$(ligneHaut 0)" "$(ligneBas 0)" "$vert"; }
 enCredits() { present 270 620 70 95 "$titreCredits"; }
-for cas in "menu::TERM:enMenu" "match:Return Return Return:TERM:enMatch" \
+for cas in "menu::TERM:enMenu" "match:Return Return Return Return:TERM:enMatch" \
     "capture:Down Return Return Return:INT:enCapture" "credits:Down Down Down Down Return:HUP:enCredits"; do
     IFS=: read -r lieu suite signal ecranAttendu <<<"$cas"
     rm -f "$partieGardee"
@@ -329,7 +329,7 @@ lancerVersSaisie() { touches d && vu saisie-nom enSaisieNom; }
 effacerNom() { touches $(printf 'BackSpace %.0s' $(seq 12)) && vu nom-efface absent 232 330 276 299 "$blanc"; }
 nommer() {
     mkdir -p "${niveauxDuJoueur%/*}" && grille $(seq -f '%g:0:10' 0 15) >"$niveauxDuJoueur"
-    touches Return Return
+    touches Return Return Return
     attendreEcran niveaux-rangee "the level sets are not offered" enNiveaux
     touches Down Down Down Return
     attendreEcran rangee "the row of bricks is not played" enMatch
@@ -431,7 +431,7 @@ rm -rf "$XDG_CONFIG_HOME"
 demarrer LANG=en_US.UTF-8
 attendreEcran menu-anglais "the menu is not in English with LANG=en_US.UTF-8" premierItem "$blanc" anglais
 # Options, its "Language: system" made "Francais", then back.
-touches Down Return Down Down Down Down Return Down Down Return
+touches Down Return Down Down Down Down Down Return Down Down Return
 attendreEcran menu-francais "choosing Francais did not show the menu in French" premierItem "$bleu" francais
 grep -q "^langue = francais$" "$XDG_CONFIG_HOME/vorlen/vorlen.ini" ||
     echouer "the language chosen is not remembered: $(cat "$XDG_CONFIG_HOME/vorlen/vorlen.ini")"

@@ -49,8 +49,9 @@ TEST_P(Langues, EveryScreenFitsEachOfItsTextsWholeInItsBoxAt800x600) {
     currentSettings.setPeripherique(1, Settings::PERIPH_MANETTE2);
     currentSettings.setPeripherique(2, Settings::PERIPH_SOURIS);
     for (void (Menu::*page)() :
-         {&Menu::reinitMainMenu, &Menu::reinitPartieType, &Menu::reinitNiveauxMenu,
-          &Menu::reinitOptionsMenu, &Menu::reinitControlesMenu, &Menu::reinitAppareilsMenu}) {
+         {&Menu::reinitMainMenu, &Menu::reinitPartieType, &Menu::reinitDifficulteMenu,
+          &Menu::reinitNiveauxMenu, &Menu::reinitOptionsMenu, &Menu::reinitControlesMenu,
+          &Menu::reinitAppareilsMenu}) {
         (menu.get()->*page)();
         verifierDans(lignesDe([&] { menu->display(); }), 0, largeurToile, menu->getTitle());
     }

@@ -176,16 +176,23 @@ TEST_F(MenuArrete, TheHighlightNeitherWrapsNorForgetsWhereItCameFrom) {
     EXPECT_EQ(menu->getCurrentChoice(), 6);
     // Back in the main menu, the item left from: after a match, the game type's;
     // the game types have always led back to "Credits".
+    // The difficulty chosen is offered first the next time, from the level sets too.
     suivre({{-6, false, "Type de Partie", "1 joueur"},
+            {1, false, "Difficulte", "Normal"},
             {1, false, "Niveaux", "Niveaux du jeu"},
+            {3, false, "Difficulte", "Difficile"},
+            {-1, false, "Niveaux", "Niveaux du jeu"},
             {0, true, "Menu Principal", "Options"},
             {-1, false, "Type de Partie", "1 joueur"},
+            {0, false, "Difficulte", "Normal"},
+            {2, false, "Type de Partie", "1 joueur"},
+            {0, false, "Difficulte", "Normal"},
             {0, false, "Niveaux", "Niveaux du jeu"},
             {0, true, "Menu Principal", "Nouvelle Partie"},
             {0, false, "Type de Partie", "1 joueur"},
             {2, false, "Menu Principal", "Credits"},
             {-3, false, "Options", "Controles"},
-            {6, false, "Menu Principal", "Options"}});
+            {7, false, "Menu Principal", "Options"}});
 }
 
 TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
@@ -194,18 +201,19 @@ TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
     recueil.poser(1, 0, 0, -1);
     recueil.enregistrer();
     const auto dernier = [this] { return static_cast<int>(menu->getLabels().size()) - 1; };
-    suivre({{0, false, "Type de Partie", "1 joueur"}, {0, false, "Niveaux", "Niveaux du jeu"}});
+    const std::initializer_list<Etape> versNiveaux = {{0, false, "Type de Partie", "1 joueur"},
+                                                      {0, false, "Difficulte", "Normal"},
+                                                      {0, false, "Niveaux", "Niveaux du jeu"}};
+    suivre(versNiveaux);
     EXPECT_EQ(std::count(menu->getLabels().begin(), menu->getLabels().end(), "Mes niveaux"), 0)
         << "nothing of theirs to play yet";
     recueil.poser(1, 0, 1, 1);
     recueil.enregistrer();
     // The way back is the last item: where it stands depends on the sets offered.
-    suivre({{dernier(), false, "Type de Partie", "1 joueur"}});
-    suivre({{1, false, "Niveaux", "Niveaux du jeu"}});
-    suivre({{dernier(), false, "Type de Partie", "2 joueurs cooperatif"}});
+    suivre({{dernier(), false, "Difficulte", "Normal"}});
     suivre({{0, false, "Niveaux", "Niveaux du jeu"}});
     ASSERT_EQ(menu->getLabels()[dernier() - 1], "Mes niveaux");
-    suivre({{dernier() - 1, true, "Menu Principal", "Options"}});
+    suivre({{dernier() - 1, true, "Menu Principal", "Nouvelle Partie"}});
     // With a set of their own beside the editor's, each is offered by its name.
     std::ofstream autre(Recueil::dossierDuJoueur() + "/autre.lvl");
     autre << "[1]";
@@ -213,14 +221,16 @@ TEST_F(MenuArrete, ThePlayersOwnLevelsAreOfferedOnceTheyHoldALevelToPlay) {
         autre << " 1";
     }
     autre.close();
-    suivre({{-1, false, "Type de Partie", "1 joueur"}, {0, false, "Niveaux", "Niveaux du jeu"}});
+    suivre(versNiveaux);
     suivre({{dernier() - 1, false, "Mes niveaux", "Mes niveaux"}});
     EXPECT_EQ(menu->getLabels(), (std::vector<std::string>{"Mes niveaux", "autre", "retour"}));
+    suivre({{2, false, "Niveaux", "Mes niveaux"}, {0, false, "Mes niveaux", "Mes niveaux"}});
     suivre({{1, true, "Menu Principal", "Nouvelle Partie"}});
     // A level file given on the command line holds for every match.
     menu = menuApres("niveaux.lvl.choisi");
-    suivre(
-        {{0, false, "Type de Partie", "1 joueur"}, {0, true, "Menu Principal", "Nouvelle Partie"}});
+    suivre({{0, false, "Type de Partie", "1 joueur"},
+            {0, false, "Difficulte", "Normal"},
+            {0, true, "Menu Principal", "Nouvelle Partie"}});
     std::remove(fichier.c_str());
     std::remove((Recueil::dossierDuJoueur() + "/autre.lvl").c_str());
 }
@@ -320,8 +330,8 @@ TEST(Textures, AnyImageReachesOpenGlWithPowerOfTwoSidesAndItsColours) {
 
 // Closing the window ends the program from the menu or the credits, else only what runs.
 TEST(MenuEnMarche, ClosingTheWindowEndsOnlyWhatIsRunning) {
-    const auto partie =
-        menuJoue({SDLK_RETURN, SDLK_RETURN, SDLK_RETURN, fermeture, SDLK_DOWN, fermeture});
+    const auto partie = menuJoue(
+        {SDLK_RETURN, SDLK_RETURN, SDLK_RETURN, SDLK_RETURN, fermeture, SDLK_DOWN, fermeture});
     EXPECT_EQ(partie->getCleCourante(), Menu::CHOIX_OPTIONS) << "the menu went on after the match";
     EXPECT_EQ(partie->getLabels()[0], "Reprendre la partie") << "the match closed is kept";
     const auto capture = menuJoue(
@@ -359,8 +369,13 @@ TEST(MenuEnMarche, AMatchLeftResumesAfterARestartAndItsScoreIsEnteredOnceAbandon
     menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
     EXPECT_TRUE(gardee().balles.at(0).accrochee) << "the help did not open over the pause";
     // A new match: the one kept goes to the table under the name the entry offers.
-    clavier::jouer(
-        {{SDLK_DOWN}, {SDLK_RETURN}, {SDLK_RETURN}, {SDLK_RETURN}, {SDLK_ESCAPE}, {fermeture}});
+    clavier::jouer({{SDLK_DOWN},
+                    {SDLK_RETURN},
+                    {SDLK_RETURN},
+                    {SDLK_RETURN},
+                    {SDLK_RETURN},
+                    {SDLK_ESCAPE},
+                    {fermeture}});
     menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f);
     EXPECT_FALSE(clavier::aAttenduPlus());
     EXPECT_NE(lireFichier(MeilleursScores::fichierDuJoueur()).find(" " + nomDeConnexion() + "\n"),
@@ -370,7 +385,8 @@ TEST(MenuEnMarche, AMatchLeftResumesAfterARestartAndItsScoreIsEnteredOnceAbandon
     // A file this copy cannot read is said, not offered, then kept aside, on screen too.
     const std::string chemin = FichierPartieGardee::cheminParDefaut();
     std::ofstream(chemin) << "joueurs 7\n";
-    clavier::jouer({{SDLK_RETURN}, {SDLK_RETURN}, {SDLK_RETURN}, {SDLK_ESCAPE}, {fermeture}});
+    clavier::jouer(
+        {{SDLK_RETURN}, {SDLK_RETURN}, {SDLK_RETURN}, {SDLK_RETURN}, {SDLK_ESCAPE}, {fermeture}});
     const std::string erreurs =
         erreursDe([&] { menu = std::make_unique<Menu>(0.0f, 0.0f, 20.0f, -20.0f); });
     EXPECT_NE(erreurs.find("partie laissée illisible dans " + chemin), std::string::npos)
@@ -476,9 +492,9 @@ TEST(EcranScores, TheTeamNamedSeesItsLineHighlightedThatItWasNotSavedAndWideName
     EXPECT_TRUE(ecran.montrer(scores, MeilleursScores::MODE_COOP, 0));
     EXPECT_FALSE(clavier::aAttenduPlus());
     const Capture larges;
-    const Cadre noms = larges.cadreDans(90, 409, 352, 368, blanc);
-    EXPECT_TRUE(!noms.vide() && noms.col1 < 404) << "the names end at column " << noms.col1;
-    EXPECT_TRUE(larges.unPixelDans(410, 460, 352, 368, blanc)) << "the score is left whole";
+    const Cadre noms = larges.cadreDans(90, 369, 352, 368, blanc);
+    EXPECT_TRUE(!noms.vide() && noms.col1 < 364) << "the names end at column " << noms.col1;
+    EXPECT_TRUE(larges.unPixelDans(370, 420, 352, 368, blanc)) << "the score is left whole";
 }
 
 // A line that entered the table with its match's replay: down chooses it, Return plays it,

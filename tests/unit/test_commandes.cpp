@@ -154,8 +154,9 @@ TEST(Manettes, TheSystemsListNamesTheJoysticksAmongItsInputDevices) {
 static std::string optionsLues(std::vector<const char*> argv) {
     argv.insert(argv.begin(), "vorlen");
     const Options o = lireOptions(int(argv.size()), argv.data(), "/depart");
-    return std::to_string(o.action) + " " + o.donnees + "|" + o.niveaux + "|" + o.aVerifier + "|" + o.rejeu + " " +
-           std::to_string(o.ecran) + " " + testing::PrintToString(o.ignores) + " " + o.erreur;
+    return std::to_string(o.action) + " " + o.donnees + "|" + o.niveaux + "|" + o.aVerifier + "|" +
+           o.rejeu + " " + std::to_string(o.ecran) + " " + testing::PrintToString(o.ignores) + " " +
+           o.erreur;
 }
 
 TEST(Options, LigneDeCommandeLueCommeLeJoueurLaTape) {

@@ -4,6 +4,7 @@
 #include "pilote.h"
 #include "rendu/display.h"
 #include "outils.h"
+#include "jeu/rejeu.h"
 #include "niveaux/serie.h"
 #include "niveaux/verification.h"
 #include "profil/settings.h"
@@ -250,21 +251,63 @@ TEST_F(Regles, BallsHitBricksByTheirSizePiercingOnesGoOnUnbreakableOnesStopAllSc
     EXPECT_FLOAT_EQ(traversante.getVitesse().Y, 0.5f) << "without turning";
 }
 
-// A brick a ball breaks drops a capsule on three draws in ten: rand() % 10 of 0, 1 or 2.
-TEST_F(Regles, ABrickABallBreaksDropsACapsuleOnThreeDrawsInTen) {
-    for (const int tirage : {2, 3}) {
-        unsigned graine = 1;
-        for (std::srand(graine); std::rand() % 10 != tirage; std::srand(++graine)) {
+// A brick a ball breaks drops a capsule on three draws in ten, rand() % 10 of 0, 1 or 2;
+// on four when the match is easy, on two when it is hard.
+TEST_F(Regles, ABrickABallBreaksDropsACapsuleOnThreeDrawsInTenFourWhenEasyTwoWhenHard) {
+    const std::pair<difficulte::Choix, int> chances[] = {
+        {difficulte::NORMAL, 3}, {difficulte::FACILE, 4}, {difficulte::DIFFICILE, 2}};
+    for (const auto& [choix, surDix] : chances) {
+        partie.choisirDifficulte(choix);
+        for (const int tirage : {surDix - 1, surDix}) {
+            unsigned graine = 1;
+            for (std::srand(graine); std::rand() % 10 != tirage; std::srand(++graine)) {
+            }
+            partie.poserNiveau({{7, 4, 1}});
+            const Vecteur b = partie.centre(7, 4);
+            partie.poserBalle(j1, b.X, b.Y - 1.5f, 0.0f);
+            std::srand(graine);
+            partie.verifier();
+            ASSERT_EQ(partie.niveau().tabBriques[7][4], nullptr);
+            EXPECT_EQ(partie.bonus().size(), tirage < surDix ? 1u : 0u)
+                << "draw " << tirage << ", " << difficulte::mots[choix];
+            partie.bonus().clear();
+            partie.balles().clear();
         }
-        partie.poserNiveau({{7, 4, 1}});
-        const Vecteur b = partie.centre(7, 4);
-        partie.poserBalle(j1, b.X, b.Y - 1.5f, 0.0f);
-        std::srand(graine);
-        partie.verifier();
-        ASSERT_EQ(partie.niveau().tabBriques[7][4], nullptr);
-        EXPECT_EQ(partie.bonus().size(), tirage <= 2 ? 1u : 0u) << "draw " << tirage;
-        partie.bonus().clear();
-        partie.balles().clear();
+    }
+}
+
+// Each difficulty starts the players and the balls as its table says, "Normal" as the game
+// is written; a kept match and a replay keep it, and one played as written says nothing of it,
+// so that every copy of the game reads its file.
+TEST(Difficulte, EachChoiceStartsPlayersAndBallsAsItsTableSaysAndItsFilesKeepIt) {
+    struct Cas {
+        difficulte::Choix choix;
+        int vies;
+        float longueur;
+        float vitesse;
+    };
+    const Cas cas[] = {{difficulte::NORMAL, 3, 10.0f, 0.5f},
+                       {difficulte::FACILE, 5, 12.5f, 0.4f},
+                       {difficulte::DIFFICILE, 2, 7.5f, 0.6f}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(difficulte::mots[c.choix]);
+        Banc<Coop2j> partie;
+        partie.choisirDifficulte(c.choix);
+        partie.gerer(); // level 1, a ball held on each paddle
+        for (Joueur* J : {&partie.j1(), &partie.j2()}) {
+            EXPECT_EQ(J->getNbVie(), c.vies);
+            EXPECT_FLOAT_EQ(J->getBatteRef().getLongueur(), c.longueur);
+        }
+        ASSERT_EQ(partie.balles().size(), 2u);
+        for (const Balle& b : partie.balles()) {
+            EXPECT_NEAR(std::hypot(b.getVitesse().X, b.getVitesse().Y), c.vitesse, 1e-6);
+        }
+        std::string raison;
+        const std::string gardee = partie.garder().texte();
+        EXPECT_EQ(PartieGardee::lire(gardee, raison)->difficulte, c.choix);
+        EXPECT_EQ(Rejeu::lire(partie.rejeu().texte(), raison)->difficulte, c.choix);
+        EXPECT_EQ(gardee.find("difficulte") == std::string::npos, c.choix == difficulte::NORMAL);
+        EXPECT_FALSE(PartieGardee::lire("difficulte moyenne\n" + gardee, raison));
     }
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "profil/difficulte.h"
 #include "profil/fichiers.h"
 #include "profil/preferences.h"
 #include "profil/settings.h"
@@ -46,13 +47,16 @@ TEST_F(FichierPreferences, EveryChoiceSurvivesARestartUnnamedKeysByTheirCode) {
     avant.switchStatePleinEcran();
     avant.setVolume(3);
     avant.setLangue(langue::ANGLAIS);
+    avant.setDifficulte(difficulte::DIFFICILE);
     preferences::enregistrer(avant);
-    EXPECT_NE(lire().find("\nlangue = anglais\n"), std::string::npos) << lire();
+    EXPECT_NE(lire().find("\nlangue = anglais\ndifficulte = difficile\n"), std::string::npos)
+        << lire();
     EXPECT_NE(lire().find("\nj1_gauche = touche 282\n"), std::string::npos) << lire();
     preferences::charger(apres);
     EXPECT_EQ(apres.getTouches(), avant.getTouches());
     EXPECT_TRUE(apres.getPleinEcranState() && apres.getVolume() == 3);
     EXPECT_EQ(apres.getLangue(), langue::ANGLAIS);
+    EXPECT_EQ(apres.getDifficulte(), difficulte::DIFFICILE);
     apres.imposerPleinEcran(false); // a run the command line keeps in a window
     preferences::enregistrer(apres);
     EXPECT_NE(lire().find("\nplein_ecran = oui\n"), std::string::npos) << "not saved";

@@ -55,11 +55,16 @@ TEST(MeilleursScores, ASavedTableIsPlainTextAndABadLineDropsAloneNamedByItsNumbe
     scores.charger(fichier);
     scores.inscrire(MeilleursScores::MODE_1J, ligne(1520, "Alice"));
     scores.inscrire(MeilleursScores::MODE_COOP,
-                    {2040, 5, "2026-12-07", {"Zo\u00e9-42", "O'Brien"}});
+                    {2040, 5, "2026-12-07", {"Zo\u00e9-42", "O'Brien"}, difficulte::FACILE});
     const std::string sauve = lireFichier(fichier);
-    EXPECT_NE(sauve.find("[2 joueurs cooperatif]\n2040 5 2026-12-07 Zo\u00e9-42 / O'Brien\n"),
+    EXPECT_NE(sauve.find("\n1520 2 2026-12-07 Alice\n[2 joueurs cooperatif]\n"
+                         "2040 5 2026-12-07 (facile) Zo\u00e9-42 / O'Brien\n"),
               std::string::npos)
-        << sauve;
+        << "a line played as written says nothing of how hard: " << sauve;
+    MeilleursScores relues;
+    relues.charger(fichier);
+    EXPECT_EQ(relues.table(MeilleursScores::MODE_COOP).getLignes().at(0).difficulte,
+              difficulte::FACILE);
 
     // A line that does not read drops alone; the others stay, and the file is
     // kept as it was, under a name not yet taken, before the next save
@@ -77,6 +82,8 @@ TEST(MeilleursScores, ASavedTableIsPlainTextAndABadLineDropsAloneNamedByItsNumbe
         {bonne + "15x0 1 2026-12-07 A\n", {3}},                      // not a number
         {bonne + "5 1 2026-12-07 Abcdefghijklm\n", {3}},             // a name too long
         {bonne + "5 1 2026-12-07 Zo\xE9\n", {3}},                    // Latin-1, not UTF-8
+        {bonne + "5 1 2026-12-07 (normal) A\n", {3}},                // never written
+        {bonne + "5 1 2026-12-07 (facile A\n", {3}},                 // a bracket left open
         {"[3 joueurs]\n5 1 2026-12-07 A\n" + bonne, {1, 2}},         // an unknown section
     };
     for (const auto& [contenu, numeros] : abimes) {
