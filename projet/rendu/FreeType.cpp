@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rendu/FreeType.h"
 
+#include "systeme/langue.h"
 #include "systeme/toile.h"
 #include "systeme/utf8.h"
 
@@ -328,9 +329,7 @@ std::string formater(const char* fmt, va_list args) {
     if (fmt == nullptr) {
         return std::string();
     }
-    char text[tailleTampon];
-    std::vsnprintf(text, sizeof text, fmt, args);
-    return text;
+    return langue::formaterListe(fmt, args).substr(0, tailleTampon - 1);
 }
 
 std::vector<std::string> decouperLignes(const std::string& texte) {

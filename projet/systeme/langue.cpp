@@ -112,6 +112,12 @@ const char* traduire(const char* texte) {
 std::string formater(const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
+    std::string texte = formaterListe(format, arguments);
+    va_end(arguments);
+    return texte;
+}
+
+std::string formaterListe(const char* format, va_list arguments) {
     va_list copie;
     va_copy(copie, arguments);
     const int longueur = std::vsnprintf(nullptr, 0, format, copie);
@@ -120,7 +126,6 @@ std::string formater(const char* format, ...) {
     if (longueur > 0) {
         std::vsnprintf(texte.data(), texte.size() + 1, format, arguments);
     }
-    va_end(arguments);
     return texte;
 }
 

@@ -5,6 +5,7 @@
 #ifndef VORLEN_LANGUE_H
 #define VORLEN_LANGUE_H
 
+#include <cstdarg>
 #include <string>
 
 namespace langue {
@@ -39,6 +40,8 @@ const char* traduire(const char* texte) __attribute__((format_arg(1)));
 // A translated printf-style text, formatted: translators move the numbers
 // and names where their language puts them.
 std::string formater(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The same with the values already gathered, for a function that takes them itself.
+std::string formaterListe(const char* format, va_list arguments);
 
 } // namespace langue
 

@@ -109,11 +109,12 @@ TEST_F(Match, AGamepadsStickMovesThePaddleEachFrameOnlyPastItsDeadZoneAndStartPa
 
 TEST(Menus, PointingAndClickingChooseInAScaledWindowAndAGamepadStepsChoosesAndGoesBack) {
     // "Options", the second item, 422 canvas rows down; "Volume", the third
-    // of the options, 453 down; both at 1.25 times in this window.
+    // of the options, which are too many to start as high, 422 down too;
+    // both at 1.25 times in this window.
     fenetre::redimensionner(1000, 750, currentSettings.getChoixFenetre());
     pousser(mouvementSouris(0, 420, 515));
     pousser(boutonSouris(SDL_BUTTON_LEFT, 420, 515));
-    pousser(boutonSouris(SDL_BUTTON_RIGHT, 420, 554));
+    pousser(boutonSouris(SDL_BUTTON_RIGHT, 420, 528));
     const auto souris = menuApres();
     fenetre::redimensionner(Capture::largeur, Capture::hauteur, currentSettings.getChoixFenetre());
     EXPECT_EQ(souris->getTitle(), "Options");
