@@ -17,8 +17,10 @@ namespace {
 
 const std::string extensionNiveaux = ".lvl";
 
+// Whether `texte` ends with `fin` after something: a file named ".lvl" alone
+// goes by that name, not by an empty one.
 bool finitPar(const std::string& texte, const std::string& fin) {
-    return texte.size() >= fin.size() &&
+    return texte.size() > fin.size() &&
            texte.compare(texte.size() - fin.size(), fin.size(), fin) == 0;
 }
 

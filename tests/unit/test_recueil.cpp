@@ -196,6 +196,7 @@ TEST_F(DossierRecueil, ThePlayersSetsAreTheEditorsThenTheFoldersInOrder) {
     std::ofstream((series / "vide.lvl").string()) << entree(1, 0);
     std::ofstream((series / "c.txt").string()) << entree(1, 1);
     fs::create_directory(series / "d.lvl");
+    std::ofstream((series / ".lvl").string()) << entree(1, 1);
     std::ofstream((series / "niveaux.lvl").string()) << entree(1, 1);
     const auto noms = [&](const std::string& editeur) {
         std::ostringstream rapport;
@@ -206,11 +207,12 @@ TEST_F(DossierRecueil, ThePlayersSetsAreTheEditorsThenTheFoldersInOrder) {
         return lus;
     };
     EXPECT_EQ(noms((series / "niveaux.lvl").string()),
-              (std::vector<std::string>{"Mes niveaux", "a", "b"}));
+              (std::vector<std::string>{"Mes niveaux", ".lvl", "a", "b"}));
     std::ofstream(fichier) << entree(1, 1);
-    EXPECT_EQ(noms(fichier), (std::vector<std::string>{"Mes niveaux", "a", "b", "niveaux"}));
+    EXPECT_EQ(noms(fichier),
+              (std::vector<std::string>{"Mes niveaux", ".lvl", "a", "b", "niveaux"}));
     EXPECT_EQ(noms((dossier.chemin / "absent.lvl").string()),
-              (std::vector<std::string>{"a", "b", "niveaux"}));
+              (std::vector<std::string>{".lvl", "a", "b", "niveaux"}));
 }
 
 // The editor's file moved into the sets' folder, but one an earlier game

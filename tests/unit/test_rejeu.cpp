@@ -134,6 +134,7 @@ TEST(Rejeu, AFileCutAlteredOrFromAnotherVersionIsRefusedAndOneGoneAstraySaysWher
     };
     const std::pair<std::string, const char*> cas[] = {
         {"", "ce n'est pas un rejeu de Vorlen"},
+        {"# Vorlen, autre chose\n" + bon, "ce n'est pas un rejeu de Vorlen"},
         {bon.substr(0, bon.size() - 1), "fichier coupe ou allonge"},
         {bon + "x", "fichier coupe ou allonge"},
         {remplacer("passages 200", "passages 201"), "passages illisibles"},
@@ -145,6 +146,20 @@ TEST(Rejeu, AFileCutAlteredOrFromAnotherVersionIsRefusedAndOneGoneAstraySaysWher
     for (const auto& [texte, attendu] : cas) {
         EXPECT_FALSE(Rejeu::lire(texte, raison)) << attendu;
         EXPECT_EQ(raison, attendu);
+    }
+    // A frame read to its last byte, a long stall and all; a glide past what the rules
+    // accept refused.
+    for (const float distance : {1.5f, 2000.0f}) {
+        Rejeu fait;
+        Rejeu::Passage p;
+        p.temps = 100000;
+        p.gestes.push_back({false, 0, {1, Commandes::GLISSER, distance}});
+        fait.ajouter(p);
+        const std::optional<Rejeu> relu = Rejeu::lire(fait.texte(), raison);
+        ASSERT_EQ(relu.has_value(), distance < 1000.0f) << distance;
+        Rejeu::Passage lu;
+        EXPECT_TRUE(!relu || (Rejeu::Lecteur(*relu).suivant(lu) && lu.temps == 100000 &&
+                              lu.gestes.at(0).lecture.distance == distance));
     }
     const DossierTemporaire dossier;
     const auto ecrire = [&dossier](const std::string& nom, const std::string& texte) {
