@@ -369,7 +369,8 @@ bool Partie::obeir(const Commandes::Lecture& lecture) {
     if (lecture.ordre == Commandes::QUITTER) {
         return false;
     }
-    // The level passes for the team whichever paddle stands.
+    // The key is no player's: the points go to player 1, for the team,
+    // whichever paddle stands.
     if (lecture.ordre == Commandes::PASSER) {
         if (!pause.estActive() && passageOffert()) {
             passerNiveau(J);

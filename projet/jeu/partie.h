@@ -207,8 +207,8 @@ private:
     bool passageOffert() const;
     // What the bricks left would score, each broken by a ball of the usual size.
     int pointsRestants() const;
-    // The bricks left broken for their points, player `J`'s; the next frame
-    // lays out the next level.
+    // The bricks left broken for their points, player `J`'s; the frame's
+    // rules then lay out the next level.
     void passerNiveau(Joueur& J);
     // What the panel offers this frame: the key that passes, and for how much.
     std::vector<std::string> offre() const;
