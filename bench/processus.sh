@@ -127,9 +127,12 @@ mesurerVorlen() {
     sleep 3
     echo "$nom $1"
     echo "$nom     menu idle:    $(mesurer "$pid" "true")"
-    xdotool key --window "$fen" Return
-    sleep 0.3
-    xdotool key --window "$fen" Return
+    # "Nouvelle Partie", "1 joueur", "Normal", "Niveaux du jeu"; in a one-player match of
+    # an earlier version, the Returns left over are player 2's action, which does nothing.
+    for _ in 1 2 3 4; do
+        xdotool key --window "$fen" Return
+        sleep 0.3
+    done
     sleep 1
     # The ball is launched again after each loss; the presses stop before the
     # match could be lost, as a key on "Game Over" would leave it.

@@ -25,9 +25,12 @@ env HOME="$maison" XDG_CONFIG_HOME="$maison/config" XDG_DATA_HOME="$maison/data"
 pid=$!
 fenetre=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vorlen$' | head -1)
 for _ in $(seq 120); do xdotool windowfocus "$fenetre" 2>/dev/null && break; sleep 0.5; done
-xdotool key --window "$fenetre" Return
-sleep 0.3
-xdotool key --window "$fenetre" Return
+# "Nouvelle Partie", "1 joueur", "Normal", "Niveaux du jeu"; in a one-player match of
+# an earlier version, the Returns left over are player 2's action, which does nothing.
+for _ in 1 2 3 4; do
+    xdotool key --window "$fenetre" Return
+    sleep 0.3
+done
 sleep 1
 debut=$(date +%s%3N)
 for _ in 1 2 3; do

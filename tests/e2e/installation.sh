@@ -47,7 +47,8 @@ attendreFenetre || { echouer "no window, visible and focused, within $LIMITE s: 
 # SDL 1.2 sets the icon in WM_HINTS, sdl12-compat in _NET_WM_ICON.
 xprop -id "$fenetre" WM_HINTS _NET_WM_ICON |
     grep -q -e 'bitmap id # to use for icon' -e '^_NET_WM_ICON(CARDINAL)' || echouer "no window icon"
-xdotool key --window "$fenetre" Return Return
+# "Nouvelle Partie", "1 joueur", "Normal": the file given is played without asking for a set.
+xdotool key --window "$fenetre" Return Return Return
 # The cell of column 8, row 5: a neutral grey brick, lit.
 image=$artefacts/installe.png
 briqueGrise() { import -window "$fenetre" "$image" 2>/dev/null && present 363 363 196 196 'abs(r-b)<0.03&&g>0.08'; }
