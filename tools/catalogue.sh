@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The translations and the texts they translate: what a player reads is marked
-# _("...") or N_("...") in the sources, in French as written.
+# _("...") or N_("...") in the sources, in French as written, and the shipped
+# level sets' names and titles are their files' "nom" and "titre" values.
 #   tools/catalogue.sh extraire FICHIER.pot [VERSION]
 #       writes the template translators start from
 #   tools/catalogue.sh verifier
@@ -18,6 +19,9 @@ extraire() {
         xargs xgettext --language=C++ --from-code=UTF-8 --keyword=_ --keyword=N_ \
             --add-comments=TRANSLATORS: --package-name=Vorlen --package-version="$version" \
             --msgid-bugs-address="the Vorlen issue tracker" --sort-by-file -o "$sortie"
+    # The shipped sets' names and titles, beside their level files; authors are names.
+    xgettext --language=Desktop --from-code=UTF-8 -k -knom -ktitre --join-existing \
+        --sort-by-file -o "$sortie" data/niveaux.ini $(LC_ALL=C ls data/series/*.ini)
 }
 
 # The same texts in both, translated or not, each way round.

@@ -604,7 +604,8 @@ std::vector<std::string> Partie::bandeau() const {
         langue::formater(_("Niveau %d / %d"), numero, serie.nbNiveaux())};
     const Serie::Titre titre = serie.titre(numero);
     if (!titre.titre.empty()) {
-        lignes.push_back(titre.titre);
+        // The game's own sets' titles are in the catalogue; a player's show as written.
+        lignes.push_back(_(titre.titre.c_str()));
     }
     if (!titre.auteur.empty()) {
         lignes.push_back(langue::formater(_("par %s"), titre.auteur.c_str()));
