@@ -405,16 +405,12 @@ void Menu::reinitNiveauxMenu() {
 Menu::Page Menu::pageNiveaux() {
     std::vector<ItemMenu> lignes;
     for (const Serie& serie : seriesDuJeu(std::cerr)) {
-        lignes.push_back(action(_(serie.getNom().c_str()), [this, fichier = serie.getFichier()] {
-            lancerPartie(nbJoueursChoisis, fichier);
-        }));
+        lignes.push_back(itemSerie(-1, _(serie.getNom().c_str()), serie.getFichier()));
     }
     const std::vector<Serie> siennes = niveauxDuJoueur();
     if (siennes.size() == 1) {
-        lignes.push_back(action(CHOIX_MES_NIVEAUX, _("Mes niveaux"),
-                                [this, fichier = siennes.front().getFichier()] {
-                                    lancerPartie(nbJoueursChoisis, fichier);
-                                }));
+        lignes.push_back(
+            itemSerie(CHOIX_MES_NIVEAUX, _("Mes niveaux"), siennes.front().getFichier()));
     } else if (!siennes.empty()) {
         lignes.push_back(action(CHOIX_MES_NIVEAUX, _("Mes niveaux"),
                                 [this] { reinit(&Menu::pageMesNiveaux, 0); }));
@@ -423,12 +419,15 @@ Menu::Page Menu::pageNiveaux() {
     return {MENU_NIVEAUX, _("Niveaux"), std::move(lignes)};
 }
 
+ItemMenu Menu::itemSerie(int cle, std::string libelle, const std::string& fichier) {
+    return action(cle, std::move(libelle),
+                  [this, fichier] { lancerPartie(nbJoueursChoisis, fichier); });
+}
+
 Menu::Page Menu::pageMesNiveaux() {
     std::vector<ItemMenu> lignes;
     for (const Serie& serie : niveauxDuJoueur()) {
-        lignes.push_back(action(_(serie.getNom().c_str()), [this, fichier = serie.getFichier()] {
-            lancerPartie(nbJoueursChoisis, fichier);
-        }));
+        lignes.push_back(itemSerie(-1, _(serie.getNom().c_str()), serie.getFichier()));
     }
     lignes.push_back(retour(_("retour"), [this] {
         reinitNiveauxMenu();

@@ -169,6 +169,8 @@ private:
     Page pageDifficulte();
     Page pageNiveaux();
     Page pageMesNiveaux();
+    // The item that plays the set of level file `fichier` for the players chosen.
+    ItemMenu itemSerie(int cle, std::string libelle, const std::string& fichier);
     Page pageOptions();
     Page pageAppareils();
     Page pageControles();

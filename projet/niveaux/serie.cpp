@@ -32,11 +32,16 @@ std::string couper(std::string texte) {
     return texte;
 }
 
+// The path without its ".lvl".
+std::string sansExtension(const std::string& fichier) {
+    return finitPar(fichier, extensionNiveaux)
+               ? fichier.substr(0, fichier.size() - extensionNiveaux.size())
+               : fichier;
+}
+
 // The file's name without its folder nor ".lvl".
 std::string nomDeFichier(const std::string& fichier) {
-    std::string nom = fichier.substr(fichier.find_last_of('/') + 1);
-    return finitPar(nom, extensionNiveaux) ? nom.substr(0, nom.size() - extensionNiveaux.size())
-                                           : nom;
+    return sansExtension(fichier.substr(fichier.find_last_of('/') + 1));
 }
 
 // The level files in `dossier`, in the order of their names.
@@ -56,10 +61,7 @@ std::vector<std::string> fichiersNiveaux(const std::string& dossier) {
 } // namespace
 
 std::string Serie::fichierTitres(const std::string& fichier) {
-    const std::string base = finitPar(fichier, extensionNiveaux)
-                                 ? fichier.substr(0, fichier.size() - extensionNiveaux.size())
-                                 : fichier;
-    return base + ".ini";
+    return sansExtension(fichier) + ".ini";
 }
 
 Serie Serie::lire(const std::string& fichier, std::ostream& rapport,
